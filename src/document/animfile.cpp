@@ -1,0 +1,184 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "animfile.h"
+
+#include "framecodec.h"
+
+#include <algorithm>
+
+namespace tessa {
+
+namespace {
+
+constexpr const char *kReaderLocation = "OpenAnim";
+constexpr std::size_t kItemHeaderSize = 10;
+
+std::int32_t int32At(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    const std::uint32_t value = std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8
+            | std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24;
+    return static_cast<std::int32_t>(value);
+}
+
+void appendInt32(std::vector<std::uint8_t> &out, std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>((bits >> shift) & 0xFF));
+}
+
+Unexpected<Notice> invalidFileType()
+{
+    return Unexpected{Notice::error(kErrorInvalidFileType, "Invalid file type.", kReaderLocation)};
+}
+
+Unexpected<Notice> imageFailed()
+{
+    return Unexpected{
+            Notice::error(kErrorPreparingImage, "Error preparing image entry.", kReaderLocation)};
+}
+
+Unexpected<Notice> truncatedItem(std::size_t itemNumber, std::size_t offset)
+{
+    return Unexpected{Notice::error(kErrorTruncatedItem,
+                                    "Item " + std::to_string(itemNumber) + " at byte offset "
+                                            + std::to_string(offset)
+                                            + " runs past the end of the file.",
+                                    kReaderLocation)};
+}
+
+Unexpected<Notice> unwritable(std::string text)
+{
+    return Unexpected{Notice::failure("Error", std::move(text))};
+}
+
+} // namespace
+
+Expected<ItemList, Notice> readAnimation(std::span<const std::uint8_t> bytes)
+{
+    ItemList items;
+    std::size_t at = 0;
+    // Fewer than two unread bytes end the file: a single stray byte is ignored.
+    while (bytes.size() - at >= 2) {
+        const std::size_t start = at;
+        const std::size_t itemNumber = items.size() + 1;
+        const bool first = items.empty();
+        AnimItem item;
+        item.Code.assign(reinterpret_cast<const char *>(bytes.data() + at), 2);
+        if (first && item.Code != kCodeImage)
+            return invalidFileType();
+        if (bytes.size() - at < kItemHeaderSize - 4)
+            return truncatedItem(itemNumber, start);
+        item.Number = int32At(bytes, at + 2);
+        if (first && item.Number != 1)
+            return invalidFileType();
+        if (bytes.size() - at < kItemHeaderSize)
+            return truncatedItem(itemNumber, start);
+        item.DataSize = int32At(bytes, at + 6);
+        at += kItemHeaderSize;
+        const std::size_t payloadSize = static_cast<std::size_t>(std::max(item.DataSize, 0));
+        if (payloadSize > bytes.size() - at)
+            return truncatedItem(itemNumber, start);
+        const auto payload = bytes.subspan(at, payloadSize);
+        at += payloadSize;
+
+        if (item.isImage()) {
+            // Decoded straight from the file; the stored stream is not kept, the frame is.
+            const int previous = FindPreviousImage(items, static_cast<int>(items.size()));
+            std::span<const std::uint8_t> stream = payload;
+            if (previous >= 0) {
+                item.Pixels = items[static_cast<std::size_t>(previous)].Pixels;
+            } else {
+                if (stream.empty())
+                    return imageFailed();
+                item.Pixels.assign(kFrameSize, stream.front());
+                stream = stream.subspan(1);
+            }
+            if (!decodeFrame(stream, item.Pixels))
+                return imageFailed();
+        } else {
+            item.Data.assign(payload.begin(), payload.end());
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+Expected<ItemList, Notice> loadAnimation(const std::string &path)
+{
+    auto bytes = readWholeFile(path);
+    if (!bytes)
+        return Unexpected{fileFailureNotice(bytes.error())};
+    return readAnimation(*bytes);
+}
+
+Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items)
+{
+    if (items.empty())
+        return std::vector<std::uint8_t>{};
+    if (!items.front().isImage())
+        return unwritable("The animation must begin with an image.");
+
+    std::size_t estimate = 0;
+    for (const AnimItem &item : items)
+        estimate += kItemHeaderSize + (item.isImage() ? 1024 : item.Data.size());
+    std::vector<std::uint8_t> out;
+    out.reserve(estimate);
+
+    const std::uint8_t background = GetBackgroundColor(items);
+    const std::vector<std::uint8_t> backgroundFrame(kFrameSize, background);
+    const std::vector<std::uint8_t> *reference = &backgroundFrame;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const AnimItem &item = items[i];
+        const std::size_t itemNumber = i + 1;
+        if (item.Code.size() != 2)
+            return unwritable("Item " + std::to_string(itemNumber) + " has no two-letter code.");
+        out.insert(out.end(), item.Code.begin(), item.Code.end());
+        appendInt32(out, static_cast<std::int32_t>(itemNumber));
+
+        if (!item.isImage()) {
+            const auto payloadSize = static_cast<std::size_t>(std::max(item.DataSize, 0));
+            if (item.Data.size() != payloadSize)
+                return unwritable("Item " + std::to_string(itemNumber)
+                                  + " holds fewer payload bytes than its size says.");
+            appendInt32(out, item.DataSize);
+            out.insert(out.end(), item.Data.begin(), item.Data.end());
+            continue;
+        }
+
+        if (item.Pixels.size() != static_cast<std::size_t>(kFrameSize))
+            return unwritable("Image " + std::to_string(itemNumber)
+                              + " does not hold a full 320x200 frame.");
+        // The size goes before the stream: reserve its place and fill it in afterwards.
+        const std::size_t sizeAt = out.size();
+        appendInt32(out, 0);
+        if (i == 0)
+            out.push_back(background);
+        encodeFrame(item.Pixels, *reference, out);
+        const auto payloadSize = static_cast<std::int32_t>(out.size() - sizeAt - 4);
+        for (int b = 0; b < 4; ++b)
+            out[sizeAt + static_cast<std::size_t>(b)] =
+                    static_cast<std::uint8_t>((static_cast<std::uint32_t>(payloadSize) >> (8 * b)) & 0xFF);
+        reference = &item.Pixels;
+    }
+    return out;
+}
+
+Expected<Done, Notice> saveAnimation(const std::string &path, const ItemList &items,
+                                     FileSystem &fileSystem)
+{
+    auto bytes = writeAnimation(items);
+    if (!bytes)
+        return Unexpected{bytes.error()};
+    auto saved = replaceFile(path, *bytes, Backup::Keep, fileSystem);
+    if (!saved)
+        return Unexpected{fileFailureNotice(saved.error())};
+    return Done{};
+}
+
+Notice fileFailureNotice(const IoError &error)
+{
+    return Notice::failure("Error", error.text());
+}
+
+} // namespace tessa

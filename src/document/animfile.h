@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "animitem.h"
+#include "expected.h"
+#include "fileio.h"
+#include "notice.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tessa {
+
+// An animation file is a flat sequence of item records from offset 0 to the end of the file,
+// no header, no padding: code (2 bytes), number (signed 32-bit), payload size (signed 32-bit),
+// payload. All integers little-endian. The first item must be image number 1; its payload is a
+// background byte and a chunk stream against a frame of that colour, later images are chunk
+// streams against the image before them.
+
+// Error numbers the reader reports, all with location "OpenAnim".
+inline constexpr std::int32_t kErrorInvalidFileType = 9001; // "Invalid file type."
+inline constexpr std::int32_t kErrorPreparingImage = 9002; // "Error preparing image entry."
+inline constexpr std::int32_t kErrorTruncatedItem = 9004; // an item runs past the end
+
+// Reads a whole animation file into items, decoding every image into its full frame. An empty
+// file, or a single byte, gives no items. Never reads past `bytes`, never allocates more than
+// the file can fill.
+Expected<ItemList, Notice> readAnimation(std::span<const std::uint8_t> bytes);
+
+// Reads the file at `path`; a file that cannot be read is reported with its path and reason.
+Expected<ItemList, Notice> loadAnimation(const std::string &path);
+
+// The bytes of the animation file for `items`: items numbered 1, 2, 3, ..., every image encoded
+// again from its frame, the first against its most frequent colour. Refuses a list that does
+// not begin with an image, an image without a full frame, and a payload shorter than its size.
+Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items);
+
+// Encodes `items` completely, then replaces the file at `path`, keeping the previous one as
+// `path` + ".bak" (see replaceFile). On failure the file and its backup are as they were.
+Expected<Done, Notice> saveAnimation(const std::string &path, const ItemList &items,
+                                     FileSystem &fileSystem = FileSystem::real());
+
+// The notice for a file that could not be read or saved.
+Notice fileFailureNotice(const IoError &error);
+
+} // namespace tessa

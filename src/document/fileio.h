@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "expected.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace tessa {
+
+// A file operation that failed: what was attempted, on which path, and the system's reason.
+struct IoError
+{
+    enum class Action { Read, Write };
+
+    Action action = Action::Read;
+    std::string path;
+    std::string reason;
+
+    // "Could not read "<path>": <reason>." or "Could not save "<path>": <reason>."
+    std::string text() const;
+};
+
+// A file being written: every call reports the system's error, if any.
+class OutputFile
+{
+public:
+    virtual ~OutputFile() = default;
+    virtual std::error_code write(std::span<const std::uint8_t> bytes) = 0;
+    // Pushes everything written so far to the disk, not just to the system's cache.
+    virtual std::error_code flushToDisk() = 0;
+    virtual std::error_code close() = 0;
+};
+
+// The file-system steps that saving takes. The base class does them for real; tests derive from
+// it to make any one step fail the way a full disk or a refusing folder would.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    // The process-wide real file system.
+    static FileSystem &real();
+
+    // Creates `path`, which must not exist yet; nullptr with `error` set when that fails.
+    virtual std::unique_ptr<OutputFile> createNew(const std::filesystem::path &path,
+                                                  std::error_code &error);
+    // Makes `copy` (which must not exist) hold the bytes of `existing`: a hard link where the
+    // file system allows one, a copy flushed to disk otherwise.
+    virtual std::error_code linkOrCopy(const std::filesystem::path &existing,
+                                       const std::filesystem::path &copy);
+    // Atomically replaces `to` (if it exists) with `from`.
+    virtual std::error_code rename(const std::filesystem::path &from,
+                                   const std::filesystem::path &to);
+    virtual std::error_code remove(const std::filesystem::path &path);
+};
+
+// The whole content of the file at `path`.
+Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &path);
+
+enum class Backup { None, Keep };
+
+// Replaces the content of the file at `path` with `bytes` (creating it if needed) without ever
+// leaving a half-written file: the bytes go to a temporary file in the same folder, flushed to
+// disk, which then takes the place of `path` in one atomic rename. With Backup::Keep the previous
+// file, if there was one, is first kept as `path` + ".bak" (an older ".bak" is replaced).
+// A path that is a symbolic link updates the file the link points to (and its ".bak" lies beside
+// that file). On failure `path` and its ".bak" are as they were, no temporary file remains, and
+// the error names `path` and the system's reason.
+Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std::uint8_t> bytes,
+                                    Backup backup, FileSystem &fileSystem = FileSystem::real());
+
+} // namespace tessa

@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "document/expected.h"
+#include "document/notice.h"
+#include "palette.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace tessa {
+
+// Reads a palette file of one of four kinds, told apart by length first, then by the first four
+// bytes: exactly 768 bytes is a raw colour table (red, green, blue), exactly 893 bytes the game's
+// GAMEPAL.OBJ (6-bit colours from offset 119), "RIFF" a 1052-byte RIFF palette (red, green, blue,
+// flags from offset 24), "JASC" a text palette (256 lines "red green blue" after 3 header lines).
+// Every component is then cut to a multiple of 4. Refusals come back as the notice to show.
+Expected<PaletteData, Notice> readPaletteData(std::span<const std::uint8_t> bytes);
+
+// The same for the file at `path`; a file that cannot be read is refused with its path and reason.
+Expected<PaletteData, Notice> LoadPaletteDataFromFile(const std::string &path);
+
+} // namespace tessa
