@@ -15,8 +15,27 @@ using PaletteColors = std::array<std::uint32_t, 256>;
 
 // The palettes built into the program: 0 is "Main Tessarine", 1 is "Extra Orvalis".
 inline constexpr int kBuiltInPaletteCount = 2;
+// Throws std::out_of_range for an index other than 0 or 1: custom palettes are not built in.
 const PaletteData &builtInPalette(int index);
 
 PaletteColors paletteColorsFromData(const PaletteData &data);
+
+// One PaletteColors entry and its parts.
+constexpr std::uint32_t colorFromRgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    return std::uint32_t(red) | std::uint32_t(green) << 8 | std::uint32_t(blue) << 16;
+}
+constexpr std::uint8_t redOf(std::uint32_t color)
+{
+    return static_cast<std::uint8_t>(color & 0xFF);
+}
+constexpr std::uint8_t greenOf(std::uint32_t color)
+{
+    return static_cast<std::uint8_t>((color >> 8) & 0xFF);
+}
+constexpr std::uint8_t blueOf(std::uint32_t color)
+{
+    return static_cast<std::uint8_t>((color >> 16) & 0xFF);
+}
 
 } // namespace tessa
