@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <random>
 #include <span>
 #include <string>
@@ -21,7 +21,7 @@ public:
     {
         std::random_device random;
         m_path = std::filesystem::temp_directory_path()
-                / ("tessa-test-" + std::to_string(random()) + std::to_string(random()));
+                 / ("tessa-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(m_path);
     }
     ~TempFolder()
@@ -36,10 +36,12 @@ public:
     std::string file(const std::string &name) const { return (m_path / name).string(); }
 
     // Names of everything in the folder, sorted.
-    std::vector<std::string> entries() const
+    std::vector<std::string> entries() const { return entriesOf(m_path); }
+
+    static std::vector<std::string> entriesOf(const std::filesystem::path &folder)
     {
         std::vector<std::string> names;
-        for (const auto &entry : std::filesystem::directory_iterator(m_path))
+        for (const auto &entry : std::filesystem::directory_iterator(folder))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
@@ -52,7 +54,8 @@ private:
 inline void writeBytes(const std::string &path, std::span<const std::uint8_t> bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char *>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline void writeText(const std::string &path, const std::string &text)

@@ -21,7 +21,8 @@ const Bytes kSmallestFile{0x47, 0x52, 0x01, 0x00, 0x00, 0x00, 0x07, 0x00, 0x00,
 void appendInt32(Bytes &out, std::int32_t value)
 {
     for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>((static_cast<std::uint32_t>(value) >> shift) & 0xFF));
+        out.push_back(
+                static_cast<std::uint8_t>((static_cast<std::uint32_t>(value) >> shift) & 0xFF));
 }
 
 // Appends one item record as the file holds it.
@@ -86,15 +87,16 @@ TEST(ReadAnimation, RefusesAFileThatDoesNotStartWithImageOne)
         std::string code;
         std::int32_t number;
     } rows[] = {
-        {"lower-case code", "gr", 1}, {"fade first", "FI", 1}, {"number 0", "GR", 0},
-        {"number 2", "GR", 2},        {"end first", "XX", 1},
+            {"lower-case code", "gr", 1}, {"fade first", "FI", 1}, {"number 0", "GR", 0},
+            {"number 2", "GR", 2},        {"end first", "XX", 1},
     };
     for (const auto &row : rows) {
         Bytes file;
         appendItem(file, row.code, row.number, firstImagePayload(0));
         auto items = readAnimation(file);
         ASSERT_FALSE(items) << row.name;
-        EXPECT_EQ(items.error().text, "Error: 9001\r\nDescription: Invalid file type.\r\nLocation: OpenAnim")
+        EXPECT_EQ(items.error().text,
+                  "Error: 9001\r\nDescription: Invalid file type.\r\nLocation: OpenAnim")
                 << row.name;
         EXPECT_EQ(items.error().title, "Error");
         EXPECT_EQ(items.error().icon, Notice::Icon::Critical);
@@ -109,38 +111,38 @@ TEST(ReadAnimation, RefusesImagesThatDoNotDecode)
         const char *name;
         Bytes file;
     } rows[] = {
-        {"first image without its background byte",
-         [] {
-             Bytes f;
-             appendItem(f, "GR", 1, {});
-             return f;
-         }()},
-        {"first image with a negative size",
-         [] {
-             Bytes f;
-             appendItem(f, "GR", 1, {}, -5);
-             return f;
-         }()},
-        {"type word 2",
-         [] {
-             Bytes f;
-             appendItem(f, "GR", 1, firstImagePayload(0));
-             appendItem(f, "GR", 2, {2, 0, 0, 0, 0, 0});
-             return f;
-         }()},
-        {"chunk past the frame",
-         [] {
-             Bytes f;
-             appendItem(f, "GR", 1, {0, 1, 0, 0xFF, 0xF9, 2, 0, 1, 1});
-             return f;
-         }()},
-        {"chunk past the payload",
-         [] {
-             Bytes f;
-             appendItem(f, "GR", 1, {0, 1, 0, 0, 0, 9, 0, 1, 1});
-             appendItem(f, "XX", 2, {});
-             return f;
-         }()},
+            {"first image without its background byte",
+             [] {
+                 Bytes f;
+                 appendItem(f, "GR", 1, {});
+                 return f;
+             }()},
+            {"first image with a negative size",
+             [] {
+                 Bytes f;
+                 appendItem(f, "GR", 1, {}, -5);
+                 return f;
+             }()},
+            {"type word 2",
+             [] {
+                 Bytes f;
+                 appendItem(f, "GR", 1, firstImagePayload(0));
+                 appendItem(f, "GR", 2, {2, 0, 0, 0, 0, 0});
+                 return f;
+             }()},
+            {"chunk past the frame",
+             [] {
+                 Bytes f;
+                 appendItem(f, "GR", 1, {0, 1, 0, 0xFF, 0xF9, 2, 0, 1, 1});
+                 return f;
+             }()},
+            {"chunk past the payload",
+             [] {
+                 Bytes f;
+                 appendItem(f, "GR", 1, {0, 1, 0, 0, 0, 9, 0, 1, 1});
+                 appendItem(f, "XX", 2, {});
+                 return f;
+             }()},
     };
     for (const auto &row : rows) {
         auto items = readAnimation(row.file);
@@ -163,14 +165,18 @@ TEST(ReadAnimation, RefusesItemsThatRunPastTheEnd)
         Bytes tail;
         const char *description;
     } rows[] = {
-        {"code and half a number", {'P', 'A', 2, 0},
-         "Item 2 at byte offset 17 runs past the end of the file."},
-        {"header without size", {'P', 'A', 2, 0, 0, 0, 2, 0},
-         "Item 2 at byte offset 17 runs past the end of the file."},
-        {"size larger than the rest", {'P', 'A', 2, 0, 0, 0, 3, 0, 0, 0, 0x1E, 0},
-         "Item 2 at byte offset 17 runs past the end of the file."},
-        {"huge size", {'G', 'R', 2, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0},
-         "Item 2 at byte offset 17 runs past the end of the file."},
+            {"code and half a number",
+             {'P', 'A', 2, 0},
+             "Item 2 at byte offset 17 runs past the end of the file."},
+            {"header without size",
+             {'P', 'A', 2, 0, 0, 0, 2, 0},
+             "Item 2 at byte offset 17 runs past the end of the file."},
+            {"size larger than the rest",
+             {'P', 'A', 2, 0, 0, 0, 3, 0, 0, 0, 0x1E, 0},
+             "Item 2 at byte offset 17 runs past the end of the file."},
+            {"huge size",
+             {'G', 'R', 2, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0},
+             "Item 2 at byte offset 17 runs past the end of the file."},
     };
     ASSERT_EQ(secondAt, 17u);
     for (const auto &row : rows) {
@@ -296,7 +302,8 @@ TEST(WriteAnimation, RandomDocumentsReadBackAsWritten)
                 // Change a random rectangle-ish stretch and some scattered pixels.
                 const std::size_t start = random() % kFrameSize;
                 const std::size_t length = random() % 5000;
-                for (std::size_t p = start; p < std::min<std::size_t>(start + length, kFrameSize); ++p)
+                for (std::size_t p = start; p < std::min<std::size_t>(start + length, kFrameSize);
+                     ++p)
                     frame[p] = static_cast<std::uint8_t>(random());
                 for (int s = 0; s < 50; ++s)
                     frame[random() % kFrameSize] = static_cast<std::uint8_t>(random());

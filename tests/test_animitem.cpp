@@ -27,20 +27,20 @@ TEST(AnimItem, ListLines)
         AnimItem item;
         const char *line;
     } rows[] = {
-        {makeImageItem({}), "Image"},
-        {makeFadeInItem(), "Fade in"},
-        {makeFadeOutItem(), "Fade out"},
-        {makeEndItem(), "End"},
-        {withPayload("PA", {0x1E, 0x00}), "Pause: 30"},
-        {withPayload("PA", {}), "Pause: 0"},
-        {withPayload("PA", {}, -7), "Pause: 0"},
-        {withPayload("SD", {0xFF, 0xFF}), "Play sound: 65535"},
-        {withPayload("SD", {0x05}), "Play sound: 5"},
-        {withPayload("PA", {0xFF, 0xFF, 0xFF, 0xFF}), "Pause: -1"},
-        {withPayload("PA", {0x01, 0x00, 0x00, 0x00, 0x09, 0x09}), "Pause: 1"},
-        {withPayload("ZZ", {1, 2}), ""},
-        {withPayload("gr", {}), ""},
-        {withPayload("pa", {1, 0}), ""},
+            {makeImageItem({}), "Image"},
+            {makeFadeInItem(), "Fade in"},
+            {makeFadeOutItem(), "Fade out"},
+            {makeEndItem(), "End"},
+            {withPayload("PA", {0x1E, 0x00}), "Pause: 30"},
+            {withPayload("PA", {}), "Pause: 0"},
+            {withPayload("PA", {}, -7), "Pause: 0"},
+            {withPayload("SD", {0xFF, 0xFF}), "Play sound: 65535"},
+            {withPayload("SD", {0x05}), "Play sound: 5"},
+            {withPayload("PA", {0xFF, 0xFF, 0xFF, 0xFF}), "Pause: -1"},
+            {withPayload("PA", {0x01, 0x00, 0x00, 0x00, 0x09, 0x09}), "Pause: 1"},
+            {withPayload("ZZ", {1, 2}), ""},
+            {withPayload("gr", {}), ""},
+            {withPayload("pa", {1, 0}), ""},
     };
     for (const auto &row : rows)
         EXPECT_EQ(listLine(row.item), row.line) << row.item.Code;
@@ -69,7 +69,7 @@ TEST(AnimItem, SettingAValueKeepsLongerPayloadsAndGrowsShortOnes)
 
 TEST(AnimItem, FindPreviousImage)
 {
-    const ItemList items{makeImageItem({}), makeFadeInItem(), makePauseItem(3),
+    const ItemList items{makeImageItem({}), makeFadeInItem(),  makePauseItem(3),
                          makeImageItem({}), makeImageItem({}), makeEndItem()};
     const int expected[] = {-1, 0, 0, 0, 3, 4};
     for (int i = 0; i < 6; ++i)

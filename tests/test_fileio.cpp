@@ -22,7 +22,8 @@ class OutputThatFails : public OutputFile
 {
 public:
     OutputThatFails(std::unique_ptr<OutputFile> real, Step failing)
-        : m_real(std::move(real)), m_failing(failing)
+        : m_real(std::move(real))
+        , m_failing(failing)
     {
     }
     std::error_code write(std::span<const std::uint8_t> bytes) override
@@ -42,7 +43,8 @@ public:
     std::error_code close() override
     {
         const std::error_code error = m_real->close();
-        return m_failing == Step::Close ? std::make_error_code(std::errc::no_space_on_device) : error;
+        return m_failing == Step::Close ? std::make_error_code(std::errc::no_space_on_device)
+                                        : error;
     }
 
 private:
@@ -53,7 +55,10 @@ private:
 class FileSystemThatFails : public FileSystem
 {
 public:
-    explicit FileSystemThatFails(Step failing) : m_failing(failing) { }
+    explicit FileSystemThatFails(Step failing)
+        : m_failing(failing)
+    {
+    }
 
     std::unique_ptr<OutputFile> createNew(const fs::path &path, std::error_code &error) override
     {
@@ -126,7 +131,7 @@ TEST(ReplaceFile, KeepsThePermissionsOfTheFileItReplaces)
     const std::string path = folder.file("shared.anim");
     test::writeBytes(path, kOld);
     const auto wanted = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
-            | fs::perms::group_write | fs::perms::others_read;
+                        | fs::perms::group_write | fs::perms::others_read;
     fs::permissions(path, wanted);
     ASSERT_TRUE(replaceFile(path, kNew, Backup::Keep));
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, wanted);
@@ -179,13 +184,13 @@ TEST(ReplaceFile, AFailedStepLeavesOldFileAndBackupAndNoStrayFile)
         const char *name;
         const char *reason;
     } rows[] = {
-        {Step::Create, "temporary file cannot be created", "Permission denied"},
-        {Step::Write, "disk full while writing", "No space left on device"},
-        {Step::Flush, "flush to disk fails", "Input/output error"},
-        {Step::Close, "close reports a late write error", "No space left on device"},
-        {Step::Backup, "backup cannot be made", "Operation not permitted"},
-        {Step::BackupRename, "backup cannot take its name", "Permission denied"},
-        {Step::FinalRename, "new file cannot take its name", "Permission denied"},
+            {Step::Create, "temporary file cannot be created", "Permission denied"},
+            {Step::Write, "disk full while writing", "No space left on device"},
+            {Step::Flush, "flush to disk fails", "Input/output error"},
+            {Step::Close, "close reports a late write error", "No space left on device"},
+            {Step::Backup, "backup cannot be made", "Operation not permitted"},
+            {Step::BackupRename, "backup cannot take its name", "Permission denied"},
+            {Step::FinalRename, "new file cannot take its name", "Permission denied"},
     };
     for (const auto &row : rows) {
         test::TempFolder folder;

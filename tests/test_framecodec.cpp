@@ -40,8 +40,8 @@ TEST(EncodeFrame, ByteVectors)
     fourPixels[12] = 0xA3;
     fourPixels[100] = 0xB1;
     EXPECT_EQ(encode(fourPixels, reference),
-              (Bytes{1, 0, 0x0A, 0, 3, 0, 0xA1, 0xA2, 0xA3, 1, 0, 0x64, 0, 1, 0, 0xB1, 0, 0, 0, 0,
-                     0, 0}));
+              (Bytes{1,    0, 0x0A, 0, 3,    0, 0xA1, 0xA2, 0xA3, 1, 0,
+                     0x64, 0, 1,    0, 0xB1, 0, 0,    0,    0,    0, 0}));
 
     Bytes lastPixel = reference;
     lastPixel[63999] = 9;
@@ -95,17 +95,17 @@ TEST(DecodeFrame, StreamsThatDecode)
         std::uint8_t changedTo;
     };
     const Row rows[] = {
-        {"empty stream", {}, -1, 0},
-        {"end chunk", kEndChunk, -1, 0},
-        {"type word 0 alone ends the stream", {0, 0}, -1, 0},
-        {"copy then end", {1, 0, 5, 0, 1, 0, 42, 0, 0, 0, 0, 0, 0}, 5, 42},
-        {"no end chunk after the last chunk", {1, 0, 5, 0, 1, 0, 42}, 5, 42},
-        {"type FFFF copies", {0xFF, 0xFF, 7, 0, 1, 0, 9}, 7, 9},
-        {"type 8000 copies", {0x00, 0x80, 7, 0, 1, 0, 9}, 7, 9},
-        {"nothing after an end chunk is read", {0, 0, 0, 0, 0, 0, 1, 0, 3, 0, 1, 0, 8}, -1, 0},
-        {"bytes after the end chunk may be garbage", {0, 0, 0, 0, 0, 0, 7}, -1, 0},
-        {"zero-length copy at the frame's end", {1, 0, 0x00, 0xFA, 0, 0}, -1, 0},
-        {"last pixel", {1, 0, 0xFF, 0xF9, 1, 0, 3}, 63999, 3},
+            {"empty stream", {}, -1, 0},
+            {"end chunk", kEndChunk, -1, 0},
+            {"type word 0 alone ends the stream", {0, 0}, -1, 0},
+            {"copy then end", {1, 0, 5, 0, 1, 0, 42, 0, 0, 0, 0, 0, 0}, 5, 42},
+            {"no end chunk after the last chunk", {1, 0, 5, 0, 1, 0, 42}, 5, 42},
+            {"type FFFF copies", {0xFF, 0xFF, 7, 0, 1, 0, 9}, 7, 9},
+            {"type 8000 copies", {0x00, 0x80, 7, 0, 1, 0, 9}, 7, 9},
+            {"nothing after an end chunk is read", {0, 0, 0, 0, 0, 0, 1, 0, 3, 0, 1, 0, 8}, -1, 0},
+            {"bytes after the end chunk may be garbage", {0, 0, 0, 0, 0, 0, 7}, -1, 0},
+            {"zero-length copy at the frame's end", {1, 0, 0x00, 0xFA, 0, 0}, -1, 0},
+            {"last pixel", {1, 0, 0xFF, 0xF9, 1, 0, 3}, 63999, 3},
     };
     for (const Row &row : rows) {
         Bytes frame = frameOf(0);
@@ -124,14 +124,14 @@ TEST(DecodeFrame, StreamsThatFail)
         const char *name;
         Bytes stream;
     } rows[] = {
-        {"type word 2", {2, 0, 0, 0, 0, 0}},
-        {"type word 7FFF", {0xFF, 0x7F, 0, 0, 0, 0}},
-        {"one byte left for a type word", {1}},
-        {"header cut short", {1, 0, 5, 0}},
-        {"pixels run past the stream", {1, 0, 5, 0, 4, 0, 1, 2}},
-        {"chunk runs past the frame", {1, 0, 0xFF, 0xF9, 2, 0, 1, 2}},
-        {"offset beyond the frame", {1, 0, 0xFF, 0xFF, 1, 0, 1}},
-        {"bad chunk after a good one", {1, 0, 0, 0, 1, 0, 9, 3, 0, 0, 0, 0, 0}},
+            {"type word 2", {2, 0, 0, 0, 0, 0}},
+            {"type word 7FFF", {0xFF, 0x7F, 0, 0, 0, 0}},
+            {"one byte left for a type word", {1}},
+            {"header cut short", {1, 0, 5, 0}},
+            {"pixels run past the stream", {1, 0, 5, 0, 4, 0, 1, 2}},
+            {"chunk runs past the frame", {1, 0, 0xFF, 0xF9, 2, 0, 1, 2}},
+            {"offset beyond the frame", {1, 0, 0xFF, 0xFF, 1, 0, 1}},
+            {"bad chunk after a good one", {1, 0, 0, 0, 1, 0, 9, 3, 0, 0, 0, 0, 0}},
     };
     for (const auto &row : rows) {
         Bytes frame = frameOf(0);

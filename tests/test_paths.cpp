@@ -14,14 +14,14 @@ TEST(Paths, FileNameAndFolderSplitAtTheLastSeparator)
         const char *fileName;
         const char *folder;
     } rows[] = {
-        {"C:\\Games\\EANIM.QLM", "EANIM.QLM", "C:\\Games"},
-        {"/home/ada/anims/EANIM.QLM", "EANIM.QLM", "/home/ada/anims"},
-        {"C:/Games\\sub/EANIM.QLM", "EANIM.QLM", "C:/Games\\sub"},
-        {"C:\\Games\\", "", "C:\\Games"},
-        {"\\EANIM.QLM", "EANIM.QLM", ""},
-        {"/EANIM.QLM", "EANIM.QLM", ""},
-        {"EANIM.QLM", "EANIM.QLM", ""},
-        {"", "", ""},
+            {"C:\\Games\\EANIM.QLM", "EANIM.QLM", "C:\\Games"},
+            {"/home/ada/anims/EANIM.QLM", "EANIM.QLM", "/home/ada/anims"},
+            {"C:/Games\\sub/EANIM.QLM", "EANIM.QLM", "C:/Games\\sub"},
+            {"C:\\Games\\", "", "C:\\Games"},
+            {"\\EANIM.QLM", "EANIM.QLM", ""},
+            {"/EANIM.QLM", "EANIM.QLM", ""},
+            {"EANIM.QLM", "EANIM.QLM", ""},
+            {"", "", ""},
     };
     for (const auto &row : rows) {
         EXPECT_EQ(GetFileName(row.path), row.fileName) << row.path;

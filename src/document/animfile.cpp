@@ -16,7 +16,8 @@ constexpr std::size_t kItemHeaderSize = 10;
 std::int32_t int32At(std::span<const std::uint8_t> bytes, std::size_t at)
 {
     const std::uint32_t value = std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8
-            | std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24;
+                                | std::uint32_t(bytes[at + 2]) << 16
+                                | std::uint32_t(bytes[at + 3]) << 24;
     return static_cast<std::int32_t>(value);
 }
 
@@ -157,8 +158,8 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
         encodeFrame(item.Pixels, *reference, out);
         const auto payloadSize = static_cast<std::int32_t>(out.size() - sizeAt - 4);
         for (int b = 0; b < 4; ++b)
-            out[sizeAt + static_cast<std::size_t>(b)] =
-                    static_cast<std::uint8_t>((static_cast<std::uint32_t>(payloadSize) >> (8 * b)) & 0xFF);
+            out[sizeAt + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(
+                    (static_cast<std::uint32_t>(payloadSize) >> (8 * b)) & 0xFF);
         reference = &item.Pixels;
     }
     return out;

@@ -22,8 +22,8 @@ namespace tessa {
 
 // Error numbers the reader reports, all with location "OpenAnim".
 inline constexpr std::int32_t kErrorInvalidFileType = 9001; // "Invalid file type."
-inline constexpr std::int32_t kErrorPreparingImage = 9002; // "Error preparing image entry."
-inline constexpr std::int32_t kErrorTruncatedItem = 9004; // an item runs past the end
+inline constexpr std::int32_t kErrorPreparingImage = 9002;  // "Error preparing image entry."
+inline constexpr std::int32_t kErrorTruncatedItem = 9004;   // an item runs past the end
 
 // Reads a whole animation file into items, decoding every image into its full frame. An empty
 // file, or a single byte, gives no items. Never reads past `bytes`, never allocates more than

@@ -28,10 +28,10 @@ inline constexpr std::string_view kCodeEnd = "XX";
 // is the payload, written back unchanged, and `Pixels` is empty.
 struct AnimItem
 {
-    std::string Code; // always two characters
-    std::int32_t Number = 0; // position read from the file; 0 for items made in the editor
-    std::int32_t DataSize = 0; // may be negative in a file: kept and written back as it was
-    std::vector<std::uint8_t> Data; // max(DataSize, 0) bytes for items that are not images
+    std::string Code;                 // always two characters
+    std::int32_t Number = 0;          // position read from the file; 0 for items made in the editor
+    std::int32_t DataSize = 0;        // may be negative in a file: kept and written back as it was
+    std::vector<std::uint8_t> Data;   // max(DataSize, 0) bytes for items that are not images
     std::vector<std::uint8_t> Pixels; // kFrameSize bytes for an image, empty otherwise
 
     bool isImage() const { return Code == kCodeImage; }

@@ -23,8 +23,14 @@ template<typename T, typename E>
 class Expected
 {
 public:
-    Expected(T value) : m_state(std::in_place_index<0>, std::move(value)) { }
-    Expected(Unexpected<E> failure) : m_state(std::in_place_index<1>, std::move(failure.error)) { }
+    Expected(T value)
+        : m_state(std::in_place_index<0>, std::move(value))
+    {
+    }
+    Expected(Unexpected<E> failure)
+        : m_state(std::in_place_index<1>, std::move(failure.error))
+    {
+    }
 
     bool has_value() const { return m_state.index() == 0; }
     explicit operator bool() const { return has_value(); }

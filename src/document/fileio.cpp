@@ -25,7 +25,10 @@ std::error_code lastSystemError()
 class StdioOutputFile : public OutputFile
 {
 public:
-    explicit StdioOutputFile(std::FILE *file) : m_file(file) { }
+    explicit StdioOutputFile(std::FILE *file)
+        : m_file(file)
+    {
+    }
     ~StdioOutputFile() override
     {
         if (m_file)
@@ -237,7 +240,7 @@ Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std
         fs::path backupPath = target;
         backupPath += ".bak";
         if ((error = fileSystem.linkOrCopy(target, backupCopy))
-                || (error = fileSystem.rename(backupCopy, backupPath))) {
+            || (error = fileSystem.rename(backupCopy, backupPath))) {
             fileSystem.remove(backupCopy);
             fileSystem.remove(temporary);
             return Unexpected{saveError(path, error)};

@@ -10,7 +10,7 @@ Notice Notice::error(std::int32_t number, std::string description, std::string l
     notice.icon = Icon::Critical;
     notice.title = "Error";
     notice.text = "Error: " + std::to_string(number) + "\r\nDescription: " + description
-            + "\r\nLocation: " + location;
+                  + "\r\nLocation: " + location;
     notice.number = number;
     notice.description = std::move(description);
     notice.location = std::move(location);

@@ -68,7 +68,7 @@ double toDouble(std::string_view number)
         // Too large gives an infinite value (then refused by the range checks), too small 0.
         const auto exponent = number.find_first_of("eE");
         const bool tiny = exponent != std::string_view::npos && exponent + 1 < number.size()
-                && number[exponent + 1] == '-';
+                          && number[exponent + 1] == '-';
         if (tiny)
             return 0.0;
         return negative ? -std::numeric_limits<double>::infinity()
@@ -110,7 +110,7 @@ std::optional<std::int32_t> roundToInt32(double value)
     // nearbyint rounds in the default mode, to nearest with halves to even.
     const double rounded = std::nearbyint(value);
     if (!(rounded >= std::numeric_limits<std::int32_t>::min()
-                && rounded <= std::numeric_limits<std::int32_t>::max()))
+          && rounded <= std::numeric_limits<std::int32_t>::max()))
         return std::nullopt;
     return static_cast<std::int32_t>(rounded);
 }

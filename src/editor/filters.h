@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QtGlobal>
+
+namespace tessa {
+
+// The file filters of the dialogs, as pairs "description|pattern", translated where used.
+inline constexpr const char *kAnimationFilter =
+        QT_TRANSLATE_NOOP("tessa::frm", "Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*");
+inline constexpr const char *kBitmapFilter =
+        QT_TRANSLATE_NOOP("tessa::frm", "BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*");
+inline constexpr const char *kPaletteFilter = QT_TRANSLATE_NOOP(
+        "tessa::frm", "JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|"
+                      "Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ");
+
+} // namespace tessa

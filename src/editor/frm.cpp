@@ -1,0 +1,453 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frm.h"
+
+#include "about/frmabout.h"
+#include "busycursor.h"
+#include "document/animfile.h"
+#include "document/paths.h"
+#include "filters.h"
+#include "picture.h"
+#include "platform/dialogs.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace tessa {
+
+namespace {
+
+constexpr const char *kSettingsSection = "Paths";
+
+QString fromCore(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string toCore(const QString &text)
+{
+    return text.toStdString();
+}
+
+Dialogs::Icon dialogIcon(Notice::Icon icon)
+{
+    switch (icon) {
+    case Notice::Icon::Information:
+        return Dialogs::Icon::Information;
+    case Notice::Icon::Critical:
+        return Dialogs::Icon::Critical;
+    case Notice::Icon::None:
+        break;
+    }
+    return Dialogs::Icon::None;
+}
+
+} // namespace
+
+frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
+    : QMainWindow(parent)
+    , m_dialogs(dialogs)
+    , m_paths(std::move(paths))
+{
+    createControls();
+    createMenus();
+    Form_Load();
+}
+
+frm::~frm() = default;
+
+void frm::createControls()
+{
+    // A fixed layout: a minimize button, no maximize button, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setAcceptDrops(true);
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(481, 218);
+    lst = new QListWidget(client);
+    lst->setObjectName(QStringLiteral("lst"));
+    lst->setGeometry(8, 8, 137, 199);
+    lst->setSelectionMode(QAbstractItemView::SingleSelection);
+    pic = new QLabel(client);
+    pic->setObjectName(QStringLiteral("pic"));
+    pic->setGeometry(152, 8, 320, 200);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(lst, &QListWidget::currentRowChanged, this, &frm::lst_Click);
+    connect(lst, &QListWidget::itemDoubleClicked, this, &frm::lst_DblClick);
+}
+
+void frm::createMenus()
+{
+    mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFileNew = mnuFile->addAction(tr("&New Animation"), this, &frm::mnuFileNew_Click);
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = mnuFile->addAction(tr("&Open Animation"), this, &frm::mnuFileOpen_Click);
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = mnuFile->addAction(tr("&Save"), this, &frm::mnuFileSave_Click);
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = mnuFile->addAction(tr("Save &As..."), this, &frm::mnuFileSaveAs_Click);
+    mnuFile->addSeparator();
+    mnuFileExport = mnuFile->addMenu(tr("&Export"));
+    mnuFileExportAnimation =
+            mnuFileExport->addAction(tr("&Animation"), this, &frm::mnuFileExportAnimation_Click);
+    mnuFileExportFrame =
+            mnuFileExport->addAction(tr("&Frame"), this, &frm::mnuFileExportFrame_Click);
+    mnuFile->addSeparator();
+    mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &frm::mnuFileExit_Click);
+
+    mnuProject = menuBar()->addMenu(tr("&Project"));
+    const char *addCaptions[] = {QT_TR_NOOP("Add &Image"), QT_TR_NOOP("Add &Fade In"),
+                                 QT_TR_NOOP("Add F&ade Out"), QT_TR_NOOP("Add &Pause"),
+                                 QT_TR_NOOP("Add &Sound")};
+    const Qt::Key addKeys[] = {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9};
+    for (int i = 0; i < 5; ++i) {
+        mnuProjectAdd[i] = mnuProject->addAction(tr(addCaptions[i]), this,
+                                                 [this, i] { mnuProjectAdd_Click(i); });
+        mnuProjectAdd[i]->setShortcut(QKeySequence(Qt::SHIFT | addKeys[i]));
+    }
+    mnuProject->addSeparator();
+    mnuProjectEdit = mnuProject->addAction(tr("&Edit"), this, &frm::mnuProjectEdit_Click);
+    mnuProjectEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuProject->addSeparator();
+    mnuProjectDelete =
+            mnuProject->addAction(tr("&Delete Item"), this, &frm::mnuProjectDelete_Click);
+    mnuProjectDelete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    mnuPalette = menuBar()->addMenu(tr("P&alette"));
+    const char *paletteCaptions[] = {QT_TR_NOOP("&Main Tessarine"),
+                                     QT_TR_NOOP("&Extra Orvalis (EANIM.QLM)"),
+                                     QT_TR_NOOP("&Custom: ")};
+    const Qt::Key paletteKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3};
+    for (int i = 0; i < 3; ++i) {
+        mnuPaletteSel[i] = mnuPalette->addAction(tr(paletteCaptions[i]), this, [this, i] {
+            // The entries stay enabled, but like the menu they sit in, their shortcuts only
+            // work while a document is open.
+            if (mnuPalette->menuAction()->isEnabled())
+                mnuPaletteSel_Click(i);
+            else
+                mnuPaletteSel[i]->setChecked(!mnuPaletteSel[i]->isChecked());
+        });
+        mnuPaletteSel[i]->setCheckable(true);
+        mnuPaletteSel[i]->setShortcut(QKeySequence(Qt::SHIFT | paletteKeys[i]));
+    }
+
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHelpAbout = mnuHelp->addAction(tr("&About"), this, &frm::mnuHelpAbout_Click);
+
+    mnuFileExport->menuAction()->setEnabled(false);
+    mnuProject->menuAction()->setEnabled(false);
+    mnuPalette->menuAction()->setEnabled(false);
+}
+
+void frm::Form_Load()
+{
+    m_settings.setSaveFailureHandler([this](const Notice &notice) { showNotice(notice); });
+    LoadSettings();
+    ResetDocument();
+    mnuPaletteSel_Click(0);
+}
+
+void frm::LoadSettings()
+{
+    // An unreadable settings file gives the defaults, like a missing one.
+    m_settings.LoadINI(toCore(m_paths.settingsFile));
+    const std::string programFolder = toCore(m_paths.programFolder);
+    const auto read = [&](const char *key) {
+        return fromCore(m_settings.ReadString(kSettingsSection, key, programFolder));
+    };
+    AnimationPath = read("AnimationPath");
+    ExportPath = read("ExportPath");
+    ImportPath = read("ImportPath");
+    PalettePath = read("PalettePath");
+}
+
+void frm::rememberFolder(QString &variable, const char *key, const QString &folder)
+{
+    variable = folder;
+    m_settings.WriteValue(kSettingsSection, key, toCore(variable));
+}
+
+void frm::setCaption(const QString &suffix)
+{
+    setWindowTitle(QLatin1String(kProgramTitle) + suffix);
+}
+
+void frm::setDocumentMenusEnabled(bool enabled)
+{
+    mnuFileExport->menuAction()->setEnabled(enabled);
+    mnuProject->menuAction()->setEnabled(enabled);
+    mnuPalette->menuAction()->setEnabled(enabled);
+    mnuFileSaveAs->setEnabled(enabled);
+}
+
+void frm::ResetDocument()
+{
+    {
+        const QSignalBlocker quiet(lst);
+        lst->clear();
+    }
+    setCaption(QString());
+    pic->hide();
+    setDocumentMenusEnabled(false);
+    mnuFileSave->setEnabled(false);
+    FileName.clear();
+    UpdateItemMenus();
+}
+
+void frm::UpdateItemMenus()
+{
+    const int sel = lst->currentRow();
+    const int count = lst->count();
+    if (sel < 0 || sel >= int(Items.size())) {
+        for (QAction *add : mnuProjectAdd)
+            add->setEnabled(false);
+        mnuProjectEdit->setEnabled(false);
+        mnuProjectDelete->setEnabled(false);
+        return;
+    }
+    if (sel == 0) {
+        mnuProjectAdd[0]->setEnabled(true);
+        for (int i = 1; i < 5; ++i)
+            mnuProjectAdd[i]->setEnabled(false);
+        mnuProjectEdit->setEnabled(true);
+        mnuProjectDelete->setEnabled(false);
+        return;
+    }
+
+    // Fades alternate as seen from the insertion point: the nearest fade above decides.
+    bool fadedIn = false;
+    for (int i = sel - 1; i >= 0; --i) {
+        const std::string &code = Items[std::size_t(i)].Code;
+        if (code == kCodeFadeIn || code == kCodeFadeOut) {
+            fadedIn = code == kCodeFadeIn;
+            break;
+        }
+    }
+    const std::string &code = Items[std::size_t(sel)].Code;
+    mnuProjectAdd[0]->setEnabled(true);
+    mnuProjectAdd[1]->setEnabled(!fadedIn);
+    mnuProjectAdd[2]->setEnabled(fadedIn);
+    mnuProjectAdd[3]->setEnabled(true);
+    mnuProjectAdd[4]->setEnabled(true);
+    mnuProjectEdit->setEnabled(code == kCodeImage || code == kCodePause || code == kCodeSound);
+    mnuProjectDelete->setEnabled(sel < count - 1);
+}
+
+void frm::RefreshList()
+{
+    QStringList lines;
+    lines.reserve(qsizetype(Items.size()));
+    for (const AnimItem &item : Items)
+        lines << fromCore(listLine(item));
+    {
+        const QSignalBlocker quiet(lst);
+        lst->clear();
+        lst->addItems(lines);
+    }
+    if (lst->count() > 0)
+        selectLine(0);
+}
+
+void frm::selectLine(int line)
+{
+    {
+        const QSignalBlocker quiet(lst);
+        lst->setCurrentRow(line);
+    }
+    lst_Click();
+}
+
+void frm::lst_Click()
+{
+    UpdateItemMenus();
+    const int sel = lst->currentRow();
+    if (sel < 0 || sel >= int(Items.size())) {
+        pic->hide();
+        mnuFileExportFrame->setEnabled(false);
+        return;
+    }
+    const bool image = Items[std::size_t(sel)].isImage();
+    mnuFileExportFrame->setEnabled(image);
+    showFrameOf(image ? sel : FindPreviousImage(Items, sel));
+}
+
+void frm::showFrameOf(int index)
+{
+    if (index < 0) {
+        pic->hide();
+        return;
+    }
+    // Every image holds its whole frame: showing one is a single picture build.
+    const AnimItem &item = Items[std::size_t(index)];
+    pic->setPixmap(QPixmap::fromImage(
+            CreatePicture(kFrameWidth, kFrameHeight, item.Pixels, m_paletteColors)));
+    pic->show();
+}
+
+void frm::mnuFileNew_Click()
+{
+    // No question about unsaved changes: the current document is discarded at once.
+    FileName.clear();
+    setCaption(tr(": NEW"));
+    Items = {makeEndItem()};
+    RefreshList();
+    mnuProjectAdd_Click(0);
+    if (lst->count() == 1) {
+        ShowInfo(tr("You need to add an image to begin an animation.\r\nAborting..."));
+        ResetDocument();
+        return;
+    }
+    setDocumentMenusEnabled(true);
+}
+
+void frm::mnuFileOpen_Click()
+{
+    int filterIndex = 0;
+    const QString path =
+            m_dialogs.ShowOpenDialog(this, tr(kAnimationFilter), tr("Select the animation file"),
+                                     AnimationPath, QString(), filterIndex);
+    if (path.isEmpty())
+        return;
+    // Remembered before reading, so the folder is kept even when the file is refused.
+    rememberFolder(AnimationPath, "AnimationPath", fromCore(GetFolder(toCore(path))));
+    OpenAnim(path);
+}
+
+void frm::OpenAnim(const QString &path)
+{
+    ResetDocument();
+    Items.clear();
+    auto loaded = loadAnimation(toCore(path));
+    if (!loaded) {
+        showNotice(loaded.error());
+        return;
+    }
+    Items = std::move(*loaded);
+    FileName = path;
+    RefreshList();
+    if (lst->count() > 0)
+        setDocumentMenusEnabled(true);
+    setCaption(QLatin1String(": ") + fromCore(GetFileName(toCore(FileName))));
+}
+
+void frm::mnuFileSave_Click()
+{
+    if (!FileName.isEmpty())
+        SaveAnim(FileName);
+    else
+        mnuFileSaveAs_Click();
+}
+
+void frm::mnuFileSaveAs_Click()
+{
+    int filterIndex = 0;
+    const QString path = m_dialogs.ShowSaveDialog(this, tr(kAnimationFilter), tr("Save As..."),
+                                                  AnimationPath, QString(), FileName, filterIndex);
+    if (path.isEmpty())
+        return;
+    rememberFolder(AnimationPath, "AnimationPath", fromCore(GetFolder(toCore(path))));
+    SaveAnim(path);
+}
+
+bool frm::SaveAnim(const QString &path)
+{
+    BusyCursor busy(this);
+    auto saved = saveAnimation(toCore(path), Items);
+    busy.restore();
+    if (!saved) {
+        // The file and its backup are as they were; the document keeps its unsaved changes.
+        showNotice(saved.error());
+        return false;
+    }
+    FileName = path;
+    setCaption(QLatin1String(": ") + fromCore(GetFileName(toCore(path))));
+    mnuFileSave->setEnabled(false);
+    m_dialogs.beep();
+    return true;
+}
+
+void frm::mnuFileExit_Click()
+{
+    close();
+}
+
+void frm::closeEvent(QCloseEvent *event)
+{
+    int cancel = 0;
+    Form_QueryUnload(cancel);
+    if (cancel != 0)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void frm::Form_QueryUnload(int &Cancel)
+{
+    if (!mnuFileSave->isEnabled())
+        return;
+    const auto answer = m_dialogs.messageBox(
+            this, tr("You have not saved your changes.  Save them now?"), tr("Save Confirmation"),
+            Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
+    if (answer == Dialogs::Answer::Cancel)
+        Cancel = 1;
+    else if (answer == Dialogs::Answer::Yes)
+        mnuFileSave_Click(); // the window closes whatever the save did
+}
+
+void frm::mnuHelpAbout_Click()
+{
+    frmAbout about(m_dialogs, windowIcon(), this);
+    m_dialogs.runModal(about);
+}
+
+void frm::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void frm::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    OpenAnim(urls.first().toLocalFile());
+}
+
+void frm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+void frm::showNotice(const Notice &notice)
+{
+    m_dialogs.messageBox(this, fromCore(notice.text), fromCore(notice.title),
+                         dialogIcon(notice.icon), Dialogs::Buttons::Ok);
+}
+
+void frm::ShowInfo(const QString &text)
+{
+    m_dialogs.messageBox(this, text, QLatin1String(kProgramTitle), Dialogs::Icon::Information,
+                         Dialogs::Buttons::Ok);
+}
+
+} // namespace tessa

@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "document/animitem.h"
+#include "document/notice.h"
+#include "imaging/palette.h"
+#include "settings/clsini.h"
+#include "studiopaths.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <optional>
+
+class QLabel;
+class QListWidget;
+class QMenu;
+
+namespace tessa {
+
+class Dialogs;
+
+// The main window: the one open animation, its list of items, the picture of the selected line,
+// and every command. It is a thin layer over the core library: it asks the user through
+// `Dialogs`, calls the core, and shows what comes back.
+//
+// Unsaved changes have no flag of their own: File > Save is enabled exactly while there are any.
+// Whether a document is open is likewise the enabled state of Save As, Export, Project and
+// Palette, which come and go together.
+class frm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `dialogs` must outlive the window.
+    frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent = nullptr);
+    ~frm() override;
+
+    const ItemList &items() const { return Items; }
+    const QString &fileName() const { return FileName; }
+    const PaletteColors &paletteColors() const { return m_paletteColors; }
+
+    // Controls and menu entries, named after their menu path.
+    QListWidget *lst = nullptr;
+    QLabel *pic = nullptr;
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileNew = nullptr;
+    QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileSave = nullptr;
+    QAction *mnuFileSaveAs = nullptr;
+    QMenu *mnuFileExport = nullptr;
+    QAction *mnuFileExportAnimation = nullptr;
+    QAction *mnuFileExportFrame = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuProject = nullptr;
+    std::array<QAction *, 5> mnuProjectAdd{};
+    QAction *mnuProjectEdit = nullptr;
+    QAction *mnuProjectDelete = nullptr;
+    QMenu *mnuPalette = nullptr;
+    std::array<QAction *, 3> mnuPaletteSel{};
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+public slots:
+    // Opens `path` as File > Open does once a file is chosen (also for a file named on the
+    // command line or dropped on the window).
+    void OpenAnim(const QString &path);
+
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuFileExportAnimation_Click();
+    void mnuFileExportFrame_Click();
+    void mnuProjectAdd_Click(int Index);
+    void mnuProjectEdit_Click();
+    void mnuProjectDelete_Click();
+    void mnuPaletteSel_Click(int Index);
+    void mnuHelpAbout_Click();
+    void lst_Click();
+    void lst_DblClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // A number typed into an input box.
+    struct TypedNumber
+    {
+        std::int16_t stored;
+        QString text; // as typed, in its shortest form: "2.5" while 2 is stored
+    };
+
+    void createControls();
+    void createMenus();
+    void Form_Load();
+    void LoadSettings();
+    void Form_QueryUnload(int &Cancel);
+    void ResetDocument();
+    void UpdateItemMenus();
+    void RefreshList();
+    void setCaption(const QString &suffix);
+    void showFrameOf(int index);
+    // Selects `line` and runs lst_Click once, whether or not the selection moved.
+    void selectLine(int line);
+    bool SaveAnim(const QString &path);
+    void SelectPalette(int Index);
+    void setDocumentMenusEnabled(bool enabled);
+    void rememberFolder(QString &variable, const char *key, const QString &folder);
+
+    std::optional<std::vector<std::uint8_t>> chooseImage();
+    std::optional<TypedNumber> readNumber(const QString &promptStem, const QString &title,
+                                          const QString &defaultText, int lowest, int highest);
+    // Writes the BMP file of an image item in the current palette; the failure, if any.
+    std::optional<Notice> exportImage(const QString &path, const AnimItem &item) const;
+
+    // The error box, the information box and the other boxes the core describes.
+    void showNotice(const Notice &notice);
+    void ShowInfo(const QString &text);
+
+    Dialogs &m_dialogs;
+    StudioPaths m_paths;
+
+    ItemList Items;
+    QString FileName;
+    PaletteColors m_paletteColors{};
+    int LastBuiltInPalette = 0;
+
+    clsINI m_settings;
+    QString AnimationPath;
+    QString ExportPath;
+    QString ImportPath;
+    QString PalettePath;
+
+    bool m_centred = false;
+};
+
+} // namespace tessa

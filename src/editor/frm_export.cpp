@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Export: images written as BMP files in the current palette.
+#include "frm.h"
+
+#include "busycursor.h"
+#include "document/animfile.h"
+#include "document/fileio.h"
+#include "document/paths.h"
+#include "filters.h"
+#include "imaging/bmp.h"
+#include "platform/dialogs.h"
+
+#include <QListWidget>
+
+namespace tessa {
+
+std::optional<Notice> frm::exportImage(const QString &path, const AnimItem &item) const
+{
+    const std::vector<std::uint8_t> bytes =
+            AddBMPHeader(kFrameWidth, kFrameHeight, item.Pixels, m_paletteColors);
+    // Replaced whole, so nothing of a longer old file can remain after the new bytes.
+    auto written = replaceFile(path.toStdString(), bytes, Backup::None);
+    if (!written)
+        return fileFailureNotice(written.error());
+    return std::nullopt;
+}
+
+void frm::mnuFileExportAnimation_Click()
+{
+    const QString folder =
+            m_dialogs.BrowseForFolder(ExportPath, this, tr("Export Animation Frames"), true);
+    if (folder.isEmpty())
+        return;
+    BusyCursor busy(this);
+    rememberFolder(ExportPath, "ExportPath", folder);
+    const std::string animation = FileName.toStdString();
+    for (std::size_t i = 0; i < Items.size(); ++i) {
+        if (!Items[i].isImage())
+            continue;
+        const std::string name = exportFileName(animation, int(i));
+        const QString path = QString::fromStdString(joinPath(folder.toStdString(), name));
+        if (auto failure = exportImage(path, Items[i])) {
+            busy.restore();
+            showNotice(*failure);
+            return;
+        }
+    }
+    busy.restore();
+    m_dialogs.beep();
+}
+
+void frm::mnuFileExportFrame_Click()
+{
+    const int p = lst->currentRow();
+    if (p < 0 || p >= int(Items.size()) || !Items[std::size_t(p)].isImage())
+        return;
+    const QString proposed = QString::fromStdString(exportFileName(FileName.toStdString(), p));
+    int filterIndex = 0;
+    const QString path =
+            m_dialogs.ShowSaveDialog(this, tr(kBitmapFilter), tr("Export Frame"), ExportPath,
+                                     QStringLiteral("bmp"), proposed, filterIndex);
+    if (path.isEmpty())
+        return;
+    rememberFolder(ExportPath, "ExportPath", QString::fromStdString(GetFolder(path.toStdString())));
+    if (auto failure = exportImage(path, Items[std::size_t(p)]))
+        showNotice(*failure);
+}
+
+} // namespace tessa

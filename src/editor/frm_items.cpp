@@ -1,0 +1,184 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Project menu: adding, editing and deleting items before or at the selected line.
+#include "frm.h"
+
+#include "document/animfile.h"
+#include "document/numbertext.h"
+#include "document/paths.h"
+#include "filters.h"
+#include "imaging/bmp.h"
+#include "platform/dialogs.h"
+
+#include <QFileInfo>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+namespace tessa {
+
+namespace {
+
+constexpr int kLowestPause = 1;
+constexpr int kHighestPause = 255;
+constexpr int kLowestSound = 0;
+constexpr int kHighestSound = 99;
+
+QString labelWithValue(std::string_view code, const QString &valueText)
+{
+    return QString::fromStdString(ItemLabel(code)) + QLatin1String(": ") + valueText;
+}
+
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> frm::chooseImage()
+{
+    int filterIndex = 0;
+    const QString path = m_dialogs.ShowOpenDialog(
+            this, tr(kBitmapFilter), tr("Select screen image"), ImportPath, QString(), filterIndex);
+    if (path.isEmpty())
+        return std::nullopt;
+    const QFileInfo info(path);
+    if (info.exists() && info.size() == 0) {
+        ShowInfo(tr("The file had a length of 0."));
+        return std::nullopt;
+    }
+    // Remembered before the content is looked at, so it is kept even when the picture is not.
+    rememberFolder(ImportPath, "ImportPath", QString::fromStdString(GetFolder(path.toStdString())));
+    auto bytes = readWholeFile(path.toStdString());
+    if (!bytes) {
+        showNotice(fileFailureNotice(bytes.error()));
+        return std::nullopt;
+    }
+    auto pixels = RemoveBMPHeader(*bytes);
+    if (!pixels) {
+        showNotice(pixels.error());
+        return std::nullopt;
+    }
+    return std::move(*pixels);
+}
+
+std::optional<frm::TypedNumber> frm::readNumber(const QString &promptStem, const QString &title,
+                                                const QString &defaultText, int lowest, int highest)
+{
+    const QString prompt = promptStem + QString::number(lowest) + QLatin1String("..")
+                           + QString::number(highest) + QLatin1Char(')');
+    const std::optional<QString> typed = m_dialogs.inputBox(this, prompt, title, defaultText);
+    if (!typed)
+        return std::nullopt;
+    const std::optional<double> value = parseNumber(typed->toStdString());
+    if (!value || *value < lowest || *value > highest)
+        return std::nullopt; // silently, like Cancel
+    const auto stored = static_cast<std::int16_t>(*roundToInt32(*value));
+    return TypedNumber{stored, QString::fromStdString(shortestDecimal(*value))};
+}
+
+void frm::mnuProjectAdd_Click(int Index)
+{
+    AnimItem item;
+    QString line;
+    switch (Index) {
+    case 0: {
+        auto pixels = chooseImage();
+        if (!pixels)
+            return;
+        item = makeImageItem(std::move(*pixels));
+        break;
+    }
+    case 1:
+        item = makeFadeInItem();
+        break;
+    case 2:
+        item = makeFadeOutItem();
+        break;
+    case 3: {
+        const auto amount = readNumber(tr("Input pause amount ("), tr("Pause Amount"),
+                                       QStringLiteral("120"), kLowestPause, kHighestPause);
+        if (!amount)
+            return;
+        item = makePauseItem(amount->stored);
+        line = labelWithValue(kCodePause, amount->text);
+        break;
+    }
+    case 4: {
+        const auto sound = readNumber(tr("Input sound number ("), tr("Play Sound"), QString(),
+                                      kLowestSound, kHighestSound);
+        if (!sound)
+            return;
+        item = makeSoundItem(sound->stored);
+        line = labelWithValue(kCodeSound, sound->text);
+        break;
+    }
+    default:
+        return;
+    }
+    if (line.isEmpty())
+        line = QString::fromStdString(listLine(item));
+
+    const int sel = lst->currentRow();
+    if (sel < 0 || sel > int(Items.size()))
+        return;
+    // The new item goes before the selected one, and the selection stays on that item.
+    Items.insert(Items.begin() + sel, std::move(item));
+    {
+        const QSignalBlocker quiet(lst);
+        lst->insertItem(sel, line);
+    }
+    selectLine(sel + 1);
+    UpdateItemMenus();
+    mnuFileSave->setEnabled(true);
+}
+
+void frm::mnuProjectEdit_Click()
+{
+    const int sel = lst->currentRow();
+    if (sel < 0 || sel >= int(Items.size()))
+        return;
+    const std::string code = Items[std::size_t(sel)].Code;
+    if (code == kCodeImage) {
+        auto pixels = chooseImage();
+        if (!pixels)
+            return; // the old picture stays
+        Items[std::size_t(sel)].Pixels = std::move(*pixels);
+        lst_Click();
+        lst->item(sel)->setText(QString::fromStdString(ItemLabel(kCodeImage)));
+        mnuFileSave->setEnabled(true);
+        return;
+    }
+
+    std::optional<TypedNumber> value;
+    if (code == kCodePause)
+        value = readNumber(tr("Input new pause amount ("), tr("Pause Amount"),
+                           QStringLiteral("120"), kLowestPause, kHighestPause);
+    else if (code == kCodeSound)
+        value = readNumber(tr("Input new sound number ("), tr("Play Sound"), QString(),
+                           kLowestSound, kHighestSound);
+    if (!value)
+        return;
+    // A payload shorter than two bytes (possible in a file) is grown to hold the value.
+    setPayloadValue(Items[std::size_t(sel)], value->stored);
+    lst->item(sel)->setText(labelWithValue(code, value->text));
+    mnuFileSave->setEnabled(true);
+}
+
+void frm::mnuProjectDelete_Click()
+{
+    const int sel = lst->currentRow();
+    if (sel < 0 || sel >= int(Items.size()))
+        return;
+    Items.erase(Items.begin() + sel);
+    {
+        const QSignalBlocker quiet(lst);
+        delete lst->takeItem(sel);
+    }
+    selectLine(sel);
+    UpdateItemMenus();
+    mnuFileSave->setEnabled(true);
+}
+
+void frm::lst_DblClick()
+{
+    if (mnuProjectEdit->isEnabled())
+        mnuProjectEdit_Click();
+}
+
+} // namespace tessa

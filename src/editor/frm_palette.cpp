@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Palette menu: two built-in palettes and one loaded from a file.
+#include "frm.h"
+
+#include "document/paths.h"
+#include "filters.h"
+#include "imaging/paletteloader.h"
+#include "platform/dialogs.h"
+
+namespace tessa {
+
+void frm::mnuPaletteSel_Click(int Index)
+{
+    for (int j = 0; j < int(mnuPaletteSel.size()); ++j)
+        mnuPaletteSel[std::size_t(j)]->setChecked(j == Index);
+    SelectPalette(Index);
+    lst_Click();
+}
+
+void frm::SelectPalette(int Index)
+{
+    PaletteData data{};
+    if (Index == 0 || Index == 1) {
+        data = builtInPalette(Index);
+        LastBuiltInPalette = Index;
+    } else {
+        int filterIndex = 0;
+        QString path =
+                m_dialogs.ShowOpenDialog(this, tr(kPaletteFilter), tr("Select your palette file"),
+                                         PalettePath, QString(), filterIndex);
+        if (!path.isEmpty()) {
+            auto loaded = LoadPaletteDataFromFile(path.toStdString());
+            if (loaded) {
+                data = *loaded;
+                rememberFolder(PalettePath, "PalettePath",
+                               QString::fromStdString(GetFolder(path.toStdString())));
+            } else {
+                showNotice(loaded.error());
+                path.clear();
+            }
+        }
+        if (!path.isEmpty()) {
+            // A file name is shown as it is: "&" would otherwise mark an access key.
+            QString name = QString::fromStdString(GetFileName(path.toStdString()));
+            name.replace(QLatin1Char('&'), QLatin1String("&&"));
+            mnuPaletteSel[2]->setText(tr("Custom: ") + name);
+        } else {
+            // Cancelled or refused: back to the built-in palette chosen last.
+            data = builtInPalette(LastBuiltInPalette);
+            mnuPaletteSel[2]->setChecked(false);
+            mnuPaletteSel[std::size_t(LastBuiltInPalette)]->setChecked(true);
+        }
+    }
+    m_paletteColors = paletteColorsFromData(data);
+}
+
+} // namespace tessa

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frm.h"
+#include "platform/qtdialogs.h"
+#include "studiopaths.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tessarine-studio"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tessarine Animation Studio"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSA_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessarine-studio.png")));
+    QApplication::setDesktopFileName(QStringLiteral("tessarine-studio"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+            QApplication::translate("main", "Editor for Tessarine cut-scene animations."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QApplication::translate("main", "An animation file to open."),
+                                 QStringLiteral("[file]"));
+    parser.process(application);
+
+    tessa::QtDialogs dialogs;
+    tessa::frm window(dialogs, tessa::currentStudioPaths());
+    window.setWindowIcon(QApplication::windowIcon());
+    window.show();
+    if (!parser.positionalArguments().isEmpty())
+        window.OpenAnim(parser.positionalArguments().first());
+    return application.exec();
+}

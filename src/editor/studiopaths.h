@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace tessa {
+
+// Where the program lives and where it keeps its settings.
+struct StudioPaths
+{
+    QString programFolder; // the default of every remembered folder
+    QString settingsFile;  // "<program folder>/<executable base name>.ini", see below
+};
+
+// The paths of the running program. The settings file lies beside the executable; when that
+// folder cannot be written (an installed program), it lies in the user's configuration folder
+// instead, so that remembering a folder does not fail every time.
+StudioPaths currentStudioPaths();
+
+} // namespace tessa

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace tessa {
+
+// Everything through which the program talks to the user modally: file and folder dialogs,
+// message boxes, the input box, the beep, and handing an address to the system. The window uses
+// nothing else, so tests can answer every question without a screen.
+class Dialogs
+{
+public:
+    enum class Icon { None, Information, Critical, Question, Exclamation };
+    enum class Buttons { Ok, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+
+    // Filters are "description|pattern|description|pattern...". `filterIndex` is 1-based on the
+    // way in (0 picks the first pair) and the pair chosen last on the way out. The result is the
+    // chosen file's full path, or "" when the user cancelled. The open dialog accepts existing
+    // files only.
+    virtual QString ShowOpenDialog(QWidget *owner, const QString &filter, const QString &title,
+                                   const QString &initialFolder, const QString &initialFileName,
+                                   int &filterIndex) = 0;
+
+    // The save dialog asks before it replaces an existing file and before it creates a new one;
+    // `defaultExtension` (may be empty) is added to a name typed without one.
+    virtual QString ShowSaveDialog(QWidget *owner, const QString &filter, const QString &title,
+                                   const QString &initialFolder, const QString &defaultExtension,
+                                   const QString &initialFileName, int &filterIndex) = 0;
+
+    // The chosen folder's path, or "" when the user cancelled.
+    virtual QString BrowseForFolder(const QString &initialFolder, QWidget *owner,
+                                    const QString &title, bool newStyle) = 0;
+
+    virtual Answer messageBox(QWidget *owner, const QString &text, const QString &title, Icon icon,
+                              Buttons buttons) = 0;
+
+    // The typed text, or nothing when the user cancelled.
+    virtual std::optional<QString> inputBox(QWidget *owner, const QString &prompt,
+                                            const QString &title, const QString &defaultText) = 0;
+
+    // Runs a dialog of the program's own (the About box) modally.
+    virtual void runModal(QDialog &dialog) = 0;
+
+    virtual void beep() = 0;
+
+    // Opens a web or "mailto:" address with the system's default program.
+    virtual void openAddress(const QString &address) = 0;
+};
+
+} // namespace tessa

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qtdialogs.h"
+
+#include "filefilter.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace tessa {
+
+namespace {
+
+// Sets up a file dialog the way both the open and the save dialog start.
+void prepare(QFileDialog &dialog, const QString &filter, const QString &initialFolder,
+             const QString &initialFileName, int filterIndex)
+{
+    const QStringList filters = nameFiltersFromPipes(filter);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.value(qMax(filterIndex, 1) - 1, filters.first()));
+    if (!initialFolder.isEmpty())
+        dialog.setDirectory(initialFolder);
+    if (!initialFileName.isEmpty())
+        dialog.selectFile(initialFileName);
+}
+
+int chosenFilterIndex(const QFileDialog &dialog)
+{
+    return int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+}
+
+// Message-box text comes with Windows line ends; Qt wants plain line feeds.
+QString withLineFeeds(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+} // namespace
+
+QString QtDialogs::ShowOpenDialog(QWidget *owner, const QString &filter, const QString &title,
+                                  const QString &initialFolder, const QString &initialFileName,
+                                  int &filterIndex)
+{
+    QFileDialog dialog(owner, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepare(dialog, filter, initialFolder, initialFileName, filterIndex);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    filterIndex = chosenFilterIndex(dialog);
+    return chosen ? QDir::cleanPath(dialog.selectedFiles().first()) : QString();
+}
+
+QString QtDialogs::ShowSaveDialog(QWidget *owner, const QString &filter, const QString &title,
+                                  const QString &initialFolder, const QString &defaultExtension,
+                                  const QString &initialFileName, int &filterIndex)
+{
+    QFileDialog dialog(owner, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultExtension);
+    prepare(dialog, filter, initialFolder, initialFileName, filterIndex);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            filterIndex = chosenFilterIndex(dialog);
+            return QString();
+        }
+        filterIndex = chosenFilterIndex(dialog);
+        const QString path = QDir::cleanPath(dialog.selectedFiles().first());
+        // Qt's dialog asks before replacing a file; asking before creating one is ours.
+        if (QFileInfo::exists(path))
+            return path;
+        const QString question = tr("%1\nThis file does not exist.\nDo you want to create it?")
+                                         .arg(QDir::toNativeSeparators(path));
+        if (QMessageBox::question(&dialog, title, question) == QMessageBox::Yes)
+            return path;
+        dialog.selectFile(path);
+    }
+}
+
+QString QtDialogs::BrowseForFolder(const QString &initialFolder, QWidget *owner,
+                                   const QString &title, bool newStyle)
+{
+    QFileDialog dialog(owner, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // Without the new style there is no way to make a folder from the dialog.
+    dialog.setOption(QFileDialog::ReadOnly, !newStyle);
+    if (!initialFolder.isEmpty())
+        dialog.setDirectory(initialFolder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return QDir::cleanPath(dialog.selectedFiles().first());
+}
+
+Dialogs::Answer QtDialogs::messageBox(QWidget *owner, const QString &text, const QString &title,
+                                      Icon icon, Buttons buttons)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(withLineFeeds(text));
+    switch (icon) {
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    }
+    if (buttons == Buttons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+    }
+}
+
+std::optional<QString> QtDialogs::inputBox(QWidget *owner, const QString &prompt,
+                                           const QString &title, const QString &defaultText)
+{
+    bool accepted = false;
+    const QString text =
+            QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultText, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text;
+}
+
+void QtDialogs::runModal(QDialog &dialog)
+{
+    dialog.exec();
+}
+
+void QtDialogs::beep()
+{
+    QApplication::beep();
+}
+
+void QtDialogs::openAddress(const QString &address)
+{
+    // The result is not checked: there is nothing sensible to do when no program takes it.
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+} // namespace tessa

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scripteddialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace tessa::test {
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " scripted answers were never asked for";
+}
+
+std::optional<ScriptedDialogs::Scripted> ScriptedDialogs::next(DialogCall::Kind kind)
+{
+    if (m_answers.empty() || m_answers.front().kind != kind) {
+        ADD_FAILURE() << "unexpected dialog of kind " << int(kind) << ": "
+                      << calls.back().title.toStdString() << " / "
+                      << calls.back().text.toStdString();
+        return std::nullopt;
+    }
+    Scripted answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+void ScriptedDialogs::record(DialogCall call)
+{
+    calls.push_back(std::move(call));
+    if (onAsk)
+        onAsk(calls.back());
+}
+
+std::vector<DialogCall> ScriptedDialogs::callsOf(DialogCall::Kind kind) const
+{
+    std::vector<DialogCall> found;
+    for (const DialogCall &call : calls) {
+        if (call.kind == kind)
+            found.push_back(call);
+    }
+    return found;
+}
+
+QStringList ScriptedDialogs::messages() const
+{
+    QStringList texts;
+    for (const DialogCall &call : callsOf(DialogCall::Kind::Message))
+        texts << call.text;
+    return texts;
+}
+
+QString ScriptedDialogs::ShowOpenDialog(QWidget *, const QString &filter, const QString &title,
+                                        const QString &initialFolder,
+                                        const QString &initialFileName, int &)
+{
+    DialogCall call;
+    call.kind = DialogCall::Kind::Open;
+    call.title = title;
+    call.filter = filter;
+    call.initialFolder = initialFolder;
+    call.initialName = initialFileName;
+    record(std::move(call));
+    const auto answer = next(DialogCall::Kind::Open);
+    return answer ? answer->text : QString();
+}
+
+QString ScriptedDialogs::ShowSaveDialog(QWidget *, const QString &filter, const QString &title,
+                                        const QString &initialFolder,
+                                        const QString &defaultExtension,
+                                        const QString &initialFileName, int &)
+{
+    DialogCall call;
+    call.kind = DialogCall::Kind::Save;
+    call.title = title;
+    call.filter = filter;
+    call.initialFolder = initialFolder;
+    call.initialName = initialFileName;
+    call.defaultExtension = defaultExtension;
+    record(std::move(call));
+    const auto answer = next(DialogCall::Kind::Save);
+    return answer ? answer->text : QString();
+}
+
+QString ScriptedDialogs::BrowseForFolder(const QString &initialFolder, QWidget *,
+                                         const QString &title, bool)
+{
+    DialogCall call;
+    call.kind = DialogCall::Kind::Folder;
+    call.title = title;
+    call.initialFolder = initialFolder;
+    record(std::move(call));
+    const auto answer = next(DialogCall::Kind::Folder);
+    return answer ? answer->text : QString();
+}
+
+Dialogs::Answer ScriptedDialogs::messageBox(QWidget *, const QString &text, const QString &title,
+                                            Icon icon, Buttons buttons)
+{
+    DialogCall call;
+    call.kind = DialogCall::Kind::Message;
+    call.title = title;
+    call.text = text;
+    call.icon = icon;
+    call.buttons = buttons;
+    record(std::move(call));
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    const auto answer = next(DialogCall::Kind::Message);
+    return answer ? answer->answer : Answer::Cancel;
+}
+
+std::optional<QString> ScriptedDialogs::inputBox(QWidget *, const QString &prompt,
+                                                 const QString &title, const QString &defaultText)
+{
+    DialogCall call;
+    call.kind = DialogCall::Kind::Input;
+    call.title = title;
+    call.text = prompt;
+    call.initialName = defaultText;
+    record(std::move(call));
+    const auto answer = next(DialogCall::Kind::Input);
+    if (!answer || answer->cancelled)
+        return std::nullopt;
+    return answer->text;
+}
+
+void ScriptedDialogs::runModal(QDialog &dialog)
+{
+    if (onModal)
+        onModal(dialog);
+}
+
+} // namespace tessa::test

@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tessa::test {
+
+// One question the window asked, as it asked it.
+struct DialogCall
+{
+    enum class Kind { Open, Save, Folder, Message, Input };
+
+    Kind kind;
+    QString title;
+    QString text; // message text or input prompt
+    QString filter;
+    QString initialFolder;
+    QString initialName; // file name, or default text of an input box
+    QString defaultExtension;
+    Dialogs::Icon icon = Dialogs::Icon::None;
+    Dialogs::Buttons buttons = Dialogs::Buttons::Ok;
+};
+
+// Dialogs answered from a script. Every file, folder and input dialog and every Yes/No/Cancel
+// box takes the next scripted answer, which must be of its kind (a test fails otherwise, and
+// the dialog is cancelled). Boxes with only OK are answered at once. Everything asked is kept
+// in `calls`.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    ~ScriptedDialogs() override;
+
+    void answerOpen(const QString &path) { m_answers.push_back({DialogCall::Kind::Open, path}); }
+    void answerSave(const QString &path) { m_answers.push_back({DialogCall::Kind::Save, path}); }
+    void answerFolder(const QString &path)
+    {
+        m_answers.push_back({DialogCall::Kind::Folder, path});
+    }
+    void answerMessage(Answer answer)
+    {
+        m_answers.push_back({DialogCall::Kind::Message, {}, answer});
+    }
+    void answerInput(std::optional<QString> text)
+    {
+        m_answers.push_back(
+                {DialogCall::Kind::Input, text.value_or(QString()), Answer::Ok, !text.has_value()});
+    }
+
+    bool allAnswered() const { return m_answers.empty(); }
+
+    // The calls of one kind, in order.
+    std::vector<DialogCall> callsOf(DialogCall::Kind kind) const;
+    // Message-box texts, in order.
+    QStringList messages() const;
+
+    std::vector<DialogCall> calls;
+    int beeps = 0;
+    QStringList openedAddresses;
+    // Called with the program's own modal dialogs (the About box) instead of running them.
+    std::function<void(QDialog &)> onModal;
+    // Called as each question is asked, before it is answered: a look at the window meanwhile.
+    std::function<void(const DialogCall &)> onAsk;
+
+    QString ShowOpenDialog(QWidget *owner, const QString &filter, const QString &title,
+                           const QString &initialFolder, const QString &initialFileName,
+                           int &filterIndex) override;
+    QString ShowSaveDialog(QWidget *owner, const QString &filter, const QString &title,
+                           const QString &initialFolder, const QString &defaultExtension,
+                           const QString &initialFileName, int &filterIndex) override;
+    QString BrowseForFolder(const QString &initialFolder, QWidget *owner, const QString &title,
+                            bool newStyle) override;
+    Answer messageBox(QWidget *owner, const QString &text, const QString &title, Icon icon,
+                      Buttons buttons) override;
+    std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title,
+                                    const QString &defaultText) override;
+    void runModal(QDialog &dialog) override;
+    void beep() override { ++beeps; }
+    void openAddress(const QString &address) override { openedAddresses << address; }
+
+private:
+    struct Scripted
+    {
+        DialogCall::Kind kind;
+        QString text;
+        Answer answer = Answer::Ok;
+        bool cancelled = false;
+    };
+
+    std::optional<Scripted> next(DialogCall::Kind kind);
+    void record(DialogCall call);
+
+    std::deque<Scripted> m_answers;
+};
+
+} // namespace tessa::test

@@ -1,0 +1,352 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up, New, Open, Save, Save As and closing.
+#include "editorfixture.h"
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QUrl>
+
+using namespace tessa;
+using namespace tessa::test;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tessarine Animation Studio");
+const QString kAnimationFilter =
+        QStringLiteral("Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*");
+
+} // namespace
+
+TEST_F(EditorTest, StartsWithNoDocument)
+{
+    frm &w = start();
+    EXPECT_EQ(w.windowTitle(), kTitle);
+    EXPECT_EQ(w.lst->count(), 0);
+    EXPECT_TRUE(w.pic->isHidden());
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_TRUE(documentMenusDisabled());
+    EXPECT_TRUE(w.mnuFileNew->isEnabled());
+    EXPECT_TRUE(w.mnuFileOpen->isEnabled());
+    for (QAction *add : w.mnuProjectAdd)
+        EXPECT_FALSE(add->isEnabled());
+    EXPECT_FALSE(w.mnuProjectEdit->isEnabled());
+    EXPECT_FALSE(w.mnuProjectDelete->isEnabled());
+    EXPECT_TRUE(w.mnuPaletteSel[0]->isChecked());
+    EXPECT_FALSE(w.mnuPaletteSel[1]->isChecked());
+    EXPECT_FALSE(w.mnuPaletteSel[2]->isChecked());
+    EXPECT_EQ(w.mnuPaletteSel[2]->text(), "&Custom: ");
+    EXPECT_EQ(w.paletteColors()[0], 0u) << "black";
+    EXPECT_EQ(w.centralWidget()->size(), QSize(481, 218));
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(std::filesystem::exists(paths.settingsFile.toStdString()))
+            << "nothing is written at start-up";
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(EditorTest, MenuCaptionsAndShortcuts)
+{
+    frm &w = start();
+    const struct
+    {
+        QAction *action;
+        const char *caption;
+        QKeySequence shortcut;
+    } rows[] = {
+            {w.mnuFileNew, "&New Animation", QKeySequence(Qt::CTRL | Qt::Key_N)},
+            {w.mnuFileOpen, "&Open Animation", QKeySequence(Qt::CTRL | Qt::Key_O)},
+            {w.mnuFileSave, "&Save", QKeySequence(Qt::CTRL | Qt::Key_S)},
+            {w.mnuFileSaveAs, "Save &As...", {}},
+            {w.mnuFileExportAnimation, "&Animation", {}},
+            {w.mnuFileExportFrame, "&Frame", {}},
+            {w.mnuFileExit, "E&xit", {}},
+            {w.mnuProjectAdd[0], "Add &Image", QKeySequence(Qt::SHIFT | Qt::Key_F5)},
+            {w.mnuProjectAdd[1], "Add &Fade In", QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+            {w.mnuProjectAdd[2], "Add F&ade Out", QKeySequence(Qt::SHIFT | Qt::Key_F7)},
+            {w.mnuProjectAdd[3], "Add &Pause", QKeySequence(Qt::SHIFT | Qt::Key_F8)},
+            {w.mnuProjectAdd[4], "Add &Sound", QKeySequence(Qt::SHIFT | Qt::Key_F9)},
+            {w.mnuProjectEdit, "&Edit", QKeySequence(Qt::CTRL | Qt::Key_E)},
+            {w.mnuProjectDelete, "&Delete Item", QKeySequence(Qt::CTRL | Qt::Key_X)},
+            {w.mnuPaletteSel[0], "&Main Tessarine", QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+            {w.mnuPaletteSel[1], "&Extra Orvalis (EANIM.QLM)",
+             QKeySequence(Qt::SHIFT | Qt::Key_F2)},
+            {w.mnuPaletteSel[2], "&Custom: ", QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+            {w.mnuHelpAbout, "&About", {}},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(row.action->text(), row.caption);
+        EXPECT_EQ(row.action->shortcut(), row.shortcut) << row.caption;
+    }
+    EXPECT_EQ(w.mnuFile->title(), "&File");
+    EXPECT_EQ(w.mnuFileExport->title(), "&Export");
+    EXPECT_EQ(w.mnuProject->title(), "&Project");
+    EXPECT_EQ(w.mnuPalette->title(), "P&alette");
+    EXPECT_EQ(w.mnuHelp->title(), "&Help");
+}
+
+TEST_F(EditorTest, NewWithoutAnImageAbortsAndDropsTheOldDocument)
+{
+    start();
+    open(writeAnimation("OLDANIM.QLM", {makeImageItem(frameOf(2)), makeEndItem()}));
+    ASSERT_EQ(lines(), QStringList({"Image", "End"}));
+
+    dialogs.answerOpen(QString()); // the image dialog is cancelled
+    window->mnuFileNew->trigger();
+
+    const auto opens = dialogs.callsOf(Kind::Open);
+    EXPECT_EQ(opens.back().title, "Select screen image");
+    EXPECT_EQ(opens.back().filter, "BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*");
+    const auto boxes = dialogs.callsOf(Kind::Message);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "You need to add an image to begin an animation.\r\nAborting...");
+    EXPECT_EQ(boxes[0].title, kTitle);
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Information);
+    EXPECT_EQ(window->windowTitle(), kTitle);
+    EXPECT_EQ(window->lst->count(), 0);
+    EXPECT_TRUE(documentMenusDisabled());
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_TRUE(window->pic->isHidden());
+}
+
+TEST_F(EditorTest, NewWithAnImageStartsAnUnsavedDocument)
+{
+    start();
+    newDocument(3);
+    EXPECT_EQ(lines(), QStringList({"Image", "End"}));
+    EXPECT_EQ(selected(), 1);
+    EXPECT_EQ(window->windowTitle(), kTitle + ": NEW");
+    EXPECT_TRUE(saveEnabled());
+    EXPECT_TRUE(documentMenusEnabled());
+    EXPECT_EQ(window->items()[0].Pixels, frameOf(3));
+    EXPECT_FALSE(window->pic->isHidden()) << "End shows the image above it";
+
+    dialogs.answerSave(QString());
+    window->mnuFileSave->trigger();
+    const auto saves = dialogs.callsOf(Kind::Save);
+    ASSERT_EQ(saves.size(), 1u) << "a never-saved document goes to Save As";
+    EXPECT_EQ(saves[0].title, "Save As...");
+    EXPECT_EQ(saves[0].filter, kAnimationFilter);
+    EXPECT_EQ(saves[0].initialName, "");
+    EXPECT_EQ(saves[0].defaultExtension, "");
+    EXPECT_EQ(saves[0].initialFolder, paths.programFolder);
+    EXPECT_TRUE(saveEnabled()) << "cancelled: still unsaved";
+}
+
+TEST_F(EditorTest, SaveAsThenSaveWritesTheFileAndKeepsABackup)
+{
+    start();
+    newDocument(3);
+    const QString target = path("MYANIM.QLM");
+    dialogs.answerSave(target);
+    window->mnuFileSaveAs->trigger();
+
+    const ItemList expected{makeImageItem(frameOf(3)), makeEndItem()};
+    EXPECT_EQ(test::readBytes(target.toStdString()), *tessa::writeAnimation(expected));
+    EXPECT_EQ(window->windowTitle(), kTitle + ": MYANIM.QLM");
+    EXPECT_EQ(window->fileName(), target);
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_NE(settingsText().find("AnimationPath=" + folder.path().string() + "\r\n"),
+              std::string::npos);
+
+    dialogs.answerInput(QStringLiteral("7"));
+    window->mnuProjectAdd[4]->trigger();
+    EXPECT_TRUE(saveEnabled());
+    window->mnuFileSave->trigger(); // no dialog: straight to the file
+    EXPECT_EQ(test::readBytes(target.toStdString() + ".bak"), *tessa::writeAnimation(expected));
+    auto reread = loadAnimation(target.toStdString());
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(listLine((*reread)[1]), "Play sound: 7");
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_EQ(dialogs.beeps, 2);
+}
+
+TEST_F(EditorTest, SaveAsToAnotherNameMovesTheDocumentThere)
+{
+    start();
+    open(writeAnimation("FIRSTANIM.QLM", {makeImageItem(frameOf(1)), makeEndItem()}));
+    dialogs.answerSave(path("SECONDANIM.QLM"));
+    window->mnuFileSaveAs->trigger();
+    EXPECT_EQ(dialogs.callsOf(Kind::Save)[0].initialName, path("FIRSTANIM.QLM"));
+    EXPECT_EQ(window->windowTitle(), kTitle + ": SECONDANIM.QLM");
+    EXPECT_EQ(window->fileName(), path("SECONDANIM.QLM"));
+}
+
+TEST_F(EditorTest, AFailedSaveReportsPathAndReasonAndKeepsTheChanges)
+{
+    start();
+    newDocument();
+    const QString blocked = path("BLOCKEDANIM.QLM");
+    std::filesystem::create_directory(blocked.toStdString());
+    dialogs.answerSave(blocked);
+    window->mnuFileSaveAs->trigger();
+
+    const auto boxes = dialogs.callsOf(Kind::Message);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Could not save \"" + blocked + "\": Is a directory.");
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Critical);
+    EXPECT_TRUE(saveEnabled());
+    EXPECT_EQ(window->windowTitle(), kTitle + ": NEW");
+    EXPECT_EQ(window->fileName(), "");
+    EXPECT_EQ(dialogs.beeps, 0);
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor) << "no hourglass left behind";
+}
+
+TEST_F(EditorTest, OpenShowsTheFirstFrameAndAskedNothingAboutChanges)
+{
+    start();
+    newDocument(); // unsaved changes: Open does not ask
+    const QString file = writeAnimation(
+            "EANIM.QLM", {makeImageItem(frameOf(4)), makePauseItem(30), makeEndItem()});
+    open(file);
+
+    const auto opens = dialogs.callsOf(Kind::Open);
+    EXPECT_EQ(opens.back().title, "Select the animation file");
+    EXPECT_EQ(opens.back().filter, kAnimationFilter);
+    EXPECT_EQ(opens.back().initialFolder, paths.programFolder);
+    EXPECT_EQ(lines(), QStringList({"Image", "Pause: 30", "End"}));
+    EXPECT_EQ(selected(), 0);
+    EXPECT_EQ(window->windowTitle(), kTitle + ": EANIM.QLM");
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_TRUE(documentMenusEnabled());
+    EXPECT_TRUE(window->mnuFileExportFrame->isEnabled());
+    EXPECT_FALSE(window->pic->isHidden());
+    EXPECT_TRUE(dialogs.callsOf(Kind::Message).empty());
+}
+
+TEST_F(EditorTest, OpenCancelledKeepsTheDocument)
+{
+    start();
+    newDocument();
+    dialogs.answerOpen(QString());
+    window->mnuFileOpen->trigger();
+    EXPECT_EQ(lines(), QStringList({"Image", "End"}));
+    EXPECT_TRUE(saveEnabled());
+    EXPECT_FALSE(std::filesystem::exists(paths.settingsFile.toStdString())
+                 && settingsText().find("AnimationPath") != std::string::npos);
+}
+
+TEST_F(EditorTest, OpenOfABrokenFileShowsTheErrorAndLeavesNoDocument)
+{
+    start();
+    open(writeAnimation("GOODANIM.QLM", {makeImageItem(frameOf(1)), makeEndItem()}));
+    test::writeBytes(folder.file("BADANIM.QLM"), Bytes{'F', 'I', 1, 0, 0, 0, 0, 0, 0, 0});
+    open(path("BADANIM.QLM"));
+
+    const auto boxes = dialogs.callsOf(Kind::Message);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              "Error: 9001\r\nDescription: Invalid file type.\r\nLocation: OpenAnim");
+    EXPECT_EQ(boxes[0].title, "Error");
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(window->lst->count(), 0);
+    EXPECT_EQ(window->windowTitle(), kTitle);
+    EXPECT_EQ(window->fileName(), "");
+    EXPECT_TRUE(documentMenusDisabled());
+    EXPECT_TRUE(window->pic->isHidden());
+    EXPECT_NE(settingsText().find("AnimationPath=" + folder.path().string()), std::string::npos)
+            << "the folder is remembered even though the file was refused";
+}
+
+TEST_F(EditorTest, OpenOfAnEmptyFileNamesItButOpensNothing)
+{
+    start();
+    test::writeBytes(folder.file("EMPTYANIM.QLM"), {});
+    open(path("EMPTYANIM.QLM"));
+    EXPECT_TRUE(dialogs.callsOf(Kind::Message).empty());
+    EXPECT_EQ(window->windowTitle(), kTitle + ": EMPTYANIM.QLM");
+    EXPECT_EQ(window->fileName(), path("EMPTYANIM.QLM"));
+    EXPECT_EQ(window->lst->count(), 0);
+    EXPECT_TRUE(documentMenusDisabled());
+    EXPECT_FALSE(saveEnabled());
+}
+
+TEST_F(EditorTest, ClosingAsksOnlyWithUnsavedChanges)
+{
+    start();
+    open(writeAnimation("CLEANANIM.QLM", {makeImageItem(frameOf(1)), makeEndItem()}));
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(dialogs.callsOf(Kind::Message).empty());
+}
+
+TEST_F(EditorTest, ClosingWithChangesAnsweredCancelNoYes)
+{
+    start();
+    newDocument();
+
+    dialogs.answerMessage(Dialogs::Answer::Cancel);
+    EXPECT_FALSE(window->close());
+    const auto boxes = dialogs.callsOf(Kind::Message);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "You have not saved your changes.  Save them now?");
+    EXPECT_EQ(boxes[0].title, "Save Confirmation");
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Question);
+    EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::YesNoCancel);
+    EXPECT_TRUE(saveEnabled()) << "the document stays as it was";
+
+    // Yes on a never-saved document asks for a name; cancelling that still closes.
+    dialogs.answerMessage(Dialogs::Answer::Yes);
+    dialogs.answerSave(QString());
+    EXPECT_TRUE(window->close());
+
+    start();
+    newDocument();
+    dialogs.answerMessage(Dialogs::Answer::No);
+    window->mnuFileExit->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(dialogs.allAnswered());
+}
+
+TEST_F(EditorTest, ClosingWithYesSavesANamedDocument)
+{
+    start();
+    const QString file =
+            writeAnimation("NAMEDANIM.QLM", {makeImageItem(frameOf(1)), makeEndItem()});
+    open(file);
+    select(1);
+    window->mnuProjectAdd[1]->trigger(); // a fade in before End
+    dialogs.answerMessage(Dialogs::Answer::Yes);
+    EXPECT_TRUE(window->close());
+    auto saved = loadAnimation(file.toStdString());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->size(), 3u);
+}
+
+TEST_F(EditorTest, RememberedFoldersAreWrittenAtOnceAndReadAtStartUp)
+{
+    start();
+    std::filesystem::create_directories(folder.path() / "anims");
+    const QString file = QString::fromStdString(folder.file("anims/DEMOANIM.QLM"));
+    test::writeBytes(file.toStdString(), *tessa::writeAnimation({makeImageItem(frameOf(1))}));
+    open(file);
+    EXPECT_EQ(settingsText(), "[Paths]\r\nAnimationPath=" + folder.file("anims") + "\r\n");
+
+    window.reset();
+    test::writeText(
+            paths.settingsFile.toStdString(),
+            "[Paths]\r\nAnimationPath=/a\r\nExportPath=/e\r\nImportPath=/i\r\nPalettePath=/p\r\n");
+    start();
+    dialogs.answerOpen(QString());
+    window->mnuFileOpen->trigger();
+    dialogs.answerOpen(QString());
+    window->mnuFileNew->trigger();
+    const auto opens = dialogs.callsOf(Kind::Open);
+    EXPECT_EQ(opens[opens.size() - 2].initialFolder, "/a");
+    EXPECT_EQ(opens.back().initialFolder, "/i");
+}
+
+TEST_F(EditorTest, AFileDroppedOnTheWindowOpens)
+{
+    start();
+    const QString file = writeAnimation("DROPANIM.QLM", {makeImageItem(frameOf(9)), makeEndItem()});
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(file)});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the window: the application delivers drops only while a real drag runs.
+    static_cast<QObject *>(window.get())->event(&drop);
+    EXPECT_EQ(lines(), QStringList({"Image", "End"}));
+    EXPECT_EQ(window->windowTitle(), kTitle + ": DROPANIM.QLM");
+    EXPECT_FALSE(saveEnabled());
+}
