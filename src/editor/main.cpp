@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -33,5 +34,8 @@ int main(int argc, char *argv[])
     window.show();
     if (!parser.positionalArguments().isEmpty())
         window.OpenAnim(parser.positionalArguments().first());
+    // For screenshots of the About box without a window manager or a mouse.
+    if (qEnvironmentVariableIsSet("TESSA_SHOW_ABOUT"))
+        QTimer::singleShot(0, window.mnuHelpAbout, &QAction::trigger);
     return application.exec();
 }
