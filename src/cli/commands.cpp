@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands.h"
+
+#include "document/animfile.h"
+#include "imaging/paletteloader.h"
+#include "manifest.h"
+
+namespace tessa {
+
+Expected<PaletteColors, Notice> choosePalette(const std::string &choice)
+{
+    if (choice == "main")
+        return paletteColorsFromData(builtInPalette(0));
+    if (choice == "extra")
+        return paletteColorsFromData(builtInPalette(1));
+    const auto data = LoadPaletteDataFromFile(choice);
+    if (!data)
+        return Unexpected{data.error()};
+    return paletteColorsFromData(*data);
+}
+
+CommandResult listCommand(const std::string &animationPath, std::ostream &out)
+{
+    const auto items = loadAnimation(animationPath);
+    if (!items)
+        return Unexpected{items.error()};
+    for (const AnimItem &item : *items)
+        out << listLine(item) << '\n';
+    return Done{};
+}
+
+CommandResult resaveCommand(const std::string &animationPath, const std::string &outPath)
+{
+    const auto items = loadAnimation(animationPath);
+    if (!items)
+        return Unexpected{items.error()};
+    return saveAnimation(outPath, *items);
+}
+
+CommandResult buildCommand(const std::string &manifestPath, const std::string &outPath)
+{
+    const auto items = loadManifest(manifestPath);
+    if (!items)
+        return Unexpected{items.error()};
+    return saveAnimation(outPath, *items);
+}
+
+} // namespace tessa

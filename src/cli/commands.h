@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "document/expected.h"
+#include "document/notice.h"
+#include "imaging/palette.h"
+
+#include <ostream>
+#include <string>
+
+namespace tessa {
+
+// The subcommands of tessanim. Each does all of its work or reports why not with the notice to
+// print; main() only turns the command line into one of these calls.
+using CommandResult = Expected<Done, Notice>;
+
+// The colours named by --palette: "main" and "extra" are the built-in palettes, anything else is
+// the path of a palette file (so a file called "main" is reached as "./main").
+Expected<PaletteColors, Notice> choosePalette(const std::string &choice);
+
+// Prints the list line of every item of the animation, one a line (an unknown code: empty).
+CommandResult listCommand(const std::string &animationPath, std::ostream &out);
+
+// Reads the animation and writes it to `outPath`, keeping a previous file there as ".bak".
+CommandResult resaveCommand(const std::string &animationPath, const std::string &outPath);
+
+// Writes every image into `folder` (made if missing) as a BMP named as the editor's export
+// names it: EANIM.QLM's item at 0-based position 2 becomes EANIM-QLM-3.bmp.
+CommandResult exportCommand(const std::string &animationPath, const std::string &folder,
+                            const std::string &palette);
+
+// Writes the image on 1-based list line `line` to `outPath` as a BMP; refuses other lines.
+CommandResult frameCommand(const std::string &animationPath, int line, const std::string &outPath,
+                           const std::string &palette);
+
+// Writes what exportCommand writes plus a manifest of every item (manifestFileName) that
+// buildCommand turns back into the same animation.
+CommandResult unpackCommand(const std::string &animationPath, const std::string &folder,
+                            const std::string &palette);
+
+// Builds the animation of the manifest at `manifestPath` and writes it to `outPath`, keeping a
+// previous file there as ".bak".
+CommandResult buildCommand(const std::string &manifestPath, const std::string &outPath);
+
+} // namespace tessa

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands.h"
+
+#include "document/animfile.h"
+#include "document/fileio.h"
+#include "document/paths.h"
+#include "imaging/bmp.h"
+#include "manifest.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace tessa {
+
+namespace {
+
+Unexpected<Notice> refusal(std::string text)
+{
+    return Unexpected{Notice::failure("Error", std::move(text))};
+}
+
+CommandResult makeFolder(const std::string &folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        return refusal("Could not create the folder \"" + folder + "\": " + error.message() + ".");
+    return Done{};
+}
+
+// Replaces rather than backs up: an exported frame is a copy, the animation is the original.
+CommandResult writeBmp(const std::string &path, const AnimItem &image, const PaletteColors &colors)
+{
+    const auto bytes = AddBMPHeader(kFrameWidth, kFrameHeight, image.Pixels, colors);
+    const auto written = replaceFile(path, bytes, Backup::None);
+    if (!written)
+        return Unexpected{fileFailureNotice(written.error())};
+    return Done{};
+}
+
+CommandResult writeImages(const std::string &animationPath, const ItemList &items,
+                          const std::string &folder, const PaletteColors &colors)
+{
+    if (auto made = makeFolder(folder); !made)
+        return made;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!items[i].isImage())
+            continue;
+        const std::string name = exportFileName(animationPath, static_cast<int>(i));
+        if (auto written = writeBmp(joinPath(folder, name), items[i], colors); !written)
+            return written;
+    }
+    return Done{};
+}
+
+std::string countOfItems(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " item" : " items");
+}
+
+} // namespace
+
+CommandResult exportCommand(const std::string &animationPath, const std::string &folder,
+                            const std::string &palette)
+{
+    const auto colors = choosePalette(palette);
+    if (!colors)
+        return Unexpected{colors.error()};
+    const auto items = loadAnimation(animationPath);
+    if (!items)
+        return Unexpected{items.error()};
+    return writeImages(animationPath, *items, folder, *colors);
+}
+
+CommandResult frameCommand(const std::string &animationPath, int line, const std::string &outPath,
+                           const std::string &palette)
+{
+    const auto colors = choosePalette(palette);
+    if (!colors)
+        return Unexpected{colors.error()};
+    const auto items = loadAnimation(animationPath);
+    if (!items)
+        return Unexpected{items.error()};
+    const std::string lineText = "line " + std::to_string(line);
+    if (line < 1 || static_cast<std::size_t>(line) > items->size())
+        return refusal("There is no " + lineText + ": the animation has "
+                       + countOfItems(items->size()) + ".");
+    const AnimItem &item = (*items)[static_cast<std::size_t>(line - 1)];
+    if (!item.isImage()) {
+        const std::string shown = listLine(item);
+        return refusal("The item on " + lineText + " is not an image"
+                       + (shown.empty() ? "" : " but \"" + shown + "\"") + ".");
+    }
+    return writeBmp(outPath, item, *colors);
+}
+
+CommandResult unpackCommand(const std::string &animationPath, const std::string &folder,
+                            const std::string &palette)
+{
+    const auto colors = choosePalette(palette);
+    if (!colors)
+        return Unexpected{colors.error()};
+    const auto items = loadAnimation(animationPath);
+    if (!items)
+        return Unexpected{items.error()};
+    const auto manifest = writeManifest(*items, animationPath);
+    if (!manifest)
+        return Unexpected{manifest.error()};
+    if (auto written = writeImages(animationPath, *items, folder, *colors); !written)
+        return written;
+
+    const std::string manifestPath = joinPath(folder, manifestFileName(animationPath));
+    const auto saved = replaceFile(
+            manifestPath,
+            std::span(reinterpret_cast<const std::uint8_t *>(manifest->data()), manifest->size()),
+            Backup::None);
+    if (!saved)
+        return Unexpected{fileFailureNotice(saved.error())};
+    return Done{};
+}
+
+} // namespace tessa

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <exception>
+#include <iostream>
+#include <limits>
+#include <string>
+
+using namespace tessa;
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// Notices are written for the window, whose lines end in CR LF; a terminal wants LF.
+void printNotice(const Notice &notice)
+{
+    std::string text = notice.text;
+    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    std::cerr << text << '\n';
+}
+
+void addPaletteOption(CLI::App &command, std::string &palette)
+{
+    command.add_option("--palette,-p", palette,
+                       "Colours of the BMP files: main, extra or a palette file")
+            ->capture_default_str();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    CLI::App app{"Reads, writes and converts the cut-scene animations of the Tessarine games.",
+                 "tessanim"};
+    app.set_version_flag("--version", std::string("tessanim ") + TESSA_VERSION);
+    // At most one subcommand; that there is one is checked after parsing, so that a misspelt
+    // one is reported as such rather than as a missing one.
+    app.require_subcommand(0, 1);
+
+    std::string in;
+    std::string out;
+    std::string palette = "main";
+    int line = 0;
+
+    CLI::App *list = app.add_subcommand("list", "Print the list line of every item");
+    list->add_option("FILE", in, "Animation file")->required();
+
+    CLI::App *resave = app.add_subcommand("resave", "Read an animation and write it again");
+    resave->add_option("IN", in, "Animation file")->required();
+    resave->add_option("OUT", out, "File to write (an existing one is kept as .bak)")->required();
+
+    CLI::App *exportAll = app.add_subcommand("export", "Write every image as a BMP file");
+    exportAll->add_option("IN", in, "Animation file")->required();
+    exportAll->add_option("DIR", out, "Folder for the BMP files")->required();
+    addPaletteOption(*exportAll, palette);
+
+    CLI::App *frame = app.add_subcommand("frame", "Write the image of one list line as a BMP");
+    frame->add_option("IN", in, "Animation file")->required();
+    frame->add_option("LINE", line, "List line of the image, from 1")
+            ->required()
+            ->check(CLI::Range(1, std::numeric_limits<int>::max()));
+    std::string framePath;
+    frame->add_option("OUT", framePath, "BMP file to write")->required();
+    addPaletteOption(*frame, palette);
+
+    CLI::App *unpack = app.add_subcommand("unpack", "Write every image and a manifest of items");
+    unpack->add_option("IN", in, "Animation file")->required();
+    unpack->add_option("DIR", out, "Folder for the BMP files and the manifest")->required();
+    addPaletteOption(*unpack, palette);
+
+    CLI::App *build = app.add_subcommand("build", "Write the animation that a manifest describes");
+    build->add_option("MANIFEST", in, "Manifest file")->required();
+    build->add_option("OUT", out, "File to write (an existing one is kept as .bak)")->required();
+
+    try {
+        app.parse(argc, argv);
+        if (app.get_subcommands().empty())
+            throw CLI::RequiredError("A subcommand");
+    } catch (const CLI::ParseError &error) {
+        // CLI11's own exit codes start at 100; usage errors are 2 like other tools'.
+        return app.exit(error) == 0 ? 0 : kExitUsage;
+    }
+
+    try {
+        CommandResult result = Done{};
+        if (list->parsed())
+            result = listCommand(in, std::cout);
+        else if (resave->parsed())
+            result = resaveCommand(in, out);
+        else if (exportAll->parsed())
+            result = exportCommand(in, out, palette);
+        else if (frame->parsed())
+            result = frameCommand(in, line, framePath, palette);
+        else if (unpack->parsed())
+            result = unpackCommand(in, out, palette);
+        else if (build->parsed())
+            result = buildCommand(in, out);
+        if (!result) {
+            printNotice(result.error());
+            return kExitFailure;
+        }
+    } catch (const std::exception &error) {
+        // Out of memory, mostly: say so rather than abort.
+        std::cerr << error.what() << '\n';
+        return kExitFailure;
+    }
+    std::cout.flush();
+    return std::cout ? 0 : kExitFailure;
+}

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "tempfolder.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace tessa::test {
+
+// What one run of the built tessanim did.
+struct ToolRun
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string shellQuoted(const std::string &word)
+{
+#ifdef _WIN32
+    return "\"" + word + "\"";
+#else
+    std::string quoted = "'";
+    for (const char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+#endif
+}
+
+// Runs tessanim with `arguments` through the shell, its output caught in files of `scratch`.
+inline ToolRun runTool(const TempFolder &scratch, const std::vector<std::string> &arguments)
+{
+    const std::string outPath = scratch.file("tool-stdout");
+    const std::string errPath = scratch.file("tool-stderr");
+    std::string command = shellQuoted(TESSANIM_PATH);
+    for (const std::string &argument : arguments)
+        command += " " + shellQuoted(argument);
+    command += " >" + shellQuoted(outPath) + " 2>" + shellQuoted(errPath);
+#ifdef _WIN32
+    command = "\"" + command + "\"";
+#endif
+    const int raw = std::system(command.c_str());
+    ToolRun run;
+#ifdef _WIN32
+    run.status = raw;
+#else
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+    run.out = readText(outPath);
+    run.err = readText(errPath);
+    return run;
+}
+
+} // namespace tessa::test
