@@ -131,14 +131,10 @@ void frm::createMenus()
                                      QT_TR_NOOP("&Custom: ")};
     const Qt::Key paletteKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3};
     for (int i = 0; i < 3; ++i) {
-        mnuPaletteSel[i] = mnuPalette->addAction(tr(paletteCaptions[i]), this, [this, i] {
-            // The entries stay enabled, but like the menu they sit in, their shortcuts only
-            // work while a document is open.
-            if (mnuPalette->menuAction()->isEnabled())
-                mnuPaletteSel_Click(i);
-            else
-                mnuPaletteSel[i]->setChecked(!mnuPaletteSel[i]->isChecked());
-        });
+        // Like the menu they sit in, whose state Qt honours for their shortcuts too, the
+        // entries work only while a document is open.
+        mnuPaletteSel[i] = mnuPalette->addAction(tr(paletteCaptions[i]), this,
+                                                 [this, i] { mnuPaletteSel_Click(i); });
         mnuPaletteSel[i]->setCheckable(true);
         mnuPaletteSel[i]->setShortcut(QKeySequence(Qt::SHIFT | paletteKeys[i]));
     }
@@ -344,24 +340,31 @@ void frm::OpenAnim(const QString &path)
 
 void frm::mnuFileSave_Click()
 {
-    if (!FileName.isEmpty())
-        SaveAnim(FileName);
-    else
-        mnuFileSaveAs_Click();
+    saveDocument();
 }
 
 void frm::mnuFileSaveAs_Click()
+{
+    saveDocumentAs();
+}
+
+frm::SaveOutcome frm::saveDocument()
+{
+    return FileName.isEmpty() ? saveDocumentAs() : SaveAnim(FileName);
+}
+
+frm::SaveOutcome frm::saveDocumentAs()
 {
     int filterIndex = 0;
     const QString path = m_dialogs.ShowSaveDialog(this, tr(kAnimationFilter), tr("Save As..."),
                                                   AnimationPath, QString(), FileName, filterIndex);
     if (path.isEmpty())
-        return;
+        return SaveOutcome::Cancelled;
     rememberFolder(AnimationPath, "AnimationPath", fromCore(GetFolder(toCore(path))));
-    SaveAnim(path);
+    return SaveAnim(path);
 }
 
-bool frm::SaveAnim(const QString &path)
+frm::SaveOutcome frm::SaveAnim(const QString &path)
 {
     BusyCursor busy(this);
     auto saved = saveAnimation(toCore(path), Items);
@@ -369,13 +372,13 @@ bool frm::SaveAnim(const QString &path)
     if (!saved) {
         // The file and its backup are as they were; the document keeps its unsaved changes.
         showNotice(saved.error());
-        return false;
+        return SaveOutcome::Failed;
     }
     FileName = path;
     setCaption(QLatin1String(": ") + fromCore(GetFileName(toCore(path))));
     mnuFileSave->setEnabled(false);
     m_dialogs.beep();
-    return true;
+    return SaveOutcome::Saved;
 }
 
 void frm::mnuFileExit_Click()
@@ -400,10 +403,14 @@ void frm::Form_QueryUnload(int &Cancel)
     const auto answer = m_dialogs.messageBox(
             this, tr("You have not saved your changes.  Save them now?"), tr("Save Confirmation"),
             Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
-    if (answer == Dialogs::Answer::Cancel)
+    if (answer == Dialogs::Answer::Cancel) {
         Cancel = 1;
-    else if (answer == Dialogs::Answer::Yes)
-        mnuFileSave_Click(); // the window closes whatever the save did
+    } else if (answer == Dialogs::Answer::Yes) {
+        // Closing after a save that failed would throw the changes away unasked; a save the
+        // user cancelled in the dialog closes all the same.
+        if (saveDocument() == SaveOutcome::Failed)
+            Cancel = 1;
+    }
 }
 
 void frm::mnuHelpAbout_Click()

@@ -108,7 +108,10 @@ private:
     void showFrameOf(int index);
     // Selects `line` and runs lst_Click once, whether or not the selection moved.
     void selectLine(int line);
-    bool SaveAnim(const QString &path);
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    SaveOutcome saveDocument(); // in place, or through Save As when never saved
+    SaveOutcome saveDocumentAs();
+    SaveOutcome SaveAnim(const QString &path);
     void SelectPalette(int Index);
     void setDocumentMenusEnabled(bool enabled);
     void rememberFolder(QString &variable, const char *key, const QString &folder);

@@ -299,6 +299,19 @@ TEST_F(EditorTest, ClosingWithChangesAnsweredCancelNoYes)
     EXPECT_TRUE(dialogs.allAnswered());
 }
 
+TEST_F(EditorTest, ClosingWithYesStaysOpenWhenTheSaveFails)
+{
+    start();
+    newDocument();
+    const QString blocked = path("BLOCKEDANIM.QLM");
+    std::filesystem::create_directory(blocked.toStdString());
+    dialogs.answerMessage(Dialogs::Answer::Yes);
+    dialogs.answerSave(blocked);
+    EXPECT_FALSE(window->close()) << "the changes would be lost";
+    EXPECT_TRUE(dialogs.messages().back().startsWith("Could not save"));
+    EXPECT_TRUE(saveEnabled());
+}
+
 TEST_F(EditorTest, ClosingWithYesSavesANamedDocument)
 {
     start();
