@@ -53,7 +53,7 @@ TEST(BuiltInPalette, DifferInEveryEntryFrom12On)
 
 TEST(BuiltInPalette, IsTheCommittedPaletteFile)
 {
-    const std::string folder = std::string(TESSA_TEST_DATA_DIR) + "/../../resources/palettes/";
+    const std::string folder = std::string(TESSA_SOURCE_DIR) + "/resources/palettes/";
     const char *files[kBuiltInPaletteCount] = {"main.pal", "extra.pal"};
     for (int index = 0; index < kBuiltInPaletteCount; ++index) {
         const auto bytes = test::readBytes(folder + files[index]);
