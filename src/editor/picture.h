@@ -12,8 +12,9 @@
 namespace tessa {
 
 // The picture of a frame of `width` x `height` palette indices (top row first) in `colors`: an
-// indexed image whose colour table is the palette, so no pixel is touched one by one. Missing
-// pixels (a short span) show as index 0.
+// RGB32 image, the format the screen takes as it is, so that neither QPixmap::fromImage (given
+// it as a temporary) nor painting converts it again. Missing pixels (a short span) show as
+// index 0.
 QImage CreatePicture(int width, int height, std::span<const std::uint8_t> pixels,
                      const PaletteColors &colors);
 

@@ -44,6 +44,35 @@ TEST(CreatePicture, EveryPixelTakesItsPaletteColour)
     EXPECT_EQ(shortFrame.pixel(100, 0), rgbOf(colors[0])) << "missing pixels are index 0";
 }
 
+TEST(CreatePicture, AnySizeInTheScreensOwnFormat)
+{
+    PaletteColors colors{};
+    for (std::uint32_t i = 0; i < 256; ++i)
+        colors[i] = (i * 0x010203u) & 0xFFFFFF;
+    // Widths that are not a multiple of the eight pixels done per step, and frames cut short
+    // inside a row.
+    for (const QSize size :
+         {QSize(1, 1), QSize(7, 3), QSize(9, 2), QSize(13, 5), QSize(320, 200)}) {
+        const auto count = std::size_t(size.width() * size.height());
+        for (const std::size_t given : {count, count / 2 + 1, std::size_t(0)}) {
+            Bytes frame(given);
+            for (std::size_t i = 0; i < given; ++i)
+                frame[i] = std::uint8_t(i * 7 + 1);
+            const QImage picture = CreatePicture(size.width(), size.height(), frame, colors);
+            ASSERT_EQ(picture.size(), size);
+            EXPECT_EQ(picture.format(), QImage::Format_RGB32) << "shown without a conversion";
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = 0; x < size.width(); ++x) {
+                    const auto at = std::size_t(y * size.width() + x);
+                    ASSERT_EQ(picture.pixel(x, y), rgbOf(colors[at < given ? frame[at] : 0]))
+                            << size.width() << "x" << size.height() << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(CreatePicture(0, 0, {}, colors).isNull());
+}
+
 TEST_F(EditorTest, EachLineShowsTheImageAtOrAboveIt)
 {
     start();
