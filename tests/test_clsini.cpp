@@ -5,9 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <map>
+#include <random>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -237,6 +242,98 @@ TEST_F(ClsIniTest, Loading)
     EXPECT_EQ(error->path, folder);
     EXPECT_EQ(m_ini.FileName(), folder);
     EXPECT_EQ(m_ini.NumberOfSections(), 0);
+}
+
+TEST_F(ClsIniTest, LoadTextReadsBytesAsLoadINIReadsAFile)
+{
+    const std::string text = "k=0\n[A]\rb=2\r\na=1\n;c=3\n[\nx=\xFF\n";
+    const std::string fromFile = loadAndSave(text);
+
+    const std::string other = m_folder.file("other.ini");
+    clsINI ini;
+    ASSERT_FALSE(ini.LoadINI(other).has_value());
+    ini.loadText("[Old]\r\nstale=1\r\n");
+    ini.loadText(text);
+    EXPECT_EQ(ini.FileName(), other) << "the file name is not the text's business";
+    EXPECT_EQ(ini.NumberOfKeys("Old"), 0) << "the text replaces what was there";
+    ini.SaveFile();
+    EXPECT_EQ(readText(other), fromFile);
+}
+
+// Loading puts the keys of a section in place all at once; writing them one by one must give
+// the same order, numbers, text and every mix of the two included.
+TEST_F(ClsIniTest, LoadingOrdersKeysAsWritingThemOneByOne)
+{
+    std::mt19937 random(7);
+    const std::string alphabet = "0123456789.-e aZ";
+    for (const std::size_t count : {3u, 40u, 700u, 3000u}) {
+        SCOPED_TRACE(count);
+        std::vector<std::string> names;
+        std::set<std::string> seen;
+        while (names.size() < count) {
+            std::string name(1 + random() % 4, ' ');
+            for (char &c : name)
+                c = alphabet[random() % alphabet.size()];
+            // Writing replaces a key of the same name; loading keeps both.
+            if (seen.insert(name).second)
+                names.push_back(name);
+        }
+        clsINI written;
+        written.AllowSaveFile(false);
+        std::string text = "[S]\n";
+        for (const std::string &name : names) {
+            written.WriteValue("S", name, "v");
+            text += name + "=v\n";
+        }
+        clsINI loaded;
+        loaded.loadText(text);
+        ASSERT_EQ(loaded.NumberOfKeys("S"), std::int32_t(count));
+        for (std::int32_t k = 0; k < std::int32_t(count); ++k)
+            ASSERT_EQ(loaded.KeyName("S", k), written.KeyName("S", k)) << "key " << k;
+    }
+}
+
+TEST_F(ClsIniTest, LoadingAHugeSectionTakesNoTimeForEachKey)
+{
+    // Keys in any order would be compared with every other one by a plain insertion: minutes.
+    const std::size_t count = 200000;
+    std::vector<std::int32_t> numbers(count);
+    std::mt19937 random(11);
+    for (std::int32_t &number : numbers)
+        number = std::int32_t(random() % 100000);
+    std::string text = "[Numbers]\r\n";
+    for (std::size_t i = 0; i < count; ++i)
+        text += std::to_string(numbers[i]) + "=" + std::to_string(i) + "\r\n";
+    text += "[Names]\r\n";
+    for (std::size_t i = 0; i < count; ++i)
+        text += "k" + std::to_string(count - i) + "=\r\n";
+
+    const auto started = std::chrono::steady_clock::now();
+    m_ini.loadText(text);
+    const auto took = std::chrono::steady_clock::now() - started;
+    EXPECT_LT(took, std::chrono::seconds(10)) << "a generous bound: n * n steps take minutes";
+
+    ASSERT_EQ(m_ini.NumberOfKeys("Numbers"), std::int32_t(count));
+    ASSERT_EQ(m_ini.NumberOfKeys("Names"), std::int32_t(count));
+    // Numbers alone stand in ascending value, equal ones in file order, so a lookup finds the
+    // first of them in the file.
+    std::vector<std::size_t> order(count);
+    std::map<std::int32_t, std::size_t> firstInFile;
+    for (std::size_t i = 0; i < count; ++i) {
+        order[i] = i;
+        firstInFile.emplace(numbers[i], i);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return numbers[a] < numbers[b]; });
+    for (std::size_t k = 0; k < count; k += 997) {
+        const std::string name = std::to_string(numbers[order[k]]);
+        EXPECT_EQ(m_ini.KeyName("Numbers", std::int32_t(k)), name);
+        EXPECT_EQ(m_ini.ReadString("Numbers", name),
+                  std::to_string(firstInFile.at(numbers[order[k]])));
+    }
+    EXPECT_EQ(m_ini.KeyName("Names", 0), "k1");
+    EXPECT_EQ(m_ini.KeyName("Names", 1), "k10");
+    EXPECT_EQ(m_ini.KeyName("Names", std::int32_t(count - 1)), "k99999");
 }
 
 TEST_F(ClsIniTest, SaveFailureIsReportedAndTheChangeKept)

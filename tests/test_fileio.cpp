@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/fileio.h"
+#include "failingfilesystem.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -8,85 +9,14 @@
 using namespace tessa;
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
+using test::FailingFileSystem;
+using test::SaveStep;
 
 namespace {
 
 const Bytes kOld{'o', 'l', 'd'};
 const Bytes kOlder{'o', 'l', 'd', 'e', 'r'};
 const Bytes kNew{'n', 'e', 'w', '!'};
-
-// A step of a save that a test makes fail.
-enum class Step { Create, Write, Flush, Close, Backup, BackupRename, FinalRename };
-
-class OutputThatFails : public OutputFile
-{
-public:
-    OutputThatFails(std::unique_ptr<OutputFile> real, Step failing)
-        : m_real(std::move(real))
-        , m_failing(failing)
-    {
-    }
-    std::error_code write(std::span<const std::uint8_t> bytes) override
-    {
-        if (m_failing == Step::Write) {
-            // A full disk takes part of the data, then refuses the rest.
-            m_real->write(bytes.first(bytes.size() / 2));
-            return std::make_error_code(std::errc::no_space_on_device);
-        }
-        return m_real->write(bytes);
-    }
-    std::error_code flushToDisk() override
-    {
-        return m_failing == Step::Flush ? std::make_error_code(std::errc::io_error)
-                                        : m_real->flushToDisk();
-    }
-    std::error_code close() override
-    {
-        const std::error_code error = m_real->close();
-        return m_failing == Step::Close ? std::make_error_code(std::errc::no_space_on_device)
-                                        : error;
-    }
-
-private:
-    std::unique_ptr<OutputFile> m_real;
-    Step m_failing;
-};
-
-class FileSystemThatFails : public FileSystem
-{
-public:
-    explicit FileSystemThatFails(Step failing)
-        : m_failing(failing)
-    {
-    }
-
-    std::unique_ptr<OutputFile> createNew(const fs::path &path, std::error_code &error) override
-    {
-        if (m_failing == Step::Create) {
-            error = std::make_error_code(std::errc::permission_denied);
-            return nullptr;
-        }
-        auto file = FileSystem::createNew(path, error);
-        return file ? std::make_unique<OutputThatFails>(std::move(file), m_failing) : nullptr;
-    }
-    std::error_code linkOrCopy(const fs::path &existing, const fs::path &copy) override
-    {
-        if (m_failing == Step::Backup)
-            return std::make_error_code(std::errc::operation_not_permitted);
-        return FileSystem::linkOrCopy(existing, copy);
-    }
-    std::error_code rename(const fs::path &from, const fs::path &to) override
-    {
-        const bool toBackup = to.string().ends_with(".bak");
-        if ((m_failing == Step::BackupRename && toBackup)
-            || (m_failing == Step::FinalRename && !toBackup))
-            return std::make_error_code(std::errc::permission_denied);
-        return FileSystem::rename(from, to);
-    }
-
-private:
-    Step m_failing;
-};
 
 } // namespace
 
@@ -180,17 +110,31 @@ TEST(ReplaceFile, AFailedStepLeavesOldFileAndBackupAndNoStrayFile)
 {
     const struct
     {
-        Step step;
+        SaveStep step;
+        std::errc error;
         const char *name;
         const char *reason;
     } rows[] = {
-            {Step::Create, "temporary file cannot be created", "Permission denied"},
-            {Step::Write, "disk full while writing", "No space left on device"},
-            {Step::Flush, "flush to disk fails", "Input/output error"},
-            {Step::Close, "close reports a late write error", "No space left on device"},
-            {Step::Backup, "backup cannot be made", "Operation not permitted"},
-            {Step::BackupRename, "backup cannot take its name", "Permission denied"},
-            {Step::FinalRename, "new file cannot take its name", "Permission denied"},
+            {SaveStep::Create, std::errc::permission_denied, "unwritable folder",
+             "Permission denied"},
+            {SaveStep::Create, std::errc::read_only_file_system, "read-only file system",
+             "Read-only file system"},
+            {SaveStep::Create, std::errc::too_many_files_open, "no file can be opened",
+             "Too many open files"},
+            {SaveStep::Write, std::errc::no_space_on_device, "disk full after half the data",
+             "No space left on device"},
+            {SaveStep::Write, std::errc::file_too_large, "file size limit", "File too large"},
+            {SaveStep::Flush, std::errc::io_error, "flush to disk fails", "Input/output error"},
+            {SaveStep::Close, std::errc::no_space_on_device, "close reports a late write error",
+             "No space left on device"},
+            {SaveStep::Backup, std::errc::operation_not_permitted, "backup cannot be made",
+             "Operation not permitted"},
+            {SaveStep::BackupRename, std::errc::permission_denied, "backup cannot take its name",
+             "Permission denied"},
+            {SaveStep::FinalRename, std::errc::permission_denied, "rename refused",
+             "Permission denied"},
+            {SaveStep::FinalRename, std::errc::device_or_resource_busy, "target busy",
+             "Device or resource busy"},
     };
     for (const auto &row : rows) {
         test::TempFolder folder;
@@ -198,7 +142,7 @@ TEST(ReplaceFile, AFailedStepLeavesOldFileAndBackupAndNoStrayFile)
         test::writeBytes(path, kOld);
         test::writeBytes(path + ".bak", kOlder);
 
-        FileSystemThatFails failing(row.step);
+        FailingFileSystem failing(row.step, row.error);
         auto saved = replaceFile(path, kNew, Backup::Keep, failing);
         ASSERT_FALSE(saved) << row.name;
         EXPECT_EQ(saved.error().text(), "Could not save \"" + path + "\": " + row.reason + ".")
@@ -206,11 +150,44 @@ TEST(ReplaceFile, AFailedStepLeavesOldFileAndBackupAndNoStrayFile)
         EXPECT_EQ(test::readBytes(path), kOld) << row.name;
         // Only the last step can have refreshed the backup, and then with the same old bytes.
         const Bytes backup = test::readBytes(path + ".bak");
-        EXPECT_TRUE(backup == kOlder || (row.step == Step::FinalRename && backup == kOld))
+        EXPECT_TRUE(backup == kOlder || (row.step == SaveStep::FinalRename && backup == kOld))
                 << row.name;
         EXPECT_EQ(folder.entries(), (std::vector<std::string>{"EANIM.QLM", "EANIM.QLM.bak"}))
                 << row.name;
+        ASSERT_FALSE(failing.createRequests.empty()) << row.name;
+        EXPECT_EQ(failing.createRequests.front().parent_path(), folder.path())
+                << row.name << ": the temporary file lies beside the target, on its file system";
     }
+}
+
+TEST(ReplaceFile, GivesUpWhenEveryTemporaryNameIsTaken)
+{
+    test::TempFolder folder;
+    const std::string path = folder.file("EANIM.QLM");
+    test::writeBytes(path, kOld);
+    FailingFileSystem failing(SaveStep::Create, std::errc::file_exists);
+    auto saved = replaceFile(path, kNew, Backup::Keep, failing);
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.error().reason, "File exists");
+    EXPECT_GT(failing.createRequests.size(), 1u) << "a taken name is retried with another";
+    EXPECT_LE(failing.createRequests.size(), 100u) << "but not for ever";
+    EXPECT_NE(failing.createRequests.front(), failing.createRequests.back());
+    EXPECT_EQ(test::readBytes(path), kOld);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"EANIM.QLM"}));
+}
+
+TEST(ReplaceFile, ATargetThatIsAFolderIsRefusedBeforeAnythingIsWritten)
+{
+    test::TempFolder folder;
+    const std::string path = folder.file("EANIM.QLM");
+    std::filesystem::create_directory(path);
+    FailingFileSystem counting(SaveStep::FinalRename, std::errc::permission_denied);
+    auto saved = replaceFile(path, kNew, Backup::Keep, counting);
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.error().reason, "Is a directory");
+    EXPECT_TRUE(counting.createRequests.empty()) << "no temporary file was even tried";
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"EANIM.QLM"}));
+    EXPECT_TRUE(fs::is_directory(path));
 }
 
 TEST(ReadWholeFile, ReadsEverythingAndReportsFailures)

@@ -56,6 +56,7 @@ frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
     , m_paths(std::move(paths))
+    , m_fileSystem(&FileSystem::real())
 {
     createControls();
     createMenus();
@@ -367,7 +368,7 @@ frm::SaveOutcome frm::saveDocumentAs()
 frm::SaveOutcome frm::SaveAnim(const QString &path)
 {
     BusyCursor busy(this);
-    auto saved = saveAnimation(toCore(path), Items);
+    auto saved = saveAnimation(toCore(path), Items, *m_fileSystem);
     busy.restore();
     if (!saved) {
         // The file and its backup are as they were; the document keeps its unsaved changes.

@@ -41,6 +41,10 @@ public:
     const QString &fileName() const { return FileName; }
     const PaletteColors &paletteColors() const { return m_paletteColors; }
 
+    // The file system that Save and Save As write through: FileSystem::real() unless a test
+    // hands in one that fails on purpose. `fileSystem` must outlive the window.
+    void setFileSystem(FileSystem &fileSystem) { m_fileSystem = &fileSystem; }
+
     // Controls and menu entries, named after their menu path.
     QListWidget *lst = nullptr;
     QLabel *pic = nullptr;
@@ -128,6 +132,7 @@ private:
 
     Dialogs &m_dialogs;
     StudioPaths m_paths;
+    FileSystem *m_fileSystem;
 
     ItemList Items;
     QString FileName;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessa {
@@ -85,6 +86,9 @@ public:
     // creates the file). A file that exists but cannot be read gives the error; nothing of it is
     // kept then, since it is read in one piece.
     std::optional<IoError> LoadINI(const std::string &FileName);
+    // Replaces the whole content with what `text` holds, read as LoadINI reads a file; FileName()
+    // stays as it is. Any bytes are accepted: what is not a header or a key is dropped.
+    void loadText(std::string_view text);
 
     // Remove the first matching section (or the first matching key of the first matching
     // section), then save, also when nothing matched.

@@ -1,0 +1,231 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the seed corpora of the fuzz targets with the project's own writers: animations from
+// writeAnimation, BMP files from AddBMPHeader, palette files of the four kinds from the built-in
+// palettes, settings files from clsINI. A few seeds are then damaged by hand, so that every
+// refusal has an example to start from. Run once when the formats change; the output is
+// committed under fuzz/corpus/.
+//
+// Usage: tessa-make-corpus FOLDER   (writes FOLDER/<target>/<seed>)
+
+#include "document/animfile.h"
+#include "imaging/bmp.h"
+#include "imaging/palette.h"
+#include "settings/clsini.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+using namespace tessa;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+fs::path g_root;
+
+void put(const std::string &target, const std::string &name, const Bytes &bytes)
+{
+    const fs::path folder = g_root / target;
+    fs::create_directories(folder);
+    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+void putText(const std::string &target, const std::string &name, const std::string &text)
+{
+    put(target, name, Bytes(text.begin(), text.end()));
+}
+
+// A frame of `background` with a few marks, so that it encodes in a few hundred bytes.
+Bytes frameWithMarks(std::uint8_t background, int marks, int seed)
+{
+    Bytes frame(kFrameSize, background);
+    for (int m = 0; m < marks; ++m) {
+        const std::size_t at = (std::size_t(m) * 1601 + std::size_t(seed) * 97) % (kFrameSize - 8);
+        for (std::size_t i = 0; i < 1 + std::size_t(m % 5); ++i)
+            frame[at + i] = static_cast<std::uint8_t>(seed + m + int(i));
+    }
+    return frame;
+}
+
+Bytes written(const ItemList &items)
+{
+    auto bytes = writeAnimation(items);
+    if (!bytes) {
+        std::cerr << bytes.error().text << '\n';
+        std::exit(1);
+    }
+    return *bytes;
+}
+
+AnimItem rawItem(const std::string &code, std::int32_t size, Bytes data)
+{
+    AnimItem item;
+    item.Code = code;
+    item.DataSize = size;
+    item.Data = std::move(data);
+    return item;
+}
+
+void putAnimation(const std::string &name, const Bytes &bytes)
+{
+    // The round trip starts from the same files as the reader.
+    put("animation", name, bytes);
+    put("roundtrip", name, bytes);
+}
+
+void animations()
+{
+    const Bytes example = written({makeImageItem(Bytes(kFrameSize, 0)), makeEndItem()});
+    putAnimation("example.qlm", example);
+    putAnimation("empty.qlm", {});
+    Bytes stray = example;
+    stray.push_back(0x58);
+    putAnimation("stray-byte.qlm", stray);
+
+    putAnimation("script.qlm", written({makeImageItem(frameWithMarks(5, 6, 1)), makeFadeInItem(),
+                                        makePauseItem(30), makeImageItem(frameWithMarks(5, 9, 1)),
+                                        makeSoundItem(7), makeFadeOutItem(), makeEndItem()}));
+    putAnimation("identical.qlm", written({makeImageItem(frameWithMarks(9, 3, 2)),
+                                           makeImageItem(frameWithMarks(9, 3, 2)), makeEndItem()}));
+    putAnimation("odd-items.qlm",
+                 written({makeImageItem(frameWithMarks(0, 2, 3)), rawItem("ZZ", 3, {1, 2, 3}),
+                          rawItem("PA", 1, {0x1E}), rawItem("SD", -4, {}), rawItem("gr", 0, {}),
+                          makeEndItem()}));
+
+    // Runs at both ends of the frame, where an off-by-one would show.
+    Bytes edges(kFrameSize, 3);
+    edges.front() = 1;
+    edges.back() = 2;
+    edges[kFrameWidth - 1] = 4;
+    putAnimation("frame-edges.qlm", written({makeImageItem(edges), makeEndItem()}));
+
+    // Refusals, damaged from written files.
+    Bytes notAnImage = written({makeImageItem(Bytes(kFrameSize, 0)), makeEndItem()});
+    notAnImage[0] = 'F';
+    notAnImage[1] = 'I';
+    putAnimation("first-not-image.qlm", notAnImage);
+    Bytes secondNumber = example;
+    secondNumber[2] = 2;
+    putAnimation("first-number-2.qlm", secondNumber);
+    putAnimation("truncated.qlm", Bytes(example.begin(), example.begin() + 15));
+    Bytes badChunk = example;
+    badChunk[11] = 2; // the end chunk's type word becomes 2
+    putAnimation("chunk-type-2.qlm", badChunk);
+    // A copy chunk of 20 bytes at offset 63990 runs past the frame.
+    Bytes pastFrame{'G', 'R', 1, 0, 0, 0, 27, 0, 0, 0, 0, 1, 0, 0xF6, 0xF9, 20, 0};
+    pastFrame.resize(pastFrame.size() + 20, 7);
+    putAnimation("past-frame.qlm", pastFrame);
+}
+
+void bmps()
+{
+    const PaletteColors colors = paletteColorsFromData(builtInPalette(0));
+    const Bytes frame = AddBMPHeader(kFrameWidth, kFrameHeight, frameWithMarks(0, 12, 4), colors);
+    put("bmp", "frame.bmp", frame);
+    put("bmp", "header-only.bmp", Bytes(frame.begin(), frame.begin() + kBmpPixelOffset));
+    put("bmp", "short.bmp", Bytes(frame.begin(), frame.begin() + 29));
+    put("bmp", "4x2.bmp", AddBMPHeader(4, 2, Bytes(8, 1), colors));
+    Bytes deep(frame.begin(), frame.begin() + kBmpPixelOffset);
+    deep[28] = 24;
+    put("bmp", "24-bit.bmp", deep);
+}
+
+std::string jasc(const PaletteData &data, const std::string &lineEnd)
+{
+    std::string text = "JASC-PAL" + lineEnd + "0100" + lineEnd + "256" + lineEnd;
+    for (std::size_t i = 0; i < 256; ++i)
+        text += std::to_string(data[4 * i + 2]) + " " + std::to_string(data[4 * i + 1]) + " "
+                + std::to_string(data[4 * i]) + lineEnd;
+    return text;
+}
+
+Bytes table(const PaletteData &data, std::size_t stride)
+{
+    Bytes bytes;
+    for (std::size_t i = 0; i < 256; ++i) {
+        bytes.insert(bytes.end(), {data[4 * i + 2], data[4 * i + 1], data[4 * i]});
+        if (stride == 4)
+            bytes.push_back(0);
+    }
+    return bytes;
+}
+
+void palettes()
+{
+    const PaletteData &main = builtInPalette(0);
+    const PaletteData &extra = builtInPalette(1);
+    putText("palette", "main-crlf.pal", jasc(main, "\r\n"));
+    putText("palette", "extra-cr.pal", jasc(extra, "\r"));
+    put("palette", "main.act", table(main, 3));
+
+    Bytes game(119, 0);
+    for (std::uint8_t value : table(extra, 3))
+        game.push_back(static_cast<std::uint8_t>(value / 4));
+    game.resize(893, 0);
+    put("palette", "GAMEPAL.OBJ", game);
+
+    Bytes riff{'R', 'I', 'F', 'F', 0x14, 0x04, 0, 0, 'P', 'A', 'L', ' ',
+               'd', 'a', 't', 'a', 0x04, 0x04, 0, 0, 0,   3,   0,   1};
+    const Bytes entries = table(main, 4);
+    riff.insert(riff.end(), entries.begin(), entries.end());
+    riff.resize(1052, 0);
+    put("palette", "main-riff.pal", riff);
+
+    put("palette", "riff-short.pal", Bytes(riff.begin(), riff.begin() + 100));
+    putText("palette", "three-colours.pal", "JASC-PAL\n0100\n256\n0 0 0\n1.5 2 3\n-1 256 7\n");
+    putText("palette", "bad-field.pal", "JASC-PAL\r\n0100\r\n256\r\n1e10 0 0\r\n4  5 6\r\n");
+    putText("palette", "unknown.pal", "not a palette");
+}
+
+void settings()
+{
+    // Written by the store itself, as the editor writes it.
+    const fs::path path = g_root / "ini" / "tessarine-studio.ini";
+    fs::create_directories(path.parent_path());
+    fs::remove(path);
+    clsINI ini;
+    ini.LoadINI(path.string());
+    ini.WriteValue("Paths", "AnimationPath", "C:\\Games\\Tessarine");
+    ini.WriteValue("Paths", "ExportPath", "/home/modder/frames");
+    ini.WriteValue("Paths", "ImportPath", "");
+    ini.WriteValue("Numbers", "10", "ten");
+    ini.WriteValue("Numbers", "9", "-2.5e1");
+    if (ini.lastSaveFailure()) {
+        std::cerr << ini.lastSaveFailure()->text << '\n';
+        std::exit(1);
+    }
+
+    // Regression: keys in ascending order made loading compare each with all before it, which
+    // took minutes for a file of a megabyte (ClsIniTest.LoadingAHugeSection... has the big one;
+    // a big seed here would only slow the fuzzer down).
+    std::string many = "[Many]\n";
+    for (int i = 0; i < 200; ++i)
+        many += std::to_string(i) + "=\n";
+    putText("ini", "many-keys.ini", many);
+
+    putText("ini", "by-hand.ini",
+            "key before any header=1\n; a comment\n[A] ; note\nKey = a=b\n=empty name\r\n"
+            "[\rlone=1\r\n[A]\nx= 1e40\ny=  -7.5\nno equals here\n\n[]\n;x=2\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: tessa-make-corpus FOLDER\n";
+        return 2;
+    }
+    g_root = argv[1];
+    animations();
+    bmps();
+    palettes();
+    settings();
+    return 0;
+}
