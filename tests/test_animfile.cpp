@@ -195,6 +195,25 @@ TEST(ReadAnimation, RefusesItemsThatRunPastTheEnd)
     EXPECT_EQ(items.error().description, "Item 1 at byte offset 0 runs past the end of the file.");
 }
 
+TEST(ReadAnimation, RefusesFilesWhoseFramesWouldNotFitInMemory)
+{
+    // Ten bytes of file each, but a whole frame of memory each.
+    Bytes file = kSmallestFile;
+    file.resize(17); // the first image alone
+    for (std::int32_t number = 2; number <= 4; ++number)
+        appendItem(file, "GR", number, {});
+
+    EXPECT_TRUE(readAnimation(file, 4 * kFrameSize)) << "exactly at the limit";
+    auto refused = readAnimation(file, 4 * kFrameSize - 1);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().number, 9005);
+    EXPECT_EQ(refused.error().location, "OpenAnim");
+    EXPECT_EQ(refused.error().description,
+              "The animation needs more memory than this computer can spare: item 4 at byte "
+              "offset 37 would take its images past 0 MB.");
+    EXPECT_GE(defaultFrameMemoryLimit(), 100u * kFrameSize) << "room for ordinary animations";
+}
+
 TEST(ReadAnimation, CarriesOtherItemsAlongUnchanged)
 {
     Bytes file;

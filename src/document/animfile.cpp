@@ -6,6 +6,10 @@
 
 #include <algorithm>
 
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#endif
+
 namespace tessa {
 
 namespace {
@@ -48,6 +52,17 @@ Unexpected<Notice> truncatedItem(std::size_t itemNumber, std::size_t offset)
                                     kReaderLocation)};
 }
 
+Unexpected<Notice> outOfMemory(std::size_t itemNumber, std::size_t offset, std::uint64_t limit)
+{
+    constexpr std::uint64_t kMegabyte = 1024 * 1024;
+    return Unexpected{Notice::error(
+            kErrorOutOfMemory,
+            "The animation needs more memory than this computer can spare: item "
+                    + std::to_string(itemNumber) + " at byte offset " + std::to_string(offset)
+                    + " would take its images past " + std::to_string(limit / kMegabyte) + " MB.",
+            kReaderLocation)};
+}
+
 Unexpected<Notice> unwritable(std::string text)
 {
     return Unexpected{Notice::failure("Error", std::move(text))};
@@ -55,9 +70,22 @@ Unexpected<Notice> unwritable(std::string text)
 
 } // namespace
 
-Expected<ItemList, Notice> readAnimation(std::span<const std::uint8_t> bytes)
+std::uint64_t defaultFrameMemoryLimit()
+{
+#if defined(_SC_PHYS_PAGES) && defined(_SC_PAGESIZE)
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages > 0 && pageSize > 0)
+        return std::uint64_t(pages) * std::uint64_t(pageSize) / 2;
+#endif
+    return std::uint64_t(4) << 30;
+}
+
+Expected<ItemList, Notice> readAnimation(std::span<const std::uint8_t> bytes,
+                                         std::uint64_t frameMemoryLimit)
 {
     ItemList items;
+    std::uint64_t frameMemory = 0;
     std::size_t at = 0;
     // Fewer than two unread bytes end the file: a single stray byte is ignored.
     while (bytes.size() - at >= 2) {
@@ -84,6 +112,9 @@ Expected<ItemList, Notice> readAnimation(std::span<const std::uint8_t> bytes)
         at += payloadSize;
 
         if (item.isImage()) {
+            frameMemory += kFrameSize;
+            if (frameMemory > frameMemoryLimit)
+                return outOfMemory(itemNumber, start, frameMemoryLimit);
             // Decoded straight from the file; the stored stream is not kept, the frame is.
             const int previous = FindPreviousImage(items, static_cast<int>(items.size()));
             std::span<const std::uint8_t> stream = payload;

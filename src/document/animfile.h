@@ -24,11 +24,20 @@ namespace tessa {
 inline constexpr std::int32_t kErrorInvalidFileType = 9001; // "Invalid file type."
 inline constexpr std::int32_t kErrorPreparingImage = 9002;  // "Error preparing image entry."
 inline constexpr std::int32_t kErrorTruncatedItem = 9004;   // an item runs past the end
+inline constexpr std::int32_t kErrorOutOfMemory = 9005;     // its images would not fit in memory
+
+// The most memory the frames of one animation may take. Every image holds a whole frame of
+// 64,000 bytes however few bytes it takes in the file (ten for an unchanged one), so a small file
+// can ask for more memory than the machine has. Half the machine's memory where the system tells
+// it, 4 GiB otherwise.
+std::uint64_t defaultFrameMemoryLimit();
 
 // Reads a whole animation file into items, decoding every image into its full frame. An empty
-// file, or a single byte, gives no items. Never reads past `bytes`, never allocates more than
-// the file can fill.
-Expected<ItemList, Notice> readAnimation(std::span<const std::uint8_t> bytes);
+// file, or a single byte, gives no items. Never reads past `bytes`; refuses a file whose frames
+// would take more than `frameMemoryLimit` bytes rather than running the machine out of memory.
+Expected<ItemList, Notice>
+readAnimation(std::span<const std::uint8_t> bytes,
+              std::uint64_t frameMemoryLimit = defaultFrameMemoryLimit());
 
 // Reads the file at `path`; a file that cannot be read is reported with its path and reason.
 Expected<ItemList, Notice> loadAnimation(const std::string &path);
