@@ -59,38 +59,20 @@ TESSA_INLINE std::size_t skipBlocks(const std::uint8_t *a, const std::uint8_t *b
     return i;
 }
 
-std::size_t findEdgesScalar(const std::uint8_t *a, const std::uint8_t *b, std::size_t size,
-                            ScanState &state, std::size_t *edges, std::size_t room)
+// Writes the offsets of the set bits of `edge` (not 0), plus `base`.
+TESSA_INLINE std::size_t writeEdges(std::uint64_t edge, std::size_t base, std::size_t *edges)
 {
     std::size_t count = 0;
-    std::size_t i = state.next;
-    std::uint64_t open = state.inRun;
-    while (i < size && room - count >= kEdgeRoom) {
-        std::size_t width = 64;
-        std::uint64_t differ = 0;
-        if (size - i >= 64) {
-            differ = differMask(a + i, b + i);
-        } else {
-            width = size - i;
-            for (std::size_t k = 0; k < width; ++k)
-                differ |= std::uint64_t(a[i + k] != b[i + k]) << k;
-        }
-        // An edge wherever a byte's state differs from the one before it.
-        std::uint64_t edge = differ ^ ((differ << 1) | open);
-        if (width < 64)
-            edge &= (std::uint64_t(1) << width) - 1;
-        open = (differ >> (width - 1)) & 1;
-        if (edge == 0) {
-            i = skipBlocks(a, b, i + width, size, !open);
-            continue;
-        }
-        for (; edge; edge &= edge - 1)
-            edges[count++] = i + unsigned(std::countr_zero(edge));
-        i += width;
-    }
-    state = {i, open != 0};
+    do {
+        edges[count++] = base + unsigned(std::countr_zero(edge));
+        edge &= edge - 1;
+    } while (edge);
     return count;
 }
+
+#define TESSA_SCAN_TARGET
+#include "diffscanloop.h"
+#undef TESSA_SCAN_TARGET
 
 void copyLongScalar(std::uint8_t *to, const std::uint8_t *from, std::size_t size)
 {
@@ -99,7 +81,7 @@ void copyLongScalar(std::uint8_t *to, const std::uint8_t *from, std::size_t size
 
 } // namespace
 
-const Kernels kScalarKernels{findEdgesScalar, copyLongScalar, "scalar"};
+const Kernels kScalarKernels{findEdgesLoop, copyLongScalar, "scalar"};
 
 const Kernels *kernels(Path path)
 {

@@ -70,39 +70,9 @@ TESSA_AVX2 TESSA_INLINE std::size_t writeEdges(std::uint64_t edge, std::size_t b
     return count;
 }
 
-TESSA_AVX2 std::size_t findEdgesAvx2(const std::uint8_t *a, const std::uint8_t *b, std::size_t size,
-                                     ScanState &state, std::size_t *edges, std::size_t room)
-{
-    std::size_t count = 0;
-    std::size_t i = state.next;
-    std::uint64_t open = state.inRun;
-    while (i < size && room - count >= kEdgeRoom) {
-        std::size_t width = 64;
-        std::uint64_t differ = 0;
-        if (size - i >= 64) {
-            differ = differMask(a + i, b + i);
-        } else if (size >= 64) {
-            width = size - i;
-            differ = differMask(a + size - 64, b + size - 64) >> (64 - width);
-        } else {
-            width = size - i;
-            for (std::size_t k = 0; k < width; ++k)
-                differ |= std::uint64_t(a[i + k] != b[i + k]) << k;
-        }
-        std::uint64_t edge = differ ^ ((differ << 1) | open);
-        if (width < 64)
-            edge &= (std::uint64_t(1) << width) - 1;
-        open = (differ >> (width - 1)) & 1;
-        if (edge == 0) {
-            i = skipBlocks(a, b, i + width, size, !open);
-            continue;
-        }
-        count += writeEdges(edge, i, edges + count);
-        i += width;
-    }
-    state = {i, open != 0};
-    return count;
-}
+#define TESSA_SCAN_TARGET TESSA_AVX2
+#include "diffscanloop.h"
+#undef TESSA_SCAN_TARGET
 
 TESSA_AVX2 void copyLongAvx2(std::uint8_t *to, const std::uint8_t *from, std::size_t size)
 {
@@ -144,7 +114,7 @@ TESSA_AVX2 void copyLongAvx2(std::uint8_t *to, const std::uint8_t *from, std::si
 
 } // namespace
 
-const Kernels kAvx2Kernels{findEdgesAvx2, copyLongAvx2, "avx2"};
+const Kernels kAvx2Kernels{findEdgesLoop, copyLongAvx2, "avx2"};
 
 } // namespace tessa::diffscan
 

@@ -68,8 +68,6 @@ TESSA_INLINE std::size_t skipBlocks(const std::uint8_t *a, const std::uint8_t *b
     return i;
 }
 
-// Writes the offsets of the set bits of `edge` (not 0), plus `base`. The first four are
-// written whatever the count, which spares a hard-to-predict branch for the usual few.
 // Writes the offsets of the set bits of `edge` (not 0), plus `base`.
 TESSA_INLINE std::size_t writeEdges(std::uint64_t edge, std::size_t base, std::size_t *edges)
 {
@@ -81,40 +79,9 @@ TESSA_INLINE std::size_t writeEdges(std::uint64_t edge, std::size_t base, std::s
     return count;
 }
 
-std::size_t findEdgesSse2(const std::uint8_t *a, const std::uint8_t *b, std::size_t size,
-                          ScanState &state, std::size_t *edges, std::size_t room)
-{
-    std::size_t count = 0;
-    std::size_t i = state.next;
-    std::uint64_t open = state.inRun;
-    while (i < size && room - count >= kEdgeRoom) {
-        std::size_t width = 64;
-        std::uint64_t differ = 0;
-        if (size - i >= 64) {
-            differ = differMask(a + i, b + i);
-        } else if (size >= 64) {
-            // The last, partial block: the final 64 bytes, shifted past those already seen.
-            width = size - i;
-            differ = differMask(a + size - 64, b + size - 64) >> (64 - width);
-        } else {
-            width = size - i;
-            for (std::size_t k = 0; k < width; ++k)
-                differ |= std::uint64_t(a[i + k] != b[i + k]) << k;
-        }
-        std::uint64_t edge = differ ^ ((differ << 1) | open);
-        if (width < 64)
-            edge &= (std::uint64_t(1) << width) - 1;
-        open = (differ >> (width - 1)) & 1;
-        if (edge == 0) {
-            i = skipBlocks(a, b, i + width, size, !open);
-            continue;
-        }
-        count += writeEdges(edge, i, edges + count);
-        i += width;
-    }
-    state = {i, open != 0};
-    return count;
-}
+#define TESSA_SCAN_TARGET
+#include "diffscanloop.h"
+#undef TESSA_SCAN_TARGET
 
 void copyLongSse2(std::uint8_t *to, const std::uint8_t *from, std::size_t size)
 {
@@ -140,7 +107,7 @@ void copyLongSse2(std::uint8_t *to, const std::uint8_t *from, std::size_t size)
 
 } // namespace
 
-const Kernels kSse2Kernels{findEdgesSse2, copyLongSse2, "sse2"};
+const Kernels kSse2Kernels{findEdgesLoop, copyLongSse2, "sse2"};
 
 } // namespace tessa::diffscan
 
