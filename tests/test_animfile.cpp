@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "animbytes.h"
 #include "document/animfile.h"
 #include "document/framecodec.h"
 #include "tempfolder.h"
@@ -9,7 +10,7 @@
 #include <random>
 
 using namespace tessa;
-using Bytes = std::vector<std::uint8_t>;
+using namespace tessa::test;
 
 namespace {
 
@@ -17,23 +18,6 @@ namespace {
 const Bytes kSmallestFile{0x47, 0x52, 0x01, 0x00, 0x00, 0x00, 0x07, 0x00, 0x00,
                           0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x58,
                           0x58, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
-
-void appendInt32(Bytes &out, std::int32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(
-                static_cast<std::uint8_t>((static_cast<std::uint32_t>(value) >> shift) & 0xFF));
-}
-
-// Appends one item record as the file holds it.
-void appendItem(Bytes &out, const std::string &code, std::int32_t number, const Bytes &payload,
-                std::optional<std::int32_t> storedSize = std::nullopt)
-{
-    out.insert(out.end(), code.begin(), code.end());
-    appendInt32(out, number);
-    appendInt32(out, storedSize.value_or(static_cast<std::int32_t>(payload.size())));
-    out.insert(out.end(), payload.begin(), payload.end());
-}
 
 Bytes firstImagePayload(std::uint8_t background)
 {

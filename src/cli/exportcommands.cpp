@@ -54,6 +54,25 @@ CommandResult writeImages(const std::string &animationPath, const ItemList &item
     return Done{};
 }
 
+// What every exporting command starts from: the palette's colours and the animation's items.
+struct Exportable
+{
+    PaletteColors colors;
+    ItemList items;
+};
+
+Expected<Exportable, Notice> loadExportable(const std::string &animationPath,
+                                            const std::string &palette)
+{
+    auto colors = choosePalette(palette);
+    if (!colors)
+        return Unexpected{colors.error()};
+    auto items = loadAnimation(animationPath);
+    if (!items)
+        return Unexpected{items.error()};
+    return Exportable{*colors, std::move(*items)};
+}
+
 std::string countOfItems(std::size_t count)
 {
     return std::to_string(count) + (count == 1 ? " item" : " items");
@@ -64,50 +83,42 @@ std::string countOfItems(std::size_t count)
 CommandResult exportCommand(const std::string &animationPath, const std::string &folder,
                             const std::string &palette)
 {
-    const auto colors = choosePalette(palette);
-    if (!colors)
-        return Unexpected{colors.error()};
-    const auto items = loadAnimation(animationPath);
-    if (!items)
-        return Unexpected{items.error()};
-    return writeImages(animationPath, *items, folder, *colors);
+    const auto loaded = loadExportable(animationPath, palette);
+    if (!loaded)
+        return Unexpected{loaded.error()};
+    return writeImages(animationPath, loaded->items, folder, loaded->colors);
 }
 
 CommandResult frameCommand(const std::string &animationPath, int line, const std::string &outPath,
                            const std::string &palette)
 {
-    const auto colors = choosePalette(palette);
-    if (!colors)
-        return Unexpected{colors.error()};
-    const auto items = loadAnimation(animationPath);
-    if (!items)
-        return Unexpected{items.error()};
+    const auto loaded = loadExportable(animationPath, palette);
+    if (!loaded)
+        return Unexpected{loaded.error()};
+    const ItemList &items = loaded->items;
     const std::string lineText = "line " + std::to_string(line);
-    if (line < 1 || static_cast<std::size_t>(line) > items->size())
+    if (line < 1 || static_cast<std::size_t>(line) > items.size())
         return refusal("There is no " + lineText + ": the animation has "
-                       + countOfItems(items->size()) + ".");
-    const AnimItem &item = (*items)[static_cast<std::size_t>(line - 1)];
+                       + countOfItems(items.size()) + ".");
+    const AnimItem &item = items[static_cast<std::size_t>(line - 1)];
     if (!item.isImage()) {
         const std::string shown = listLine(item);
         return refusal("The item on " + lineText + " is not an image"
                        + (shown.empty() ? "" : " but \"" + shown + "\"") + ".");
     }
-    return writeBmp(outPath, item, *colors);
+    return writeBmp(outPath, item, loaded->colors);
 }
 
 CommandResult unpackCommand(const std::string &animationPath, const std::string &folder,
                             const std::string &palette)
 {
-    const auto colors = choosePalette(palette);
-    if (!colors)
-        return Unexpected{colors.error()};
-    const auto items = loadAnimation(animationPath);
-    if (!items)
-        return Unexpected{items.error()};
-    const auto manifest = writeManifest(*items, animationPath);
+    const auto loaded = loadExportable(animationPath, palette);
+    if (!loaded)
+        return Unexpected{loaded.error()};
+    const auto manifest = writeManifest(loaded->items, animationPath);
     if (!manifest)
         return Unexpected{manifest.error()};
-    if (auto written = writeImages(animationPath, *items, folder, *colors); !written)
+    if (auto written = writeImages(animationPath, loaded->items, folder, loaded->colors); !written)
         return written;
 
     const std::string manifestPath = joinPath(folder, manifestFileName(animationPath));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The built tessanim run as a user runs it, on files made by the core's writer or byte by byte.
+#include "animbytes.h"
 #include "document/animfile.h"
 #include "document/paths.h"
 #include "imaging/bmp.h"
@@ -16,43 +17,8 @@
 
 using namespace tessa;
 using namespace tessa::test;
-using Bytes = std::vector<std::uint8_t>;
 
 namespace {
-
-void appendInt32(Bytes &out, std::int32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(
-                static_cast<std::uint8_t>((static_cast<std::uint32_t>(value) >> shift) & 0xFF));
-}
-
-void appendWord(Bytes &out, std::uint16_t value)
-{
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-// One item record as the file holds it; `storedSize` stands in for the payload's length.
-void appendItem(Bytes &out, const std::string &code, std::int32_t number, const Bytes &payload,
-                std::optional<std::int32_t> storedSize = std::nullopt)
-{
-    out.insert(out.end(), code.begin(), code.end());
-    appendInt32(out, number);
-    appendInt32(out, storedSize.value_or(static_cast<std::int32_t>(payload.size())));
-    out.insert(out.end(), payload.begin(), payload.end());
-}
-
-// A copy chunk of `pixels` at frame `offset`.
-Bytes chunk(std::uint16_t offset, const Bytes &pixels)
-{
-    Bytes out;
-    appendWord(out, 1);
-    appendWord(out, offset);
-    appendWord(out, static_cast<std::uint16_t>(pixels.size()));
-    out.insert(out.end(), pixels.begin(), pixels.end());
-    return out;
-}
 
 const Bytes kEndChunk(6, 0);
 
@@ -66,7 +32,7 @@ Bytes operator+(Bytes a, const Bytes &b)
 Bytes firstImage(std::uint8_t background = 0)
 {
     Bytes file;
-    appendItem(file, "GR", 1, Bytes{background} + chunk(5, {1, 2, 3}) + kEndChunk);
+    appendItem(file, "GR", 1, Bytes{background} + copyChunk(5, {1, 2, 3}) + kEndChunk);
     return file;
 }
 
@@ -449,11 +415,12 @@ TEST(TessanimUnpack, BuildOfUnpackEqualsResaveForOddFiles)
         // Later images: differences, none at all (size 0), only the end chunk, odd numbers.
         Bytes file;
         appendItem(file, "GR", 1,
-                   Bytes{9} + chunk(0, {1, 2, 3}) + chunk(63990, Bytes(10, 250)) + kEndChunk);
+                   Bytes{9} + copyChunk(0, {1, 2, 3}) + copyChunk(63990, Bytes(10, 250))
+                           + kEndChunk);
         appendItem(file, "GR", 0, {});
         appendItem(file, "FI", -3, {});
         appendItem(file, "GR", 99, kEndChunk);
-        appendItem(file, "GR", 4, chunk(1, {9}) + chunk(32000, Bytes(700, 0)) + kEndChunk);
+        appendItem(file, "GR", 4, copyChunk(1, {9}) + copyChunk(32000, Bytes(700, 0)) + kEndChunk);
         appendItem(file, "PA", 6, {0xFF, 0xFF});
         cases.push_back({"images.QLM", file});
     }
