@@ -48,9 +48,7 @@ void checkItems(const ItemList &items)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::span<const std::uint8_t> bytes(data, size);
-    // A limit that a fuzzed input reaches easily (4 MB, 64 frames), so that the refusal is
-    // exercised and no input spends its time copying frames.
-    const auto items = readAnimation(bytes, 64 * kFrameSize);
+    const auto items = readAnimation(bytes, fuzz::kFrameMemoryLimit);
     if (items)
         checkItems(*items);
     else

@@ -10,16 +10,13 @@ using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    // Every image is a full frame however few bytes it took in the file, and encoding compares
-    // each frame whole: beyond 64 frames an input only costs time here. Long animations
-    // have their own test (tests/test_scale.cpp).
-    constexpr std::uint64_t kFrameMemory = 64 * kFrameSize;
-    const auto first = readAnimation(std::span<const std::uint8_t>(data, size), kFrameMemory);
+    const auto first =
+            readAnimation(std::span<const std::uint8_t>(data, size), fuzz::kFrameMemoryLimit);
     if (!first)
         return 0;
     const auto written = writeAnimation(*first);
     require(written.has_value(), "the writer takes every list the reader makes");
-    const auto second = readAnimation(*written, kFrameMemory);
+    const auto second = readAnimation(*written, fuzz::kFrameMemoryLimit);
     require(second.has_value(), "the reader takes every file the writer makes");
     require(sameContent(*first, *second), "write then read gives the same items and frames");
     for (std::size_t i = 0; i < second->size(); ++i)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/animitem.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +12,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
 
 namespace tessa::fuzz {
+
+// The frame memory the animation targets allow: 64 frames, a limit an input reaches easily, so
+// that the reader's refusal is exercised and no input spends its time copying frames. Long
+// animations have their own test (tests/test_scale.cpp).
+inline constexpr std::uint64_t kFrameMemoryLimit = 64 * kFrameSize;
 
 // A broken promise of the code under test: abort, so that libFuzzer keeps the input as a crash
 // and a replay fails, in builds with and without sanitizers alike.
