@@ -92,6 +92,11 @@ TEST_F(ClsIniTest, KeyOrder)
             // Beyond 32 bits a number counts as the nearest limit.
             {{"3000000000", "2147483647", "5"}, {"5=2", "3000000000=0", "2147483647=1"}},
             {{"-3000000000", "-2147483648"}, {"-3000000000=0", "-2147483648=1"}},
+            // Longer than any double: the value counts, not how the text is written.
+            {{"1", "0." + std::string(330, '0') + "5"},
+             {"0." + std::string(330, '0') + "5=1", "1=0"}},
+            {{"1" + std::string(400, '0') + "e-10", "7"},
+             {"7=1", "1" + std::string(400, '0') + "e-10=0"}},
             // A number stops at the first key that is not one; text compares numbers as text.
             {{"a", "2", "1"}, {"1=2", "2=1", "a=0"}},
             {{"9", "10", "1a", "Abc"}, {"1a=2", "9=0", "10=1", "Abc=3"}},
@@ -197,8 +202,13 @@ TEST_F(ClsIniTest, ReadLong)
     }
     EXPECT_EQ(m_ini.ReadLong("S", "none"), 0);
 
-    load("[S]\r\nbig=2147483648\r\nsmall=-2147483649\r\nhalf=2147483647.5\r\nok=5\r\n");
-    for (const char *key : {"big", "small", "half"})
+    // Numbers longer than any double: a tiny one is 0, a huge one overflows.
+    load("[S]\r\ntiny=0." + std::string(330, '0') + "5\r\n");
+    EXPECT_EQ(m_ini.ReadLong("S", "tiny", 7), 0);
+
+    load("[S]\r\nbig=2147483648\r\nsmall=-2147483649\r\nhalf=2147483647.5\r\nok=5\r\nhuge=1"
+         + std::string(400, '0') + "e-10\r\n");
+    for (const char *key : {"big", "small", "half", "huge"})
         EXPECT_THROW(m_ini.ReadLong("S", key), std::overflow_error) << key;
     // The default is converted first, so it overflows even when the key is there.
     EXPECT_THROW(m_ini.ReadLong("S", "ok", std::int64_t(kMax) + 1), std::overflow_error);

@@ -25,6 +25,35 @@ TEST(NumberText, WholeTextNumbers)
     EXPECT_TRUE(std::isinf(*parseNumber("1e999")));
 }
 
+// Past a double's range the value decides between zero and infinity, however it is written.
+TEST(NumberText, NumbersBeyondADouble)
+{
+    const std::string zeros330(330, '0');
+    const std::string zeros400(400, '0');
+    const struct
+    {
+        std::string text;
+        double value;
+    } rows[] = {
+            {"0." + zeros330 + "5", 0.0},
+            {"-0." + zeros330 + "5", -0.0},
+            {"5e-400", 0.0},
+            {"0.0000" + zeros400 + "1e+30", 0.0},
+            {"1" + zeros400 + "e-10", INFINITY},
+            {"-1" + zeros400 + "e-10", -INFINITY},
+            {"1e999", INFINITY},
+            {"0." + zeros400 + "1e800", INFINITY},
+            {"0." + zeros400 + "e99999", 0.0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text.substr(0, 12) + "... (" + std::to_string(row.text.size())
+                     + " characters)");
+        EXPECT_EQ(parseNumber(row.text), row.value);
+        EXPECT_EQ(parseLeadingNumber(row.text + "x"), row.value);
+    }
+    EXPECT_EQ(roundToInt32(*parseNumber("0." + zeros330 + "5")), 0);
+}
+
 TEST(NumberText, LeadingNumbers)
 {
     EXPECT_EQ(parseLeadingNumber("12abc"), 12);

@@ -186,6 +186,7 @@ TEST(PaletteLoader, ConvertsJascNumbers)
             {"-2147483648 0.0 12\t", {0, 0, 12}},
             {"4 8 12 fields after the third are ignored", {4, 8, 12}},
             {"4 8 12 ", {4, 8, 12}},
+            {"4 8 0." + std::string(330, '0') + "5", {4, 8, 0}}, // tiny, not out of range
     };
     for (const Case &c : cases) {
         std::vector<std::string> lines = colorLines();
@@ -234,6 +235,8 @@ TEST(PaletteLoader, RefusesJascFilesNamingTheLine)
              "Line 9" + notAColor + "its blue value \"3e12\" is out of range."},
             {5, "123456789012345678901234567890 1 2", false,
              "Line 9" + notAColor + "its red value \"12345678901234567890...\" is out of range."},
+            {5, "1 2 1" + std::string(400, '0') + "e-10", false,
+             "Line 9" + notAColor + "its blue value \"10000000000000000000...\" is out of range."},
             {12, "", true, "The palette file ends at line 15 with only 12 colours; it needs 256."},
             {1, "", true, "The palette file ends at line 4 with only 1 colour; it needs 256."},
             {255, "", true,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -56,6 +57,47 @@ std::size_t numberLength(std::string_view text)
     return i;
 }
 
+// The power of ten of the first significant digit of a well-formed number (1 for "12.5", -1 for
+// "0.05", 401 for "1" and 400 zeros), saturated far beyond what a double holds; nothing for a
+// number whose digits are all zero.
+std::optional<long long> decimalMagnitude(std::string_view number)
+{
+    constexpr long long kFar = 1'000'000'000;
+    std::size_t i = 0;
+    if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+        ++i;
+    // Each integer digit after the first significant one raises its power by one.
+    std::optional<long long> magnitude;
+    for (; i < number.size() && isDigit(number[i]); ++i) {
+        if (magnitude)
+            magnitude = std::min(*magnitude + 1, kFar);
+        else if (number[i] != '0')
+            magnitude = 0;
+    }
+    if (i < number.size() && number[i] == '.') {
+        long long position = 0;
+        for (++i; i < number.size() && isDigit(number[i]); ++i) {
+            position = std::max(position - 1, -kFar);
+            if (!magnitude && number[i] != '0')
+                magnitude = position;
+        }
+    }
+    if (!magnitude)
+        return std::nullopt;
+    long long exponent = 0;
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        ++i;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            ++i;
+        for (; i < number.size() && isDigit(number[i]); ++i)
+            exponent = std::min(exponent * 10 + (number[i] - '0'), kFar);
+        if (negative)
+            exponent = -exponent;
+    }
+    return *magnitude + exponent;
+}
+
 double toDouble(std::string_view number)
 {
     // from_chars takes no leading '+'.
@@ -64,13 +106,13 @@ double toDouble(std::string_view number)
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        const bool negative = !number.empty() && number.front() == '-';
-        // Too large gives an infinite value (then refused by the range checks), too small 0.
-        const auto exponent = number.find_first_of("eE");
-        const bool tiny = exponent != std::string_view::npos && exponent + 1 < number.size()
-                          && number[exponent + 1] == '-';
-        if (tiny)
-            return 0.0;
+        // Beyond a double's range one way or the other: the value decides which, not how the
+        // text is written ("0.000...5" is tiny without an exponent, "1000...e-10" huge with a
+        // negative one).
+        const bool negative = number.front() == '-';
+        const std::optional<long long> magnitude = decimalMagnitude(number);
+        if (!magnitude || *magnitude < 0)
+            return negative ? -0.0 : 0.0;
         return negative ? -std::numeric_limits<double>::infinity()
                         : std::numeric_limits<double>::infinity();
     }
