@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "application.h"
 #include "frm.h"
 #include "platform/qtdialogs.h"
 #include "studiopaths.h"
@@ -12,11 +13,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tessarine-studio"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tessarine Animation Studio"));
-    QApplication::setApplicationVersion(QStringLiteral(TESSA_VERSION));
+    tessa::describeApplication();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessarine-studio.png")));
-    QApplication::setDesktopFileName(QStringLiteral("tessarine-studio"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

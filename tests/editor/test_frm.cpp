@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
@@ -362,4 +363,14 @@ TEST_F(EditorTest, AFileDroppedOnTheWindowOpens)
     EXPECT_EQ(lines(), QStringList({"Image", "End"}));
     EXPECT_EQ(window->windowTitle(), kTitle + ": DROPANIM.QLM");
     EXPECT_FALSE(saveEnabled());
+}
+
+// Qt's X11 and Wayland windows append the application's display name to every title that does
+// not already end with it, whenever one has been set: the caption must reach the window manager
+// as it stands, "Tessarine Animation Studio: EANIM.QLM" and not "... — Tessarine Animation Studio".
+TEST_F(EditorTest, TheWindowManagerIsGivenTheCaptionAlone)
+{
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName())
+            << "a display name is set, and would be appended to \": NEW\" captions";
+    EXPECT_EQ(QGuiApplication::applicationName(), "tessarine-studio");
 }
