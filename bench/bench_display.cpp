@@ -12,7 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
+#include "editor/itemlistview.h"
 #include <QPainter>
 #include <QPixmap>
 

@@ -5,21 +5,24 @@
 #include "about/frmabout.h"
 #include "busycursor.h"
 #include "document/animfile.h"
+#include "document/itemrules.h"
 #include "document/paths.h"
 #include "filters.h"
+#include "itemlistmodel.h"
+#include "itemlistview.h"
 #include "picture.h"
 #include "platform/dialogs.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QScreen>
-#include <QSignalBlocker>
 
 namespace tessa {
 
@@ -60,6 +63,7 @@ frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
 {
     createControls();
     createMenus();
+    connectDocument();
     Form_Load();
 }
 
@@ -75,18 +79,52 @@ void frm::createControls()
 
     auto *client = new QWidget(this);
     client->setFixedSize(481, 218);
-    lst = new QListWidget(client);
+    lst = new ItemListView(client);
     lst->setObjectName(QStringLiteral("lst"));
     lst->setGeometry(8, 8, 137, 199);
-    lst->setSelectionMode(QAbstractItemView::SingleSelection);
+    lst->setModel(m_document.model());
+    lst->setSelectionModel(m_document.selection());
     pic = new QLabel(client);
     pic->setObjectName(QStringLiteral("pic"));
     pic->setGeometry(152, 8, 320, 200);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(lst, &QListWidget::currentRowChanged, this, &frm::lst_Click);
-    connect(lst, &QListWidget::itemDoubleClicked, this, &frm::lst_DblClick);
+    connect(m_document.selection(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!m_selecting)
+            lst_Click();
+    });
+    connect(lst, &QListView::doubleClicked, this, &frm::lst_DblClick);
+}
+
+void frm::connectDocument()
+{
+    connect(&m_document, &AnimDocument::stateChanged, this, &frm::showDocumentState);
+    connect(&m_document, &AnimDocument::modifiedChanged, this,
+            [this] { mnuFileSave->setEnabled(m_document.isModified()); });
+    connect(&m_document, &AnimDocument::historyChanged, this, &frm::showHistory);
+    auto *model = static_cast<ItemListModel *>(m_document.model());
+    connect(model, &ItemListModel::moveRequested, this, &frm::moveDragged);
+}
+
+void frm::showDocumentState()
+{
+    if (!m_document.fileName().isEmpty())
+        setCaption(QLatin1String(": ") + fromCore(GetFileName(toCore(m_document.fileName()))));
+    else if (m_document.isUntitled())
+        setCaption(tr(": NEW"));
+    else
+        setCaption(QString());
+    setDocumentMenusEnabled(m_document.isOpen());
+}
+
+void frm::changeDocument(const std::function<void()> &change)
+{
+    {
+        const QScopedValueRollback quiet(m_selecting, true);
+        change();
+    }
+    selectLine(m_document.lineToSelect());
 }
 
 void frm::createMenus()
@@ -107,6 +145,8 @@ void frm::createMenus()
             mnuFileExport->addAction(tr("&Frame"), this, &frm::mnuFileExportFrame_Click);
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &frm::mnuFileExit_Click);
+
+    createEditMenu();
 
     mnuProject = menuBar()->addMenu(tr("&Project"));
     const char *addCaptions[] = {QT_TR_NOOP("Add &Image"), QT_TR_NOOP("Add &Fade In"),
@@ -191,76 +231,38 @@ void frm::setDocumentMenusEnabled(bool enabled)
 
 void frm::ResetDocument()
 {
+    // No items, no name, nothing selected: the caption is the title alone, the document menus
+    // and Save go off.
     {
-        const QSignalBlocker quiet(lst);
-        lst->clear();
+        const QScopedValueRollback quiet(m_selecting, true);
+        m_document.close();
     }
-    setCaption(QString());
     pic->hide();
-    setDocumentMenusEnabled(false);
-    mnuFileSave->setEnabled(false);
-    FileName.clear();
     UpdateItemMenus();
 }
 
 void frm::UpdateItemMenus()
 {
-    const int sel = lst->currentRow();
-    const int count = lst->count();
-    if (sel < 0 || sel >= int(Items.size())) {
-        for (QAction *add : mnuProjectAdd)
-            add->setEnabled(false);
-        mnuProjectEdit->setEnabled(false);
-        mnuProjectDelete->setEnabled(false);
-        return;
-    }
-    if (sel == 0) {
-        mnuProjectAdd[0]->setEnabled(true);
-        for (int i = 1; i < 5; ++i)
-            mnuProjectAdd[i]->setEnabled(false);
-        mnuProjectEdit->setEnabled(true);
-        mnuProjectDelete->setEnabled(false);
-        return;
-    }
-
-    // Fades alternate as seen from the insertion point: the nearest fade above decides.
-    bool fadedIn = false;
-    for (int i = sel - 1; i >= 0; --i) {
-        const std::string &code = Items[std::size_t(i)].Code;
-        if (code == kCodeFadeIn || code == kCodeFadeOut) {
-            fadedIn = code == kCodeFadeIn;
-            break;
-        }
-    }
-    const std::string &code = Items[std::size_t(sel)].Code;
-    mnuProjectAdd[0]->setEnabled(true);
-    mnuProjectAdd[1]->setEnabled(!fadedIn);
-    mnuProjectAdd[2]->setEnabled(fadedIn);
-    mnuProjectAdd[3]->setEnabled(true);
-    mnuProjectAdd[4]->setEnabled(true);
-    mnuProjectEdit->setEnabled(code == kCodeImage || code == kCodePause || code == kCodeSound);
-    mnuProjectDelete->setEnabled(sel < count - 1);
+    const OfferedCommands offered = offeredAt(m_document.items(), lst->currentRow());
+    for (std::size_t i = 0; i < mnuProjectAdd.size(); ++i)
+        mnuProjectAdd[i]->setEnabled(offered.add[i]);
+    mnuProjectEdit->setEnabled(offered.edit);
+    mnuProjectDelete->setEnabled(offered.remove);
+    UpdateEditMenu();
 }
 
 void frm::RefreshList()
 {
-    QStringList lines;
-    lines.reserve(qsizetype(Items.size()));
-    for (const AnimItem &item : Items)
-        lines << fromCore(listLine(item));
-    {
-        const QSignalBlocker quiet(lst);
-        lst->clear();
-        lst->addItems(lines);
-    }
-    if (lst->count() > 0)
+    // The list is a view of the document: it shows its lines already. What is left is the
+    // selection of line 0 when there is none.
+    if (lst->currentRow() < 0 && lst->count() > 0)
         selectLine(0);
 }
 
 void frm::selectLine(int line)
 {
     {
-        const QSignalBlocker quiet(lst);
+        const QScopedValueRollback quiet(m_selecting, true);
         lst->setCurrentRow(line);
     }
     lst_Click();
@@ -270,14 +272,14 @@ void frm::lst_Click()
 {
     UpdateItemMenus();
     const int sel = lst->currentRow();
-    if (sel < 0 || sel >= int(Items.size())) {
+    if (sel < 0 || sel >= m_document.count()) {
         pic->hide();
         mnuFileExportFrame->setEnabled(false);
         return;
     }
-    const bool image = Items[std::size_t(sel)].isImage();
+    const bool image = m_document.item(sel).isImage();
     mnuFileExportFrame->setEnabled(image);
-    showFrameOf(image ? sel : FindPreviousImage(Items, sel));
+    showFrameOf(image ? sel : FindPreviousImage(m_document.items(), sel));
 }
 
 void frm::showFrameOf(int index)
@@ -287,7 +289,7 @@ void frm::showFrameOf(int index)
         return;
     }
     // Every image holds its whole frame: showing one is a single picture build.
-    const AnimItem &item = Items[std::size_t(index)];
+    const AnimItem &item = m_document.item(index);
     pic->setPixmap(QPixmap::fromImage(
             CreatePicture(kFrameWidth, kFrameHeight, item.Pixels, m_paletteColors)));
     pic->show();
@@ -295,18 +297,19 @@ void frm::showFrameOf(int index)
 
 void frm::mnuFileNew_Click()
 {
-    // No question about unsaved changes: the current document is discarded at once.
-    FileName.clear();
-    setCaption(tr(": NEW"));
-    Items = {makeEndItem()};
+    // No question about unsaved changes: the current document is discarded at once, and the
+    // new one holds only "End" (selected) until its first image is in.
+    {
+        const QScopedValueRollback quiet(m_selecting, true);
+        m_document.startUntitled();
+    }
     RefreshList();
-    mnuProjectAdd_Click(0);
-    if (lst->count() == 1) {
+    if (!addItem(0)) {
         ShowInfo(tr("You need to add an image to begin an animation.\r\nAborting..."));
         ResetDocument();
         return;
     }
-    setDocumentMenusEnabled(true);
+    m_document.finishUntitled();
 }
 
 void frm::mnuFileOpen_Click()
@@ -325,18 +328,18 @@ void frm::mnuFileOpen_Click()
 void frm::OpenAnim(const QString &path)
 {
     ResetDocument();
-    Items.clear();
     auto loaded = loadAnimation(toCore(path));
     if (!loaded) {
         showNotice(loaded.error());
         return;
     }
-    Items = std::move(*loaded);
-    FileName = path;
+    // Named, with the document menus on when there is at least one item, and no unsaved
+    // changes.
+    {
+        const QScopedValueRollback quiet(m_selecting, true);
+        m_document.load(std::move(*loaded), path);
+    }
     RefreshList();
-    if (lst->count() > 0)
-        setDocumentMenusEnabled(true);
-    setCaption(QLatin1String(": ") + fromCore(GetFileName(toCore(FileName))));
 }
 
 void frm::mnuFileSave_Click()
@@ -351,14 +354,15 @@ void frm::mnuFileSaveAs_Click()
 
 frm::SaveOutcome frm::saveDocument()
 {
-    return FileName.isEmpty() ? saveDocumentAs() : SaveAnim(FileName);
+    return m_document.fileName().isEmpty() ? saveDocumentAs() : SaveAnim(m_document.fileName());
 }
 
 frm::SaveOutcome frm::saveDocumentAs()
 {
     int filterIndex = 0;
-    const QString path = m_dialogs.ShowSaveDialog(this, tr(kAnimationFilter), tr("Save As..."),
-                                                  AnimationPath, QString(), FileName, filterIndex);
+    const QString path =
+            m_dialogs.ShowSaveDialog(this, tr(kAnimationFilter), tr("Save As..."), AnimationPath,
+                                     QString(), m_document.fileName(), filterIndex);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     rememberFolder(AnimationPath, "AnimationPath", fromCore(GetFolder(toCore(path))));
@@ -368,16 +372,15 @@ frm::SaveOutcome frm::saveDocumentAs()
 frm::SaveOutcome frm::SaveAnim(const QString &path)
 {
     BusyCursor busy(this);
-    auto saved = saveAnimation(toCore(path), Items, *m_fileSystem);
+    auto saved = saveAnimation(toCore(path), m_document.items(), *m_fileSystem);
     busy.restore();
     if (!saved) {
         // The file and its backup are as they were; the document keeps its unsaved changes.
         showNotice(saved.error());
         return SaveOutcome::Failed;
     }
-    FileName = path;
-    setCaption(QLatin1String(": ") + fromCore(GetFileName(toCore(path))));
-    mnuFileSave->setEnabled(false);
+    // Caption named after the file, Save off.
+    m_document.markSaved(path);
     m_dialogs.beep();
     return SaveOutcome::Saved;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "animdocument.h"
 #include "document/animitem.h"
 #include "document/notice.h"
 #include "imaging/palette.h"
@@ -11,15 +12,16 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QLabel;
-class QListWidget;
 class QMenu;
 
 namespace tessa {
 
 class Dialogs;
+class ItemListView;
 
 // The main window: the one open animation, its list of items, the picture of the selected line,
 // and every command. It is a thin layer over the core library: it asks the user through
@@ -37,8 +39,9 @@ public:
     frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent = nullptr);
     ~frm() override;
 
-    const ItemList &items() const { return Items; }
-    const QString &fileName() const { return FileName; }
+    const ItemList &items() const { return m_document.items(); }
+    const QString &fileName() const { return m_document.fileName(); }
+    AnimDocument &document() { return m_document; }
     const PaletteColors &paletteColors() const { return m_paletteColors; }
 
     // The file system that Save and Save As write through: FileSystem::real() unless a test
@@ -46,7 +49,7 @@ public:
     void setFileSystem(FileSystem &fileSystem) { m_fileSystem = &fileSystem; }
 
     // Controls and menu entries, named after their menu path.
-    QListWidget *lst = nullptr;
+    ItemListView *lst = nullptr;
     QLabel *pic = nullptr;
     QMenu *mnuFile = nullptr;
     QAction *mnuFileNew = nullptr;
@@ -57,6 +60,14 @@ public:
     QAction *mnuFileExportAnimation = nullptr;
     QAction *mnuFileExportFrame = nullptr;
     QAction *mnuFileExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
+    QAction *mnuEditCopy = nullptr;
+    QAction *mnuEditPaste = nullptr;
+    QAction *mnuEditDuplicate = nullptr;
+    QAction *mnuEditMoveUp = nullptr;
+    QAction *mnuEditMoveDown = nullptr;
     QMenu *mnuProject = nullptr;
     std::array<QAction *, 5> mnuProjectAdd{};
     QAction *mnuProjectEdit = nullptr;
@@ -78,6 +89,13 @@ public slots:
     void mnuFileExit_Click();
     void mnuFileExportAnimation_Click();
     void mnuFileExportFrame_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditDuplicate_Click();
+    void mnuEditMoveUp_Click();
+    void mnuEditMoveDown_Click();
     void mnuProjectAdd_Click(int Index);
     void mnuProjectEdit_Click();
     void mnuProjectDelete_Click();
@@ -102,6 +120,8 @@ private:
 
     void createControls();
     void createMenus();
+    void createEditMenu();
+    void connectDocument();
     void Form_Load();
     void LoadSettings();
     void Form_QueryUnload(int &Cancel);
@@ -109,6 +129,20 @@ private:
     void UpdateItemMenus();
     void RefreshList();
     void setCaption(const QString &suffix);
+    // The caption, Save and the document menus as the document's state says.
+    void showDocumentState();
+    void showHistory();
+    void UpdateEditMenu();
+    // Runs a change of the document (a command, an undo or a redo), then selects the line it
+    // names and brings the menus up to date.
+    void changeDocument(const std::function<void()> &change);
+    // Adds the item for Add entry `Index` before the selected line; false when the command
+    // ended without adding anything.
+    bool addItem(int Index);
+    void moveSelected(int to, const QString &commandName);
+    void moveDragged(int from, int before);
+    // The item on the clipboard, if it is one this program put there.
+    std::optional<AnimItem> clipboardItem() const;
     void showFrameOf(int index);
     // Selects `line` and runs lst_Click once, whether or not the selection moved.
     void selectLine(int line);
@@ -134,8 +168,8 @@ private:
     StudioPaths m_paths;
     FileSystem *m_fileSystem;
 
-    ItemList Items;
-    QString FileName;
+    AnimDocument m_document;
+    bool m_selecting = false; // the selection is being set by code, not by the user
     PaletteColors m_paletteColors{};
     int LastBuiltInPalette = 0;
 

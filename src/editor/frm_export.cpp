@@ -11,7 +11,7 @@
 #include "imaging/bmp.h"
 #include "platform/dialogs.h"
 
-#include <QListWidget>
+#include "itemlistview.h"
 
 namespace tessa {
 
@@ -34,13 +34,14 @@ void frm::mnuFileExportAnimation_Click()
         return;
     BusyCursor busy(this);
     rememberFolder(ExportPath, "ExportPath", folder);
-    const std::string animation = FileName.toStdString();
-    for (std::size_t i = 0; i < Items.size(); ++i) {
-        if (!Items[i].isImage())
+    const std::string animation = m_document.fileName().toStdString();
+    const ItemList &items = m_document.items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!items[i].isImage())
             continue;
         const std::string name = exportFileName(animation, int(i));
         const QString path = QString::fromStdString(joinPath(folder.toStdString(), name));
-        if (auto failure = exportImage(path, Items[i])) {
+        if (auto failure = exportImage(path, items[i])) {
             busy.restore();
             showNotice(*failure);
             return;
@@ -53,9 +54,10 @@ void frm::mnuFileExportAnimation_Click()
 void frm::mnuFileExportFrame_Click()
 {
     const int p = lst->currentRow();
-    if (p < 0 || p >= int(Items.size()) || !Items[std::size_t(p)].isImage())
+    if (p < 0 || p >= m_document.count() || !m_document.item(p).isImage())
         return;
-    const QString proposed = QString::fromStdString(exportFileName(FileName.toStdString(), p));
+    const QString proposed =
+            QString::fromStdString(exportFileName(m_document.fileName().toStdString(), p));
     int filterIndex = 0;
     const QString path =
             m_dialogs.ShowSaveDialog(this, tr(kBitmapFilter), tr("Export Frame"), ExportPath,
@@ -63,7 +65,7 @@ void frm::mnuFileExportFrame_Click()
     if (path.isEmpty())
         return;
     rememberFolder(ExportPath, "ExportPath", QString::fromStdString(GetFolder(path.toStdString())));
-    if (auto failure = exportImage(path, Items[std::size_t(p)]))
+    if (auto failure = exportImage(path, m_document.item(p)))
         showNotice(*failure);
 }
 

@@ -10,9 +10,8 @@
 #include "imaging/bmp.h"
 #include "platform/dialogs.h"
 
+#include "itemlistview.h"
 #include <QFileInfo>
-#include <QListWidget>
-#include <QSignalBlocker>
 
 namespace tessa {
 
@@ -74,13 +73,21 @@ std::optional<frm::TypedNumber> frm::readNumber(const QString &promptStem, const
 
 void frm::mnuProjectAdd_Click(int Index)
 {
+    addItem(Index);
+}
+
+bool frm::addItem(int Index)
+{
+    static const char *const names[] = {QT_TR_NOOP("Add Image"), QT_TR_NOOP("Add Fade In"),
+                                        QT_TR_NOOP("Add Fade Out"), QT_TR_NOOP("Add Pause"),
+                                        QT_TR_NOOP("Add Sound")};
     AnimItem item;
     QString line;
     switch (Index) {
     case 0: {
         auto pixels = chooseImage();
         if (!pixels)
-            return;
+            return false;
         item = makeImageItem(std::move(*pixels));
         break;
     }
@@ -94,7 +101,7 @@ void frm::mnuProjectAdd_Click(int Index)
         const auto amount = readNumber(tr("Input pause amount ("), tr("Pause Amount"),
                                        QStringLiteral("120"), kLowestPause, kHighestPause);
         if (!amount)
-            return;
+            return false;
         item = makePauseItem(amount->stored);
         line = labelWithValue(kCodePause, amount->text);
         break;
@@ -103,45 +110,41 @@ void frm::mnuProjectAdd_Click(int Index)
         const auto sound = readNumber(tr("Input sound number ("), tr("Play Sound"), QString(),
                                       kLowestSound, kHighestSound);
         if (!sound)
-            return;
+            return false;
         item = makeSoundItem(sound->stored);
         line = labelWithValue(kCodeSound, sound->text);
         break;
     }
     default:
-        return;
+        return false;
     }
     if (line.isEmpty())
         line = QString::fromStdString(listLine(item));
 
     const int sel = lst->currentRow();
-    if (sel < 0 || sel > int(Items.size()))
-        return;
+    if (sel < 0 || sel >= m_document.count())
+        return false;
     // The new item goes before the selected one, and the selection stays on that item.
-    Items.insert(Items.begin() + sel, std::move(item));
-    {
-        const QSignalBlocker quiet(lst);
-        lst->insertItem(sel, line);
-    }
-    selectLine(sel + 1);
-    UpdateItemMenus();
-    mnuFileSave->setEnabled(true);
+    changeDocument([&] { m_document.insertItem(sel, std::move(item), line, tr(names[Index])); });
+    return true;
 }
 
 void frm::mnuProjectEdit_Click()
 {
     const int sel = lst->currentRow();
-    if (sel < 0 || sel >= int(Items.size()))
+    if (sel < 0 || sel >= m_document.count())
         return;
-    const std::string code = Items[std::size_t(sel)].Code;
+    AnimItem item = m_document.item(sel);
+    const std::string code = item.Code;
     if (code == kCodeImage) {
         auto pixels = chooseImage();
         if (!pixels)
             return; // the old picture stays
-        Items[std::size_t(sel)].Pixels = std::move(*pixels);
-        lst_Click();
-        lst->item(sel)->setText(QString::fromStdString(ItemLabel(kCodeImage)));
-        mnuFileSave->setEnabled(true);
+        item.Pixels = std::move(*pixels);
+        changeDocument([&] {
+            m_document.replaceItem(sel, std::move(item),
+                                   QString::fromStdString(ItemLabel(kCodeImage)), tr("Edit Image"));
+        });
         return;
     }
 
@@ -155,24 +158,19 @@ void frm::mnuProjectEdit_Click()
     if (!value)
         return;
     // A payload shorter than two bytes (possible in a file) is grown to hold the value.
-    setPayloadValue(Items[std::size_t(sel)], value->stored);
-    lst->item(sel)->setText(labelWithValue(code, value->text));
-    mnuFileSave->setEnabled(true);
+    setPayloadValue(item, value->stored);
+    const QString name = code == kCodePause ? tr("Edit Pause") : tr("Edit Sound");
+    changeDocument([&] {
+        m_document.replaceItem(sel, std::move(item), labelWithValue(code, value->text), name);
+    });
 }
 
 void frm::mnuProjectDelete_Click()
 {
     const int sel = lst->currentRow();
-    if (sel < 0 || sel >= int(Items.size()))
+    if (sel < 0 || sel >= m_document.count())
         return;
-    Items.erase(Items.begin() + sel);
-    {
-        const QSignalBlocker quiet(lst);
-        delete lst->takeItem(sel);
-    }
-    selectLine(sel);
-    UpdateItemMenus();
-    mnuFileSave->setEnabled(true);
+    changeDocument([&] { m_document.deleteItem(sel); });
 }
 
 void frm::lst_DblClick()

@@ -10,7 +10,7 @@
 #include "tempfolder.h"
 
 #include <QAction>
-#include <QListWidget>
+#include "editor/itemlistview.h"
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -87,7 +87,7 @@ protected:
     {
         QStringList texts;
         for (int i = 0; i < window->lst->count(); ++i)
-            texts << window->lst->item(i)->text();
+            texts << window->lst->lineText(i);
         return texts;
     }
 

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QListView>
+
+namespace tessa {
+
+// The single-selection list of a document's lines, with the list box's plain questions: how
+// many lines, which one is current, the text of one. Lines can be dragged to another place.
+class ItemListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit ItemListView(QWidget *parent = nullptr);
+
+    int count() const;
+    // -1 when no line is current.
+    int currentRow() const;
+    // Makes `row` current and selected; -1 clears the selection.
+    void setCurrentRow(int row);
+    QString lineText(int row) const;
+
+    // What a drop of `data` at `at` (viewport coordinates) does; true when a line of this list
+    // was moved or refused, false when the drop is for someone else.
+    bool dropLine(const QMimeData *data, QPoint at);
+
+protected:
+    // A line dropped on the upper half of another goes in front of it, on the lower half after
+    // it; the model decides whether it may move, and nothing is removed afterwards.
+    void dropEvent(QDropEvent *event) override;
+};
+
+} // namespace tessa
