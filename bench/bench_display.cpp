@@ -10,9 +10,9 @@
 #include "platform/dialogs.h"
 #include "tempfolder.h"
 
+#include "editor/itemlistview.h"
 #include <QApplication>
 #include <QLabel>
-#include "editor/itemlistview.h"
 #include <QPainter>
 #include <QPixmap>
 
