@@ -242,12 +242,12 @@ void writeFile(const std::string &path, const Bytes &bytes, bool flush)
 void encodeImages(const ItemList &items, Bytes &out)
 {
     const Bytes background(kFrameSize, GetBackgroundColor(items));
-    const Bytes *reference = &background;
+    std::span<const std::uint8_t> reference = background;
     for (const AnimItem &item : items) {
         if (!item.isImage())
             continue;
-        encodeFrame(item.Pixels, *reference, out);
-        reference = &item.Pixels;
+        encodeFrame(item.Pixels, reference, out);
+        reference = item.Pixels;
     }
 }
 

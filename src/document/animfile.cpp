@@ -158,8 +158,8 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
     out.reserve(estimate);
 
     const std::uint8_t background = GetBackgroundColor(items);
-    const std::vector<std::uint8_t> backgroundFrame(kFrameSize, background);
-    const std::vector<std::uint8_t> *reference = &backgroundFrame;
+    const PixelBuffer backgroundFrame(kFrameSize, background);
+    std::span<const std::uint8_t> reference = backgroundFrame;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const AnimItem &item = items[i];
         const std::size_t itemNumber = i + 1;
@@ -186,12 +186,12 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
         appendInt32(out, 0);
         if (i == 0)
             out.push_back(background);
-        encodeFrame(item.Pixels, *reference, out);
+        encodeFrame(item.Pixels, reference, out);
         const auto payloadSize = static_cast<std::int32_t>(out.size() - sizeAt - 4);
         for (int b = 0; b < 4; ++b)
             out[sizeAt + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(
                     (static_cast<std::uint32_t>(payloadSize) >> (8 * b)) & 0xFF);
-        reference = &item.Pixels;
+        reference = item.Pixels;
     }
     return out;
 }
