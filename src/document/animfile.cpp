@@ -3,6 +3,7 @@
 #include "animfile.h"
 
 #include "framecodec.h"
+#include "framestore.h"
 
 #include <algorithm>
 
@@ -61,6 +62,23 @@ Unexpected<Notice> outOfMemory(std::size_t itemNumber, std::size_t offset, std::
                     + std::to_string(itemNumber) + " at byte offset " + std::to_string(offset)
                     + " would take its images past " + std::to_string(limit / kMegabyte) + " MB.",
             kReaderLocation)};
+}
+
+// An image record at its longest: header, background byte, and a chunk for every other pixel
+// (7 bytes each), the end chunk, and the encoder's slack for its wide stores.
+constexpr std::size_t kLongestImageRecord = kItemHeaderSize + 1 + kFrameSize / 2 * 7 + 6 + 64;
+
+// Grows the file being built to hold `capacity` bytes. Growing before each image rather than
+// inside the encoder keeps a long file to a few steps, each advised for huge pages: the file of
+// a long animation is tens of megabytes written once.
+void reserveOutput(std::vector<std::uint8_t> &out, std::size_t capacity)
+{
+    // Advised before the bytes so far are copied over, which is their first write.
+    std::vector<std::uint8_t> grown;
+    grown.reserve(capacity);
+    adviseHugePages(grown.data(), grown.capacity());
+    grown.assign(out.begin(), out.end());
+    out.swap(grown);
 }
 
 Unexpected<Notice> unwritable(std::string text)
@@ -155,7 +173,7 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
     for (const AnimItem &item : items)
         estimate += kItemHeaderSize + (item.isImage() ? 1024 : item.Data.size());
     std::vector<std::uint8_t> out;
-    out.reserve(estimate);
+    reserveOutput(out, estimate);
 
     const std::uint8_t background = GetBackgroundColor(items);
     const PixelBuffer backgroundFrame(kFrameSize, background);
@@ -181,6 +199,8 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
         if (item.Pixels.size() != static_cast<std::size_t>(kFrameSize))
             return unwritable("Image " + std::to_string(itemNumber)
                               + " does not hold a full 320x200 frame.");
+        if (out.capacity() - out.size() < kLongestImageRecord)
+            reserveOutput(out, 2 * out.capacity());
         // The size goes before the stream: reserve its place and fill it in afterwards.
         const std::size_t sizeAt = out.size();
         appendInt32(out, 0);

@@ -71,6 +71,21 @@ void unmapBlock(std::uint8_t *block)
 
 } // namespace
 
+void adviseHugePages(void *bytes, std::size_t size)
+{
+#if defined(TESSA_FRAMESTORE_MMAP) && defined(MADV_HUGEPAGE)
+    const auto start = reinterpret_cast<std::uintptr_t>(bytes);
+    const std::uintptr_t mask = FrameStore::kBlockBytes - 1;
+    const std::uintptr_t first = (start + mask) & ~mask;
+    const std::uintptr_t last = (start + size) & ~mask;
+    if (bytes && last > first)
+        ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
+#else
+    (void)bytes;
+    (void)size;
+#endif
+}
+
 FrameStore::FrameStore(std::size_t spareBlocks)
     : m_spareBlocks(spareBlocks)
 {

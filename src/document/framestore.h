@@ -70,4 +70,9 @@ private:
     std::size_t m_peakBlocks = 0;
 };
 
+// Asks the system to back the whole 2 MiB pages within the `size` bytes at `bytes` with huge
+// pages, for a large buffer of the heap that is about to be written for the first time (a file
+// read whole, a file being built). Only a hint, and nothing where the system has no such pages.
+void adviseHugePages(void *bytes, std::size_t size);
+
 } // namespace tessa
