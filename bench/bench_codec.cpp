@@ -337,9 +337,9 @@ int reportOpenPeak(const std::string &path)
     return 0;
 }
 
-int writeDocument(const std::string &path)
+int writeDocument(const std::string &path, int images)
 {
-    auto bytes = writeAnimation(test::makeDocument(kDocumentImages));
+    auto bytes = writeAnimation(test::makeDocument(images));
     test::writeBytes(path, *bytes);
     std::cout << "file_bytes " << bytes->size() << '\n';
     return 0;
@@ -373,8 +373,9 @@ void registerAll()
 int main(int argc, char **argv)
 {
     // Helpers for the peak-memory check, which needs a process of its own.
-    if (argc == 3 && std::string(argv[1]) == "--write-document")
-        return writeDocument(argv[2]);
+    // --write-document PATH [IMAGES]: the document of the open and save benchmarks.
+    if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--write-document")
+        return writeDocument(argv[2], argc == 4 ? std::atoi(argv[3]) : kDocumentImages);
     if (argc == 3 && std::string(argv[1]) == "--open-peak")
         return reportOpenPeak(argv[2]);
 
