@@ -242,12 +242,12 @@ void writeFile(const std::string &path, const Bytes &bytes, bool flush)
 void encodeImages(const ItemList &items, Bytes &out)
 {
     const Bytes background(kFrameSize, GetBackgroundColor(items));
-    const Bytes *reference = &background;
+    std::span<const std::uint8_t> reference = background;
     for (const AnimItem &item : items) {
         if (!item.isImage())
             continue;
-        encodeFrame(item.Pixels, *reference, out);
-        reference = &item.Pixels;
+        encodeFrame(item.Pixels, reference, out);
+        reference = item.Pixels;
     }
 }
 
@@ -337,9 +337,9 @@ int reportOpenPeak(const std::string &path)
     return 0;
 }
 
-int writeDocument(const std::string &path)
+int writeDocument(const std::string &path, int images)
 {
-    auto bytes = writeAnimation(test::makeDocument(kDocumentImages));
+    auto bytes = writeAnimation(test::makeDocument(images));
     test::writeBytes(path, *bytes);
     std::cout << "file_bytes " << bytes->size() << '\n';
     return 0;
@@ -373,8 +373,9 @@ void registerAll()
 int main(int argc, char **argv)
 {
     // Helpers for the peak-memory check, which needs a process of its own.
-    if (argc == 3 && std::string(argv[1]) == "--write-document")
-        return writeDocument(argv[2]);
+    // --write-document PATH [IMAGES]: the document of the open and save benchmarks.
+    if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--write-document")
+        return writeDocument(argv[2], argc == 4 ? std::atoi(argv[3]) : kDocumentImages);
     if (argc == 3 && std::string(argv[1]) == "--open-peak")
         return reportOpenPeak(argv[2]);
 

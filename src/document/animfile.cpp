@@ -3,6 +3,7 @@
 #include "animfile.h"
 
 #include "framecodec.h"
+#include "framestore.h"
 
 #include <algorithm>
 
@@ -61,6 +62,23 @@ Unexpected<Notice> outOfMemory(std::size_t itemNumber, std::size_t offset, std::
                     + std::to_string(itemNumber) + " at byte offset " + std::to_string(offset)
                     + " would take its images past " + std::to_string(limit / kMegabyte) + " MB.",
             kReaderLocation)};
+}
+
+// An image record at its longest: header, background byte, and a chunk for every other pixel
+// (7 bytes each), the end chunk, and the encoder's slack for its wide stores.
+constexpr std::size_t kLongestImageRecord = kItemHeaderSize + 1 + kFrameSize / 2 * 7 + 6 + 64;
+
+// Grows the file being built to hold `capacity` bytes. Growing before each image rather than
+// inside the encoder keeps a long file to a few steps, each advised for huge pages: the file of
+// a long animation is tens of megabytes written once.
+void reserveOutput(std::vector<std::uint8_t> &out, std::size_t capacity)
+{
+    // Advised before the bytes so far are copied over, which is their first write.
+    std::vector<std::uint8_t> grown;
+    grown.reserve(capacity);
+    adviseHugePages(grown.data(), grown.capacity());
+    grown.assign(out.begin(), out.end());
+    out.swap(grown);
 }
 
 Unexpected<Notice> unwritable(std::string text)
@@ -155,11 +173,11 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
     for (const AnimItem &item : items)
         estimate += kItemHeaderSize + (item.isImage() ? 1024 : item.Data.size());
     std::vector<std::uint8_t> out;
-    out.reserve(estimate);
+    reserveOutput(out, estimate);
 
     const std::uint8_t background = GetBackgroundColor(items);
-    const std::vector<std::uint8_t> backgroundFrame(kFrameSize, background);
-    const std::vector<std::uint8_t> *reference = &backgroundFrame;
+    const PixelBuffer backgroundFrame(kFrameSize, background);
+    std::span<const std::uint8_t> reference = backgroundFrame;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const AnimItem &item = items[i];
         const std::size_t itemNumber = i + 1;
@@ -181,17 +199,19 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
         if (item.Pixels.size() != static_cast<std::size_t>(kFrameSize))
             return unwritable("Image " + std::to_string(itemNumber)
                               + " does not hold a full 320x200 frame.");
+        if (out.capacity() - out.size() < kLongestImageRecord)
+            reserveOutput(out, 2 * out.capacity());
         // The size goes before the stream: reserve its place and fill it in afterwards.
         const std::size_t sizeAt = out.size();
         appendInt32(out, 0);
         if (i == 0)
             out.push_back(background);
-        encodeFrame(item.Pixels, *reference, out);
+        encodeFrame(item.Pixels, reference, out);
         const auto payloadSize = static_cast<std::int32_t>(out.size() - sizeAt - 4);
         for (int b = 0; b < 4; ++b)
             out[sizeAt + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(
                     (static_cast<std::uint32_t>(payloadSize) >> (8 * b)) & 0xFF);
-        reference = &item.Pixels;
+        reference = item.Pixels;
     }
     return out;
 }

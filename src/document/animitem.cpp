@@ -24,7 +24,7 @@ AnimItem makeValueItem(std::string_view code, std::int16_t value)
 
 } // namespace
 
-AnimItem makeImageItem(std::vector<std::uint8_t> pixels)
+AnimItem makeImageItem(PixelBuffer pixels)
 {
     AnimItem item = makeItem(kCodeImage);
     item.Pixels = std::move(pixels);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pixelbuffer.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -28,11 +30,11 @@ inline constexpr std::string_view kCodeEnd = "XX";
 // is the payload, written back unchanged, and `Pixels` is empty.
 struct AnimItem
 {
-    std::string Code;                 // always two characters
-    std::int32_t Number = 0;          // position read from the file; 0 for items made in the editor
-    std::int32_t DataSize = 0;        // may be negative in a file: kept and written back as it was
-    std::vector<std::uint8_t> Data;   // max(DataSize, 0) bytes for items that are not images
-    std::vector<std::uint8_t> Pixels; // kFrameSize bytes for an image, empty otherwise
+    std::string Code;               // always two characters
+    std::int32_t Number = 0;        // position read from the file; 0 for items made in the editor
+    std::int32_t DataSize = 0;      // may be negative in a file: kept and written back as it was
+    std::vector<std::uint8_t> Data; // max(DataSize, 0) bytes for items that are not images
+    PixelBuffer Pixels;             // kFrameSize bytes for an image, empty otherwise
 
     bool isImage() const { return Code == kCodeImage; }
 };
@@ -41,7 +43,7 @@ struct AnimItem
 // here shows, writes or counts one.)
 using ItemList = std::vector<AnimItem>;
 
-AnimItem makeImageItem(std::vector<std::uint8_t> pixels);
+AnimItem makeImageItem(PixelBuffer pixels);
 AnimItem makeFadeInItem();
 AnimItem makeFadeOutItem();
 AnimItem makePauseItem(std::int16_t amount);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileio.h"
 
+#include "framestore.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -195,6 +197,7 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
     const auto expected = fs::file_size(path, error);
     if (!error && expected < (std::uintmax_t(1) << 40))
         bytes.reserve(static_cast<std::size_t>(expected) + 1);
+    adviseHugePages(bytes.data(), bytes.capacity());
     std::size_t used = 0;
     for (;;) {
         const std::size_t want = bytes.capacity() > used ? bytes.capacity() - used : kBlock;
