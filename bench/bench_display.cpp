@@ -57,6 +57,10 @@ public:
     {
         return std::nullopt;
     }
+    int chooseItem(QWidget *, const QString &, const QString &, const QStringList &) override
+    {
+        return -1;
+    }
     void runModal(QDialog &) override {}
     void beep() override {}
     void openAddress(const QString &) override {}
@@ -134,7 +138,7 @@ void selectionChange(benchmark::State &state)
     test::writeBytes(file, *writeAnimation(test::makeDocument(1000)));
     SilentDialogs dialogs;
     StudioPaths paths{QString::fromStdString(folder.path().string()),
-                      QString::fromStdString(folder.file("studio.ini"))};
+                      QString::fromStdString(folder.file("studio.ini")), QString()};
     frm window(dialogs, paths);
     window.show();
     window.OpenAnim(QString::fromStdString(file));

@@ -39,7 +39,11 @@ AnimDocument::AnimDocument(QObject *parent)
     connect(&m_undo, &QUndoStack::redoTextChanged, this, &AnimDocument::historyChanged);
 }
 
-AnimDocument::~AnimDocument() = default;
+AnimDocument::~AnimDocument()
+{
+    // The history goes with the document: nobody is to hear of it.
+    disconnect(&m_undo, nullptr, this, nullptr);
+}
 
 QAbstractItemModel *AnimDocument::model() const
 {
@@ -119,6 +123,15 @@ void AnimDocument::load(ItemList items, const QString &fileName)
     m_open = !items.empty();
     QStringList lines = linesOf(items);
     resetTo(std::move(items), std::move(lines));
+}
+
+void AnimDocument::loadRecovered(ItemList items, const QString &fileName)
+{
+    load(std::move(items), fileName);
+    m_untitled = fileName.isEmpty();
+    m_undo.resetClean();
+    emit stateChanged();
+    emit modifiedChanged();
 }
 
 void AnimDocument::markSaved(const QString &fileName)

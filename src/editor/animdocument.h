@@ -75,6 +75,10 @@ public:
     // The items of a file; open when they are at least one.
     void load(ItemList items, const QString &fileName);
 
+    // Work brought back from a recovery copy: the items as unsaved changes to `fileName`, or a
+    // new document when that is "".
+    void loadRecovered(ItemList items, const QString &fileName);
+
     // The document is now the file at `fileName`, with no unsaved changes.
     void markSaved(const QString &fileName);
 

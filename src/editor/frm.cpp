@@ -12,6 +12,7 @@
 #include "itemlistview.h"
 #include "picture.h"
 #include "platform/dialogs.h"
+#include "recoverykeeper.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -60,6 +61,8 @@ frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
     , m_dialogs(dialogs)
     , m_paths(std::move(paths))
     , m_fileSystem(&FileSystem::real())
+    , m_recoveryStore(std::make_unique<RecoveryStore>(m_paths.recoveryFolder))
+    , m_recovery(std::make_unique<RecoveryKeeper>(m_document, *m_recoveryStore))
 {
     createControls();
     createMenus();
@@ -137,6 +140,8 @@ void frm::createMenus()
     mnuFileSave = mnuFile->addAction(tr("&Save"), this, &frm::mnuFileSave_Click);
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = mnuFile->addAction(tr("Save &As..."), this, &frm::mnuFileSaveAs_Click);
+    mnuFileRecover = mnuFile->addAction(tr("&Recover Discarded Animation..."), this,
+                                        &frm::mnuFileRecover_Click);
     mnuFile->addSeparator();
     mnuFileExport = mnuFile->addMenu(tr("&Export"));
     mnuFileExportAnimation =
@@ -297,8 +302,10 @@ void frm::showFrameOf(int index)
 
 void frm::mnuFileNew_Click()
 {
-    // No question about unsaved changes: the current document is discarded at once, and the
-    // new one holds only "End" (selected) until its first image is in.
+    // No question about unsaved changes: the current document is discarded at once (and kept
+    // for File > Recover Discarded Animation), and the new one holds only "End" (selected)
+    // until its first image is in.
+    m_recovery->keepIfDiscarded();
     {
         const QScopedValueRollback quiet(m_selecting, true);
         m_document.startUntitled();
@@ -327,6 +334,7 @@ void frm::mnuFileOpen_Click()
 
 void frm::OpenAnim(const QString &path)
 {
+    m_recovery->keepIfDiscarded();
     ResetDocument();
     auto loaded = loadAnimation(toCore(path));
     if (!loaded) {
@@ -415,6 +423,9 @@ void frm::Form_QueryUnload(int &Cancel)
         if (saveDocument() == SaveOutcome::Failed)
             Cancel = 1;
     }
+    // Changes closed away unsaved are kept for a while all the same.
+    if (Cancel == 0)
+        m_recovery->keepIfDiscarded();
 }
 
 void frm::mnuHelpAbout_Click()

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -22,6 +23,8 @@ namespace tessa {
 
 class Dialogs;
 class ItemListView;
+class RecoveryKeeper;
+class RecoveryStore;
 
 // The main window: the one open animation, its list of items, the picture of the selected line,
 // and every command. It is a thin layer over the core library: it asks the user through
@@ -40,6 +43,7 @@ public:
     ~frm() override;
 
     const ItemList &items() const { return m_document.items(); }
+    RecoveryKeeper &recovery() { return *m_recovery; }
     const QString &fileName() const { return m_document.fileName(); }
     AnimDocument &document() { return m_document; }
     const PaletteColors &paletteColors() const { return m_paletteColors; }
@@ -56,6 +60,7 @@ public:
     QAction *mnuFileOpen = nullptr;
     QAction *mnuFileSave = nullptr;
     QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileRecover = nullptr;
     QMenu *mnuFileExport = nullptr;
     QAction *mnuFileExportAnimation = nullptr;
     QAction *mnuFileExportFrame = nullptr;
@@ -86,6 +91,9 @@ public slots:
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
+    void mnuFileRecover_Click();
+    // Offers the work of a run that ended without closing, if any (at start-up).
+    void offerRecovery();
     void mnuFileExit_Click();
     void mnuFileExportAnimation_Click();
     void mnuFileExportFrame_Click();
@@ -125,6 +133,7 @@ private:
     void Form_Load();
     void LoadSettings();
     void Form_QueryUnload(int &Cancel);
+    void openRecovered(const ItemList &items, const QString &fileName);
     void ResetDocument();
     void UpdateItemMenus();
     void RefreshList();
@@ -169,6 +178,8 @@ private:
     FileSystem *m_fileSystem;
 
     AnimDocument m_document;
+    std::unique_ptr<RecoveryStore> m_recoveryStore;
+    std::unique_ptr<RecoveryKeeper> m_recovery; // after the two it watches: it goes first
     bool m_selecting = false; // the selection is being set by code, not by the user
     PaletteColors m_paletteColors{};
     int LastBuiltInPalette = 0;

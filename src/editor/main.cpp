@@ -32,6 +32,8 @@ int main(int argc, char *argv[])
     window.show();
     if (!parser.positionalArguments().isEmpty())
         window.OpenAnim(parser.positionalArguments().first());
+    // Work left by a run that ended without closing, once the window is up.
+    QTimer::singleShot(0, &window, &tessa::frm::offerRecovery);
     // For screenshots of the About box without a window manager or a mouse.
     if (qEnvironmentVariableIsSet("TESSA_SHOW_ABOUT"))
         QTimer::singleShot(0, window.mnuHelpAbout, &QAction::trigger);

@@ -22,6 +22,8 @@ StudioPaths currentStudioPaths()
         QDir().mkpath(folder);
         paths.settingsFile = folder + QLatin1Char('/') + fileName;
     }
+    paths.recoveryFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                           + QLatin1String("/recovery");
     return paths;
 }
 

@@ -9,8 +9,9 @@ namespace tessa {
 // Where the program lives and where it keeps its settings.
 struct StudioPaths
 {
-    QString programFolder; // the default of every remembered folder
-    QString settingsFile;  // "<program folder>/<executable base name>.ini", see below
+    QString programFolder;  // the default of every remembered folder
+    QString settingsFile;   // "<program folder>/<executable base name>.ini", see below
+    QString recoveryFolder; // copies of unsaved work; "" keeps none
 };
 
 // The paths of the running program. The settings file lies beside the executable; when that

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,8 +19,8 @@ class Dialogs
 {
 public:
     enum class Icon { None, Information, Critical, Question, Exclamation };
-    enum class Buttons { Ok, YesNoCancel };
-    enum class Answer { Ok, Yes, No, Cancel };
+    enum class Buttons { Ok, YesNoCancel, YesNoLater };
+    enum class Answer { Ok, Yes, No, Cancel, Later };
 
     virtual ~Dialogs() = default;
 
@@ -47,6 +48,11 @@ public:
     // The typed text, or nothing when the user cancelled.
     virtual std::optional<QString> inputBox(QWidget *owner, const QString &prompt,
                                             const QString &title, const QString &defaultText) = 0;
+
+    // Lets the user pick one of `choices` (shown one a line, the first preselected); its index,
+    // or -1 when the user cancelled.
+    virtual int chooseItem(QWidget *owner, const QString &title, const QString &label,
+                           const QStringList &choices) = 0;
 
     // Runs a dialog of the program's own (the About box) modally.
     virtual void runModal(QDialog &dialog) = 0;

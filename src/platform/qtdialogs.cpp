@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace tessa {
@@ -122,14 +123,23 @@ Dialogs::Answer QtDialogs::messageBox(QWidget *owner, const QString &text, const
         box.setIcon(QMessageBox::Warning);
         break;
     }
+    QPushButton *later = nullptr;
     if (buttons == Buttons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == Buttons::YesNoLater) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        later = box.addButton(tr("&Later"), QMessageBox::RejectRole);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(later);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    switch (box.exec()) {
+    const int result = box.exec();
+    if (later && box.clickedButton() == later)
+        return Answer::Later;
+    switch (result) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -137,7 +147,9 @@ Dialogs::Answer QtDialogs::messageBox(QWidget *owner, const QString &text, const
     case QMessageBox::Cancel:
         return Answer::Cancel;
     default:
-        return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+        return buttons == Buttons::YesNoCancel  ? Answer::Cancel
+               : buttons == Buttons::YesNoLater ? Answer::Later
+                                                : Answer::Ok;
     }
 }
 
@@ -150,6 +162,14 @@ std::optional<QString> QtDialogs::inputBox(QWidget *owner, const QString &prompt
     if (!accepted)
         return std::nullopt;
     return text;
+}
+
+int QtDialogs::chooseItem(QWidget *owner, const QString &title, const QString &label,
+                          const QStringList &choices)
+{
+    bool accepted = false;
+    const QString chosen = QInputDialog::getItem(owner, title, label, choices, 0, false, &accepted);
+    return accepted ? int(choices.indexOf(chosen)) : -1;
 }
 
 void QtDialogs::runModal(QDialog &dialog)

@@ -26,6 +26,8 @@ public:
                       Buttons buttons) override;
     std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title,
                                     const QString &defaultText) override;
+    int chooseItem(QWidget *owner, const QString &title, const QString &label,
+                   const QStringList &choices) override;
     void runModal(QDialog &dialog) override;
     void beep() override;
     void openAddress(const QString &address) override;

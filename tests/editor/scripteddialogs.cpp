@@ -109,6 +109,19 @@ Dialogs::Answer ScriptedDialogs::messageBox(QWidget *, const QString &text, cons
     return answer ? answer->answer : Answer::Cancel;
 }
 
+int ScriptedDialogs::chooseItem(QWidget *, const QString &title, const QString &label,
+                                const QStringList &choices)
+{
+    DialogCall call;
+    call.kind = DialogCall::Kind::Choice;
+    call.title = title;
+    call.text = label;
+    call.choices = choices;
+    record(std::move(call));
+    const auto answer = next(DialogCall::Kind::Choice);
+    return answer ? answer->text.toInt() : -1;
+}
+
 std::optional<QString> ScriptedDialogs::inputBox(QWidget *, const QString &prompt,
                                                  const QString &title, const QString &defaultText)
 {

@@ -17,7 +17,7 @@ namespace tessa::test {
 // One question the window asked, as it asked it.
 struct DialogCall
 {
-    enum class Kind { Open, Save, Folder, Message, Input };
+    enum class Kind { Open, Save, Folder, Message, Input, Choice };
 
     Kind kind;
     QString title;
@@ -25,6 +25,7 @@ struct DialogCall
     QString filter;
     QString initialFolder;
     QString initialName; // file name, or default text of an input box
+    QStringList choices; // of a choice
     QString defaultExtension;
     Dialogs::Icon icon = Dialogs::Icon::None;
     Dialogs::Buttons buttons = Dialogs::Buttons::Ok;
@@ -55,6 +56,12 @@ public:
                 {DialogCall::Kind::Input, text.value_or(QString()), Answer::Ok, !text.has_value()});
     }
 
+    // The index to choose (-1: cancel).
+    void answerChoice(int index)
+    {
+        m_answers.push_back({DialogCall::Kind::Choice, QString::number(index)});
+    }
+
     bool allAnswered() const { return m_answers.empty(); }
 
     // The calls of one kind, in order.
@@ -82,6 +89,8 @@ public:
                       Buttons buttons) override;
     std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title,
                                     const QString &defaultText) override;
+    int chooseItem(QWidget *owner, const QString &title, const QString &label,
+                   const QStringList &choices) override;
     void runModal(QDialog &dialog) override;
     void beep() override { ++beeps; }
     void openAddress(const QString &address) override { openedAddresses << address; }

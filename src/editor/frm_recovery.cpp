@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Unsaved work brought back: after a run that ended without closing, and documents that New,
+// Open or closing discarded.
+#include "frm.h"
+
+#include "document/notice.h"
+#include "document/paths.h"
+#include "platform/dialogs.h"
+#include "recoverykeeper.h"
+
+#include <QLocale>
+#include <QScopedValueRollback>
+
+namespace tessa {
+
+namespace {
+
+QString nameOf(const RecoveryStore::Entry &entry)
+{
+    return entry.originalPath.isEmpty()
+                   ? frm::tr("a new animation")
+                   : QString::fromStdString(GetFileName(entry.originalPath.toStdString()));
+}
+
+QString timeOf(const RecoveryStore::Entry &entry)
+{
+    return QLocale().toString(entry.time.toLocalTime(), QLocale::ShortFormat);
+}
+
+} // namespace
+
+void frm::openRecovered(const ItemList &items, const QString &fileName)
+{
+    m_recovery->keepIfDiscarded();
+    ResetDocument();
+    {
+        const QScopedValueRollback quiet(m_selecting, true);
+        m_document.loadRecovered(items, fileName);
+    }
+    RefreshList();
+}
+
+void frm::offerRecovery()
+{
+    for (const RecoveryStore::Entry &entry : m_recoveryStore->abandoned()) {
+        const auto answer = m_dialogs.messageBox(
+                this,
+                tr("Recover the unsaved changes to %1 from %2?").arg(nameOf(entry), timeOf(entry)),
+                QLatin1String(kProgramTitle), Dialogs::Icon::Question,
+                Dialogs::Buttons::YesNoLater);
+        if (answer == Dialogs::Answer::Later)
+            continue; // asked again at the next start
+        if (answer == Dialogs::Answer::No) {
+            m_recoveryStore->markDiscarded(entry);
+            continue;
+        }
+        const std::optional<ItemList> items = m_recoveryStore->load(entry);
+        if (!items || items->empty()) {
+            ShowInfo(tr("The unsaved changes to %1 could not be read.").arg(nameOf(entry)));
+            continue;
+        }
+        openRecovered(*items, entry.originalPath);
+        // The document now has a copy of its own.
+        m_recoveryStore->remove(entry);
+        return;
+    }
+}
+
+void frm::mnuFileRecover_Click()
+{
+    const std::vector<RecoveryStore::Entry> kept = m_recoveryStore->discarded();
+    if (kept.empty()) {
+        ShowInfo(tr("No discarded animations are kept."));
+        return;
+    }
+    QStringList choices;
+    for (const RecoveryStore::Entry &entry : kept)
+        choices << (entry.itemCount == 1 ? tr("%1, %2, %3 item") : tr("%1, %2, %3 items"))
+                           .arg(nameOf(entry), timeOf(entry), QString::number(entry.itemCount));
+    const int chosen = m_dialogs.chooseItem(this, tr("Recover Discarded Animation"),
+                                            tr("Open as a new animation:"), choices);
+    if (chosen < 0 || chosen >= int(kept.size()))
+        return;
+    const std::optional<ItemList> items = m_recoveryStore->load(kept[std::size_t(chosen)]);
+    if (!items || items->empty()) {
+        ShowInfo(tr("The discarded animation could not be read."));
+        return;
+    }
+    openRecovered(*items, QString());
+}
+
+} // namespace tessa
