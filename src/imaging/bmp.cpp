@@ -17,6 +17,8 @@ constexpr std::uint16_t kSignature = 19778; // "BM"
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::size_t kColorTableOffset = 54;
 constexpr std::size_t kFileHeaderSize = 14;
+// Shorter files are refused as too short before anything is read, as they always were.
+constexpr std::size_t kShortestFile = 30;
 constexpr std::uint32_t kCoreHeaderSize = 12; // OS/2 1.x: 16-bit sizes, 3-byte colours
 constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kRle8 = 1;
@@ -80,14 +82,12 @@ bool isWindowsHeaderSize(std::uint32_t size)
 
 Expected<BmpHeader, Notice> readHeader(std::span<const std::uint8_t> file)
 {
-    if (file.size() < kFileHeaderSize + 4)
+    if (file.size() < kShortestFile)
         return tooShort();
     const auto headerSize = static_cast<std::uint32_t>(int32At(file, 14));
     BmpHeader header;
     header.pixelOffset = static_cast<std::uint32_t>(int32At(file, 10));
     if (headerSize == kCoreHeaderSize) {
-        if (file.size() < kFileHeaderSize + kCoreHeaderSize)
-            return tooShort();
         header.width = uint16At(file, 18);
         header.height = uint16At(file, 20);
         header.bitsPerPixel = uint16At(file, 24);
