@@ -14,6 +14,18 @@
 
 namespace tessa {
 
+// What Import Image asks the preview about: the image read from `path`, the palette it is to be
+// shown in, the frame before it (64000 indices, or empty for the first image) and the options to
+// start from.
+struct ImportRequest
+{
+    QString path;
+    QImage image;
+    PaletteColors palette{};
+    std::vector<std::uint8_t> previous;
+    MatchOptions options;
+};
+
 // An image file read for Import Image, and how it relates to the palette.
 struct ImageAnalysis
 {

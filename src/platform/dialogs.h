@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "imageio/imageimport.h"
+
 #include <QString>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -47,6 +51,11 @@ public:
     // The typed text, or nothing when the user cancelled.
     virtual std::optional<QString> inputBox(QWidget *owner, const QString &prompt,
                                             const QString &title, const QString &defaultText) = 0;
+
+    // The Import Image preview for `request`: the 64000 indices the user accepted, or nothing
+    // when they cancelled.
+    virtual std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
+                                                                const ImportRequest &request) = 0;
 
     // Runs a dialog of the program's own (the About box) modally.
     virtual void runModal(QDialog &dialog) = 0;

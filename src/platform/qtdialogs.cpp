@@ -3,6 +3,7 @@
 #include "qtdialogs.h"
 
 #include "filefilter.h"
+#include "importimagedialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -150,6 +151,15 @@ std::optional<QString> QtDialogs::inputBox(QWidget *owner, const QString &prompt
     if (!accepted)
         return std::nullopt;
     return text;
+}
+
+std::optional<std::vector<std::uint8_t>> QtDialogs::matchImage(QWidget *owner,
+                                                               const ImportRequest &request)
+{
+    ImportImageDialog dialog(request, owner);
+    if (dialog.exec() != QDialog::Accepted || !dialog.result())
+        return std::nullopt;
+    return dialog.result()->pixels;
 }
 
 void QtDialogs::runModal(QDialog &dialog)

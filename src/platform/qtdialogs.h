@@ -26,6 +26,8 @@ public:
                       Buttons buttons) override;
     std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title,
                                     const QString &defaultText) override;
+    std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
+                                                        const ImportRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override;
     void openAddress(const QString &address) override;

@@ -55,7 +55,15 @@ public:
                 {DialogCall::Kind::Input, text.value_or(QString()), Answer::Ok, !text.has_value()});
     }
 
-    bool allAnswered() const { return m_answers.empty(); }
+    // Answers the next Import Image preview by matching with `options`, or cancels it.
+    void answerMatch(std::optional<MatchOptions> options)
+    {
+        m_matchAnswers.push_back(std::move(options));
+    }
+    // The requests the previews were shown, in order.
+    std::vector<ImportRequest> matchRequests;
+
+    bool allAnswered() const { return m_answers.empty() && m_matchAnswers.empty(); }
 
     // The calls of one kind, in order.
     std::vector<DialogCall> callsOf(DialogCall::Kind kind) const;
@@ -82,6 +90,8 @@ public:
                       Buttons buttons) override;
     std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title,
                                     const QString &defaultText) override;
+    std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
+                                                        const ImportRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override { ++beeps; }
     void openAddress(const QString &address) override { openedAddresses << address; }
@@ -99,6 +109,7 @@ private:
     void record(DialogCall call);
 
     std::deque<Scripted> m_answers;
+    std::deque<std::optional<MatchOptions>> m_matchAnswers;
 };
 
 } // namespace tessa::test
