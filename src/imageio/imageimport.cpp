@@ -57,16 +57,12 @@ importIndexedBytes(const QByteArray &bytes, const QString &name, const PaletteCo
     }
     if (image->width() != 320 || image->height() != 200)
         return Unexpected{wrongSizeNotice(image->width(), image->height())};
-    const ImportKind kind = classifyImage(*image, palette);
-    if (kind == ImportKind::Matching)
-        return Unexpected{Notice::info(
-                image->format() == QImage::Format_Indexed8
-                        ? "The image's colours are not all in the palette: match them to it."
-                        : "The image is not indexed: match its colours to the palette.")};
-    auto matched = matchImage(*image, palette, {}, MatchOptions{});
-    if (!matched)
-        return Unexpected{matched.error()};
-    return std::move(matched->pixels);
+    if (auto pixels = takeIndices(*image, palette))
+        return std::move(*pixels);
+    return Unexpected{Notice::info(
+            image->format() == QImage::Format_Indexed8
+                    ? "The image's colours are not all in the palette: match them to it."
+                    : "The image is not indexed: match its colours to the palette.")};
 }
 
 } // namespace tessa

@@ -219,6 +219,23 @@ ImportKind classifyImage(const QImage &image, const PaletteColors &palette, cons
     return ImportKind::Renumbering;
 }
 
+std::optional<std::vector<std::uint8_t>>
+takeIndices(const QImage &image, const PaletteColors &palette, const IndexSet &locked)
+{
+    if (image.width() != kFrameWidth || image.height() != kFrameHeight)
+        return std::nullopt;
+    const ImportKind kind = classifyImage(image, palette, locked);
+    if (kind == ImportKind::Matching)
+        return std::nullopt;
+    std::vector<std::uint8_t> pixels = indicesOf(image);
+    if (kind == ImportKind::Renumbering) {
+        const auto to = renumbering(image, palette, locked);
+        for (std::uint8_t &index : pixels)
+            index = std::uint8_t(to[index]);
+    }
+    return pixels;
+}
+
 MatchFigures measureFrame(const QImage &image, std::span<const std::uint8_t> pixels,
                           const PaletteColors &palette, std::span<const std::uint8_t> previous,
                           int kept, QImage *heatMap)
@@ -275,13 +292,8 @@ Expected<MatchResult, Notice> matchImage(const QImage &image, const PaletteColor
     MatchResult result;
     result.kind = classifyImage(*fitted, palette, options.locked);
     int kept = 0;
-    if (result.kind == ImportKind::PassThrough) {
-        result.pixels = indicesOf(*fitted);
-    } else if (result.kind == ImportKind::Renumbering) {
-        const auto to = renumbering(*fitted, palette, options.locked);
-        result.pixels = indicesOf(*fitted);
-        for (std::uint8_t &index : result.pixels)
-            index = std::uint8_t(to[index]);
+    if (result.kind != ImportKind::Matching) {
+        result.pixels = *takeIndices(*fitted, palette, options.locked);
     } else {
         const QImage rgb = fitted->convertToFormat(QImage::Format_RGB32);
         Matcher matcher(rgb, palette, previous, options);

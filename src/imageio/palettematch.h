@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -65,6 +66,11 @@ struct MatchResult
 // How `image` (320 x 200) relates to `palette`; renumbering only counts indices not `locked`.
 ImportKind classifyImage(const QImage &image, const PaletteColors &palette,
                          const IndexSet &locked = {});
+
+// The frame of a 320 x 200 indexed image that passes through or is a renumbering (its indices,
+// or the palette's indices of its colours), without matching or figures; nothing otherwise.
+std::optional<std::vector<std::uint8_t>>
+takeIndices(const QImage &image, const PaletteColors &palette, const IndexSet &locked = {});
 
 // Turns `image` into a frame of `palette`: fitted to 320 x 200 by options.fit, then passed
 // through, renumbered or matched as classifyImage says, with the figures. `previous` is the
