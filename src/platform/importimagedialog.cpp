@@ -90,8 +90,11 @@ void ImportImageDialog::build()
     c.figures->setWordWrap(true);
     c.source = new QLabel(this);
     c.preview = new QLabel(this);
+    // The result at twice its size, where single pixels can be judged; the image as read beside
+    // it at the frame's own size, which is enough to compare colours.
+    c.preview->setFixedSize(644, 404);
+    c.source->setFixedSize(324, 204);
     for (QLabel *picture : {c.source, c.preview}) {
-        picture->setFixedSize(640, 400);
         picture->setAlignment(Qt::AlignCenter);
         picture->setFrameShape(QFrame::StyledPanel);
     }
@@ -107,12 +110,13 @@ void ImportImageDialog::build()
     form->addRow(c.kind);
     form->addRow(c.figures);
 
-    auto *pictures = new QHBoxLayout;
-    pictures->addWidget(c.source);
-    pictures->addWidget(c.preview);
+    auto *side = new QVBoxLayout;
+    side->addWidget(c.source);
+    side->addLayout(form);
+    side->addStretch();
     auto *top = new QHBoxLayout;
-    top->addLayout(pictures);
-    top->addLayout(form);
+    top->addWidget(c.preview, 0, Qt::AlignTop);
+    top->addLayout(side);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QDir::toNativeSeparators(m_request.path), this));
     layout->addLayout(top);
