@@ -1,17 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora of the fuzz targets with the project's own writers: animations from
-// writeAnimation, BMP files from AddBMPHeader, palette files of the four kinds from the built-in
-// palettes, settings files from clsINI. A few seeds are then damaged by hand, so that every
-// refusal has an example to start from. Run once when the formats change; the output is
-// committed under fuzz/corpus/.
+// writeAnimation, BMP files from AddBMPHeader, PNG files from Qt's writer, palette files of the
+// four kinds from the built-in palettes, settings files from clsINI. A few seeds are then damaged
+// by hand, so that every refusal has an example to start from. Run once when the formats change;
+// the output is committed under fuzz/corpus/.
 //
 // Usage: tessa-make-corpus FOLDER   (writes FOLDER/<target>/<seed>)
 
 #include "document/animfile.h"
+#include "imageio/imagefile.h"
 #include "imaging/bmp.h"
 #include "imaging/palette.h"
 #include "settings/clsini.h"
+
+#include <QBuffer>
+#include <QImage>
 
 #include <filesystem>
 #include <fstream>
@@ -184,6 +188,35 @@ void bmps()
     put("bmp", "rle8-past-top.bmp", pastTop);
 }
 
+Bytes pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// Images for Import Image, small so that the fuzzer runs fast: PNG written by Qt, a BMP frame;
+// the last byte of every seed chooses the options.
+void imports()
+{
+    const PaletteColors colors = paletteColorsFromData(builtInPalette(0));
+    put("import", "frame.png", encodeIndexedPng(frameWithMarks(3, 20, 5), colors));
+    put("import", "frame.bmp",
+        AddBMPHeader(kFrameWidth, kFrameHeight, frameWithMarks(0, 12, 4), colors));
+    QImage tiny(8, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 8; ++x)
+            tiny.setPixel(x, y, qRgb(x * 32, y * 50, 128));
+    put("import", "truecolour-8x5.png", pngOf(tiny));
+    put("import", "indexed-8x5.png", pngOf(tiny.convertToFormat(QImage::Format_Indexed8)));
+    QImage tall(3, 40, QImage::Format_ARGB32);
+    tall.fill(qRgba(200, 10, 10, 100));
+    put("import", "alpha-3x40.png", pngOf(tall));
+    putText("import", "not-an-image.txt", "hello");
+}
+
 std::string jasc(const PaletteData &data, const std::string &lineEnd)
 {
     std::string text = "JASC-PAL" + lineEnd + "0100" + lineEnd + "256" + lineEnd;
@@ -275,5 +308,6 @@ int main(int argc, char **argv)
     bmps();
     palettes();
     settings();
+    imports();
     return 0;
 }
