@@ -61,6 +61,10 @@ public:
     {
         return -1;
     }
+    std::optional<std::vector<std::uint8_t>> matchImage(QWidget *, const ImportRequest &) override
+    {
+        return std::nullopt;
+    }
     void runModal(QDialog &) override {}
     void beep() override {}
     void openAddress(const QString &) override {}

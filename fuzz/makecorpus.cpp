@@ -1,17 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora of the fuzz targets with the project's own writers: animations from
-// writeAnimation, BMP files from AddBMPHeader, palette files of the four kinds from the built-in
-// palettes, settings files from clsINI. A few seeds are then damaged by hand, so that every
-// refusal has an example to start from. Run once when the formats change; the output is
-// committed under fuzz/corpus/.
+// writeAnimation, BMP files from AddBMPHeader, PNG files from Qt's writer, palette files of the
+// four kinds from the built-in palettes, settings files from clsINI. A few seeds are then damaged
+// by hand, so that every refusal has an example to start from. Run once when the formats change;
+// the output is committed under fuzz/corpus/.
 //
 // Usage: tessa-make-corpus FOLDER   (writes FOLDER/<target>/<seed>)
 
 #include "document/animfile.h"
+#include "imageio/imagefile.h"
 #include "imaging/bmp.h"
 #include "imaging/palette.h"
 #include "settings/clsini.h"
+
+#include <QBuffer>
+#include <QImage>
 
 #include <filesystem>
 #include <fstream>
@@ -27,6 +31,12 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 fs::path g_root;
+
+void setField(Bytes &bytes, std::size_t at, std::size_t size, std::uint32_t value)
+{
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
 
 void put(const std::string &target, const std::string &name, const Bytes &bytes)
 {
@@ -134,6 +144,77 @@ void bmps()
     Bytes deep(frame.begin(), frame.begin() + kBmpPixelOffset);
     deep[28] = 24;
     put("bmp", "24-bit.bmp", deep);
+
+    // The same picture behind other headers: OS/2 core (12 bytes, 3-byte colours) and version 5
+    // (124 bytes), both with a 16-colour table, the pixel offset saying where the rows start.
+    const Bytes rows(frame.begin() + kBmpPixelOffset, frame.end());
+    Bytes core(26, 0);
+    core[0] = 'B';
+    core[1] = 'M';
+    setField(core, 14, 4, 12);
+    setField(core, 18, 2, 320);
+    setField(core, 20, 2, 200);
+    setField(core, 22, 2, 1);
+    setField(core, 24, 2, 8);
+    for (std::size_t i = 0; i < 256; ++i)
+        core.insert(core.end(), {frame[54 + 4 * i], frame[55 + 4 * i], frame[56 + 4 * i]});
+    setField(core, 10, 4, static_cast<std::uint32_t>(core.size()));
+    core.insert(core.end(), rows.begin(), rows.end());
+    put("bmp", "os2-core.bmp", core);
+
+    Bytes v5(frame.begin(), frame.begin() + 54);
+    v5.resize(14 + 124, 0);
+    setField(v5, 14, 4, 124);
+    setField(v5, 46, 4, 16);
+    v5.insert(v5.end(), frame.begin() + 54, frame.begin() + 54 + 64);
+    setField(v5, 10, 4, static_cast<std::uint32_t>(v5.size()));
+    v5.insert(v5.end(), rows.begin(), rows.end());
+    put("bmp", "v5-16-colours.bmp", v5);
+
+    // RLE8: runs, a literal stretch, a skip, end of rows, end of picture; then damaged copies.
+    Bytes rle(frame.begin(), frame.begin() + kBmpPixelOffset);
+    setField(rle, 30, 4, 1);
+    const Bytes stream = {200, 3, 120, 4, 0, 0, 0, 5, 1,   2, 3,   4, 5, 0,
+                          0,   2, 10,  3, 7, 9, 0, 0, 160, 1, 160, 2, 0, 1};
+    Bytes rleGood = rle;
+    rleGood.insert(rleGood.end(), stream.begin(), stream.end());
+    put("bmp", "rle8.bmp", rleGood);
+    put("bmp", "rle8-cut.bmp", Bytes(rleGood.begin(), rleGood.end() - 9));
+    Bytes pastRow = rle;
+    pastRow.insert(pastRow.end(), {255, 1, 66, 1, 0, 1});
+    put("bmp", "rle8-past-row.bmp", pastRow);
+    Bytes pastTop = rle;
+    pastTop.insert(pastTop.end(), {0, 2, 0, 199, 0, 0, 1, 1, 0, 1});
+    put("bmp", "rle8-past-top.bmp", pastTop);
+}
+
+Bytes pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// Images for Import Image, small so that the fuzzer runs fast: PNG written by Qt, a BMP frame;
+// the last byte of every seed chooses the options.
+void imports()
+{
+    const PaletteColors colors = paletteColorsFromData(builtInPalette(0));
+    put("import", "frame.png", encodeIndexedPng(frameWithMarks(3, 20, 5), colors));
+    put("import", "frame.bmp",
+        AddBMPHeader(kFrameWidth, kFrameHeight, frameWithMarks(0, 12, 4), colors));
+    QImage tiny(8, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 8; ++x)
+            tiny.setPixel(x, y, qRgb(x * 32, y * 50, 128));
+    put("import", "truecolour-8x5.png", pngOf(tiny));
+    put("import", "indexed-8x5.png", pngOf(tiny.convertToFormat(QImage::Format_Indexed8)));
+    QImage tall(3, 40, QImage::Format_ARGB32);
+    tall.fill(qRgba(200, 10, 10, 100));
+    put("import", "alpha-3x40.png", pngOf(tall));
+    putText("import", "not-an-image.txt", "hello");
 }
 
 std::string jasc(const PaletteData &data, const std::string &lineEnd)
@@ -227,5 +308,6 @@ int main(int argc, char **argv)
     bmps();
     palettes();
     settings();
+    imports();
     return 0;
 }

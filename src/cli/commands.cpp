@@ -38,9 +38,25 @@ CommandResult resaveCommand(const std::string &animationPath, const std::string 
     return saveAnimation(outPath, *items);
 }
 
-CommandResult buildCommand(const std::string &manifestPath, const std::string &outPath)
+std::optional<ImageFormat> imageFormatNamed(const std::string &name)
 {
-    const auto items = loadManifest(manifestPath);
+    std::string lower = name;
+    for (char &c : lower)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (lower == "bmp")
+        return ImageFormat::Bmp;
+    if (lower == "png")
+        return ImageFormat::Png;
+    return std::nullopt;
+}
+
+CommandResult buildCommand(const std::string &manifestPath, const std::string &outPath,
+                           const std::string &palette)
+{
+    const auto colors = choosePalette(palette);
+    if (!colors)
+        return Unexpected{colors.error()};
+    const auto items = loadManifest(manifestPath, *colors);
     if (!items)
         return Unexpected{items.error()};
     return saveAnimation(outPath, *items);

@@ -6,6 +6,7 @@
 #include "document/notice.h"
 #include "imaging/palette.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -25,22 +26,30 @@ CommandResult listCommand(const std::string &animationPath, std::ostream &out);
 // Reads the animation and writes it to `outPath`, keeping a previous file there as ".bak".
 CommandResult resaveCommand(const std::string &animationPath, const std::string &outPath);
 
-// Writes every image into `folder` (made if missing) as a BMP named as the editor's export
-// names it: EANIM.QLM's item at 0-based position 2 becomes EANIM-QLM-3.bmp.
-CommandResult exportCommand(const std::string &animationPath, const std::string &folder,
-                            const std::string &palette);
+// The kind of file the exporting commands write: an 8-bit BMP, or an 8-bit indexed PNG, both
+// with the palette's colours and the frame's indices as they are.
+enum class ImageFormat { Bmp, Png };
 
-// Writes the image on 1-based list line `line` to `outPath` as a BMP; refuses other lines.
+// "bmp" or "png", in any case; nothing for anything else.
+std::optional<ImageFormat> imageFormatNamed(const std::string &name);
+
+// Writes every image into `folder` (made if missing) named as the editor's export names it:
+// EANIM.QLM's item at 0-based position 2 becomes EANIM-QLM-3.bmp (or .png).
+CommandResult exportCommand(const std::string &animationPath, const std::string &folder,
+                            const std::string &palette, ImageFormat format = ImageFormat::Bmp);
+
+// Writes the image on 1-based list line `line` to `outPath`; refuses other lines.
 CommandResult frameCommand(const std::string &animationPath, int line, const std::string &outPath,
-                           const std::string &palette);
+                           const std::string &palette, ImageFormat format = ImageFormat::Bmp);
 
 // Writes what exportCommand writes plus a manifest of every item (manifestFileName) that
 // buildCommand turns back into the same animation.
 CommandResult unpackCommand(const std::string &animationPath, const std::string &folder,
-                            const std::string &palette);
+                            const std::string &palette, ImageFormat format = ImageFormat::Bmp);
 
 // Builds the animation of the manifest at `manifestPath` and writes it to `outPath`, keeping a
-// previous file there as ".bak".
-CommandResult buildCommand(const std::string &manifestPath, const std::string &outPath);
+// previous file there as ".bak". Images that match their colours match them to `palette`.
+CommandResult buildCommand(const std::string &manifestPath, const std::string &outPath,
+                           const std::string &palette = "main");
 
 } // namespace tessa

@@ -5,6 +5,7 @@
 #include "document/animfile.h"
 #include "document/fileio.h"
 #include "document/paths.h"
+#include "imageio/imagefile.h"
 #include "imaging/bmp.h"
 #include "manifest.h"
 
@@ -29,9 +30,17 @@ CommandResult makeFolder(const std::string &folder)
     return Done{};
 }
 
-// Replaces rather than backs up: an exported frame is a copy, the animation is the original.
-CommandResult writeBmp(const std::string &path, const AnimItem &image, const PaletteColors &colors)
+std::string_view extensionOf(ImageFormat format)
 {
+    return format == ImageFormat::Png ? ".png" : ".bmp";
+}
+
+// Replaces rather than backs up: an exported frame is a copy, the animation is the original.
+CommandResult writeImage(const std::string &path, const AnimItem &image,
+                         const PaletteColors &colors, ImageFormat format)
+{
+    if (format == ImageFormat::Png)
+        return writeIndexedPng(path, image.Pixels, colors);
     const auto bytes = AddBMPHeader(kFrameWidth, kFrameHeight, image.Pixels, colors);
     const auto written = replaceFile(path, bytes, Backup::None);
     if (!written)
@@ -40,15 +49,17 @@ CommandResult writeBmp(const std::string &path, const AnimItem &image, const Pal
 }
 
 CommandResult writeImages(const std::string &animationPath, const ItemList &items,
-                          const std::string &folder, const PaletteColors &colors)
+                          const std::string &folder, const PaletteColors &colors,
+                          ImageFormat format)
 {
     if (auto made = makeFolder(folder); !made)
         return made;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (!items[i].isImage())
             continue;
-        const std::string name = exportFileName(animationPath, static_cast<int>(i));
-        if (auto written = writeBmp(joinPath(folder, name), items[i], colors); !written)
+        const std::string name =
+                exportFileNameAs(animationPath, static_cast<int>(i), extensionOf(format));
+        if (auto written = writeImage(joinPath(folder, name), items[i], colors, format); !written)
             return written;
     }
     return Done{};
@@ -81,16 +92,16 @@ std::string countOfItems(std::size_t count)
 } // namespace
 
 CommandResult exportCommand(const std::string &animationPath, const std::string &folder,
-                            const std::string &palette)
+                            const std::string &palette, ImageFormat format)
 {
     const auto loaded = loadExportable(animationPath, palette);
     if (!loaded)
         return Unexpected{loaded.error()};
-    return writeImages(animationPath, loaded->items, folder, loaded->colors);
+    return writeImages(animationPath, loaded->items, folder, loaded->colors, format);
 }
 
 CommandResult frameCommand(const std::string &animationPath, int line, const std::string &outPath,
-                           const std::string &palette)
+                           const std::string &palette, ImageFormat format)
 {
     const auto loaded = loadExportable(animationPath, palette);
     if (!loaded)
@@ -106,19 +117,20 @@ CommandResult frameCommand(const std::string &animationPath, int line, const std
         return refusal("The item on " + lineText + " is not an image"
                        + (shown.empty() ? "" : " but \"" + shown + "\"") + ".");
     }
-    return writeBmp(outPath, item, loaded->colors);
+    return writeImage(outPath, item, loaded->colors, format);
 }
 
 CommandResult unpackCommand(const std::string &animationPath, const std::string &folder,
-                            const std::string &palette)
+                            const std::string &palette, ImageFormat format)
 {
     const auto loaded = loadExportable(animationPath, palette);
     if (!loaded)
         return Unexpected{loaded.error()};
-    const auto manifest = writeManifest(loaded->items, animationPath);
+    const auto manifest = writeManifest(loaded->items, animationPath, extensionOf(format));
     if (!manifest)
         return Unexpected{manifest.error()};
-    if (auto written = writeImages(animationPath, loaded->items, folder, loaded->colors); !written)
+    if (auto written = writeImages(animationPath, loaded->items, folder, loaded->colors, format);
+        !written)
         return written;
 
     const std::string manifestPath = joinPath(folder, manifestFileName(animationPath));

@@ -32,6 +32,13 @@ void addPaletteOption(CLI::App &command, std::string &palette)
             ->capture_default_str();
 }
 
+void addFormatOption(CLI::App &command, std::string &format)
+{
+    command.add_option("--format,-f", format, "Kind of image file: bmp or png (indexed)")
+            ->check(CLI::IsMember({"bmp", "png"}, CLI::ignore_case))
+            ->capture_default_str();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -46,6 +53,7 @@ int main(int argc, char **argv)
     std::string in;
     std::string out;
     std::string palette = "main";
+    std::string format = "bmp";
     int line = 0;
 
     CLI::App *list = app.add_subcommand("list", "Print the list line of every item");
@@ -59,6 +67,7 @@ int main(int argc, char **argv)
     exportAll->add_option("IN", in, "Animation file")->required();
     exportAll->add_option("DIR", out, "Folder for the BMP files")->required();
     addPaletteOption(*exportAll, palette);
+    addFormatOption(*exportAll, format);
 
     CLI::App *frame = app.add_subcommand("frame", "Write the image of one list line as a BMP");
     frame->add_option("IN", in, "Animation file")->required();
@@ -68,15 +77,21 @@ int main(int argc, char **argv)
     std::string framePath;
     frame->add_option("OUT", framePath, "BMP file to write")->required();
     addPaletteOption(*frame, palette);
+    addFormatOption(*frame, format);
 
     CLI::App *unpack = app.add_subcommand("unpack", "Write every image and a manifest of items");
     unpack->add_option("IN", in, "Animation file")->required();
     unpack->add_option("DIR", out, "Folder for the BMP files and the manifest")->required();
     addPaletteOption(*unpack, palette);
+    addFormatOption(*unpack, format);
 
     CLI::App *build = app.add_subcommand("build", "Write the animation that a manifest describes");
     build->add_option("MANIFEST", in, "Manifest file")->required();
     build->add_option("OUT", out, "File to write (an existing one is kept as .bak)")->required();
+    build->add_option("--palette,-p", palette,
+                      "Colours that 'image FILE match' and 'dither' lines match to: main, extra "
+                      "or a palette file")
+            ->capture_default_str();
 
     try {
         app.parse(argc, argv);
@@ -88,19 +103,20 @@ int main(int argc, char **argv)
     }
 
     try {
+        const ImageFormat imageFormat = imageFormatNamed(format).value_or(ImageFormat::Bmp);
         CommandResult result = Done{};
         if (list->parsed())
             result = listCommand(in, std::cout);
         else if (resave->parsed())
             result = resaveCommand(in, out);
         else if (exportAll->parsed())
-            result = exportCommand(in, out, palette);
+            result = exportCommand(in, out, palette, imageFormat);
         else if (frame->parsed())
-            result = frameCommand(in, line, framePath, palette);
+            result = frameCommand(in, line, framePath, palette, imageFormat);
         else if (unpack->parsed())
-            result = unpackCommand(in, out, palette);
+            result = unpackCommand(in, out, palette, imageFormat);
         else if (build->parsed())
-            result = buildCommand(in, out);
+            result = buildCommand(in, out, palette);
         if (!result) {
             printNotice(result.error());
             return kExitFailure;

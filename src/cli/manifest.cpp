@@ -5,7 +5,11 @@
 #include "document/animfile.h"
 #include "document/fileio.h"
 #include "document/paths.h"
+#include "imageio/imagefile.h"
+#include "imageio/imageimport.h"
 #include "imaging/bmp.h"
+
+#include <QString>
 
 #include <algorithm>
 #include <charconv>
@@ -115,9 +119,10 @@ private:
         m_error = ManifestError{m_line, std::move(message)};
         return std::nullopt;
     }
-    std::optional<ManifestEntry> entry(AnimItem item, std::string imageFile = {})
+    std::optional<ManifestEntry> entry(AnimItem item, std::string imageFile = {},
+                                       ImageColors colors = ImageColors::Keep)
     {
-        return ManifestEntry{m_line, std::move(imageFile), std::move(item)};
+        return ManifestEntry{m_line, std::move(imageFile), colors, std::move(item)};
     }
     // Refuses anything left on the line after a complete item.
     std::optional<ManifestEntry> finished(AnimItem item)
@@ -156,13 +161,42 @@ std::optional<ManifestEntry> LineReader::parse(std::string_view keyword)
     return fail("unknown keyword " + quoted(keyword));
 }
 
+std::optional<ImageColors> colorsWord(std::string_view word)
+{
+    const std::string lower = lowerAscii(word);
+    if (lower == "keep")
+        return ImageColors::Keep;
+    if (lower == "match")
+        return ImageColors::Match;
+    if (lower == "dither")
+        return ImageColors::Dither;
+    return std::nullopt;
+}
+
+// The blank-separated last word of `text` (trimmed), and what stands before it.
+std::pair<std::string_view, std::string_view> splitLastWord(std::string_view text)
+{
+    const auto blank = text.find_last_of(kBlanks);
+    if (blank == std::string_view::npos)
+        return {{}, text};
+    return {trimmed(text.substr(0, blank)), text.substr(blank + 1)};
+}
+
 std::optional<ManifestEntry> LineReader::parseImage()
 {
-    // The rest of the line is the name, so that names may hold spaces.
-    const std::string_view name = trimmed(m_rest);
-    if (name.empty())
+    // The rest of the line is the name, so that names may hold spaces, except for a last word
+    // that says how to take the colours; a name that itself ends in such a word is followed by
+    // "keep".
+    std::string_view name = trimmed(m_rest);
+    ImageColors colors = ImageColors::Keep;
+    const auto [before, last] = splitLastWord(name);
+    if (const auto rule = colorsWord(last); rule && !before.empty()) {
+        colors = *rule;
+        name = before;
+    }
+    if (name.empty() || colorsWord(name))
         return fail("'image' needs a file name");
-    return entry(makeImageItem({}), std::string(name));
+    return entry(makeImageItem({}), std::string(name), colors);
 }
 
 std::optional<ManifestEntry> LineReader::parseFade()
@@ -329,7 +363,9 @@ std::string manifestLine(const AnimItem &item, std::string_view imageFile)
     if (item.isImage()) {
         // A leading blank would be taken for the space after the keyword: "./" keeps it.
         const bool leadingBlank = !imageFile.empty() && kBlanks.find(imageFile[0]) != kBlanks.npos;
-        return "image " + std::string(leadingBlank ? "./" : "") + std::string(imageFile);
+        const bool ruleAtEnd = colorsWord(splitLastWord(trimmed(imageFile)).second).has_value();
+        return "image " + std::string(leadingBlank ? "./" : "") + std::string(imageFile)
+               + (ruleAtEnd ? " keep" : "");
     }
     const bool empty = item.DataSize == 0 && item.Data.empty();
     if (item.Code == kCodeFadeIn && empty)
@@ -351,7 +387,15 @@ std::string manifestLine(const AnimItem &item, std::string_view imageFile)
     return line;
 }
 
-Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_view animationPath)
+std::string exportFileNameAs(std::string_view animationPath, int position,
+                             std::string_view extension)
+{
+    std::string name = exportFileName(animationPath, position);
+    return name.substr(0, name.size() - 4) + std::string(extension);
+}
+
+Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_view animationPath,
+                                            std::string_view extension)
 {
     const std::string fileName = GetFileName(animationPath);
     if (holdsLineBreak(fileName))
@@ -362,7 +406,8 @@ Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_v
                        + manifestFileName(animationPath) + " " + fileName + "\n";
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::string imageFile =
-                items[i].isImage() ? exportFileName(animationPath, static_cast<int>(i)) : "";
+                items[i].isImage() ? exportFileNameAs(animationPath, static_cast<int>(i), extension)
+                                   : "";
         text += manifestLine(items[i], imageFile) + "\n";
     }
     return text;
@@ -373,7 +418,7 @@ std::string manifestFileName(std::string_view animationPath)
     return exportBaseName(animationPath) + ".txt";
 }
 
-Expected<ItemList, Notice> loadManifest(const std::string &path)
+Expected<ItemList, Notice> loadManifest(const std::string &path, const PaletteColors &palette)
 {
     const auto bytes = readWholeFile(path);
     if (!bytes)
@@ -396,10 +441,25 @@ Expected<ItemList, Notice> loadManifest(const std::string &path)
         const auto file = readWholeFile(imagePath);
         if (!file)
             return refusal(where + "\r\n" + fileFailureNotice(file.error()).text);
-        auto pixels = RemoveBMPHeader(*file);
-        if (!pixels)
-            return refusal(where + "\r\n" + pixels.error().text);
-        items.back().Pixels = std::move(*pixels);
+        const QByteArray content(reinterpret_cast<const char *>(file->data()),
+                                 static_cast<qsizetype>(file->size()));
+        const QString name = QString::fromStdString(imagePath);
+        if (entry.colors == ImageColors::Keep) {
+            auto pixels = importIndexedBytes(content, name, palette);
+            if (!pixels)
+                return refusal(where + "\r\n" + pixels.error().text);
+            items.back().Pixels = std::move(*pixels);
+            continue;
+        }
+        MatchOptions options;
+        options.method = entry.colors == ImageColors::Dither ? MatchMethod::FloydSteinberg
+                                                             : MatchMethod::Nearest;
+        const auto image = loadImageBytes(content, name);
+        auto matched = image ? matchImage(*image, palette, {}, options)
+                             : Expected<MatchResult, Notice>(Unexpected{image.error()});
+        if (!matched)
+            return refusal(where + "\r\n" + matched.error().text);
+        items.back().Pixels = std::move(matched->pixels);
     }
     return items;
 }

@@ -5,6 +5,7 @@
 #include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
+#include "imaging/palette.h"
 
 #include <string>
 #include <string_view>
@@ -16,18 +17,29 @@ namespace tessa {
 // and edit; docs/tessanim.md describes it. Lines (keywords are not case-sensitive):
 //
 //   # comment                  (and blank lines: ignored)
-//   image FILE                 an image, FILE a 320x200 8-bit BMP relative to the manifest
+//   image FILE [keep|match|dither]
+//                              an image, FILE relative to the manifest: its indices kept, or
+//                              its colours matched to the palette (nearest, Floyd-Steinberg)
 //   fade in | fade out | end
 //   pause N | sound N          N from 0 to 65535, stored as two bytes
 //   item CODE [size N] [HEX...] any item exactly as stored: CODE two printable ASCII characters
 //                              or 0xHHHH, N the stored size (only needed when negative)
+
+// How an image line takes its file's pixels: the last word of the line, when it is one of
+// "keep", "match" and "dither" (in any case); "keep" when there is none.
+enum class ImageColors {
+    Keep,   // the indices as they stand (a BMP), or an indexed image in the palette's colours
+    Match,  // every colour matched to the nearest palette colour
+    Dither, // matched with Floyd-Steinberg dithering
+};
 
 // One line of a manifest that names an item.
 struct ManifestEntry
 {
     int line = 0;          // 1-based line number in the manifest
     std::string imageFile; // for an image: the file name as written; empty otherwise
-    AnimItem item;         // the item; an image's frame is only known once its file is read
+    ImageColors colors = ImageColors::Keep;
+    AnimItem item; // the item; an image's frame is only known once its file is read
 };
 
 // A line that could not be read, for the message "manifest line 7: unknown keyword 'pase'".
@@ -45,19 +57,28 @@ struct ManifestError
 Expected<std::vector<ManifestEntry>, ManifestError> readManifest(std::string_view text);
 
 // The manifest line for `item`: the short form whenever it says the item exactly, `item ...`
-// otherwise. An image is written as `image` and `imageFile`, which must not hold a line break.
+// otherwise. An image is written as `image` and `imageFile`, which must not hold a line break,
+// followed by " keep" when the name's own last word would be taken for the colour rule.
 std::string manifestLine(const AnimItem &item, std::string_view imageFile);
 
 // A whole manifest for `items`, whose images are named as the export of `animationPath` names
-// them (EANIM-QLM-1.bmp, ...), with a comment header naming the animation. Refuses an animation
-// whose file name holds a line break, which no manifest line can name.
-Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_view animationPath);
+// them (EANIM-QLM-1.bmp, ...; with `extension` ".png" instead of ".bmp" when given), with a
+// comment header naming the animation. Refuses an animation whose file name holds a line break,
+// which no manifest line can name.
+Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_view animationPath,
+                                            std::string_view extension = ".bmp");
+
+// The export name of the item at `position` with `extension` in place of ".bmp".
+std::string exportFileNameAs(std::string_view animationPath, int position,
+                             std::string_view extension);
 
 // The file a manifest goes into beside those images: EANIM.QLM gives EANIM-QLM.txt.
 std::string manifestFileName(std::string_view animationPath);
 
 // Reads the manifest at `path` and every image it names (relative to the manifest's folder),
-// giving the items ready to be written. Refusals name the manifest line.
-Expected<ItemList, Notice> loadManifest(const std::string &path);
+// giving the items ready to be written; images that match their colours match them to
+// `palette`, which is also the palette an indexed image under "keep" must show. Refusals name
+// the manifest line.
+Expected<ItemList, Notice> loadManifest(const std::string &path, const PaletteColors &palette);
 
 } // namespace tessa

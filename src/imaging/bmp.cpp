@@ -4,7 +4,10 @@
 
 #include "document/animitem.h"
 
+#include "rle8.h"
+
 #include <algorithm>
+#include <array>
 
 namespace tessa {
 
@@ -13,8 +16,12 @@ namespace {
 constexpr std::uint16_t kSignature = 19778; // "BM"
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::size_t kColorTableOffset = 54;
-// The reader looks at nothing beyond the bits-per-pixel field, which ends here.
-constexpr std::size_t kTestedHeaderSize = 30;
+constexpr std::size_t kFileHeaderSize = 14;
+// Shorter files are refused as too short before anything is read, as they always were.
+constexpr std::size_t kShortestFile = 30;
+constexpr std::uint32_t kCoreHeaderSize = 12; // OS/2 1.x: 16-bit sizes, 3-byte colours
+constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kRle8 = 1;
 
 static_assert(kBmpPixelOffset == kColorTableOffset + 256 * 4);
 static_assert(kBmpFrameFileSize == kBmpPixelOffset + kFrameSize);
@@ -44,6 +51,19 @@ std::int32_t int32At(std::span<const std::uint8_t> bytes, std::size_t at)
     return static_cast<std::int32_t>(value);
 }
 
+// The fields of the headers that the reader needs, whichever header the file has.
+struct BmpHeader
+{
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint16_t bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+    std::size_t pixelOffset = 0;
+    std::size_t tableOffset = 0;
+    std::size_t entrySize = 4;
+    int colorCount = 0;
+};
+
 Unexpected<Notice> notAFrameBmp()
 {
     return Unexpected{Notice::info("The file was not an 320x200 8-bit BMP.")};
@@ -52,6 +72,43 @@ Unexpected<Notice> notAFrameBmp()
 Unexpected<Notice> tooShort()
 {
     return Unexpected{Notice::info("The file is too short to be a 320x200 8-bit BMP.")};
+}
+
+bool isWindowsHeaderSize(std::uint32_t size)
+{
+    // BITMAPINFOHEADER, its two extensions with colour masks, OS/2 2.x, BITMAPV4 and V5.
+    return size == 40 || size == 52 || size == 56 || size == 64 || size == 108 || size == 124;
+}
+
+Expected<BmpHeader, Notice> readHeader(std::span<const std::uint8_t> file)
+{
+    if (file.size() < kShortestFile)
+        return tooShort();
+    const auto headerSize = static_cast<std::uint32_t>(int32At(file, 14));
+    BmpHeader header;
+    header.pixelOffset = static_cast<std::uint32_t>(int32At(file, 10));
+    if (headerSize == kCoreHeaderSize) {
+        header.width = uint16At(file, 18);
+        header.height = uint16At(file, 20);
+        header.bitsPerPixel = uint16At(file, 24);
+        header.entrySize = 3;
+        header.colorCount = header.bitsPerPixel == 8 ? 256 : 0;
+    } else if (isWindowsHeaderSize(headerSize)) {
+        if (file.size() < kFileHeaderSize + 40)
+            return tooShort();
+        header.width = int32At(file, 18);
+        header.height = int32At(file, 22);
+        header.bitsPerPixel = uint16At(file, 28);
+        header.compression = static_cast<std::uint32_t>(int32At(file, 30));
+        const auto used = static_cast<std::uint32_t>(int32At(file, 46));
+        if (used > 256)
+            return notAFrameBmp();
+        header.colorCount = used == 0 ? 256 : static_cast<int>(used);
+    } else {
+        return notAFrameBmp();
+    }
+    header.tableOffset = kFileHeaderSize + headerSize;
+    return header;
 }
 
 } // namespace
@@ -95,27 +152,67 @@ std::vector<std::uint8_t> AddBMPHeader(std::int32_t width, std::int32_t height,
     return file;
 }
 
+Expected<BmpFrame, Notice> readFrameBmp(std::span<const std::uint8_t> file)
+{
+    const auto header = readHeader(file);
+    if (!header)
+        return Unexpected{header.error()};
+    if (header->bitsPerPixel != 8 || header->width != kFrameWidth || header->height != kFrameHeight)
+        return notAFrameBmp();
+    if (header->compression != kUncompressed && header->compression != kRle8)
+        return notAFrameBmp();
+
+    BmpFrame frame;
+    const std::size_t tableEnd =
+            header->tableOffset + header->entrySize * std::size_t(header->colorCount);
+    if (tableEnd > file.size())
+        return tooShort();
+    for (int i = 0; i < header->colorCount; ++i) {
+        const std::size_t at = header->tableOffset + header->entrySize * std::size_t(i);
+        frame.colors[std::size_t(i)] = colorFromRgb(file[at + 2], file[at + 1], file[at]);
+    }
+    frame.colorCount = header->colorCount;
+
+    // A pixel offset of 0 is left by some writers; the rows then follow the colour table.
+    const std::size_t pixelOffset = header->pixelOffset != 0 ? header->pixelOffset : tableEnd;
+    if (pixelOffset > file.size())
+        return tooShort();
+    const auto rows = file.subspan(pixelOffset);
+    frame.pixels.assign(kFrameSize, 0);
+    if (header->compression == kRle8) {
+        if (const auto damage = decodeRle8(rows, kFrameWidth, kFrameHeight, frame.pixels))
+            return Unexpected{Notice::info("The BMP file is damaged: " + *damage + ".")};
+        return frame;
+    }
+    if (rows.size() < std::size_t(kFrameSize))
+        return tooShort();
+    // 320 is a multiple of 4, so rows carry no padding.
+    for (std::size_t i = 0; i < std::size_t(kFrameHeight); ++i) {
+        const auto row = rows.subspan((kFrameHeight - 1 - i) * kFrameWidth, kFrameWidth);
+        std::copy(row.begin(), row.end(), frame.pixels.begin() + std::ptrdiff_t(i * kFrameWidth));
+    }
+    return frame;
+}
+
 Expected<std::vector<std::uint8_t>, Notice> RemoveBMPHeader(std::span<const std::uint8_t> file)
 {
-    if (file.size() < kTestedHeaderSize)
-        return tooShort();
-    // Nothing else is tested: files with another signature, compression field or pixel offset
-    // have always been taken as long as these three fields fit.
-    const std::int32_t width = int32At(file, 18);
-    const std::int32_t height = int32At(file, 22);
-    const std::uint16_t bitsPerPixel = uint16At(file, 28);
-    if (bitsPerPixel != 8 || width != kFrameWidth || height != kFrameHeight)
-        return notAFrameBmp();
-    if (file.size() < kBmpFrameFileSize)
-        return tooShort();
+    auto frame = readFrameBmp(file);
+    if (!frame)
+        return Unexpected{frame.error()};
+    return std::move(frame->pixels);
+}
 
-    std::vector<std::uint8_t> pixels(kFrameSize);
-    for (std::size_t i = 0; i < std::size_t(kFrameHeight); ++i) {
-        const auto row =
-                file.subspan(kBmpPixelOffset + (kFrameHeight - 1 - i) * kFrameWidth, kFrameWidth);
-        std::copy(row.begin(), row.end(), pixels.begin() + i * kFrameWidth);
+bool colorsDifferFromPalette(const BmpFrame &frame, const PaletteColors &palette)
+{
+    std::array<bool, 256> used{};
+    for (const std::uint8_t index : frame.pixels)
+        used[index] = true;
+    for (int i = 0; i < frame.colorCount; ++i) {
+        const auto at = std::size_t(i);
+        if (used[at] && !sameAtSixBits(frame.colors[at], palette[at]))
+            return true;
     }
-    return pixels;
+    return false;
 }
 
 } // namespace tessa

@@ -13,7 +13,7 @@
 namespace tessa {
 
 // The size of the BMP file that AddBMPHeader writes for one frame, and the offset of its pixel
-// rows, which RemoveBMPHeader always reads from.
+// rows.
 inline constexpr std::size_t kBmpPixelOffset = 1078;
 inline constexpr std::size_t kBmpFrameFileSize = kBmpPixelOffset + 320 * 200;
 
@@ -26,11 +26,41 @@ std::vector<std::uint8_t> AddBMPHeader(std::int32_t width, std::int32_t height,
                                        std::span<const std::uint8_t> pixels,
                                        const PaletteColors &colors);
 
-// The 64000 palette indices, top row first, of a 320 x 200 8-bit BMP file given as its complete
-// bytes. The rows are always taken from offset 1078; the file's colour table is not read. Any
-// other file is refused with the notice to show; so is a file too short to hold what is read
-// from it (less than 30 bytes, or a 320 x 200 8-bit header followed by fewer than 64000 pixels
-// at offset 1078).
+// A 320 x 200 8-bit BMP as read: its indices and the colour table it came with.
+struct BmpFrame
+{
+    std::vector<std::uint8_t> pixels; // 64000 palette indices, top row first
+    PaletteColors colors{};           // the file's table; entries past colorCount are 0
+    int colorCount = 0;               // entries in the file's table, 0 to 256
+};
+
+// Reads a 320 x 200 bottom-up 8-bit BMP given as its complete bytes, taking the indices as they
+// stand. Any info header of the published format is understood (the 12-byte OS/2 header with its
+// 16-bit sizes and 3-byte colours, and the 40, 52, 56, 64, 108 and 124-byte Windows headers), the
+// colour table has as many entries as the file says (0 meaning 256), the rows are read where the
+// pixel-offset field puts them, and RLE8 compression is decoded. A file of another size, depth or
+// orientation is refused with "The file was not an 320x200 8-bit BMP."; a file too short for what
+// it announces, or with damaged compressed pixels, with a notice that says so. Nothing outside
+// `file` is read.
+Expected<BmpFrame, Notice> readFrameBmp(std::span<const std::uint8_t> file);
+
+// The 64000 palette indices of readFrameBmp, without the colour table.
 Expected<std::vector<std::uint8_t>, Notice> RemoveBMPHeader(std::span<const std::uint8_t> file);
+
+// The notice to show after a BMP was added whose colours are not the current palette's.
+inline constexpr const char *kColorsDifferText =
+        "Indices kept; the image's colours differ from the palette. Use Import Image to match "
+        "colours.";
+
+// True when some index that `frame` uses shows another colour in the file's table than in
+// `palette`, compared at the palette's 6-bit precision. Indices past the file's table have no
+// colour of their own there and are not compared.
+bool colorsDifferFromPalette(const BmpFrame &frame, const PaletteColors &palette);
+
+// Two colours are the same to the palette when their components agree in their top six bits.
+constexpr bool sameAtSixBits(std::uint32_t a, std::uint32_t b)
+{
+    return (a & 0xFCFCFC) == (b & 0xFCFCFC);
+}
 
 } // namespace tessa

@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "imageio/imageimport.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -53,6 +57,10 @@ public:
     // or -1 when the user cancelled.
     virtual int chooseItem(QWidget *owner, const QString &title, const QString &label,
                            const QStringList &choices) = 0;
+    // The Import Image preview for `request`: the 64000 indices the user accepted, or nothing
+    // when they cancelled.
+    virtual std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
+                                                                const ImportRequest &request) = 0;
 
     // Runs a dialog of the program's own (the About box) modally.
     virtual void runModal(QDialog &dialog) = 0;

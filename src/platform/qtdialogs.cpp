@@ -3,6 +3,7 @@
 #include "qtdialogs.h"
 
 #include "filefilter.h"
+#include "importimagedialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -170,6 +171,15 @@ int QtDialogs::chooseItem(QWidget *owner, const QString &title, const QString &l
     bool accepted = false;
     const QString chosen = QInputDialog::getItem(owner, title, label, choices, 0, false, &accepted);
     return accepted ? int(choices.indexOf(chosen)) : -1;
+}
+
+std::optional<std::vector<std::uint8_t>> QtDialogs::matchImage(QWidget *owner,
+                                                               const ImportRequest &request)
+{
+    ImportImageDialog dialog(request, owner);
+    if (dialog.exec() != QDialog::Accepted || !dialog.result())
+        return std::nullopt;
+    return dialog.result()->pixels;
 }
 
 void QtDialogs::runModal(QDialog &dialog)

@@ -28,6 +28,8 @@ public:
                                     const QString &defaultText) override;
     int chooseItem(QWidget *owner, const QString &title, const QString &label,
                    const QStringList &choices) override;
+    std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
+                                                        const ImportRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override;
     void openAddress(const QString &address) override;

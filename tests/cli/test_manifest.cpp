@@ -311,7 +311,8 @@ TEST(ManifestLoader, ImagesAreFoundBesideTheManifest)
                AddBMPHeader(kFrameWidth, kFrameHeight, pixels, colors));
     writeText(folder.file("sub/m.txt"), "image frames/a b.bmp\npause 5\nimage ./frames/a b.bmp\n");
 
-    const auto items = loadManifest(folder.file("sub/m.txt"));
+    const auto items =
+            loadManifest(folder.file("sub/m.txt"), paletteColorsFromData(builtInPalette(0)));
     ASSERT_TRUE(items) << items.error().text;
     ASSERT_EQ(items->size(), 3u);
     EXPECT_EQ((*items)[0].Pixels, pixels);
@@ -337,11 +338,13 @@ TEST(ManifestLoader, RefusalsNameTheManifestLine)
     };
     for (const auto &row : rows) {
         writeText(folder.file("m.txt"), row.manifest);
-        const auto items = loadManifest(folder.file("m.txt"));
+        const auto items =
+                loadManifest(folder.file("m.txt"), paletteColorsFromData(builtInPalette(0)));
         ASSERT_FALSE(items) << row.manifest;
         EXPECT_EQ(items.error().text.substr(0, row.textStart.size()), row.textStart);
     }
-    const auto missing = loadManifest(folder.file("none.txt"));
+    const auto missing =
+            loadManifest(folder.file("none.txt"), paletteColorsFromData(builtInPalette(0)));
     ASSERT_FALSE(missing);
     EXPECT_NE(missing.error().text.find("none.txt"), std::string::npos);
 }

@@ -9,6 +9,28 @@ namespace tessa::test {
 ScriptedDialogs::~ScriptedDialogs()
 {
     EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " scripted answers were never asked for";
+    EXPECT_TRUE(m_matchAnswers.empty())
+            << m_matchAnswers.size() << " scripted previews were never shown";
+}
+
+std::optional<std::vector<std::uint8_t>> ScriptedDialogs::matchImage(QWidget *,
+                                                                     const ImportRequest &request)
+{
+    matchRequests.push_back(request);
+    if (m_matchAnswers.empty()) {
+        ADD_FAILURE() << "unexpected Import Image preview of " << request.path.toStdString();
+        return std::nullopt;
+    }
+    const auto options = m_matchAnswers.front();
+    m_matchAnswers.pop_front();
+    if (!options)
+        return std::nullopt;
+    auto matched = tessa::matchImage(request.image, request.palette, request.previous, *options);
+    if (!matched) {
+        ADD_FAILURE() << "the scripted options gave no frame: " << matched.error().text;
+        return std::nullopt;
+    }
+    return std::move(matched->pixels);
 }
 
 std::optional<ScriptedDialogs::Scripted> ScriptedDialogs::next(DialogCall::Kind kind)

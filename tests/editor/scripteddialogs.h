@@ -62,7 +62,15 @@ public:
         m_answers.push_back({DialogCall::Kind::Choice, QString::number(index)});
     }
 
-    bool allAnswered() const { return m_answers.empty(); }
+    // Answers the next Import Image preview by matching with `options`, or cancels it.
+    void answerMatch(std::optional<MatchOptions> options)
+    {
+        m_matchAnswers.push_back(std::move(options));
+    }
+    // The requests the previews were shown, in order.
+    std::vector<ImportRequest> matchRequests;
+
+    bool allAnswered() const { return m_answers.empty() && m_matchAnswers.empty(); }
 
     // The calls of one kind, in order.
     std::vector<DialogCall> callsOf(DialogCall::Kind kind) const;
@@ -91,6 +99,8 @@ public:
                                     const QString &defaultText) override;
     int chooseItem(QWidget *owner, const QString &title, const QString &label,
                    const QStringList &choices) override;
+    std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
+                                                        const ImportRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override { ++beeps; }
     void openAddress(const QString &address) override { openedAddresses << address; }
@@ -108,6 +118,7 @@ private:
     void record(DialogCall call);
 
     std::deque<Scripted> m_answers;
+    std::deque<std::optional<MatchOptions>> m_matchAnswers;
 };
 
 } // namespace tessa::test

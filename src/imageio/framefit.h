@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "document/expected.h"
+#include "document/notice.h"
+
+#include <QImage>
+
+namespace tessa {
+
+// What to do with an image that is not 320 x 200.
+enum class FrameFit {
+    Refuse, // say so and take nothing
+    Centre, // unscaled in the middle: cut evenly where it is larger, black where it is smaller
+    Crop,   // scaled to cover the whole frame, keeping its proportions, the excess cut evenly
+    Scale,  // scaled to fit inside the frame, keeping its proportions, black bars around it
+};
+
+// `image` as a 320 x 200 picture by `fit`, scaled with nearest neighbour. An indexed image stays
+// indexed with its colour table (filled with its darkest colour); any other comes back as
+// RGB32 (filled with black). A 320 x 200 image comes back as it is, whatever `fit` says.
+Expected<QImage, Notice> fitToFrame(const QImage &image, FrameFit fit);
+
+// The refusal of a picture of the wrong size: "The image is 640 x 480 pixels, not 320 x 200."
+Notice wrongSizeNotice(int width, int height);
+
+} // namespace tessa

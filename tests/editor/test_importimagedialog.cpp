@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/animitem.h"
+#include "imageio/imagefile.h"
+#include "platform/importimagedialog.h"
+#include "scripteddialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+using namespace tessa;
+
+namespace {
+
+// A smooth truecolour picture: no palette colour fits it exactly.
+ImportRequest photoRequest(int width = 320, int height = 200)
+{
+    ImportRequest request;
+    request.path = QStringLiteral("photo.png");
+    request.palette = paletteColorsFromData(builtInPalette(0));
+    request.image = QImage(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            request.image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 90));
+    return request;
+}
+
+bool okEnabled(const ImportImageDialog &dialog)
+{
+    return dialog.controls().buttons->button(QDialogButtonBox::Ok)->isEnabled();
+}
+
+} // namespace
+
+TEST(ImportImageDialog, MatchesAgainWhenTheControlsChange)
+{
+    ImportImageDialog dialog(photoRequest());
+    const auto &c = dialog.controls();
+    ASSERT_TRUE(dialog.result());
+    EXPECT_EQ(dialog.result()->kind, ImportKind::Matching);
+    EXPECT_TRUE(okEnabled(dialog));
+    EXPECT_FALSE(c.keepClose->isEnabled()); // no previous image
+    const auto nearest = dialog.result()->pixels;
+
+    c.method->setCurrentIndex(1);
+    EXPECT_EQ(dialog.options().method, MatchMethod::FloydSteinberg);
+    EXPECT_NE(dialog.result()->pixels, nearest);
+    EXPECT_TRUE(c.figures->text().contains("Pixels not matched exactly"));
+
+    c.locked->setText("0-15, 240-255");
+    ASSERT_TRUE(dialog.result());
+    for (const std::uint8_t index : dialog.result()->pixels)
+        ASSERT_TRUE(index >= 16 && index < 240);
+
+    c.locked->setText("0-15, 300");
+    EXPECT_FALSE(dialog.result());
+    EXPECT_FALSE(okEnabled(dialog));
+    EXPECT_EQ(dialog.problem(), "\"300\" is not an index from 0 to 255 nor a range such as 0-15.");
+}
+
+TEST(ImportImageDialog, OffersOkForAWrongSizeOnlyOnceAFitIsChosen)
+{
+    ImportImageDialog dialog(photoRequest(640, 480));
+    EXPECT_FALSE(okEnabled(dialog));
+    EXPECT_EQ(dialog.problem(), "The image is 640 x 480 pixels, not 320 x 200.");
+    dialog.controls().fit->setCurrentIndex(3);
+    EXPECT_EQ(dialog.options().fit, FrameFit::Scale);
+    EXPECT_TRUE(okEnabled(dialog));
+}
+
+TEST(ImportImageDialog, SaysWhenAnIndexedImagePassesThrough)
+{
+    ImportRequest request = photoRequest();
+    std::vector<std::uint8_t> frame(kFrameSize, 7);
+    request.image = frameImage(frame, request.palette);
+    request.previous = frame;
+    ImportImageDialog dialog(request);
+    ASSERT_TRUE(dialog.result());
+    EXPECT_EQ(dialog.result()->kind, ImportKind::PassThrough);
+    EXPECT_EQ(dialog.result()->pixels, frame);
+    EXPECT_FALSE(dialog.controls().method->isEnabled());
+    EXPECT_TRUE(dialog.controls().kind->text().contains("indices are kept"));
+}
+
+TEST(ScriptedDialogs, AnswersThePreviewWithOptionsOrCancel)
+{
+    test::ScriptedDialogs dialogs;
+    MatchOptions options;
+    options.method = MatchMethod::Ordered;
+    dialogs.answerMatch(options);
+    dialogs.answerMatch(std::nullopt);
+    const ImportRequest request = photoRequest();
+    const auto pixels = dialogs.matchImage(nullptr, request);
+    ASSERT_TRUE(pixels);
+    EXPECT_EQ(*pixels, matchImage(request.image, request.palette, {}, options)->pixels);
+    EXPECT_FALSE(dialogs.matchImage(nullptr, request));
+    EXPECT_EQ(dialogs.matchRequests.size(), 2u);
+}
