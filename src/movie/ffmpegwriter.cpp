@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ffmpegwriter.h"
 
+#include "document/fileio.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -75,6 +77,8 @@ void FfmpegWriter::release()
 
 Expected<Done, Notice> FfmpegWriter::open()
 {
+    // The libraries' own chatter would end up in the command-line tool's output.
+    av_log_set_level(AV_LOG_ERROR);
     const char *container = m_format == MovieFormat::WebM ? "webm" : "mp4";
     const std::string temporary = m_file.path().string();
     int result = avformat_alloc_output_context2(&m_output, nullptr, container, temporary.c_str());
