@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -20,6 +21,17 @@ public:
     enum class Icon { None, Information, Critical, Question, Exclamation };
     enum class Buttons { Ok, YesNoCancel };
     enum class Answer { Ok, Yes, No, Cancel };
+
+    // A long operation's progress as the user sees it, with a way to stop it; it closes when the
+    // object is destroyed.
+    class Progress
+    {
+    public:
+        virtual ~Progress() = default;
+        // 0 to the maximum given when it was opened.
+        virtual void setValue(int value) = 0;
+        virtual bool wasCancelled() = 0;
+    };
 
     virtual ~Dialogs() = default;
 
@@ -52,6 +64,10 @@ public:
     virtual void runModal(QDialog &dialog) = 0;
 
     virtual void beep() = 0;
+
+    // A modal progress box with a Cancel button, from 0 to `maximum`.
+    virtual std::unique_ptr<Progress> progress(QWidget *owner, const QString &text,
+                                               const QString &title, int maximum) = 0;
 
     // Opens a web or "mailto:" address with the system's default program.
     virtual void openAddress(const QString &address) = 0;

@@ -28,6 +28,8 @@ public:
                                     const QString &defaultText) override;
     void runModal(QDialog &dialog) override;
     void beep() override;
+    std::unique_ptr<Progress> progress(QWidget *owner, const QString &text, const QString &title,
+                                       int maximum) override;
     void openAddress(const QString &address) override;
 };
 
