@@ -7,6 +7,8 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace tessa {
@@ -15,9 +17,8 @@ namespace {
 
 int appendBytes(GifFileType *gif, const GifByteType *data, int length)
 {
-    auto *bytes = static_cast<std::vector<std::uint8_t> *>(gif->UserData);
-    bytes->insert(bytes->end(), data, data + length);
-    return length;
+    auto *file = static_cast<std::FILE *>(gif->UserData);
+    return static_cast<int>(std::fwrite(data, 1, std::size_t(length), file));
 }
 
 struct Rect
@@ -64,8 +65,8 @@ Rect changedRect(const std::vector<std::uint8_t> &before, const std::vector<std:
 } // namespace
 
 GifWriter::GifWriter(std::string path, const MovieOptions &options)
-    : m_path(std::move(path))
-    , m_scaler(options.scale, options.aspect43)
+    : m_scaler(options.scale, options.aspect43)
+    , m_file(std::filesystem::path(path))
 {
 }
 
@@ -73,6 +74,8 @@ GifWriter::~GifWriter()
 {
     if (m_gif)
         EGifCloseFile(m_gif, nullptr);
+    if (m_stream)
+        std::fclose(m_stream);
 }
 
 Expected<Done, Notice> GifWriter::check(int result, const char *what)
@@ -86,8 +89,13 @@ Expected<Done, Notice> GifWriter::check(int result, const char *what)
 
 Expected<Done, Notice> GifWriter::open()
 {
+    m_stream = std::fopen(m_file.path().string().c_str(), "wb");
+    if (!m_stream)
+        return Unexpected{movieFailure(
+                IoError{IoError::Action::Write, m_file.target().string(), std::strerror(errno)}
+                        .text())};
     int error = 0;
-    m_gif = EGifOpen(&m_bytes, appendBytes, &error);
+    m_gif = EGifOpen(m_stream, appendBytes, &error);
     if (!m_gif)
         return Unexpected{movieFailure(std::string("Could not start the GIF: ")
                                        + GifErrorString(error) + ".")};
@@ -108,7 +116,7 @@ Expected<Done, Notice> GifWriter::open()
     return Done{};
 }
 
-Expected<Done, Notice> GifWriter::put(const Frame &frame)
+Expected<Done, Notice> GifWriter::put(Frame &&frame)
 {
     const int width = m_scaler.width();
     Rect rect{0, 0, width, m_scaler.height()};
@@ -149,7 +157,7 @@ Expected<Done, Notice> GifWriter::put(const Frame &frame)
             !done)
             return done;
     }
-    m_canvas = frame;
+    m_canvas = std::move(frame);
     return Done{};
 }
 
@@ -172,7 +180,7 @@ Expected<Done, Notice> GifWriter::addScreen(std::span<const std::uint8_t> pixels
     const int delay = m_clock.next(seconds);
     if (delay > 0) {
         if (m_ready) {
-            if (auto done = put(*m_ready); !done)
+            if (auto done = put(std::move(*m_ready)); !done)
                 return done;
         }
         m_pending->delay = delay;
@@ -189,15 +197,15 @@ Expected<Done, Notice> GifWriter::finish(double endSeconds)
     const int last = m_clock.finish(endSeconds, m_ready.has_value());
     if (last > 0) {
         if (m_ready) {
-            if (auto done = put(*m_ready); !done)
+            if (auto done = put(std::move(*m_ready)); !done)
                 return done;
         }
         m_pending->delay = last;
-        if (auto done = put(*m_pending); !done)
+        if (auto done = put(std::move(*m_pending)); !done)
             return done;
     } else {
         m_ready->delay += m_clock.lastMerged();
-        if (auto done = put(*m_ready); !done)
+        if (auto done = put(std::move(*m_ready)); !done)
             return done;
     }
     int error = 0;
@@ -205,10 +213,13 @@ Expected<Done, Notice> GifWriter::finish(double endSeconds)
     if (closed != GIF_OK)
         return Unexpected{movieFailure(std::string("Could not finish the GIF: ")
                                        + GifErrorString(error) + ".")};
-    const auto written = replaceFile(m_path, m_bytes, Backup::None);
-    if (!written)
-        return Unexpected{movieFailure(written.error().text())};
-    return Done{};
+    const bool flushed = std::fflush(m_stream) == 0;
+    const bool closedFile = std::fclose(std::exchange(m_stream, nullptr)) == 0;
+    if (!flushed || !closedFile)
+        return Unexpected{movieFailure(
+                IoError{IoError::Action::Write, m_file.target().string(), std::strerror(errno)}
+                        .text())};
+    return m_file.commit();
 }
 
 } // namespace tessa

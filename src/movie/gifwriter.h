@@ -5,6 +5,9 @@
 #include "gifdelays.h"
 #include "moviewriter.h"
 #include "screenscaler.h"
+#include "temporarypath.h"
+
+#include <cstdio>
 
 #include <optional>
 #include <string>
@@ -16,7 +19,8 @@ namespace tessa {
 
 // An animated GIF that loops forever, through giflib. Every frame carries its own colour table,
 // so each fade step shows its exact colours; a frame whose palette is the one before's holds only
-// the rectangle that changed. The file is built in memory and saved with replaceFile.
+// the rectangle that changed. The file is written beside the target under a hidden name and
+// renamed into place by finish().
 class GifWriter : public MovieWriter
 {
 public:
@@ -36,13 +40,13 @@ private:
     };
 
     Expected<Done, Notice> open();
-    Expected<Done, Notice> put(const Frame &frame);
+    Expected<Done, Notice> put(Frame &&frame);
     Expected<Done, Notice> check(int result, const char *what);
 
-    std::string m_path;
     ScreenScaler m_scaler;
+    TemporaryPath m_file;
+    std::FILE *m_stream = nullptr;
     GifDelays m_clock;
-    std::vector<std::uint8_t> m_bytes;
     GifFileType *m_gif = nullptr;
     std::optional<Frame> m_pending; // shown now, its length not known yet
     std::optional<Frame> m_ready;   // length known, held back in case the last one merges into it
