@@ -67,6 +67,10 @@ public:
     }
     void runModal(QDialog &) override {}
     void beep() override {}
+    std::unique_ptr<Progress> progress(QWidget *, const QString &, const QString &, int) override
+    {
+        return nullptr;
+    }
     void openAddress(const QString &) override {}
 };
 

@@ -52,4 +52,24 @@ CommandResult unpackCommand(const std::string &animationPath, const std::string 
 CommandResult buildCommand(const std::string &manifestPath, const std::string &outPath,
                            const std::string &palette = "main");
 
+// The choices of `tessanim render`, as typed (lines from 1; toLine 0: to the last line).
+struct RenderChoices
+{
+    double tickRate = 70.0;
+    double pauseMultiplier = 1.0;
+    int scale = 1;
+    bool aspect43 = false;
+    std::string palette = "main";
+    int fromLine = 1;
+    int toLine = 0;
+    std::string soundFolder;
+    std::string soundPattern;
+};
+
+// Writes the animation as it plays to `outPath` as a movie of the kind its extension names
+// (.gif, .webm, .mp4, .png), printing a progress line on stderr when that is a terminal. Sounds
+// that cannot be read are left out with a warning on `warnings`.
+CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
+                            const RenderChoices &choices, std::ostream &warnings);
+
 } // namespace tessa

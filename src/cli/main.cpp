@@ -93,6 +93,34 @@ int main(int argc, char **argv)
                       "or a palette file")
             ->capture_default_str();
 
+    RenderChoices render;
+    CLI::App *renderMovie =
+            app.add_subcommand("render", "Write the animation as it plays as a movie");
+    renderMovie->add_option("IN", in, "Animation file")->required();
+    renderMovie->add_option("OUT", out, "Movie to write: .gif, .webm, .mp4 or .png (a sequence)")
+            ->required();
+    renderMovie->add_option("--tick-rate", render.tickRate, "Ticks per second")
+            ->capture_default_str()
+            ->check(CLI::PositiveNumber);
+    renderMovie->add_option("--pause-multiplier", render.pauseMultiplier, "Ticks per pause unit")
+            ->capture_default_str()
+            ->check(CLI::NonNegativeNumber);
+    renderMovie->add_option("--scale", render.scale, "Whole enlargement of every pixel")
+            ->capture_default_str()
+            ->check(CLI::Range(1, 8));
+    std::string aspect = "16:10";
+    renderMovie->add_option("--aspect", aspect, "4:3 stretches the 200 rows to 240")
+            ->capture_default_str()
+            ->check(CLI::IsMember({"16:10", "4:3"}));
+    addPaletteOption(*renderMovie, render.palette);
+    renderMovie->add_option("--from", render.fromLine, "First list line to play, from 1")
+            ->check(CLI::Range(1, std::numeric_limits<int>::max()));
+    renderMovie->add_option("--to", render.toLine, "Last list line to play (default: the last)")
+            ->check(CLI::Range(1, std::numeric_limits<int>::max()));
+    renderMovie->add_option("--sounds", render.soundFolder, "Folder of the game's sound files");
+    renderMovie->add_option("--sound-pattern", render.soundPattern,
+                            "File name of sound n, such as SOUND%02d.VOC");
+
     try {
         app.parse(argc, argv);
         if (app.get_subcommands().empty())
@@ -117,6 +145,10 @@ int main(int argc, char **argv)
             result = unpackCommand(in, out, palette, imageFormat);
         else if (build->parsed())
             result = buildCommand(in, out, palette);
+        else if (renderMovie->parsed()) {
+            render.aspect43 = aspect == "4:3";
+            result = renderCommand(in, out, render, std::cerr);
+        }
         if (!result) {
             printNotice(result.error());
             return kExitFailure;

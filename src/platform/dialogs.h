@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,17 @@ public:
     enum class Icon { None, Information, Critical, Question, Exclamation };
     enum class Buttons { Ok, YesNoCancel, YesNoLater };
     enum class Answer { Ok, Yes, No, Cancel, Later };
+
+    // A long operation's progress as the user sees it, with a way to stop it; it closes when the
+    // object is destroyed.
+    class Progress
+    {
+    public:
+        virtual ~Progress() = default;
+        // 0 to the maximum given when it was opened.
+        virtual void setValue(int value) = 0;
+        virtual bool wasCancelled() = 0;
+    };
 
     virtual ~Dialogs() = default;
 
@@ -66,6 +78,10 @@ public:
     virtual void runModal(QDialog &dialog) = 0;
 
     virtual void beep() = 0;
+
+    // A modal progress box with a Cancel button, from 0 to `maximum`.
+    virtual std::unique_ptr<Progress> progress(QWidget *owner, const QString &text,
+                                               const QString &title, int maximum) = 0;
 
     // Opens a web or "mailto:" address with the system's default program.
     virtual void openAddress(const QString &address) = 0;

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
 
@@ -196,6 +197,38 @@ void QtDialogs::openAddress(const QString &address)
 {
     // The result is not checked: there is nothing sensible to do when no program takes it.
     QDesktopServices::openUrl(QUrl(address));
+}
+
+namespace {
+
+class QtProgress : public Dialogs::Progress
+{
+public:
+    QtProgress(QWidget *owner, const QString &text, const QString &title, int maximum)
+        : m_dialog(text, QtDialogs::tr("Cancel"), 0, maximum, owner)
+    {
+        m_dialog.setWindowTitle(title);
+        m_dialog.setWindowModality(Qt::WindowModal);
+        // Short exports finish before a box would be worth showing.
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+    }
+    // A modal progress dialog handles the user's events while its value is set.
+    void setValue(int value) override { m_dialog.setValue(value); }
+    bool wasCancelled() override { return m_dialog.wasCanceled(); }
+
+private:
+    QProgressDialog m_dialog;
+};
+
+} // namespace
+
+std::unique_ptr<Dialogs::Progress> QtDialogs::progress(QWidget *owner, const QString &text,
+                                                       const QString &title, int maximum)
+{
+    return std::make_unique<QtProgress>(owner, text, title, maximum);
 }
 
 } // namespace tessa

@@ -32,6 +32,8 @@ public:
                                                         const ImportRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override;
+    std::unique_ptr<Progress> progress(QWidget *owner, const QString &text, const QString &title,
+                                       int maximum) override;
     void openAddress(const QString &address) override;
 };
 

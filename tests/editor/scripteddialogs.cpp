@@ -165,4 +165,28 @@ void ScriptedDialogs::runModal(QDialog &dialog)
         onModal(dialog);
 }
 
+std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QString &,
+                                                             const QString &title, int)
+{
+    class Scripted : public Progress
+    {
+    public:
+        explicit Scripted(ScriptedDialogs &owner)
+            : m_owner(owner)
+        {
+        }
+        void setValue(int value) override { m_owner.progressValues.push_back(value); }
+        bool wasCancelled() override
+        {
+            return m_owner.cancelProgressAfter >= 0
+                   && int(m_owner.progressValues.size()) >= m_owner.cancelProgressAfter;
+        }
+
+    private:
+        ScriptedDialogs &m_owner;
+    };
+    progressTitles << title;
+    return std::make_unique<Scripted>(*this);
+}
+
 } // namespace tessa::test

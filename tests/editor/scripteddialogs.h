@@ -103,6 +103,13 @@ public:
                                                         const ImportRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override { ++beeps; }
+    // The progress box reports a cancel once it has been given `cancelProgressAfter` values
+    // (never while it is -1); every value given is kept in `progressValues`.
+    std::unique_ptr<Progress> progress(QWidget *owner, const QString &text, const QString &title,
+                                       int maximum) override;
+    int cancelProgressAfter = -1;
+    QStringList progressTitles;
+    std::vector<int> progressValues;
     void openAddress(const QString &address) override { openedAddresses << address; }
 
 private:

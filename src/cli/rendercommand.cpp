@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands.h"
+
+#include "document/animfile.h"
+#include "movie/movierenderer.h"
+
+#include <cstdio>
+#include <iostream>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#endif
+
+namespace tessa {
+
+namespace {
+
+bool stderrIsTerminal()
+{
+#if __has_include(<unistd.h>)
+    return ::isatty(STDERR_FILENO) == 1;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
+                            const RenderChoices &choices, std::ostream &warnings)
+{
+    const auto colors = choosePalette(choices.palette);
+    if (!colors)
+        return Unexpected{colors.error()};
+    const auto items = loadAnimation(animationPath);
+    if (!items)
+        return Unexpected{items.error()};
+
+    MovieRequest request;
+    request.colors = *colors;
+    request.timing.tickRate = choices.tickRate;
+    request.timing.pauseMultiplier = choices.pauseMultiplier;
+    request.fromLine = choices.fromLine - 1;
+    request.toLine = choices.toLine > 0 ? choices.toLine - 1 : -1;
+    request.scale = choices.scale;
+    request.aspect43 = choices.aspect43;
+    request.soundFolder = choices.soundFolder;
+    request.soundPattern = choices.soundPattern;
+
+    // A percentage on one line that keeps being rewritten, for a person watching; never in a log.
+    MovieProgress progress;
+    if (stderrIsTerminal()) {
+        progress = [last = -1](Tick done, Tick total) mutable {
+            const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 100;
+            if (percent != last) {
+                last = percent;
+                std::fprintf(stderr, "\rRendering: %3d%%", percent);
+                if (percent == 100)
+                    std::fputc('\n', stderr);
+            }
+            return true;
+        };
+    }
+    const auto rendered = renderMovie(outPath, *items, request, progress);
+    if (!rendered)
+        return Unexpected{rendered.error()};
+    for (const std::string &warning : rendered->warnings)
+        warnings << "Warning: " << warning << '\n';
+    return Done{};
+}
+
+} // namespace tessa

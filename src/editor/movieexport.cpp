@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "movieexport.h"
+
+#include "document/notice.h"
+#include "movie/movierenderer.h"
+#include "platform/dialogs.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace tessa {
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("MovieExport", text);
+}
+
+} // namespace
+
+bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
+                 const PaletteColors &colors, const PlaybackSettings &playback, const QString &path,
+                 int scale, int fromLine, int toLine)
+{
+    MovieRequest request;
+    request.colors = colors;
+    request.timing = playback.timing();
+    request.fromLine = fromLine;
+    request.toLine = toLine;
+    request.scale = scale;
+    request.aspect43 = playback.aspect43();
+    request.soundFolder = playback.soundFolder();
+    request.soundPattern = playback.soundPattern();
+
+    const std::unique_ptr<Dialogs::Progress> progress =
+            dialogs.progress(owner, tr("Writing the movie..."), tr("Export Movie"), kProgressSteps);
+    const auto rendered = renderMovie(
+            QFile::encodeName(path).toStdString(), items, request, [&](Tick done, Tick total) {
+                if (!progress)
+                    return true;
+                progress->setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total)
+                                             : kProgressSteps);
+                return !progress->wasCancelled();
+            });
+    if (!rendered) {
+        dialogs.messageBox(owner, QString::fromStdString(rendered.error().text),
+                           QString::fromStdString(rendered.error().title), Dialogs::Icon::Critical,
+                           Dialogs::Buttons::Ok);
+        return false;
+    }
+    if (rendered->cancelled)
+        return false;
+    if (!rendered->warnings.empty()) {
+        QStringList lines;
+        for (const std::string &warning : rendered->warnings)
+            lines << QString::fromStdString(warning);
+        dialogs.messageBox(owner, lines.join(QStringLiteral("\r\n")),
+                           QString::fromUtf8(kProgramTitle), Dialogs::Icon::Exclamation,
+                           Dialogs::Buttons::Ok);
+    }
+    return true;
+}
+
+} // namespace tessa

@@ -1,0 +1,409 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "previewwindow.h"
+
+#include "document/soundname.h"
+#include "platform/dialogs.h"
+#include "playback/framewidget.h"
+#include "playback/soundcueplayer.h"
+#include "playback/timeruler.h"
+#include "settings/playbacksettings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <array>
+#include <cmath>
+
+namespace tessa {
+
+namespace {
+
+constexpr std::array<double, 5> kSpeeds = {0.25, 0.5, 1.0, 2.0, 4.0};
+// How long "sound 5" stays up after a cue.
+constexpr int kCueShownMs = 1500;
+
+QString timeText(double seconds)
+{
+    const int hundredths = int(std::lround(seconds * 100));
+    return QStringLiteral("%1:%2.%3")
+            .arg(hundredths / 6000)
+            .arg(hundredths / 100 % 60, 2, 10, QLatin1Char('0'))
+            .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString speedText(double speed)
+{
+    return QString::number(speed) + QLatin1Char('x');
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &settings,
+                             Dialogs &dialogs, QWidget *parent, std::unique_ptr<PlayClock> clock)
+    : QDialog(parent)
+    , m_items(std::move(items))
+    , m_dialogs(dialogs)
+    , m_settings(std::make_unique<PlaybackSettings>(settings))
+{
+    setWindowTitle(tr("Play Animation"));
+    m_player = new Player(std::move(clock), this);
+    m_sounds = new SoundCuePlayer(this);
+    m_sounds->setFolder(QString::fromStdString(m_settings->soundFolder()));
+    m_sounds->setPattern(QString::fromStdString(m_settings->soundPattern()));
+
+    m_frame = new FrameWidget;
+    m_frame->setZoom(m_settings->zoom());
+    m_frame->setAspect43(m_settings->aspect43());
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(m_frame);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setBackgroundRole(QPalette::Dark);
+    scroll->setFocusPolicy(Qt::NoFocus);
+
+    m_ruler = new TimeRuler;
+    m_noteLabel = new QLabel;
+    m_noteLabel->setWordWrap(true);
+    m_noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(m_ruler);
+    layout->addWidget(buildTransport());
+    layout->addWidget(m_noteLabel);
+    layout->addWidget(buildSettings());
+
+    m_cueTimer = new QTimer(this);
+    m_cueTimer->setSingleShot(true);
+    connect(m_cueTimer, &QTimer::timeout, m_cueLabel, &QLabel::clear);
+
+    connect(m_player, &Player::screenChanged, this, &PreviewWindow::showScreen);
+    connect(m_player, &Player::soundCue, this, &PreviewWindow::showCue);
+    connect(m_player, &Player::lineChanged, this, &PreviewWindow::playingLine);
+    connect(m_player, &Player::positionChanged, m_ruler, &TimeRuler::setPosition);
+    connect(m_player, &Player::positionChanged, this, &PreviewWindow::updateTimeLabel);
+    connect(m_player, &Player::playingChanged, this, [this](bool playing) {
+        m_playButton->setText(playing ? tr("Pause") : tr("Play"));
+        if (!playing)
+            m_sounds->stop();
+    });
+    connect(m_ruler, &TimeRuler::seekRequested, m_player, &Player::seek);
+    connect(m_sounds, &SoundCuePlayer::note, this, &PreviewWindow::showNote);
+
+    m_player->setLoop(m_settings->loop());
+    m_player->setSpeed(m_settings->speed());
+    rebuildTimeline();
+    resize(sizeHint());
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+QWidget *PreviewWindow::buildTransport()
+{
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // Keys belong to the window: no transport control takes the focus (and with it Space).
+    const auto button = [&](const QString &text, auto slot) {
+        auto *b = new QPushButton(text);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, m_player, slot);
+        layout->addWidget(b);
+        return b;
+    };
+    button(tr("Previous"), &Player::stepPrevious);
+    m_playButton = button(tr("Play"), &Player::togglePause);
+    button(tr("Stop"), &Player::stop);
+    button(tr("Next"), &Player::stepNext);
+
+    m_loopBox = new QCheckBox(tr("Loop"));
+    m_loopBox->setFocusPolicy(Qt::NoFocus);
+    m_loopBox->setChecked(m_settings->loop());
+    connect(m_loopBox, &QCheckBox::toggled, this, [this](bool loop) {
+        m_player->setLoop(loop);
+        m_settings->setLoop(loop);
+    });
+    layout->addWidget(m_loopBox);
+
+    m_speedBox = new QComboBox;
+    m_speedBox->setFocusPolicy(Qt::NoFocus);
+    for (double speed : kSpeeds)
+        m_speedBox->addItem(speedText(speed), speed);
+    const double speed = m_settings->speed();
+    if (m_speedBox->findData(speed) < 0)
+        m_speedBox->addItem(speedText(speed), speed);
+    m_speedBox->setCurrentIndex(m_speedBox->findData(speed));
+    connect(m_speedBox, &QComboBox::activated, this, [this](int index) {
+        const double chosen = m_speedBox->itemData(index).toDouble();
+        m_player->setSpeed(chosen);
+        m_settings->setSpeed(chosen);
+    });
+    layout->addWidget(m_speedBox);
+
+    m_zoomBox = new QComboBox;
+    m_zoomBox->setFocusPolicy(Qt::NoFocus);
+    for (int zoom = FrameWidget::kMinZoom; zoom <= FrameWidget::kMaxZoom; ++zoom)
+        m_zoomBox->addItem(tr("Zoom %1x").arg(zoom), zoom);
+    m_zoomBox->setCurrentIndex(m_frame->zoom() - FrameWidget::kMinZoom);
+    connect(m_zoomBox, &QComboBox::activated, this, [this](int index) {
+        const int zoom = m_zoomBox->itemData(index).toInt();
+        m_frame->setZoom(zoom);
+        m_settings->setZoom(zoom);
+    });
+    layout->addWidget(m_zoomBox);
+
+    m_aspectBox = new QCheckBox(tr("4:3"));
+    m_aspectBox->setFocusPolicy(Qt::NoFocus);
+    m_aspectBox->setChecked(m_frame->aspect43());
+    connect(m_aspectBox, &QCheckBox::toggled, this, [this](bool on) {
+        m_frame->setAspect43(on);
+        m_settings->setAspect43(on);
+    });
+    layout->addWidget(m_aspectBox);
+
+    layout->addStretch(1);
+    m_cueLabel = new QLabel;
+    m_cueLabel->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("sound 65535")));
+    layout->addWidget(m_cueLabel);
+    m_timeLabel = new QLabel;
+    layout->addWidget(m_timeLabel);
+    return row;
+}
+
+QWidget *PreviewWindow::buildSettings()
+{
+    auto *group = new QGroupBox(tr("Timing and sound"));
+    auto *form = new QFormLayout(group);
+
+    m_rateBox = new QComboBox;
+    m_rateBox->addItem(tr("70 Hz (VGA refresh)"), kTickRatePresets[0]);
+    m_rateBox->addItem(tr("60 Hz"), kTickRatePresets[1]);
+    m_rateBox->addItem(tr("18.2 Hz (PC timer)"), kTickRatePresets[2]);
+    m_rateBox->addItem(tr("10 Hz"), kTickRatePresets[3]);
+    m_rateBox->addItem(tr("1 Hz (seconds)"), kTickRatePresets[4]);
+    m_rateBox->addItem(tr("Custom"));
+    m_customRate = new QDoubleSpinBox;
+    m_customRate->setDecimals(4);
+    m_customRate->setRange(0.001, PlaybackSettings::kMaxTickRate);
+    m_customRate->setSuffix(tr(" Hz"));
+    const double rate = m_settings->tickRate();
+    m_customRate->setValue(rate);
+    const int preset = m_rateBox->findData(rate);
+    m_rateBox->setCurrentIndex(preset >= 0 ? preset : m_rateBox->count() - 1);
+    m_customRate->setEnabled(preset < 0);
+    connect(m_rateBox, &QComboBox::activated, this, &PreviewWindow::applyTickRateChoice);
+    connect(m_customRate, &QDoubleSpinBox::editingFinished, this,
+            &PreviewWindow::applyTickRateChoice);
+    auto *rateRow = new QHBoxLayout;
+    rateRow->addWidget(m_rateBox);
+    rateRow->addWidget(m_customRate);
+    form->addRow(tr("Tick rate:"), rateRow);
+
+    m_multiplier = new QDoubleSpinBox;
+    m_multiplier->setDecimals(3);
+    m_multiplier->setRange(0.0, PlaybackSettings::kMaxPauseMultiplier);
+    m_multiplier->setValue(m_settings->pauseMultiplier());
+    m_multiplier->setToolTip(tr("Ticks per unit of a pause's amount"));
+    connect(m_multiplier, &QDoubleSpinBox::editingFinished, this, [this] {
+        if (m_multiplier->value() == m_settings->pauseMultiplier())
+            return;
+        m_settings->setPauseMultiplier(m_multiplier->value());
+        rebuildTimeline();
+    });
+    form->addRow(tr("Pause multiplier:"), m_multiplier);
+
+    m_folderLabel = new QLabel;
+    m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const QString folder = QString::fromStdString(m_settings->soundFolder());
+    m_folderLabel->setText(folder.isEmpty() ? tr("(none)") : QDir::toNativeSeparators(folder));
+    auto *folderButton = new QPushButton(tr("Choose..."));
+    connect(folderButton, &QPushButton::clicked, this, &PreviewWindow::chooseSoundFolder);
+    auto *folderRow = new QHBoxLayout;
+    folderRow->addWidget(m_folderLabel, 1);
+    folderRow->addWidget(folderButton);
+    form->addRow(tr("Sound folder:"), folderRow);
+
+    m_patternEdit = new QLineEdit(QString::fromStdString(m_settings->soundPattern()));
+    m_patternEdit->setPlaceholderText(QStringLiteral("SOUND%02d.VOC"));
+    m_patternEdit->setToolTip(tr("The file name of sound n: %d is the number, %3d or %03d pads it "
+                                 "to 3 places, %% is a %."));
+    connect(m_patternEdit, &QLineEdit::editingFinished, this, &PreviewWindow::applySoundPattern);
+    form->addRow(tr("Sound file names:"), m_patternEdit);
+    return group;
+}
+
+void PreviewWindow::setPaletteColors(const PaletteColors &colors)
+{
+    m_colors = colors;
+    m_frame->setColors(fadedPalette(m_colors, m_player->screen().fadeLevel));
+}
+
+void PreviewWindow::playFrom(int line)
+{
+    if (!isVisible())
+        show();
+    raise();
+    m_player->playFrom(line);
+}
+
+QString PreviewWindow::noteText() const
+{
+    return m_noteLabel->text();
+}
+
+QString PreviewWindow::cueText() const
+{
+    return m_cueLabel->text();
+}
+
+void PreviewWindow::itemsChanged()
+{
+    rebuildTimeline();
+}
+
+void PreviewWindow::rebuildTimeline()
+{
+    // An image's pixels may have changed under the same index.
+    m_shownImage = -2;
+    Timeline timeline = buildTimeline(m_items(), m_settings->timing());
+    m_ruler->setTimeline(timeline);
+    m_player->setTimeline(std::move(timeline));
+    updateTimeLabel();
+}
+
+void PreviewWindow::showScreen(const ScreenState &screen)
+{
+    if (screen.image != m_shownImage) {
+        const ItemList &items = m_items();
+        const bool valid = screen.image >= 0 && std::size_t(screen.image) < items.size()
+                           && items[std::size_t(screen.image)].isImage();
+        if (valid)
+            m_frame->setFrame(items[std::size_t(screen.image)].Pixels);
+        else
+            m_frame->clearFrame();
+        m_shownImage = screen.image;
+    }
+    m_frame->setColors(fadedPalette(m_colors, screen.fadeLevel));
+}
+
+void PreviewWindow::showCue(const SoundCue &cue)
+{
+    m_cueLabel->setText(tr("sound %1").arg(cue.number));
+    m_cueTimer->start(kCueShownMs);
+    m_sounds->play(cue.number);
+}
+
+void PreviewWindow::showNote(const QString &text)
+{
+    m_noteLabel->setText(text);
+}
+
+void PreviewWindow::updateTimeLabel()
+{
+    const Timeline &timeline = m_player->timeline();
+    m_timeLabel->setText(timeText(timeline.seconds(m_player->position())) + QStringLiteral(" / ")
+                         + timeText(timeline.seconds(timeline.durationTicks())));
+}
+
+void PreviewWindow::applyTickRateChoice()
+{
+    const QVariant preset = m_rateBox->currentData();
+    m_customRate->setEnabled(!preset.isValid());
+    const double rate = preset.isValid() ? preset.toDouble() : m_customRate->value();
+    if (preset.isValid())
+        m_customRate->setValue(rate);
+    if (rate == m_settings->tickRate())
+        return;
+    m_settings->setTickRate(rate);
+    rebuildTimeline();
+}
+
+void PreviewWindow::chooseSoundFolder()
+{
+    const QString folder =
+            m_dialogs.BrowseForFolder(QString::fromStdString(m_settings->soundFolder()), this,
+                                      tr("Select the folder of the game's sound files"), true);
+    if (folder.isEmpty())
+        return;
+    m_settings->setSoundFolder(folder.toStdString());
+    m_sounds->setFolder(folder);
+    m_folderLabel->setText(QDir::toNativeSeparators(folder));
+}
+
+void PreviewWindow::applySoundPattern()
+{
+    const QString pattern = m_patternEdit->text();
+    if (pattern.toStdString() == m_settings->soundPattern())
+        return;
+    if (!pattern.isEmpty()) {
+        const Expected<Done, Notice> check = checkSoundPattern(pattern.toStdString());
+        if (!check) {
+            showNote(QString::fromStdString(check.error().text));
+            return;
+        }
+    }
+    showNote(QString());
+    m_settings->setSoundPattern(pattern.toStdString());
+    m_sounds->setPattern(pattern);
+}
+
+void PreviewWindow::changeSpeed(int steps)
+{
+    const int index = std::clamp(m_speedBox->currentIndex() + steps, 0, int(kSpeeds.size()) - 1);
+    m_speedBox->setCurrentIndex(index);
+    emit m_speedBox->activated(index);
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        m_player->togglePause();
+        break;
+    case Qt::Key_Escape:
+        m_player->stop();
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_PageDown:
+        m_player->stepNext();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_PageUp:
+        m_player->stepPrevious();
+        break;
+    case Qt::Key_L:
+        m_loopBox->toggle();
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        changeSpeed(1);
+        break;
+    case Qt::Key_Minus:
+        changeSpeed(-1);
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void PreviewWindow::hideEvent(QHideEvent *event)
+{
+    // Closing the window stops the sound with the picture.
+    m_player->pause();
+    m_sounds->stop();
+    QDialog::hideEvent(event);
+}
+
+} // namespace tessa

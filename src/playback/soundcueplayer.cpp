@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "soundcueplayer.h"
+
+#include "document/soundname.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+
+namespace tessa {
+
+SoundCuePlayer::SoundCuePlayer(QObject *parent)
+    : QObject(parent)
+{
+}
+
+SoundCuePlayer::~SoundCuePlayer()
+{
+    stop();
+}
+
+void SoundCuePlayer::setFolder(const QString &folder)
+{
+    if (folder == m_folder)
+        return;
+    m_folder = folder;
+    m_clips.clear();
+}
+
+void SoundCuePlayer::setPattern(const QString &pattern)
+{
+    if (pattern == m_pattern)
+        return;
+    m_pattern = pattern;
+    m_clips.clear();
+}
+
+Expected<QString, Notice> SoundCuePlayer::pathFor(std::int32_t number) const
+{
+    const Expected<std::string, Notice> name = formatSoundName(m_pattern.toStdString(), number);
+    if (!name)
+        return Unexpected{name.error()};
+    return QDir(m_folder).filePath(QString::fromStdString(*name));
+}
+
+const Expected<SoundClip, Notice> &SoundCuePlayer::clip(std::int32_t number)
+{
+    auto found = m_clips.find(number);
+    if (found == m_clips.end()) {
+        const Expected<QString, Notice> path = pathFor(number);
+        Expected<SoundClip, Notice> loaded = Unexpected{Notice{}};
+        if (!path)
+            loaded = Unexpected{path.error()};
+        else if (!QFileInfo(*path).isFile())
+            loaded = Unexpected{
+                    Notice::plain(QDir::toNativeSeparators(*path).toStdString() + " is missing.")};
+        else
+            loaded = loadSoundClip(QFile::encodeName(*path).toStdString());
+        found = m_clips.emplace(number, std::move(loaded)).first;
+    }
+    return found->second;
+}
+
+void SoundCuePlayer::play(std::int32_t number)
+{
+    if (!isActive())
+        return;
+    const Expected<SoundClip, Notice> &sound = clip(number);
+    if (!sound) {
+        emit note(tr("Sound %1: %2").arg(number).arg(QString::fromStdString(sound.error().text)));
+        return;
+    }
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        emit note(tr("Sound %1: there is no sound output.").arg(number));
+        return;
+    }
+    QAudioFormat format;
+    format.setSampleRate(sound->sampleRate);
+    format.setChannelCount(sound->channels);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format)) {
+        emit note(tr("Sound %1: the sound output cannot play %2 Hz with %3 channels.")
+                          .arg(number)
+                          .arg(sound->sampleRate)
+                          .arg(sound->channels));
+        return;
+    }
+    stop();
+    m_buffer = std::make_unique<QBuffer>();
+    m_buffer->setData(reinterpret_cast<const char *>(sound->samples.data()),
+                      qsizetype(sound->samples.size() * sizeof(std::int16_t)));
+    m_buffer->open(QIODevice::ReadOnly);
+    m_sink = std::make_unique<QAudioSink>(device, format);
+    m_sink->start(m_buffer.get());
+}
+
+void SoundCuePlayer::stop()
+{
+    if (m_sink)
+        m_sink->stop();
+    m_sink.reset();
+    m_buffer.reset();
+}
+
+} // namespace tessa

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/movieexport.h"
+#include "movie/movieanimation.h"
+#include "scripteddialogs.h"
+#include "settings/clsini.h"
+#include "tempfolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessa;
+using namespace tessa::test;
+
+namespace {
+
+class MovieExportTest : public ::testing::Test
+{
+protected:
+    MovieExportTest()
+        : m_playback(m_store)
+    {
+        m_colors = paletteColorsFromData(builtInPalette(0));
+    }
+
+    bool run(const std::string &name)
+    {
+        return exportMovie(nullptr, m_dialogs, fadingAnimation(), m_colors, m_playback,
+                           QString::fromStdString(m_folder.file(name)));
+    }
+
+    TempFolder m_folder;
+    clsINI m_store;
+    PlaybackSettings m_playback;
+    PaletteColors m_colors{};
+    ScriptedDialogs m_dialogs;
+};
+
+TEST_F(MovieExportTest, writesTheMovieWhileTheProgressRisesToTheEnd)
+{
+    EXPECT_TRUE(run("fade.gif"));
+    EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"fade.gif"});
+    EXPECT_EQ(m_dialogs.progressTitles, QStringList{"Export Movie"});
+    ASSERT_FALSE(m_dialogs.progressValues.empty());
+    EXPECT_TRUE(std::is_sorted(m_dialogs.progressValues.begin(), m_dialogs.progressValues.end()));
+    EXPECT_EQ(m_dialogs.progressValues.back(), 1000);
+    EXPECT_TRUE(m_dialogs.calls.empty());
+}
+
+TEST_F(MovieExportTest, aCancelLeavesNoFileAndSaysNothing)
+{
+    m_dialogs.cancelProgressAfter = 3;
+    EXPECT_FALSE(run("fade.mp4"));
+    EXPECT_TRUE(m_folder.entries().empty());
+    EXPECT_EQ(m_dialogs.progressValues.size(), 3u);
+    EXPECT_TRUE(m_dialogs.calls.empty());
+}
+
+TEST_F(MovieExportTest, aRefusalIsShownAsAnErrorBox)
+{
+    EXPECT_FALSE(run("fade.mov"));
+    const auto boxes = m_dialogs.callsOf(DialogCall::Kind::Message);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Error");
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Critical);
+    EXPECT_TRUE(boxes[0].text.startsWith("Cannot tell the kind of movie"));
+    EXPECT_TRUE(m_folder.entries().empty());
+}
+
+TEST_F(MovieExportTest, soundsThatCannotBeReadAreOneWarning)
+{
+    m_playback.setSoundFolder(m_folder.path().string());
+    m_playback.setSoundPattern("S%d.WAV");
+    EXPECT_TRUE(run("fade.webm"));
+    const auto boxes = m_dialogs.callsOf(DialogCall::Kind::Message);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_TRUE(boxes[0].text.startsWith("Sound 1 is left out: ")) << boxes[0].text.toStdString();
+    EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"fade.webm"});
+}
+
+} // namespace
