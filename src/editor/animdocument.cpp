@@ -34,7 +34,6 @@ AnimDocument::AnimDocument(QObject *parent)
         emit modifiedChanged();
         emit historyChanged();
     });
-    connect(&m_undo, &QUndoStack::cleanChanged, this, &AnimDocument::modifiedChanged);
     connect(&m_undo, &QUndoStack::undoTextChanged, this, &AnimDocument::historyChanged);
     connect(&m_undo, &QUndoStack::redoTextChanged, this, &AnimDocument::historyChanged);
 }

@@ -152,6 +152,8 @@ private:
     void moveDragged(int from, int before);
     // The item on the clipboard, if it is one this program put there.
     std::optional<AnimItem> clipboardItem() const;
+    // Reads the clipboard again after it changed: selection changes only look at the result.
+    void clipboardChanged();
     void showFrameOf(int index);
     // Selects `line` and runs lst_Click once, whether or not the selection moved.
     void selectLine(int line);
@@ -181,6 +183,7 @@ private:
     std::unique_ptr<RecoveryStore> m_recoveryStore;
     std::unique_ptr<RecoveryKeeper> m_recovery; // after the two it watches: it goes first
     bool m_selecting = false; // the selection is being set by code, not by the user
+    std::optional<std::string> m_clipboardCode; // of the item on the clipboard, if any
     PaletteColors m_paletteColors{};
     int LastBuiltInPalette = 0;
 

@@ -37,7 +37,16 @@ void frm::createEditMenu()
         action->setEnabled(false);
 
     // Paste follows what the clipboard holds, also when another program changes it.
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &frm::UpdateEditMenu);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &frm::clipboardChanged);
+    clipboardChanged();
+}
+
+void frm::clipboardChanged()
+{
+    // Decoded once here rather than at every selection change: an image is 64,000 bytes.
+    const std::optional<AnimItem> item = clipboardItem();
+    m_clipboardCode = item ? std::optional(item->Code) : std::nullopt;
+    UpdateEditMenu();
 }
 
 void frm::showHistory()
@@ -56,8 +65,8 @@ void frm::UpdateEditMenu()
     const bool selected = sel >= 0 && sel < m_document.count();
     const OfferedCommands offered = offeredAt(m_document.items(), sel);
     mnuEditCopy->setEnabled(selected);
-    const std::optional<AnimItem> pasted = selected ? clipboardItem() : std::nullopt;
-    mnuEditPaste->setEnabled(pasted && canInsertAt(m_document.items(), sel, pasted->Code));
+    mnuEditPaste->setEnabled(selected && m_clipboardCode
+                             && canInsertAt(m_document.items(), sel, *m_clipboardCode));
     mnuEditDuplicate->setEnabled(offered.duplicate);
     mnuEditMoveUp->setEnabled(offered.moveUp);
     mnuEditMoveDown->setEnabled(offered.moveDown);
