@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtool.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessa::test;
+
+namespace {
+
+struct RenderCase
+{
+    const char *name;
+    const char *out;
+    std::vector<std::string> options;
+    int status;
+    std::vector<std::string> files;
+    std::string err; // the start of stderr
+};
+
+class TessanimRender : public testing::TestWithParam<RenderCase>
+{
+};
+
+// The demo animation through `render`: its two sound cues have no files, so a sound folder
+// brings two warnings; stderr is not a terminal, so no progress is printed.
+TEST_P(TessanimRender, writesTheMovieOrSaysWhyNot)
+{
+    const RenderCase &row = GetParam();
+    TempFolder folder;
+    TempFolder scratch;
+    std::vector<std::string> arguments = {"render", TESSA_DEMO_ANIMATION};
+    arguments.push_back(folder.file(row.out));
+    for (std::string option : row.options) {
+        if (option == "SOUNDS")
+            option = scratch.path().string();
+        arguments.push_back(option);
+    }
+    const ToolRun run = runTool(scratch, arguments);
+    EXPECT_EQ(run.status, row.status) << run.err;
+    EXPECT_EQ(run.err.substr(0, row.err.size()), row.err);
+    EXPECT_EQ(folder.entries(), row.files);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        Cases, TessanimRender,
+        testing::Values(
+                RenderCase{"gif", "demo.gif", {"--tick-rate", "25"}, 0, {"demo.gif"}, ""},
+                RenderCase{"mp4WithSounds",
+                           "demo.mp4",
+                           {"--sounds", "SOUNDS", "--sound-pattern", "S%d.VOC"},
+                           0,
+                           {"demo.mp4"},
+                           "Warning: Sound 1 is left out: "},
+                // Lines 5 and 6 are an image and a pause of 25 ticks: a picture a tick.
+                RenderCase{"part",
+                           "demo.png",
+                           {"--from", "5", "--to", "6"},
+                           0,
+                           {"demo-00001.png", "demo-00002.png", "demo-00003.png", "demo-00004.png",
+                            "demo-00005.png", "demo-00006.png", "demo-00007.png", "demo-00008.png",
+                            "demo-00009.png", "demo-00010.png", "demo-00011.png", "demo-00012.png",
+                            "demo-00013.png", "demo-00014.png", "demo-00015.png", "demo-00016.png",
+                            "demo-00017.png", "demo-00018.png", "demo-00019.png", "demo-00020.png",
+                            "demo-00021.png", "demo-00022.png", "demo-00023.png", "demo-00024.png",
+                            "demo-00025.png"},
+                           ""},
+                RenderCase{"unknownKind", "demo.avi", {}, 1, {}, "Cannot tell the kind of movie"},
+                RenderCase{"badScale", "demo.gif", {"--scale", "9"}, 2, {}, ""}),
+        [](const testing::TestParamInfo<RenderCase> &info) {
+            return std::string(info.param.name);
+        });
+
+} // namespace
