@@ -21,16 +21,9 @@ int appendBytes(GifFileType *gif, const GifByteType *data, int length)
     return static_cast<int>(std::fwrite(data, 1, std::size_t(length), file));
 }
 
-struct Rect
-{
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
 // The smallest rectangle holding every pixel that differs; 1 x 1 when none does, since a GIF
 // frame cannot be empty.
+template<typename Rect>
 Rect changedRect(const std::vector<std::uint8_t> &before, const std::vector<std::uint8_t> &after,
                  int width, int height)
 {
@@ -121,7 +114,39 @@ Expected<Done, Notice> GifWriter::put(Frame &&frame)
     const int width = m_scaler.width();
     Rect rect{0, 0, width, m_scaler.height()};
     if (m_canvas && m_canvas->colors == frame.colors)
-        rect = changedRect(m_canvas->indices, frame.indices, width, m_scaler.height());
+        rect = changedRect<Rect>(m_canvas->indices, frame.indices, width, m_scaler.height());
+
+    Queued queued{frame.colors, frame.delay, rect, {}};
+    if (m_canvas && rect == m_canvasRect && m_canvas->indices == frame.indices) {
+        queued.code = m_canvasCode;
+    } else {
+        std::vector<std::uint8_t> rows(std::size_t(rect.width) * std::size_t(rect.height));
+        for (int y = 0; y < rect.height; ++y)
+            std::memcpy(rows.data() + std::size_t(y) * std::size_t(rect.width),
+                        frame.indices.data() + std::size_t(rect.top + y) * std::size_t(width)
+                                + std::size_t(rect.left),
+                        std::size_t(rect.width));
+        // Either policy: should no thread be had, the stream is made when it is written.
+        auto compress = [rows = std::move(rows), rect] {
+            return compressGifPixels(rows, rect.width, rect.height, rect.width);
+        };
+        queued.code =
+                std::async(std::launch::async | std::launch::deferred, std::move(compress)).share();
+    }
+    m_canvasRect = rect;
+    m_canvasCode = queued.code;
+    m_canvas = std::move(frame);
+    m_queue.push_back(std::move(queued));
+    if (m_queue.size() > kInFlight)
+        return writeOldest();
+    return Done{};
+}
+
+Expected<Done, Notice> GifWriter::writeOldest()
+{
+    Queued frame = std::move(m_queue.front());
+    m_queue.pop_front();
+    const Rect rect = frame.rect;
 
     GraphicsControlBlock control{};
     control.DisposalMode = DISPOSE_DO_NOT;
@@ -148,17 +173,16 @@ Expected<Done, Notice> GifWriter::put(Frame &&frame)
     GifFreeMapObject(map);
     if (auto done = check(described, "write a frame"); !done)
         return done;
-    // giflib wants writable rows; it only reads them.
-    auto *pixels = const_cast<GifPixelType *>(frame.indices.data());
-    for (int y = rect.top; y < rect.top + rect.height; ++y) {
-        if (auto done = check(
-                    EGifPutLine(m_gif, pixels + std::size_t(y) * width + rect.left, rect.width),
-                    "write a frame");
-            !done)
+    const std::optional<GifCodeStream> &code = frame.code.get();
+    if (!code)
+        return Unexpected{movieFailure("Out of memory while writing the GIF.")};
+    // The stream is a row of sub-blocks, each led by its length; giflib writes them as they are.
+    const std::vector<std::uint8_t> &blocks = code->blocks;
+    for (std::size_t at = 0; at < blocks.size(); at += std::size_t(blocks[at]) + 1) {
+        if (auto done = check(EGifPutCodeNext(m_gif, blocks.data() + at), "write a frame"); !done)
             return done;
     }
-    m_canvas = std::move(frame);
-    return Done{};
+    return check(EGifPutCodeNext(m_gif, nullptr), "write a frame");
 }
 
 Expected<Done, Notice> GifWriter::addScreen(std::span<const std::uint8_t> pixels,
@@ -206,6 +230,10 @@ Expected<Done, Notice> GifWriter::finish(double endSeconds)
     } else {
         m_ready->delay += m_clock.lastMerged();
         if (auto done = put(std::move(*m_ready)); !done)
+            return done;
+    }
+    while (!m_queue.empty()) {
+        if (auto done = writeOldest(); !done)
             return done;
     }
     int error = 0;

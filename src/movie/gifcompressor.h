@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace tessa {
+
+// One rectangle of 8-bit pixels, LZW-compressed by giflib into a memory buffer: the data
+// sub-blocks of a GIF image (each with its length byte), without the code size byte before them
+// and without the empty block after them. Compressing is the slow part of writing a GIF and
+// needs nothing but the pixels, so frames can be compressed on other threads and their streams
+// written in order by one giflib encoder with EGifPutCodeNext; a fade step, whose pixels are the
+// ones before, writes the same stream again under its own colour table.
+struct GifCodeStream
+{
+    std::vector<std::uint8_t> blocks;
+};
+
+// The pixels of `rows` rows of `width` taken from `pixels`, each row starting `stride` bytes
+// after the one before; nothing when giflib fails (out of memory).
+std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
+                                               int rows, int stride);
+
+} // namespace tessa
