@@ -14,5 +14,8 @@ inline constexpr const char *kBitmapFilter =
 inline constexpr const char *kPaletteFilter = QT_TRANSLATE_NOOP(
         "tessa::frm", "JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|"
                       "Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ");
+inline constexpr const char *kMovieFilter =
+        QT_TRANSLATE_NOOP("tessa::frm", "GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|"
+                                        "MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png");
 
 } // namespace tessa

@@ -11,6 +11,7 @@
 #include "itemlistmodel.h"
 #include "itemlistview.h"
 #include "picture.h"
+#include "picturelabel.h"
 #include "platform/dialogs.h"
 #include "recoverykeeper.h"
 
@@ -30,6 +31,8 @@ namespace tessa {
 namespace {
 
 constexpr const char *kSettingsSection = "Paths";
+// The movie export's folder has a section of its own, beside the four folders of "Paths".
+constexpr const char *kMovieSection = "Movie";
 
 QString fromCore(const std::string &text)
 {
@@ -87,7 +90,7 @@ void frm::createControls()
     lst->setGeometry(8, 8, 137, 199);
     lst->setModel(m_document.model());
     lst->setSelectionModel(m_document.selection());
-    pic = new QLabel(client);
+    pic = new PictureLabel(client);
     pic->setObjectName(QStringLiteral("pic"));
     pic->setGeometry(152, 8, 320, 200);
     setCentralWidget(client);
@@ -119,6 +122,7 @@ void frm::showDocumentState()
     else
         setCaption(QString());
     setDocumentMenusEnabled(m_document.isOpen());
+    UpdateViewMenu();
 }
 
 void frm::changeDocument(const std::function<void()> &change)
@@ -148,10 +152,13 @@ void frm::createMenus()
             mnuFileExport->addAction(tr("&Animation"), this, &frm::mnuFileExportAnimation_Click);
     mnuFileExportFrame =
             mnuFileExport->addAction(tr("&Frame"), this, &frm::mnuFileExportFrame_Click);
+    mnuFileExportMovie =
+            mnuFileExport->addAction(tr("&Movie..."), this, &frm::mnuFileExportMovie_Click);
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &frm::mnuFileExit_Click);
 
     createEditMenu();
+    createViewMenu();
 
     mnuProject = menuBar()->addMenu(tr("&Project"));
     const char *addCaptions[] = {QT_TR_NOOP("Add &Image"), QT_TR_NOOP("Add &Fade In"),
@@ -213,12 +220,14 @@ void frm::LoadSettings()
     ExportPath = read("ExportPath");
     ImportPath = read("ImportPath");
     PalettePath = read("PalettePath");
+    MoviePath = fromCore(m_settings.ReadString(kMovieSection, "MoviePath", programFolder));
 }
 
 void frm::rememberFolder(QString &variable, const char *key, const QString &folder)
 {
     variable = folder;
-    m_settings.WriteValue(kSettingsSection, key, toCore(variable));
+    m_settings.WriteValue(&variable == &MoviePath ? kMovieSection : kSettingsSection, key,
+                          toCore(variable));
 }
 
 void frm::setCaption(const QString &suffix)
@@ -254,6 +263,7 @@ void frm::UpdateItemMenus()
     mnuProjectEdit->setEnabled(offered.edit);
     mnuProjectDelete->setEnabled(offered.remove);
     UpdateEditMenu();
+    UpdateViewMenu();
 }
 
 void frm::RefreshList()
@@ -284,6 +294,7 @@ void frm::lst_Click()
     }
     const bool image = m_document.item(sel).isImage();
     mnuFileExportFrame->setEnabled(image);
+    followSelectionInPreview(sel);
     showFrameOf(image ? sel : FindPreviousImage(m_document.items(), sel));
 }
 

@@ -6,10 +6,12 @@
 #include "document/animitem.h"
 #include "document/notice.h"
 #include "imaging/palette.h"
+#include "playback/previewwindow.h"
 #include "settings/clsini.h"
 #include "studiopaths.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -47,6 +49,8 @@ public:
     const QString &fileName() const { return m_document.fileName(); }
     AnimDocument &document() { return m_document; }
     const PaletteColors &paletteColors() const { return m_paletteColors; }
+    // The preview window once View > Play has opened it, else null.
+    PreviewWindow *preview() const { return m_preview; }
 
     // The file system that Save and Save As write through: FileSystem::real() unless a test
     // hands in one that fails on purpose. `fileSystem` must outlive the window.
@@ -64,6 +68,7 @@ public:
     QMenu *mnuFileExport = nullptr;
     QAction *mnuFileExportAnimation = nullptr;
     QAction *mnuFileExportFrame = nullptr;
+    QAction *mnuFileExportMovie = nullptr;
     QAction *mnuFileExit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuEditUndo = nullptr;
@@ -73,6 +78,8 @@ public:
     QAction *mnuEditDuplicate = nullptr;
     QAction *mnuEditMoveUp = nullptr;
     QAction *mnuEditMoveDown = nullptr;
+    QMenu *mnuView = nullptr;
+    QAction *mnuViewPlay = nullptr;
     QMenu *mnuProject = nullptr;
     std::array<QAction *, 5> mnuProjectAdd{};
     QAction *mnuProjectEdit = nullptr;
@@ -97,6 +104,7 @@ public slots:
     void mnuFileExit_Click();
     void mnuFileExportAnimation_Click();
     void mnuFileExportFrame_Click();
+    void mnuFileExportMovie_Click();
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
     void mnuEditCopy_Click();
@@ -107,6 +115,7 @@ public slots:
     void mnuProjectAdd_Click(int Index);
     void mnuProjectEdit_Click();
     void mnuProjectDelete_Click();
+    void mnuViewPlay_Click();
     void mnuPaletteSel_Click(int Index);
     void mnuHelpAbout_Click();
     void lst_Click();
@@ -129,6 +138,11 @@ private:
     void createControls();
     void createMenus();
     void createEditMenu();
+    void createViewMenu();
+    // View > Play works while a document with at least one item is open.
+    void UpdateViewMenu();
+    // A paused preview shows the line selected in the list.
+    void followSelectionInPreview(int line);
     void connectDocument();
     void Form_Load();
     void LoadSettings();
@@ -192,6 +206,9 @@ private:
     QString ExportPath;
     QString ImportPath;
     QString PalettePath;
+    QString MoviePath;
+
+    QPointer<PreviewWindow> m_preview; // a child of the window, made on first use
 
     bool m_centred = false;
 };

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// File > Export: images written as BMP files in the current palette.
+// File > Export: images written as BMP files in the current palette, and the whole animation
+// as a movie.
 #include "frm.h"
 
 #include "busycursor.h"
@@ -12,6 +13,12 @@
 #include "platform/dialogs.h"
 
 #include "itemlistview.h"
+#include "movieexport.h"
+#include "settings/playbacksettings.h"
+
+#include <QFileInfo>
+
+#include <array>
 
 namespace tessa {
 
@@ -67,6 +74,31 @@ void frm::mnuFileExportFrame_Click()
     rememberFolder(ExportPath, "ExportPath", QString::fromStdString(GetFolder(path.toStdString())));
     if (auto failure = exportImage(path, m_document.item(p)))
         showNotice(*failure);
+}
+
+void frm::mnuFileExportMovie_Click()
+{
+    // The extension names the format; a name typed without one of them gets the extension of
+    // the filter chosen in the dialog.
+    static constexpr std::array<const char *, 4> kExtensions = {"gif", "webm", "mp4", "png"};
+    QString proposed = QFileInfo(m_document.fileName()).fileName();
+    proposed.replace(QLatin1Char('.'), QLatin1Char('-'));
+    int filterIndex = 1;
+    QString path = m_dialogs.ShowSaveDialog(this, tr(kMovieFilter), tr("Export Movie"), MoviePath,
+                                            QStringLiteral("gif"), proposed, filterIndex);
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool known = std::any_of(kExtensions.begin(), kExtensions.end(),
+                                   [&](const char *ext) { return suffix == QLatin1String(ext); });
+    if (!known) {
+        const int chosen = std::clamp(filterIndex, 1, int(kExtensions.size())) - 1;
+        path += QLatin1Char('.') + QLatin1String(kExtensions[std::size_t(chosen)]);
+    }
+    rememberFolder(MoviePath, "MoviePath", QString::fromStdString(GetFolder(path.toStdString())));
+    // The whole animation, as the game plays it with the preview's timing and sounds.
+    const PlaybackSettings playback(m_settings);
+    exportMovie(this, m_dialogs, m_document.items(), m_paletteColors, playback, path);
 }
 
 } // namespace tessa

@@ -3,6 +3,8 @@
 // The Palette menu: two built-in palettes and one loaded from a file.
 #include "frm.h"
 
+#include "playback/previewwindow.h"
+
 #include "document/paths.h"
 #include "filters.h"
 #include "imaging/paletteloader.h"
@@ -53,6 +55,8 @@ void frm::SelectPalette(int Index)
         }
     }
     m_paletteColors = paletteColorsFromData(data);
+    if (m_preview)
+        m_preview->setPaletteColors(m_paletteColors);
 }
 
 } // namespace tessa

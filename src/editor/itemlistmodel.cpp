@@ -5,6 +5,7 @@
 #include "animdocument.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QMimeData>
 
 namespace tessa {
@@ -48,9 +49,16 @@ int ItemListModel::rowCount(const QModelIndex &parent) const
 
 QVariant ItemListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_document.count() || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= m_document.count())
         return {};
-    return m_document.lineText(index.row());
+    if (role == Qt::DisplayRole)
+        return m_document.lineText(index.row());
+    if (role == Qt::FontRole && index.row() == m_playingLine) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    return {};
 }
 
 Qt::ItemFlags ItemListModel::flags(const QModelIndex &index) const
@@ -109,6 +117,18 @@ void ItemListModel::lineChanged(int line)
 {
     const QModelIndex changed = index(line);
     emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void ItemListModel::setPlayingLine(int line)
+{
+    if (line == m_playingLine)
+        return;
+    const int before = m_playingLine;
+    m_playingLine = line;
+    for (int changed : {before, line}) {
+        if (changed >= 0 && changed < rowCount())
+            emit dataChanged(index(changed), index(changed), {Qt::FontRole});
+    }
 }
 
 } // namespace tessa

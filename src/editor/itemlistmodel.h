@@ -39,12 +39,18 @@ public:
     void beginReset() { beginResetModel(); }
     void endReset() { endResetModel(); }
 
+    // The line the preview is playing, drawn bold so that it stands apart from the selection;
+    // -1 for none.
+    int playingLine() const { return m_playingLine; }
+    void setPlayingLine(int line);
+
 signals:
     // A line of this model was dropped in front of line `before` (0 to the line count).
     void moveRequested(int from, int before);
 
 private:
     const AnimDocument &m_document;
+    int m_playingLine = -1;
 };
 
 } // namespace tessa

@@ -93,6 +93,7 @@ void Player::stop()
 {
     pause();
     seek(0);
+    emit stopped();
 }
 
 void Player::seek(Tick tick)

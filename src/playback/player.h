@@ -18,8 +18,8 @@ namespace tessa {
 //
 // Signals carry what changed: the screen (image and fade level) whenever it differs from the last
 // one sent, the line under way, each sound cue once as the position passes it, and the position
-// itself. Starting to play sends the line again. Seeking sends the screen and line at once and no sound cues; cues at the very tick
-// playing starts from are played.
+// itself. Starting to play sends the line again. Seeking sends the screen and line at once and no
+// sound cues; cues at the very tick playing starts from are played.
 class Player : public QObject
 {
     Q_OBJECT
@@ -73,6 +73,8 @@ signals:
     void playingChanged(bool playing);
     // The end was reached without looping.
     void finished();
+    // stop() went back to the start (a pause alone does not say this).
+    void stopped();
 
 private:
     void anchor();

@@ -99,6 +99,8 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
         if (!playing)
             m_sounds->stop();
     });
+    connect(m_player, &Player::stopped, this, &PreviewWindow::playbackEnded);
+    connect(m_player, &Player::finished, this, &PreviewWindow::playbackEnded);
     connect(m_ruler, &TimeRuler::seekRequested, m_player, &Player::seek);
     connect(m_sounds, &SoundCuePlayer::note, this, &PreviewWindow::showNote);
 
@@ -404,6 +406,7 @@ void PreviewWindow::hideEvent(QHideEvent *event)
     m_player->pause();
     m_sounds->stop();
     QDialog::hideEvent(event);
+    emit playbackEnded();
 }
 
 } // namespace tessa

@@ -63,6 +63,8 @@ public slots:
 signals:
     // The line under way, for the main window to select.
     void playingLine(int line);
+    // Playback went back to the start, or the window was closed: nothing is under way any more.
+    void playbackEnded();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,0 +1,250 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// View > Play, the bold line of the playing item, File > Export > Movie and the sharp picture.
+#include "editorfixture.h"
+
+#include "document/timeline.h"
+#include "editor/itemlistmodel.h"
+#include "movie/movieanimation.h"
+#include "playback/framewidget.h"
+#include "playback/previewwindow.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+
+#include <cmath>
+
+namespace tessa::test {
+namespace {
+
+class ViewPlayTest : public EditorTest
+{
+protected:
+    // Images of indices 1, 2 and 3 on lines 0, 2 and 4, each held by a pause, then End.
+    void openThreeImages()
+    {
+        start();
+        open(writeAnimation("THREE.ANIM",
+                            {makeImageItem(frameOf(1)), makePauseItem(10),
+                             makeImageItem(frameOf(2)), makePauseItem(10),
+                             makeImageItem(frameOf(3)), makePauseItem(10), makeEndItem()}));
+    }
+
+    // Plays from `line` and holds the picture there, so nothing depends on the clock.
+    PreviewWindow &playFrom(int line)
+    {
+        select(line);
+        window->mnuViewPlay->trigger();
+        PreviewWindow *preview = window->preview();
+        EXPECT_NE(preview, nullptr);
+        preview->player().pause();
+        return *preview;
+    }
+
+    int shownIndex() const { return window->preview()->frameWidget().frame().pixelIndex(0, 0); }
+
+    int boldLine() const
+    {
+        const QAbstractItemModel *model = window->lst->model();
+        int bold = -1;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QVariant font = model->data(model->index(row, 0), Qt::FontRole);
+            if (font.isValid() && font.value<QFont>().bold()) {
+                EXPECT_EQ(bold, -1) << "one bold line at most";
+                bold = row;
+            }
+        }
+        return bold;
+    }
+};
+
+TEST_F(ViewPlayTest, playIsOfferedOnlyWhileADocumentWithItemsIsOpen)
+{
+    start();
+    EXPECT_FALSE(window->mnuViewPlay->isEnabled()) << "no document";
+    EXPECT_EQ(window->mnuViewPlay->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(window->mnuView->title(), "&View");
+    window->mnuViewPlay->trigger();
+    EXPECT_EQ(window->preview(), nullptr) << "the shortcut does nothing while it is off";
+
+    newDocument();
+    EXPECT_TRUE(window->mnuViewPlay->isEnabled()) << "a new document";
+
+    // New again with the image cancelled: the document is gone.
+    dialogs.answerOpen(QString());
+    window->mnuFileNew->trigger();
+    EXPECT_FALSE(window->mnuViewPlay->isEnabled()) << "after a cancelled New";
+
+    open(writeAnimation("ONE.ANIM", {makeImageItem(frameOf(4)), makeEndItem()}));
+    EXPECT_TRUE(window->mnuViewPlay->isEnabled()) << "an opened file";
+}
+
+TEST_F(ViewPlayTest, theMenuBarKeepsItsOrderAndAccessKeysStayDistinct)
+{
+    start();
+    QStringList titles;
+    QList<QChar> keys;
+    for (QAction *action : window->menuBar()->actions()) {
+        const QString title = action->text();
+        titles << title;
+        const int amp = title.indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << title.toStdString();
+        keys << title.at(amp + 1).toLower();
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Project", "P&alette", "&Help"}));
+    for (const QChar key : keys)
+        EXPECT_EQ(keys.count(key), 1) << QString(key).toStdString();
+    const QList<QAction *> exports = window->mnuFileExport->actions();
+    ASSERT_EQ(exports.size(), 3);
+    EXPECT_EQ(exports[0]->text(), "&Animation");
+    EXPECT_EQ(exports[1]->text(), "&Frame");
+    EXPECT_EQ(exports[2]->text(), "&Movie...");
+}
+
+TEST_F(ViewPlayTest, thePreviewStartsAtTheSelectedLine)
+{
+    openThreeImages();
+    for (int line : {0, 2, 4}) {
+        playFrom(line);
+        EXPECT_TRUE(window->preview()->isVisible());
+        EXPECT_EQ(shownIndex(), line / 2 + 1) << "line " << line;
+    }
+}
+
+TEST_F(ViewPlayTest, thePreviewFollowsChangesOfTheDocument)
+{
+    openThreeImages();
+    PreviewWindow &preview = playFrom(0);
+    const Tick before = preview.player().timeline().durationTicks();
+
+    select(1);
+    window->mnuProjectDelete->trigger();
+    EXPECT_LT(preview.player().timeline().durationTicks(), before) << "one pause fewer";
+    select(0);
+    window->mnuProjectDelete->trigger();
+    // The paused preview shows the line now selected: the former line 2.
+    EXPECT_EQ(shownIndex(), 2);
+    window->mnuEditUndo->trigger();
+
+    window->mnuEditUndo->trigger();
+    EXPECT_EQ(preview.player().timeline().durationTicks(), before) << "and back after Undo";
+}
+
+TEST_F(ViewPlayTest, theBoldLineFollowsThePlayingItemAndGoesOnStop)
+{
+    openThreeImages();
+    EXPECT_EQ(boldLine(), -1);
+    PreviewWindow &preview = playFrom(1);
+    EXPECT_EQ(boldLine(), 1);
+    EXPECT_EQ(selected(), 1);
+    preview.player().stepNext();
+    EXPECT_GT(boldLine(), 1);
+    EXPECT_EQ(boldLine(), preview.player().currentLine());
+    EXPECT_EQ(selected(), 1) << "the selection is not the highlight";
+    preview.player().stepPrevious();
+    EXPECT_EQ(boldLine(), preview.player().currentLine());
+    preview.player().stop();
+    EXPECT_EQ(boldLine(), -1) << "stopped";
+
+    playFrom(3);
+    EXPECT_EQ(boldLine(), 3);
+    preview.close();
+    EXPECT_EQ(boldLine(), -1) << "closed";
+}
+
+TEST_F(ViewPlayTest, exportMovieWritesAGifAsLongAsTheTimeline)
+{
+    start();
+    const QString animation = writeAnimation("FADE.ANIM", fadingAnimation());
+    open(animation);
+    const QString movie = path("fade.gif");
+    dialogs.answerSave(movie);
+    window->mnuFileExportMovie->trigger();
+
+    const auto saves = dialogs.callsOf(Kind::Save);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].title, "Export Movie");
+    EXPECT_TRUE(saves[0].filter.contains("*.webm") && saves[0].filter.contains("*.mp4")
+                && saves[0].filter.startsWith("GIF"));
+    EXPECT_EQ(dialogs.progressTitles, QStringList{"Export Movie"});
+
+    QImageReader reader(movie);
+    ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
+    int frames = 0;
+    int totalMs = 0;
+    while (frames < 10000) {
+        const QImage image = reader.read();
+        if (image.isNull())
+            break;
+        ++frames;
+        totalMs += reader.nextImageDelay();
+    }
+    EXPECT_GT(frames, 1);
+    // The saved Playback settings are the defaults: 70 ticks a second.
+    const Timeline timeline = buildTimeline(fadingAnimation(), TimingSettings{70.0, 1.0});
+    const double seconds = timeline.seconds(timeline.durationTicks());
+    // GIF delays are whole hundredths: each frame may be off by one.
+    EXPECT_NEAR(totalMs / 1000.0, seconds, 0.01 * frames + 0.01);
+    EXPECT_NE(settingsText().find("[Movie]"), std::string::npos);
+    EXPECT_NE(settingsText().find("MoviePath="), std::string::npos);
+}
+
+TEST_F(ViewPlayTest, aCancelledMovieLeavesNoFile)
+{
+    start();
+    open(writeAnimation("FADE.ANIM", fadingAnimation()));
+    dialogs.cancelProgressAfter = 1;
+    dialogs.answerSave(path("cancelled.gif"));
+    window->mnuFileExportMovie->trigger();
+    EXPECT_FALSE(QFileInfo::exists(path("cancelled.gif")));
+    EXPECT_TRUE(dialogs.callsOf(Kind::Message).empty());
+}
+
+TEST_F(ViewPlayTest, aNameWithoutAMovieExtensionTakesTheFirstFilters)
+{
+    start();
+    open(writeAnimation("FADE.ANIM", fadingAnimation()));
+    dialogs.answerSave(path("plain"));
+    window->mnuFileExportMovie->trigger();
+    EXPECT_TRUE(QFileInfo::exists(path("plain.gif")));
+}
+
+TEST_F(ViewPlayTest, thePictureIsSharpOnAScreenScaledTwice)
+{
+    // A chequerboard of two far-apart colours: any smoothing mixes them.
+    Bytes chequer(kFrameSize);
+    for (int y = 0; y < kFrameHeight; ++y)
+        for (int x = 0; x < kFrameWidth; ++x)
+            chequer[std::size_t(y * kFrameWidth + x)] = (x + y) % 2 ? 15 : 0;
+    start();
+    open(writeAnimation("CHEQ.ANIM", {makeImageItem(chequer), makeEndItem()}));
+    ASSERT_FALSE(window->pic->isHidden());
+    EXPECT_EQ(window->pic->size(), QSize(320, 200));
+
+    QImage grabbed(640, 400, QImage::Format_RGB32);
+    grabbed.setDevicePixelRatio(2.0);
+    grabbed.fill(Qt::magenta);
+    window->pic->render(&grabbed);
+    const PaletteColors colors = window->paletteColors();
+    const auto rgb = [&](int index) {
+        const std::uint32_t c = colors[std::size_t(index)];
+        return qRgb(redOf(c), greenOf(c), blueOf(c));
+    };
+    int wrong = 0;
+    for (int y = 0; y < kFrameHeight; ++y) {
+        for (int x = 0; x < kFrameWidth; ++x) {
+            const QRgb want = rgb((x + y) % 2 ? 15 : 0);
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx)
+                    wrong += grabbed.pixel(2 * x + dx, 2 * y + dy) != want;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+} // namespace
+} // namespace tessa::test
