@@ -4,6 +4,7 @@
 
 #include "deleteitemcommand.h"
 #include "insertitemcommand.h"
+#include "insertitemscommand.h"
 #include "itemlistmodel.h"
 #include "moveitemcommand.h"
 #include "replaceitemcommand.h"
@@ -146,6 +147,12 @@ void AnimDocument::insertItem(int line, AnimItem item, const QString &text,
                               const QString &commandName)
 {
     m_undo.push(new InsertItemCommand(*this, line, std::move(item), text, commandName));
+}
+
+void AnimDocument::insertItems(int line, std::vector<std::pair<AnimItem, QString>> items,
+                               const QString &commandName)
+{
+    m_undo.push(new InsertItemsCommand(*this, line, std::move(items), commandName));
 }
 
 void AnimDocument::replaceItem(int line, AnimItem item, const QString &text,

@@ -84,6 +84,9 @@ public:
 
     // Changes, one undo command each. `line` is a line of the document as it is.
     void insertItem(int line, AnimItem item, const QString &text, const QString &commandName);
+    // Several items before `line`, in order, as one step.
+    void insertItems(int line, std::vector<std::pair<AnimItem, QString>> items,
+                     const QString &commandName);
     void replaceItem(int line, AnimItem item, const QString &text, const QString &commandName);
     void deleteItem(int line);
     void moveItem(int from, int to, const QString &commandName);

@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QTimer>
 
 namespace tessa {
 
@@ -93,6 +94,21 @@ void frm::createControls()
     pic = new PictureLabel(client);
     pic->setObjectName(QStringLiteral("pic"));
     pic->setGeometry(152, 8, 320, 200);
+    // Laid over the picture rather than beside it, so the window keeps its size and looks the
+    // same while there is nothing to say.
+    lblNote = new QLabel(client);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setGeometry(152, 8 + 200 - 36, 320, 36);
+    lblNote->setWordWrap(true);
+    lblNote->setAutoFillBackground(true);
+    lblNote->setFrameShape(QFrame::Box);
+    lblNote->setBackgroundRole(QPalette::ToolTipBase);
+    lblNote->setForegroundRole(QPalette::ToolTipText);
+    lblNote->hide();
+    m_noteTimer = new QTimer(this);
+    m_noteTimer->setSingleShot(true);
+    m_noteTimer->setInterval(8000);
+    connect(m_noteTimer, &QTimer::timeout, lblNote, &QLabel::hide);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -101,6 +117,8 @@ void frm::createControls()
             lst_Click();
     });
     connect(lst, &QListView::doubleClicked, this, &frm::lst_DblClick);
+    connect(lst, &ItemListView::imageFilesDropped, this,
+            [this](const QStringList &paths, int line) { importImages(paths, line); });
 }
 
 void frm::connectDocument()
@@ -170,6 +188,9 @@ void frm::createMenus()
                                                  [this, i] { mnuProjectAdd_Click(i); });
         mnuProjectAdd[i]->setShortcut(QKeySequence(Qt::SHIFT | addKeys[i]));
     }
+    mnuProjectImport =
+            mnuProject->addAction(tr("Import &Image..."), this, &frm::mnuProjectImport_Click);
+    mnuProjectImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuProject->addSeparator();
     mnuProjectEdit = mnuProject->addAction(tr("&Edit"), this, &frm::mnuProjectEdit_Click);
     mnuProjectEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -260,6 +281,8 @@ void frm::UpdateItemMenus()
     const OfferedCommands offered = offeredAt(m_document.items(), lst->currentRow());
     for (std::size_t i = 0; i < mnuProjectAdd.size(); ++i)
         mnuProjectAdd[i]->setEnabled(offered.add[i]);
+    // Import Image adds images, so it is offered where Add Image is.
+    mnuProjectImport->setEnabled(offered.add[0]);
     mnuProjectEdit->setEnabled(offered.edit);
     mnuProjectDelete->setEnabled(offered.remove);
     UpdateEditMenu();
@@ -475,6 +498,14 @@ void frm::showNotice(const Notice &notice)
 {
     m_dialogs.messageBox(this, fromCore(notice.text), fromCore(notice.title),
                          dialogIcon(notice.icon), Dialogs::Buttons::Ok);
+}
+
+void frm::showNote(const QString &text)
+{
+    lblNote->setText(text);
+    lblNote->show();
+    lblNote->raise();
+    m_noteTimer->start();
 }
 
 void frm::ShowInfo(const QString &text)

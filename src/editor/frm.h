@@ -20,6 +20,7 @@
 
 class QLabel;
 class QMenu;
+class QTimer;
 
 namespace tessa {
 
@@ -59,6 +60,8 @@ public:
     // Controls and menu entries, named after their menu path.
     ItemListView *lst = nullptr;
     QLabel *pic = nullptr;
+    // A passing remark over the foot of the picture, hidden while there is none.
+    QLabel *lblNote = nullptr;
     QMenu *mnuFile = nullptr;
     QAction *mnuFileNew = nullptr;
     QAction *mnuFileOpen = nullptr;
@@ -82,6 +85,7 @@ public:
     QAction *mnuViewPlay = nullptr;
     QMenu *mnuProject = nullptr;
     std::array<QAction *, 5> mnuProjectAdd{};
+    QAction *mnuProjectImport = nullptr;
     QAction *mnuProjectEdit = nullptr;
     QAction *mnuProjectDelete = nullptr;
     QMenu *mnuPalette = nullptr;
@@ -113,6 +117,9 @@ public slots:
     void mnuEditMoveUp_Click();
     void mnuEditMoveDown_Click();
     void mnuProjectAdd_Click(int Index);
+    void mnuProjectImport_Click();
+    // Imports `paths` as Import Image does, before `line`; false when nothing was inserted.
+    bool importImages(const QStringList &paths, int line);
     void mnuProjectEdit_Click();
     void mnuProjectDelete_Click();
     void mnuViewPlay_Click();
@@ -179,7 +186,14 @@ private:
     void setDocumentMenusEnabled(bool enabled);
     void rememberFolder(QString &variable, const char *key, const QString &folder);
 
-    std::optional<std::vector<std::uint8_t>> chooseImage();
+    // The indices of a chosen BMP; `colorsDiffer` tells whether its colour table is another.
+    std::optional<std::vector<std::uint8_t>> chooseImage(bool &colorsDiffer);
+    // The frame of one file for Import Image: its indices when they can be taken exactly, else
+    // the preview's answer. Nothing when the user cancelled or the file was refused.
+    std::optional<std::vector<std::uint8_t>> importFrame(const QString &path,
+                                                         const std::vector<std::uint8_t> &previous);
+    // Shows `text` in lblNote for a while.
+    void showNote(const QString &text);
     std::optional<TypedNumber> readNumber(const QString &promptStem, const QString &title,
                                           const QString &defaultText, int lowest, int highest);
     // Writes the BMP file of an image item in the current palette; the failure, if any.
@@ -211,6 +225,7 @@ private:
     QPointer<PreviewWindow> m_preview; // a child of the window, made on first use
 
     bool m_centred = false;
+    QTimer *m_noteTimer = nullptr;
 };
 
 } // namespace tessa

@@ -9,6 +9,7 @@
 #include "document/fileio.h"
 #include "document/paths.h"
 #include "filters.h"
+#include "imageio/imagefile.h"
 #include "imaging/bmp.h"
 #include "platform/dialogs.h"
 
@@ -72,6 +73,14 @@ void frm::mnuFileExportFrame_Click()
     if (path.isEmpty())
         return;
     rememberFolder(ExportPath, "ExportPath", QString::fromStdString(GetFolder(path.toStdString())));
+    // A name ending in .png asks for an indexed PNG in the same palette instead of a BMP.
+    if (isPngPath(path)) {
+        auto written =
+                writeIndexedPng(path.toStdString(), m_document.item(p).Pixels, m_paletteColors);
+        if (!written)
+            showNotice(written.error());
+        return;
+    }
     if (auto failure = exportImage(path, m_document.item(p)))
         showNotice(*failure);
 }

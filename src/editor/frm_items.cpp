@@ -29,8 +29,9 @@ QString labelWithValue(std::string_view code, const QString &valueText)
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>> frm::chooseImage()
+std::optional<std::vector<std::uint8_t>> frm::chooseImage(bool &colorsDiffer)
 {
+    colorsDiffer = false;
     int filterIndex = 0;
     const QString path = m_dialogs.ShowOpenDialog(
             this, tr(kBitmapFilter), tr("Select screen image"), ImportPath, QString(), filterIndex);
@@ -48,12 +49,13 @@ std::optional<std::vector<std::uint8_t>> frm::chooseImage()
         showNotice(fileFailureNotice(bytes.error()));
         return std::nullopt;
     }
-    auto pixels = RemoveBMPHeader(*bytes);
-    if (!pixels) {
-        showNotice(pixels.error());
+    auto frame = readFrameBmp(*bytes);
+    if (!frame) {
+        showNotice(frame.error());
         return std::nullopt;
     }
-    return std::move(*pixels);
+    colorsDiffer = colorsDifferFromPalette(*frame, m_paletteColors);
+    return std::move(frame->pixels);
 }
 
 std::optional<frm::TypedNumber> frm::readNumber(const QString &promptStem, const QString &title,
@@ -83,9 +85,10 @@ bool frm::addItem(int Index)
                                         QT_TR_NOOP("Add Sound")};
     AnimItem item;
     QString line;
+    bool colorsDiffer = false;
     switch (Index) {
     case 0: {
-        auto pixels = chooseImage();
+        auto pixels = chooseImage(colorsDiffer);
         if (!pixels)
             return false;
         item = makeImageItem(std::move(*pixels));
@@ -126,6 +129,8 @@ bool frm::addItem(int Index)
         return false;
     // The new item goes before the selected one, and the selection stays on that item.
     changeDocument([&] { m_document.insertItem(sel, std::move(item), line, tr(names[Index])); });
+    if (colorsDiffer)
+        showNote(tr(kColorsDifferText));
     return true;
 }
 
@@ -137,7 +142,8 @@ void frm::mnuProjectEdit_Click()
     AnimItem item = m_document.item(sel);
     const std::string code = item.Code;
     if (code == kCodeImage) {
-        auto pixels = chooseImage();
+        bool colorsDiffer = false;
+        auto pixels = chooseImage(colorsDiffer);
         if (!pixels)
             return; // the old picture stays
         item.Pixels = std::move(*pixels);
@@ -145,6 +151,8 @@ void frm::mnuProjectEdit_Click()
             m_document.replaceItem(sel, std::move(item),
                                    QString::fromStdString(ItemLabel(kCodeImage)), tr("Edit Image"));
         });
+        if (colorsDiffer)
+            showNote(tr(kColorsDifferText));
         return;
     }
 

@@ -3,6 +3,10 @@
 #include "itemlistview.h"
 
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMimeData>
+#include <QUrl>
 
 namespace tessa {
 
@@ -58,8 +62,59 @@ bool ItemListView::dropLine(const QMimeData *data, QPoint at)
     return true;
 }
 
+QStringList ItemListView::imageFiles(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        if (formats.contains(QFileInfo(path).suffix().toLower().toLatin1()))
+            paths << path;
+    }
+    return paths;
+}
+
+bool ItemListView::dropImageFiles(const QMimeData *data, QPoint at)
+{
+    const QStringList paths = imageFiles(data);
+    if (paths.isEmpty())
+        return false;
+    const QModelIndex onto = indexAt(at);
+    emit imageFilesDropped(paths, onto.isValid() ? onto.row() : count() - 1);
+    return true;
+}
+
+void ItemListView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!imageFiles(event->mimeData()).isEmpty()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        return;
+    }
+    QListView::dragEnterEvent(event);
+}
+
+void ItemListView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!imageFiles(event->mimeData()).isEmpty()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        return;
+    }
+    QListView::dragMoveEvent(event);
+}
+
 void ItemListView::dropEvent(QDropEvent *event)
 {
+    if (dropImageFiles(event->mimeData(), event->position().toPoint())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        return;
+    }
     if (dropLine(event->mimeData(), event->position().toPoint())) {
         // Not a move for the drag to finish by removing the line: the document moved it.
         event->setDropAction(Qt::CopyAction);

@@ -25,11 +25,23 @@ public:
     // What a drop of `data` at `at` (viewport coordinates) does; true when a line of this list
     // was moved or refused, false when the drop is for someone else.
     bool dropLine(const QMimeData *data, QPoint at);
+    // The image files among `data`'s local files (by the kinds Qt's image readers know), in
+    // the order given; animation files are left to the window, which opens them.
+    static QStringList imageFiles(const QMimeData *data);
+    // A drop of image files at `at`: imageFilesDropped with the line they go before, the line
+    // dropped on (the last line below every line). False when `data` holds no image file.
+    bool dropImageFiles(const QMimeData *data, QPoint at);
+
+signals:
+    void imageFilesDropped(const QStringList &paths, int line);
 
 protected:
     // A line dropped on the upper half of another goes in front of it, on the lower half after
     // it; the model decides whether it may move, and nothing is removed afterwards.
     void dropEvent(QDropEvent *event) override;
+    // Image files are taken here; other files go on to the window.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
 };
 
 } // namespace tessa

@@ -48,6 +48,12 @@ public:
                                    const QString &initialFolder, const QString &initialFileName,
                                    int &filterIndex) = 0;
 
+    // The same open dialog with any number of files chosen: their full paths in the order the
+    // dialog gives them, or none when the user cancelled.
+    virtual QStringList ShowOpenFilesDialog(QWidget *owner, const QString &filter,
+                                            const QString &title, const QString &initialFolder,
+                                            int &filterIndex) = 0;
+
     // The save dialog asks before it replaces an existing file and before it creates a new one;
     // `defaultExtension` (may be empty) is added to a name typed without one.
     virtual QString ShowSaveDialog(QWidget *owner, const QString &filter, const QString &title,

@@ -60,6 +60,24 @@ QString QtDialogs::ShowOpenDialog(QWidget *owner, const QString &filter, const Q
     return chosen ? QDir::cleanPath(dialog.selectedFiles().first()) : QString();
 }
 
+QStringList QtDialogs::ShowOpenFilesDialog(QWidget *owner, const QString &filter,
+                                           const QString &title, const QString &initialFolder,
+                                           int &filterIndex)
+{
+    QFileDialog dialog(owner, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    prepare(dialog, filter, initialFolder, QString(), filterIndex);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    filterIndex = chosenFilterIndex(dialog);
+    QStringList paths;
+    if (chosen) {
+        for (const QString &path : dialog.selectedFiles())
+            paths << QDir::cleanPath(path);
+    }
+    return paths;
+}
+
 QString QtDialogs::ShowSaveDialog(QWidget *owner, const QString &filter, const QString &title,
                                   const QString &initialFolder, const QString &defaultExtension,
                                   const QString &initialFileName, int &filterIndex)

@@ -17,6 +17,8 @@ public:
     QString ShowOpenDialog(QWidget *owner, const QString &filter, const QString &title,
                            const QString &initialFolder, const QString &initialFileName,
                            int &filterIndex) override;
+    QStringList ShowOpenFilesDialog(QWidget *owner, const QString &filter, const QString &title,
+                                    const QString &initialFolder, int &filterIndex) override;
     QString ShowSaveDialog(QWidget *owner, const QString &filter, const QString &title,
                            const QString &initialFolder, const QString &defaultExtension,
                            const QString &initialFileName, int &filterIndex) override;

@@ -86,6 +86,22 @@ QString ScriptedDialogs::ShowOpenDialog(QWidget *, const QString &filter, const 
     return answer ? answer->text : QString();
 }
 
+QStringList ScriptedDialogs::ShowOpenFilesDialog(QWidget *, const QString &filter,
+                                                 const QString &title, const QString &initialFolder,
+                                                 int &)
+{
+    DialogCall call;
+    call.kind = DialogCall::Kind::Open;
+    call.title = title;
+    call.filter = filter;
+    call.initialFolder = initialFolder;
+    record(std::move(call));
+    const auto answer = next(DialogCall::Kind::Open);
+    if (!answer || answer->text.isEmpty())
+        return {};
+    return answer->text.split(QLatin1Char('\n'));
+}
+
 QString ScriptedDialogs::ShowSaveDialog(QWidget *, const QString &filter, const QString &title,
                                         const QString &initialFolder,
                                         const QString &defaultExtension,

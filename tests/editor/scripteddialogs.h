@@ -41,6 +41,11 @@ public:
     ~ScriptedDialogs() override;
 
     void answerOpen(const QString &path) { m_answers.push_back({DialogCall::Kind::Open, path}); }
+    // The files an open dialog for several files gives; none for Cancel.
+    void answerOpenFiles(const QStringList &paths)
+    {
+        m_answers.push_back({DialogCall::Kind::Open, paths.join(QLatin1Char('\n'))});
+    }
     void answerSave(const QString &path) { m_answers.push_back({DialogCall::Kind::Save, path}); }
     void answerFolder(const QString &path)
     {
@@ -88,6 +93,8 @@ public:
     QString ShowOpenDialog(QWidget *owner, const QString &filter, const QString &title,
                            const QString &initialFolder, const QString &initialFileName,
                            int &filterIndex) override;
+    QStringList ShowOpenFilesDialog(QWidget *owner, const QString &filter, const QString &title,
+                                    const QString &initialFolder, int &filterIndex) override;
     QString ShowSaveDialog(QWidget *owner, const QString &filter, const QString &title,
                            const QString &initialFolder, const QString &defaultExtension,
                            const QString &initialFileName, int &filterIndex) override;
