@@ -39,6 +39,11 @@ public:
     {
         return {};
     }
+    QStringList ShowOpenFilesDialog(QWidget *, const QString &, const QString &, const QString &,
+                                    int &) override
+    {
+        return {};
+    }
     QString ShowSaveDialog(QWidget *, const QString &, const QString &, const QString &,
                            const QString &, const QString &, int &) override
     {
