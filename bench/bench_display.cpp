@@ -171,10 +171,7 @@ void selectionChange(benchmark::State &state)
     }
     if (window.pic->pixmap().isNull())
         state.SkipWithError("no picture shown");
-    state.counters["ratio"] = median(seconds) / kFrameSeconds;
-    state.counters["limit"] = 0.25;
-    state.counters["at_least"] = 0;
-    state.counters["measured_us"] = median(seconds) * 1e6;
+    reportShareOfBudget(state, seconds, kFrameSeconds, 0.25);
 }
 
 } // namespace

@@ -37,10 +37,7 @@ void recoveryCopy(benchmark::State &state)
         }
         seconds.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
     }
-    state.counters["ratio"] = median(seconds) / kUnnoticedSeconds;
-    state.counters["limit"] = 1;
-    state.counters["at_least"] = 0;
-    state.counters["measured_us"] = median(seconds) * 1e6;
+    reportShareOfBudget(state, seconds, kUnnoticedSeconds, 1);
 }
 
 } // namespace

@@ -34,6 +34,16 @@ inline double median(std::vector<double> values)
 // a speed-up) as "ratio", the target as "limit", and the throughput of the measured code over
 // `bytes` per call as "bytes_per_second". The machine is shared: only ratios taken in the same
 // iteration are trusted, absolute times are reported for orientation only.
+// Reports the median of `seconds` as a share of `budgetSeconds`, which must stay at most `limit`.
+inline void reportShareOfBudget(benchmark::State &state, const std::vector<double> &seconds,
+                                double budgetSeconds, double limit)
+{
+    state.counters["ratio"] = median(seconds) / budgetSeconds;
+    state.counters["limit"] = limit;
+    state.counters["at_least"] = 0;
+    state.counters["measured_us"] = median(seconds) * 1e6;
+}
+
 template<typename Reference, typename Measured>
 void runPaired(benchmark::State &state, Target target, double bytes, Reference &&reference,
                Measured &&measured)

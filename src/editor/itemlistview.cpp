@@ -88,24 +88,26 @@ bool ItemListView::dropImageFiles(const QMimeData *data, QPoint at)
     return true;
 }
 
+// Image files are copied in; anything else is the list's own business (moving lines).
+static bool acceptImageFiles(QDropEvent *event)
+{
+    if (ItemListView::imageFiles(event->mimeData()).isEmpty())
+        return false;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
 void ItemListView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!imageFiles(event->mimeData()).isEmpty()) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-        return;
-    }
-    QListView::dragEnterEvent(event);
+    if (!acceptImageFiles(event))
+        QListView::dragEnterEvent(event);
 }
 
 void ItemListView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!imageFiles(event->mimeData()).isEmpty()) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-        return;
-    }
-    QListView::dragMoveEvent(event);
+    if (!acceptImageFiles(event))
+        QListView::dragMoveEvent(event);
 }
 
 void ItemListView::dropEvent(QDropEvent *event)

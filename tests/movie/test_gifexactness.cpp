@@ -4,6 +4,7 @@
 // Every moment of an exported GIF, decoded whole by Pillow and by ImageMagick, against what the
 // timeline shows then: sprites moving over noise (changed rectangles), fades (one compressed
 // stream under many colour tables) and the same picture twice (one longer frame).
+#include "commandoutput.h"
 #include "document/timeline.h"
 #include "movie/movierenderer.h"
 #include "tempfolder.h"
@@ -111,18 +112,6 @@ std::vector<std::string> decodedTicks(const std::string &rgb, const std::string 
     return ticks;
 }
 
-std::string run(const std::string &command)
-{
-    std::string text;
-    if (std::FILE *pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-            text.append(buffer, got);
-        pclose(pipe);
-    }
-    return text;
-}
-
 std::string readBytes(const std::string &path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -178,7 +167,7 @@ TEST_P(GifExactness, everyMomentDecodesToTheTimelinesExactScreen)
     if (const auto again = command.find("%1"); again != std::string::npos)
         command.replace(again, 2, gif);
     const std::vector<std::string> shown =
-            decodedTicks(readBytes(folder.file("frames.rgb")), run(command));
+            decodedTicks(readBytes(folder.file("frames.rgb")), commandOutput(command));
     const std::vector<std::string> expected = expectedTicks(items, request);
     ASSERT_EQ(shown.size(), expected.size());
     for (std::size_t tick = 0; tick < expected.size(); ++tick)

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandoutput.h"
 #include "document/timeline.h"
 #include "movie/movierenderer.h"
 #include "movie/pngsequencewriter.h"
@@ -34,18 +35,6 @@ MovieRequest fadingRequest(double tickRate)
     request.colors = rampPalette();
     request.timing.tickRate = tickRate;
     return request;
-}
-
-std::string output(const std::string &command)
-{
-    std::string text;
-    if (std::FILE *pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-            text.append(buffer, got);
-        pclose(pipe);
-    }
-    return text;
 }
 
 std::string rgbText(std::uint32_t color)
@@ -96,7 +85,7 @@ TEST(GifMovie, everyFadeStepDecodesToItsExactColoursAndDelay)
                  << rgbText(colors[kBottomRight]) << '\n';
     }
     expected << "loop 0 320 200\n";
-    EXPECT_EQ(output(python + " " + folder.file("read.py") + " " + gif), expected.str());
+    EXPECT_EQ(commandOutput(python + " " + folder.file("read.py") + " " + gif), expected.str());
     // 30 fade-in steps, then image B's 30 fade-out steps: its first step starts as it appears.
     EXPECT_EQ(report->screens, 60);
 }
@@ -113,7 +102,7 @@ TEST(GifMovie, scaledTo43IsTheSameSizeAsEveryOtherFormat)
     ASSERT_TRUE(renderMovie(folder.file("big.gif"), fadingAnimation(), request));
     writeText(folder.file("read.py"), kGifReader);
     const std::string text =
-            output(python + " " + folder.file("read.py") + " " + folder.file("big.gif"));
+            commandOutput(python + " " + folder.file("read.py") + " " + folder.file("big.gif"));
     EXPECT_NE(text.find("loop 0 640 480\n"), std::string::npos) << text;
 }
 
@@ -156,15 +145,15 @@ TEST_P(VideoMovie, lastsTheTimelineWithinOneTickAndCarriesTheSound)
     EXPECT_NE(report->warnings[0].find("Sound 2"), std::string::npos) << report->warnings[0];
 
     const double expected = buildTimeline(items, request.timing).durationTicks() / row.tickRate;
-    const std::string duration = output(ffprobe
-                                        + " -v error -show_entries format=duration "
-                                          "-of default=nw=1:nk=1 "
-                                        + movie);
+    const std::string duration = commandOutput(ffprobe
+                                               + " -v error -show_entries format=duration "
+                                                 "-of default=nw=1:nk=1 "
+                                               + movie);
     EXPECT_NEAR(std::stod(duration), expected, 1.0 / row.tickRate) << duration;
-    const std::string codecs = output(ffprobe
-                                      + " -v error -show_entries stream=codec_name "
-                                        "-of default=nw=1:nk=1 "
-                                      + movie);
+    const std::string codecs = commandOutput(ffprobe
+                                             + " -v error -show_entries stream=codec_name "
+                                               "-of default=nw=1:nk=1 "
+                                             + movie);
     EXPECT_EQ(codecs, std::string(row.codec) + "\n" + row.audioCodec + "\n");
     EXPECT_EQ(TempFolder::entriesOf(folder.path()),
               (std::vector<std::string>{"SND01.WAV", std::string("fade.") + row.name}));
