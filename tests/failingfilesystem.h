@@ -13,7 +13,8 @@
 namespace tessa::test {
 
 // A step of a save that a test makes fail.
-enum class SaveStep { Create, Write, Flush, Close, Backup, BackupRename, FinalRename };
+// HardLink is no failure of the save: the file system has no hard links (FAT, network shares).
+enum class SaveStep { Create, Write, Flush, Close, HardLink, Backup, BackupRename, FinalRename };
 
 // The real file system with one step of saving made to fail with `reason`, as a full disk, an
 // unwritable or read-only folder, or a refused rename would; running as root, permission bits
@@ -41,6 +42,13 @@ public:
         }
         auto file = FileSystem::createNew(path, error);
         return file ? std::make_unique<Output>(std::move(file), *this) : nullptr;
+    }
+    std::error_code hardLink(const std::filesystem::path &existing,
+                             const std::filesystem::path &link) override
+    {
+        if (m_failing == SaveStep::HardLink)
+            return m_reason;
+        return FileSystem::hardLink(existing, link);
     }
     std::error_code linkOrCopy(const std::filesystem::path &existing,
                                const std::filesystem::path &copy) override

@@ -23,6 +23,13 @@ using namespace tessa;
 
 namespace {
 
+#ifdef _WIN32
+std::size_t malloc_usable_size(void *memory)
+{
+    return _msize(memory);
+}
+#endif
+
 // Bytes held through operator new, and the most held since the last resetPeak().
 std::atomic<std::size_t> g_held{0};
 std::atomic<std::size_t> g_peak{0};

@@ -5,7 +5,7 @@
 #include "document/animfile.h"
 #include "document/fileio.h"
 #include "document/paths.h"
-#include "imageio/imagefile.h"
+#include "imageformats.h"
 #include "imaging/bmp.h"
 #include "manifest.h"
 
@@ -40,7 +40,7 @@ CommandResult writeImage(const std::string &path, const AnimItem &image,
                          const PaletteColors &colors, ImageFormat format)
 {
     if (format == ImageFormat::Png)
-        return writeIndexedPng(path, image.Pixels, colors);
+        return writeFramePng(path, image.Pixels, colors);
     const auto bytes = AddBMPHeader(kFrameWidth, kFrameHeight, image.Pixels, colors);
     const auto written = replaceFile(path, bytes, Backup::None);
     if (!written)

@@ -49,6 +49,8 @@ int main(int argc, char **argv)
     // At most one subcommand; that there is one is checked after parsing, so that a misspelt
     // one is reported as such rather than as a missing one.
     app.require_subcommand(0, 1);
+    // Options are spelt alike everywhere, and on Windows a path may start with a slash.
+    app.allow_windows_style_options(false);
 
     std::string in;
     std::string out;

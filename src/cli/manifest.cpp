@@ -5,11 +5,8 @@
 #include "document/animfile.h"
 #include "document/fileio.h"
 #include "document/paths.h"
-#include "imageio/imagefile.h"
-#include "imageio/imageimport.h"
+#include "imageformats.h"
 #include "imaging/bmp.h"
-
-#include <QString>
 
 #include <algorithm>
 #include <charconv>
@@ -441,25 +438,10 @@ Expected<ItemList, Notice> loadManifest(const std::string &path, const PaletteCo
         const auto file = readWholeFile(imagePath);
         if (!file)
             return refusal(where + "\r\n" + fileFailureNotice(file.error()).text);
-        const QByteArray content(reinterpret_cast<const char *>(file->data()),
-                                 static_cast<qsizetype>(file->size()));
-        const QString name = QString::fromStdString(imagePath);
-        if (entry.colors == ImageColors::Keep) {
-            auto pixels = importIndexedBytes(content, name, palette);
-            if (!pixels)
-                return refusal(where + "\r\n" + pixels.error().text);
-            items.back().Pixels = std::move(*pixels);
-            continue;
-        }
-        MatchOptions options;
-        options.method = entry.colors == ImageColors::Dither ? MatchMethod::FloydSteinberg
-                                                             : MatchMethod::Nearest;
-        const auto image = loadImageBytes(content, name);
-        auto matched = image ? matchImage(*image, palette, {}, options)
-                             : Expected<MatchResult, Notice>(Unexpected{image.error()});
-        if (!matched)
-            return refusal(where + "\r\n" + matched.error().text);
-        items.back().Pixels = std::move(matched->pixels);
+        auto pixels = manifestImagePixels(*file, imagePath, entry.colors, palette);
+        if (!pixels)
+            return refusal(where + "\r\n" + pixels.error().text);
+        items.back().Pixels = std::move(*pixels);
     }
     return items;
 }

@@ -3,26 +3,16 @@
 #include "fileio.h"
 
 #include "framestore.h"
+#include "nativefile.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <random>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define TESSA_HAVE_FSYNC 1
-#endif
 
 namespace fs = std::filesystem;
 
 namespace tessa {
 
 namespace {
-
-std::error_code lastSystemError()
-{
-    return std::error_code(errno, std::generic_category());
-}
 
 class StdioOutputFile : public OutputFile
 {
@@ -40,26 +30,17 @@ public:
     std::error_code write(std::span<const std::uint8_t> bytes) override
     {
         if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
-            return lastSystemError();
+            return lastCError();
         return {};
     }
 
-    std::error_code flushToDisk() override
-    {
-        if (std::fflush(m_file) != 0)
-            return lastSystemError();
-#ifdef TESSA_HAVE_FSYNC
-        if (::fsync(::fileno(m_file)) != 0)
-            return lastSystemError();
-#endif
-        return {};
-    }
+    std::error_code flushToDisk() override { return flushFileToDisk(m_file); }
 
     std::error_code close() override
     {
         std::FILE *file = std::exchange(m_file, nullptr);
         if (std::fclose(file) != 0)
-            return lastSystemError();
+            return lastCError();
         return {};
     }
 
@@ -134,22 +115,25 @@ FileSystem &FileSystem::real()
 
 std::unique_ptr<OutputFile> FileSystem::createNew(const fs::path &path, std::error_code &error)
 {
-    // "x": fail when the file exists, so a temporary name never clobbers anything.
-    std::FILE *file = std::fopen(path.c_str(), "wbx");
-    if (!file) {
-        error = lastSystemError();
+    std::FILE *file = createNewFile(path, error);
+    if (!file)
         return nullptr;
-    }
-    error.clear();
     return std::make_unique<StdioOutputFile>(file);
+}
+
+std::error_code FileSystem::hardLink(const fs::path &existing, const fs::path &link)
+{
+    std::error_code error;
+    fs::create_hard_link(existing, link, error);
+    return error;
 }
 
 std::error_code FileSystem::linkOrCopy(const fs::path &existing, const fs::path &copy)
 {
-    std::error_code error;
-    fs::create_hard_link(existing, copy, error);
+    std::error_code error = hardLink(existing, copy);
     if (!error)
         return {};
+    // FAT drives, network shares and some Windows volumes have no hard links: copy instead.
     auto bytes = readWholeFile(existing.string());
     if (!bytes)
         return std::make_error_code(std::errc::io_error);
@@ -165,9 +149,12 @@ std::error_code FileSystem::linkOrCopy(const fs::path &existing, const fs::path 
 
 std::error_code FileSystem::rename(const fs::path &from, const fs::path &to)
 {
-    std::error_code error;
-    fs::rename(from, to, error);
-    return error;
+    return renameReplacing(from, to);
+}
+
+std::error_code FileSystem::checkReplaceable(const fs::path &path)
+{
+    return tessa::checkReplaceable(path);
 }
 
 std::error_code FileSystem::remove(const fs::path &path)
@@ -186,10 +173,10 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
     if (fs::is_directory(path, error))
         return fail(std::make_error_code(std::errc::is_a_directory));
 
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"),
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(openForReading(fs::path(path), error),
                                                           &std::fclose);
     if (!file)
-        return fail(lastSystemError());
+        return fail(error);
     std::vector<std::uint8_t> bytes;
     // Read in blocks rather than trusting a size taken beforehand: the file may change, and
     // special files report no size at all.
@@ -206,7 +193,7 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
         used += got;
         if (got < want) {
             if (std::ferror(file.get()))
-                return fail(lastSystemError());
+                return fail(lastCError());
             break;
         }
     }
@@ -225,6 +212,9 @@ Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std
         return Unexpected{saveError(path, std::make_error_code(std::errc::is_a_directory))};
     if (exists && !fs::is_regular_file(status))
         return Unexpected{IoError{IoError::Action::Write, path, "It is not a regular file"}};
+
+    if (exists && (error = fileSystem.checkReplaceable(target)))
+        return Unexpected{saveError(path, error)};
 
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     const fs::path fileName = target.filename();

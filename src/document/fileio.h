@@ -51,14 +51,20 @@ public:
     // Creates `path`, which must not exist yet; nullptr with `error` set when that fails.
     virtual std::unique_ptr<OutputFile> createNew(const std::filesystem::path &path,
                                                   std::error_code &error);
+    // Makes `link` (which must not exist) a second name of the file `existing`.
+    virtual std::error_code hardLink(const std::filesystem::path &existing,
+                                     const std::filesystem::path &link);
     // Makes `copy` (which must not exist) hold the bytes of `existing`: a hard link where the
-    // file system allows one, a copy flushed to disk otherwise.
+    // file system allows one (hardLink), a copy flushed to disk otherwise.
     virtual std::error_code linkOrCopy(const std::filesystem::path &existing,
                                        const std::filesystem::path &copy);
     // Atomically replaces `to` (if it exists) with `from`.
     virtual std::error_code rename(const std::filesystem::path &from,
                                    const std::filesystem::path &to);
     virtual std::error_code remove(const std::filesystem::path &path);
+    // Fails when the existing file `path` could not be replaced by rename (on Windows: it is
+    // open in another program), before anything is written.
+    virtual std::error_code checkReplaceable(const std::filesystem::path &path);
 };
 
 // The whole content of the file at `path`.

@@ -55,6 +55,12 @@ inline ToolRun runTool(const TempFolder &scratch, const std::vector<std::string>
 #endif
     run.out = readText(outPath);
     run.err = readText(errPath);
+#ifdef _WIN32
+    // Text written to a Windows console or file ends its lines in CR LF.
+    for (std::string *text : {&run.out, &run.err})
+        for (auto at = text->find("\r\n"); at != std::string::npos; at = text->find("\r\n", at))
+            text->erase(at, 1);
+#endif
     return run;
 }
 

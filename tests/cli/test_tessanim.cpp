@@ -346,12 +346,14 @@ TEST(TessanimUnpack, WritesTheExportAndAManifest)
     EXPECT_EQ(readText(folder.file("out/EANIM-QLM.txt")), *writeManifest(items, "EANIM.QLM"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.file("out")), {}), 3);
 
+#ifndef _WIN32 // no Windows file name holds a line break
     const std::string oddName = folder.file("two\nlines.QLM");
     writeBytes(oddName, animationFile(items));
     const ToolRun refused = runTool(folder, {"unpack", oddName, folder.file("odd")});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("line break"), std::string::npos) << refused.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("odd")));
+#endif
 }
 
 // The promise of unpack: whatever the reader accepts, building what it wrote gives exactly the
