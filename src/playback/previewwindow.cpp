@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -67,11 +68,11 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     m_frame = new FrameWidget;
     m_frame->setZoom(m_settings->zoom());
     m_frame->setAspect43(m_settings->aspect43());
-    auto *scroll = new QScrollArea;
-    scroll->setWidget(m_frame);
-    scroll->setAlignment(Qt::AlignCenter);
-    scroll->setBackgroundRole(QPalette::Dark);
-    scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll = new QScrollArea;
+    m_scroll->setWidget(m_frame);
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
 
     m_ruler = new TimeRuler;
     m_noteLabel = new QLabel;
@@ -79,7 +80,7 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     m_noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(m_scroll, 1);
     layout->addWidget(m_ruler);
     layout->addWidget(buildTransport());
     layout->addWidget(m_noteLabel);
@@ -107,7 +108,25 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     m_player->setLoop(m_settings->loop());
     m_player->setSpeed(m_settings->speed());
     rebuildTimeline();
-    resize(sizeHint());
+    fitToPicture();
+}
+
+void PreviewWindow::fitToPicture()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    // A scroll area asks for no more room than some lines of text take, less than a frame needs
+    // at zoom 2: the window asks for the whole picture instead, as far as the screen allows.
+    const int frame = 2 * m_scroll->frameWidth();
+    const QSize needed = m_frame->sizeHint() + QSize(frame, frame);
+    const QSize shortBy = (needed - m_scroll->sizeHint()).expandedTo(QSize(0, 0));
+    QSize wanted = sizeHint() + shortBy;
+    if (const QScreen *shownOn = screen()) {
+        // Room for the window's frame and the desktop's panels.
+        const QSize room = shownOn->availableGeometry().size() - QSize(40, 80);
+        wanted = wanted.boundedTo(room).expandedTo(minimumSizeHint());
+    }
+    resize(wanted);
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -155,6 +174,7 @@ QWidget *PreviewWindow::buildTransport()
     layout->addWidget(m_speedBox);
 
     m_zoomBox = new QComboBox;
+    m_zoomBox->setObjectName(QStringLiteral("zoom"));
     m_zoomBox->setFocusPolicy(Qt::NoFocus);
     for (int zoom = FrameWidget::kMinZoom; zoom <= FrameWidget::kMaxZoom; ++zoom)
         m_zoomBox->addItem(tr("Zoom %1x").arg(zoom), zoom);
@@ -163,6 +183,7 @@ QWidget *PreviewWindow::buildTransport()
         const int zoom = m_zoomBox->itemData(index).toInt();
         m_frame->setZoom(zoom);
         m_settings->setZoom(zoom);
+        fitToPicture();
     });
     layout->addWidget(m_zoomBox);
 
@@ -172,6 +193,7 @@ QWidget *PreviewWindow::buildTransport()
     connect(m_aspectBox, &QCheckBox::toggled, this, [this](bool on) {
         m_frame->setAspect43(on);
         m_settings->setAspect43(on);
+        fitToPicture();
     });
     layout->addWidget(m_aspectBox);
 

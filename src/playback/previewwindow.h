@@ -17,6 +17,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace tessa {
@@ -74,6 +75,8 @@ private:
     QWidget *buildTransport();
     QWidget *buildSettings();
     void rebuildTimeline();
+    // Sizes the window to show the whole picture at its zoom, within the screen.
+    void fitToPicture();
     void showScreen(const ScreenState &screen);
     void showCue(const SoundCue &cue);
     void showNote(const QString &text);
@@ -92,6 +95,7 @@ private:
     int m_shownImage = -2; // the item whose pixels the frame holds; -2 for none loaded
 
     FrameWidget *m_frame = nullptr;
+    QScrollArea *m_scroll = nullptr;
     TimeRuler *m_ruler = nullptr;
     QPushButton *m_playButton = nullptr;
     QCheckBox *m_loopBox = nullptr;

@@ -12,8 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 
 #include <cstring>
 
@@ -181,4 +184,29 @@ TEST_F(PreviewWindowTest, KeysAndChoicesAreRememberedAtOnce)
     EXPECT_EQ(saved.speed(), 2.0);
     EXPECT_TRUE(m_window->player().loop());
     EXPECT_EQ(m_window->player().speed(), 2.0);
+}
+
+TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureWhereTheScreenAllows)
+{
+    m_window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *zoomBox = m_window->findChild<QComboBox *>(QStringLiteral("zoom"));
+    ASSERT_TRUE(zoomBox);
+    const QSize room = m_window->screen()->availableGeometry().size() - QSize(40, 80);
+    for (const int zoom : {2, 3, 1, 6}) {
+        zoomBox->setCurrentIndex(zoom - 1);
+        emit zoomBox->activated(zoom - 1);
+        QCoreApplication::processEvents();
+        const QSize picture = m_window->frameWidget().size();
+        const QSize shown = m_window->findChild<QScrollArea *>()->viewport()->size();
+        ASSERT_EQ(picture.width(), 320 * zoom);
+        if (m_window->width() < room.width()) {
+            EXPECT_GE(shown.width(), picture.width()) << "zoom " << zoom;
+        }
+        if (m_window->height() < room.height()) {
+            EXPECT_GE(shown.height(), picture.height()) << "zoom " << zoom;
+        }
+        EXPECT_LE(m_window->height(),
+                  std::max(room.height(), m_window->minimumSizeHint().height()));
+    }
 }
