@@ -4,6 +4,11 @@
 # A Debian package of everything the install rules put in place: `cpack` in the build folder
 # writes tessarine-studio_<version>-1_<architecture>.deb there. Included after the install rules.
 
+# Debian packages are for Linux builds (the Windows build has none).
+if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    return()
+endif()
+
 set(TESSA_PACKAGE_MAINTAINER
     "Tessarine Animation Studio developers <developers@tessarine-studio.invalid>"
     CACHE STRING "Maintainer field of the Debian package: name <address>")
