@@ -3,8 +3,7 @@
 //
 // tessanim built without the image and movie libraries (the Windows build): the game's BMP frames
 // work as in every build; PNG, colour matching and movies are refused, saying why.
-#include "commands.h"
-#include "imageformats.h"
+#include "mediafunctions.h"
 
 #include "imaging/bmp.h"
 

@@ -34,12 +34,13 @@ inline std::string shellQuoted(const std::string &word)
 #endif
 }
 
-// Runs tessanim with `arguments` through the shell, its output caught in files of `scratch`.
-inline ToolRun runTool(const TempFolder &scratch, const std::vector<std::string> &arguments)
+// Runs `program` with `arguments` through the shell, its output caught in files of `scratch`.
+inline ToolRun runProgram(const std::string &program, const TempFolder &scratch,
+                          const std::vector<std::string> &arguments)
 {
     const std::string outPath = scratch.file("tool-stdout");
     const std::string errPath = scratch.file("tool-stderr");
-    std::string command = shellQuoted(TESSANIM_PATH);
+    std::string command = shellQuoted(program);
     for (const std::string &argument : arguments)
         command += " " + shellQuoted(argument);
     command += " >" + shellQuoted(outPath) + " 2>" + shellQuoted(errPath);
@@ -62,6 +63,12 @@ inline ToolRun runTool(const TempFolder &scratch, const std::vector<std::string>
             text->erase(at, 1);
 #endif
     return run;
+}
+
+// Runs the built tessanim.
+inline ToolRun runTool(const TempFolder &scratch, const std::vector<std::string> &arguments)
+{
+    return runProgram(TESSANIM_PATH, scratch, arguments);
 }
 
 } // namespace tessa::test
