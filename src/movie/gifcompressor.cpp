@@ -2,24 +2,170 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gifcompressor.h"
 
-#include <gif_lib.h>
-
+#include <algorithm>
+#include <array>
 #include <memory>
+#include <mutex>
 
 namespace tessa {
 
 namespace {
 
-int appendToVector(GifFileType *gif, const GifByteType *data, int length)
+// The string table: the code of every (string code, pixel) pair seen, 0 for none. 2 MiB, so
+// tables are kept for the next frames (each compressed on a thread of its own) and handed back
+// cleared of only the entries used.
+using StringTable = std::array<std::uint16_t, std::size_t(4096) << 8>;
+
+class TablePool
 {
-    auto *bytes = static_cast<std::vector<std::uint8_t> *>(gif->UserData);
-    bytes->insert(bytes->end(), data, data + length);
-    return length;
+public:
+    std::unique_ptr<StringTable> take()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            if (!m_free.empty()) {
+                auto table = std::move(m_free.back());
+                m_free.pop_back();
+                return table;
+            }
+        }
+        return std::make_unique<StringTable>();
+    }
+    void giveBack(std::unique_ptr<StringTable> table)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_free.push_back(std::move(table));
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::unique_ptr<StringTable>> m_free;
+};
+
+TablePool &tablePool()
+{
+    static TablePool pool;
+    return pool;
 }
 
-struct GifCloser
+// GIF's LZW with 8-bit pixels, making the very codes giflib's encoder makes (EGifPutLine): the
+// same clear points and code widths, so the bytes are the same too. giflib finds strings in a
+// hashed table of 8 KiB per pixel; this one indexes a direct table by (string code, pixel). giflib
+// still writes everything around the codes.
+class LzwEncoder
 {
-    void operator()(GifFileType *gif) const { EGifCloseFile(gif, nullptr); }
+public:
+    explicit LzwEncoder(std::vector<std::uint8_t> &out)
+        : m_out(out)
+        , m_table(tablePool().take())
+    {
+    }
+    // The table goes to the next frames: it must be left empty, whatever happened.
+    ~LzwEncoder()
+    {
+        clearTable();
+        tablePool().giveBack(std::move(m_table));
+    }
+    LzwEncoder(const LzwEncoder &) = delete;
+    LzwEncoder &operator=(const LzwEncoder &) = delete;
+
+    void compress(std::span<const std::uint8_t> pixels, int width, int rows, int stride)
+    {
+        // At most a 12-bit code a pixel, a clear code every 3837 codes, the last two codes and 4
+        // bytes of bits in hand.
+        const std::size_t count = std::size_t(width) * std::size_t(rows);
+        m_bytes.resize(count * 3 / 2 + count / 1024 + 16);
+        m_end = m_bytes.data();
+        put(kClearCode);
+        int string = pixels[0];
+        bool first = true;
+        for (int y = 0; y < rows; ++y) {
+            const std::uint8_t *row = pixels.data() + std::size_t(y) * std::size_t(stride);
+            for (int x = first ? 1 : 0; x < width; ++x) {
+                const std::uint8_t pixel = row[x];
+                const std::size_t key = std::size_t(string) << 8 | pixel;
+                if (const std::uint16_t known = table()[key]) {
+                    string = known;
+                    continue;
+                }
+                put(string);
+                string = pixel;
+                if (m_nextCode >= kMaxCode) {
+                    put(kClearCode);
+                    clearTable();
+                } else {
+                    table()[key] = std::uint16_t(m_nextCode);
+                    m_used[std::size_t(m_usedCount++)] = std::uint32_t(key);
+                    ++m_nextCode;
+                }
+            }
+            first = false;
+        }
+        put(string);
+        put(kEndCode);
+        flush();
+    }
+
+private:
+    static constexpr int kClearCode = 256;
+    static constexpr int kEndCode = 257;
+    static constexpr int kFirstCode = 258;
+    static constexpr int kMaxCode = 4095;
+
+    std::uint16_t *table() { return m_table->data(); }
+
+    void clearTable()
+    {
+        std::uint16_t *entries = table();
+        for (int i = 0; i < m_usedCount; ++i)
+            entries[m_used[std::size_t(i)]] = 0;
+        m_usedCount = 0;
+        m_nextCode = kFirstCode;
+        m_bits = 9;
+        m_limit = 1 << m_bits;
+    }
+
+    // Codes go out least significant bit first into a plain buffer, cut into blocks at the end.
+    void put(int code)
+    {
+        m_shift |= std::uint64_t(code) << m_shiftBits;
+        m_shiftBits += m_bits;
+        if (m_shiftBits >= 32) {
+            for (int i = 0; i < 4; ++i)
+                *m_end++ = std::uint8_t(m_shift >> (8 * i));
+            m_shift >>= 32;
+            m_shiftBits -= 32;
+        }
+        // As giflib does: the width grows once the next code would not fit.
+        if (m_nextCode >= m_limit && m_bits < 12)
+            m_limit = 1 << ++m_bits;
+    }
+
+    void flush()
+    {
+        for (; m_shiftBits > 0; m_shiftBits -= 8, m_shift >>= 8)
+            *m_end++ = std::uint8_t(m_shift);
+        const std::size_t length = std::size_t(m_end - m_bytes.data());
+        m_out.reserve(length + length / 255 + 1);
+        for (std::size_t at = 0; at < length; at += 255) {
+            const std::size_t block = std::min<std::size_t>(255, length - at);
+            m_out.push_back(std::uint8_t(block));
+            m_out.insert(m_out.end(), m_bytes.begin() + std::ptrdiff_t(at),
+                         m_bytes.begin() + std::ptrdiff_t(at + block));
+        }
+    }
+
+    std::vector<std::uint8_t> &m_out;
+    std::unique_ptr<StringTable> m_table;
+    std::array<std::uint32_t, 4096> m_used{};
+    int m_usedCount = 0;
+    int m_nextCode = kFirstCode;
+    int m_bits = 9;
+    int m_limit = 1 << 9;
+    std::uint64_t m_shift = 0;
+    int m_shiftBits = 0;
+    std::vector<std::uint8_t> m_bytes;
+    std::uint8_t *m_end = nullptr;
 };
 
 } // namespace
@@ -30,37 +176,8 @@ std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pix
     if (width <= 0 || rows <= 0 || stride < width
         || pixels.size() < std::size_t(rows - 1) * std::size_t(stride) + std::size_t(width))
         return std::nullopt;
-    // A throwaway GIF in memory: its screen and image descriptors are cut off below, only the
-    // compressed pixels after them are kept. The colour table only tells giflib the code size,
-    // 8 bits like every frame the writer sends.
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(std::size_t(width) * std::size_t(rows) * 9 / 8 + 1024);
-    int error = 0;
-    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&bytes, appendToVector, &error));
-    if (!gif)
-        return std::nullopt;
-    GifColorType table[256]{};
-    ColorMapObject *map = GifMakeMapObject(256, table);
-    if (!map)
-        return std::nullopt;
-    const int described = EGifPutScreenDesc(gif.get(), width, rows, 8, 0, nullptr) == GIF_OK
-                          && EGifPutImageDesc(gif.get(), 0, 0, width, rows, false, map) == GIF_OK;
-    GifFreeMapObject(map);
-    if (!described)
-        return std::nullopt;
-    // Everything up to here ends with the code size byte.
-    const std::size_t start = bytes.size();
-    // giflib wants writable rows; it only reads them.
-    auto *row = const_cast<GifPixelType *>(pixels.data());
-    for (int y = 0; y < rows; ++y, row += stride) {
-        if (EGifPutLine(gif.get(), row, width) != GIF_OK)
-            return std::nullopt;
-    }
-    // The last line flushed the codes and the empty block that ends them.
-    if (bytes.size() < start + 1 || bytes.back() != 0)
-        return std::nullopt;
     GifCodeStream stream;
-    stream.blocks.assign(bytes.begin() + std::ptrdiff_t(start), bytes.end() - 1);
+    LzwEncoder(stream.blocks).compress(pixels, width, rows, stride);
     return stream;
 }
 

@@ -9,19 +9,19 @@
 
 namespace tessa {
 
-// One rectangle of 8-bit pixels, LZW-compressed by giflib into a memory buffer: the data
-// sub-blocks of a GIF image (each with its length byte), without the code size byte before them
-// and without the empty block after them. Compressing is the slow part of writing a GIF and
-// needs nothing but the pixels, so frames can be compressed on other threads and their streams
-// written in order by one giflib encoder with EGifPutCodeNext; a fade step, whose pixels are the
-// ones before, writes the same stream again under its own colour table.
+// One rectangle of 8-bit pixels, LZW-compressed into a memory buffer exactly as giflib's encoder
+// compresses it: the data sub-blocks of a GIF image (each with its length byte), without the code
+// size byte before them and without the empty block after them. Compressing is the slow part of
+// writing a GIF and needs nothing but the pixels, so frames can be compressed on other threads and
+// their streams written in order by one giflib encoder with EGifPutCodeNext; a fade step, whose
+// pixels are the ones before, writes the same stream again under its own colour table.
 struct GifCodeStream
 {
     std::vector<std::uint8_t> blocks;
 };
 
 // The pixels of `rows` rows of `width` taken from `pixels`, each row starting `stride` bytes
-// after the one before; nothing when giflib fails (out of memory).
+// after the one before; nothing when the rectangle does not lie within `pixels`.
 std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
                                                int rows, int stride);
 

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The GIF compressor against giflib's own encoder: the same bytes for every kind of picture,
+// from runs that never clear the table to noise that clears it again and again.
+#include "movie/gifcompressor.h"
+
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+
+using namespace tessa;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+int appendToVector(GifFileType *gif, const GifByteType *data, int length)
+{
+    auto *bytes = static_cast<Bytes *>(gif->UserData);
+    bytes->insert(bytes->end(), data, data + length);
+    return length;
+}
+
+// What giflib writes for the pixels, cut down to the data sub-blocks.
+Bytes giflibBlocks(const Bytes &pixels, int width, int rows, int stride)
+{
+    Bytes bytes;
+    int error = 0;
+    auto closer = [](GifFileType *gif) { EGifCloseFile(gif, nullptr); };
+    std::unique_ptr<GifFileType, decltype(closer)> gif(EGifOpen(&bytes, appendToVector, &error),
+                                                       closer);
+    GifColorType table[256]{};
+    ColorMapObject *map = GifMakeMapObject(256, table);
+    EXPECT_EQ(EGifPutScreenDesc(gif.get(), width, rows, 8, 0, nullptr), GIF_OK);
+    EXPECT_EQ(EGifPutImageDesc(gif.get(), 0, 0, width, rows, false, map), GIF_OK);
+    GifFreeMapObject(map);
+    const std::size_t start = bytes.size();
+    for (int y = 0; y < rows; ++y)
+        EXPECT_EQ(EGifPutLine(gif.get(), const_cast<GifPixelType *>(pixels.data()) + y * stride,
+                              width),
+                  GIF_OK);
+    return Bytes(bytes.begin() + std::ptrdiff_t(start), bytes.end() - 1);
+}
+
+} // namespace
+
+TEST(GifCompressor, MakesGiflibsBytesForEveryKindOfPicture)
+{
+    std::mt19937 random(7);
+    const auto make = [&](int width, int rows, int stride, auto pixelAt) {
+        Bytes pixels(std::size_t(stride) * std::size_t(rows - 1) + std::size_t(width) + 5, 99);
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < width; ++x)
+                pixels[std::size_t(y * stride + x)] = std::uint8_t(pixelAt(x, y));
+        return pixels;
+    };
+    const struct
+    {
+        std::string name;
+        int width, rows, stride;
+        Bytes pixels;
+    } rows[] = {
+            {"one pixel", 1, 1, 1, make(1, 1, 1, [](int, int) { return 7; })},
+            {"one colour", 320, 200, 320, make(320, 200, 320, [](int, int) { return 0; })},
+            {"noise, many clears", 320, 200, 320,
+             make(320, 200, 320, [&](int, int) { return random() & 255; })},
+            {"few colours of noise", 320, 200, 320,
+             make(320, 200, 320, [&](int, int) { return random() & 3; })},
+            {"gradient", 640, 400, 640, make(640, 400, 640, [](int x, int y) { return x + y; })},
+            {"rectangle of a wider picture", 37, 23, 320,
+             make(37, 23, 320, [&](int x, int) { return x % 5 ? 9 : random() & 255; })},
+            {"a 255-byte block boundary", 1, 204, 1,
+             make(1, 204, 1, [&](int, int y) { return y; })},
+    };
+    for (const auto &row : rows) {
+        const auto ours = compressGifPixels(row.pixels, row.width, row.rows, row.stride);
+        ASSERT_TRUE(ours) << row.name;
+        EXPECT_EQ(ours->blocks, giflibBlocks(row.pixels, row.width, row.rows, row.stride))
+                << row.name;
+    }
+    // Out of bounds is refused.
+    EXPECT_FALSE(compressGifPixels(Bytes(10), 4, 3, 4));
+    EXPECT_FALSE(compressGifPixels(Bytes(10), 4, 2, 3));
+}
