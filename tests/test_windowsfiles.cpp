@@ -4,6 +4,7 @@
 // What saving meets on Windows only: drive letters and backslashes, and a file that another
 // program holds open, which Windows will not let anyone replace.
 #include "document/fileio.h"
+#include "document/nativefile.h"
 #include "document/paths.h"
 #include "tempfolder.h"
 
@@ -108,4 +109,21 @@ TEST(WindowsFiles, ReadingAFileOpenElsewhereWorks)
     const auto bytes = readWholeFile(path);
     ASSERT_TRUE(bytes);
     EXPECT_EQ(*bytes, kOld);
+}
+
+TEST(WindowsFiles, NamesOutsideTheSystemCodePageWork)
+{
+    test::TempFolder folder;
+    // UTF-8 in the program's strings, through its manifest.
+    ASSERT_EQ(GetACP(), 65001u) << "the test program runs without its UTF-8 manifest";
+    const std::string path = textFromPath(folder.path()) + "\\\u52d5\u753b-\u00e9.QLM";
+    ASSERT_TRUE(replaceFile(path, kOld, Backup::Keep));
+    ASSERT_TRUE(replaceFile(path, kNew, Backup::Keep));
+    const auto back = readWholeFile(path);
+    ASSERT_TRUE(back) << back.error().text();
+    EXPECT_EQ(*back, kNew);
+    // The names on the disk are the characters meant, not their bytes taken one by one.
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / L"\u52d5\u753b-\u00e9.QLM"));
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / L"\u52d5\u753b-\u00e9.QLM.bak"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }

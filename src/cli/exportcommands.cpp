@@ -4,6 +4,7 @@
 
 #include "document/animfile.h"
 #include "document/fileio.h"
+#include "document/nativefile.h"
 #include "document/paths.h"
 #include "imageformats.h"
 #include "imaging/bmp.h"
@@ -24,7 +25,7 @@ Unexpected<Notice> refusal(std::string text)
 CommandResult makeFolder(const std::string &folder)
 {
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    std::filesystem::create_directories(pathFromText(folder), error);
     if (error)
         return refusal("Could not create the folder \"" + folder + "\": " + error.message() + ".");
     return Done{};

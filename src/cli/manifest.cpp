@@ -4,6 +4,7 @@
 
 #include "document/animfile.h"
 #include "document/fileio.h"
+#include "document/nativefile.h"
 #include "document/paths.h"
 #include "imageformats.h"
 #include "imaging/bmp.h"
@@ -425,14 +426,14 @@ Expected<ItemList, Notice> loadManifest(const std::string &path, const PaletteCo
     if (!entries)
         return refusal(entries.error().text());
 
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const std::filesystem::path folder = pathFromText(path).parent_path();
     ItemList items;
     items.reserve(entries->size());
     for (const ManifestEntry &entry : *entries) {
         items.push_back(entry.item);
         if (!entry.item.isImage())
             continue;
-        const std::string imagePath = (folder / entry.imageFile).string();
+        const std::string imagePath = textFromPath(folder / pathFromText(entry.imageFile));
         const std::string where =
                 ManifestError{entry.line, "image \"" + entry.imageFile + "\":"}.text();
         const auto file = readWholeFile(imagePath);

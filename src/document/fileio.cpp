@@ -73,7 +73,7 @@ fs::path temporaryName(const fs::path &folder, const fs::path &fileName, const c
 {
     static std::mt19937_64 generator{std::random_device{}()};
     const auto suffix = std::to_string(generator() % 1000000000ULL);
-    return folder / ("." + fileName.string() + "." + purpose + "-" + suffix);
+    return folder / pathFromText("." + textFromPath(fileName) + "." + purpose + "-" + suffix);
 }
 
 // Writes `bytes` into a new temporary file in `folder`; its name goes to `created`.
@@ -134,7 +134,7 @@ std::error_code FileSystem::linkOrCopy(const fs::path &existing, const fs::path 
     if (!error)
         return {};
     // FAT drives, network shares and some Windows volumes have no hard links: copy instead.
-    auto bytes = readWholeFile(existing.string());
+    auto bytes = readWholeFile(textFromPath(existing));
     if (!bytes)
         return std::make_error_code(std::errc::io_error);
     std::unique_ptr<OutputFile> file = createNew(copy, error);
@@ -170,10 +170,11 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
         return Unexpected{IoError{IoError::Action::Read, path, error.message()}};
     };
     std::error_code error;
-    if (fs::is_directory(path, error))
+    const fs::path name = pathFromText(path);
+    if (fs::is_directory(name, error))
         return fail(std::make_error_code(std::errc::is_a_directory));
 
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(openForReading(fs::path(path), error),
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(openForReading(name, error),
                                                           &std::fclose);
     if (!file)
         return fail(error);
@@ -181,7 +182,7 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
     // Read in blocks rather than trusting a size taken beforehand: the file may change, and
     // special files report no size at all.
     constexpr std::size_t kBlock = 1 << 20;
-    const auto expected = fs::file_size(path, error);
+    const auto expected = fs::file_size(name, error);
     if (!error && expected < (std::uintmax_t(1) << 40))
         bytes.reserve(static_cast<std::size_t>(expected) + 1);
     adviseHugePages(bytes.data(), bytes.capacity());
@@ -204,7 +205,7 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
 Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std::uint8_t> bytes,
                                     Backup backup, FileSystem &fileSystem)
 {
-    const fs::path target = followLinks(fs::path(path));
+    const fs::path target = followLinks(pathFromText(path));
     std::error_code error;
     const fs::file_status status = fs::status(target, error);
     const bool exists = fs::exists(status);

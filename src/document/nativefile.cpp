@@ -91,6 +91,31 @@ std::error_code lastWindowsError()
 
 } // namespace
 
+fs::path pathFromText(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(std::size_t(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
+    return fs::path(std::move(wide));
+}
+
+std::string textFromPath(const fs::path &path)
+{
+    const std::wstring &wide = path.native();
+    if (wide.empty())
+        return {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string text(std::size_t(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), text.data(), length, nullptr,
+                            nullptr);
+    return text;
+}
+
 std::FILE *openForReading(const fs::path &path, std::error_code &error)
 {
     std::FILE *file = _wfopen(path.c_str(), L"rb");
@@ -153,6 +178,16 @@ std::error_code checkReplaceable(const fs::path &path)
 }
 
 #else
+
+fs::path pathFromText(std::string_view text)
+{
+    return fs::path(text);
+}
+
+std::string textFromPath(const fs::path &path)
+{
+    return path.string();
+}
 
 std::FILE *openForReading(const fs::path &path, std::error_code &error)
 {

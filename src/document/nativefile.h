@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 // The few file calls whose POSIX and Windows forms differ: opening by a path that may hold any
@@ -11,6 +13,13 @@
 // beforehand that a file open in another program cannot be replaced. Errors come with the
 // system's reason in words a user can act on.
 namespace tessa {
+
+// The path named by `text`, a path as the program's strings hold it: bytes of the system's
+// multibyte code page, which is UTF-8 on Linux and, through the programs' manifest, on Windows.
+// (The C++ library's own conversion on Windows takes each byte for a character.)
+std::filesystem::path pathFromText(std::string_view text);
+// The same the other way.
+std::string textFromPath(const std::filesystem::path &path);
 
 // Opens `path` for reading bytes; nullptr with `error` set on failure.
 std::FILE *openForReading(const std::filesystem::path &path, std::error_code &error);
