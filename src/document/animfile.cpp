@@ -170,8 +170,16 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
         return unwritable("The animation must begin with an image.");
 
     std::size_t estimate = 0;
-    for (const AnimItem &item : items)
+    std::size_t longest = 0;
+    for (const AnimItem &item : items) {
         estimate += kItemHeaderSize + (item.isImage() ? 1024 : item.Data.size());
+        longest += item.isImage() ? kLongestImageRecord : kItemHeaderSize + item.Data.size();
+    }
+    // Room for the longest file it can be, where that is a modest share of the memory: address
+    // space only, since untouched pages cost nothing, and no growing copies the bytes so far
+    // again. (Growing by doubling made the system clear and copy twice the file's size.)
+    if (longest <= defaultFrameMemoryLimit() / 4)
+        estimate = std::max(estimate, longest);
     std::vector<std::uint8_t> out;
     reserveOutput(out, estimate);
 
