@@ -74,8 +74,8 @@ public:
         // At most a 12-bit code a pixel, a clear code every 3837 codes, the last two codes and 4
         // bytes of bits in hand.
         const std::size_t count = std::size_t(width) * std::size_t(rows);
-        m_bytes.resize(count * 3 / 2 + count / 1024 + 16);
-        m_end = m_bytes.data();
+        m_bytes = std::make_unique_for_overwrite<std::uint8_t[]>(count * 3 / 2 + count / 1024 + 16);
+        m_end = m_bytes.get();
         put(kClearCode);
         int string = pixels[0];
         bool first = true;
@@ -145,13 +145,12 @@ private:
     {
         for (; m_shiftBits > 0; m_shiftBits -= 8, m_shift >>= 8)
             *m_end++ = std::uint8_t(m_shift);
-        const std::size_t length = std::size_t(m_end - m_bytes.data());
+        const std::size_t length = std::size_t(m_end - m_bytes.get());
         m_out.reserve(length + length / 255 + 1);
         for (std::size_t at = 0; at < length; at += 255) {
             const std::size_t block = std::min<std::size_t>(255, length - at);
             m_out.push_back(std::uint8_t(block));
-            m_out.insert(m_out.end(), m_bytes.begin() + std::ptrdiff_t(at),
-                         m_bytes.begin() + std::ptrdiff_t(at + block));
+            m_out.insert(m_out.end(), m_bytes.get() + at, m_bytes.get() + at + block);
         }
     }
 
@@ -164,7 +163,7 @@ private:
     int m_limit = 1 << 9;
     std::uint64_t m_shift = 0;
     int m_shiftBits = 0;
-    std::vector<std::uint8_t> m_bytes;
+    std::unique_ptr<std::uint8_t[]> m_bytes; // the codes' bits, before they are cut into blocks
     std::uint8_t *m_end = nullptr;
 };
 

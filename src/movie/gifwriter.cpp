@@ -126,12 +126,12 @@ Expected<Done, Notice> GifWriter::put(Frame &&frame)
                         frame.indices.data() + std::size_t(rect.top + y) * std::size_t(width)
                                 + std::size_t(rect.left),
                         std::size_t(rect.width));
-        // Either policy: should no thread be had, the stream is made when it is written.
-        auto compress = [rows = std::move(rows), rect] {
-            return compressGifPixels(rows, rect.width, rect.height, rect.width);
-        };
         queued.code =
-                std::async(std::launch::async | std::launch::deferred, std::move(compress)).share();
+                m_compressors
+                        .run([rows = std::move(rows), rect] {
+                            return compressGifPixels(rows, rect.width, rect.height, rect.width);
+                        })
+                        .share();
     }
     m_canvasRect = rect;
     m_canvasCode = queued.code;

@@ -7,6 +7,7 @@
 #include "moviewriter.h"
 #include "screenscaler.h"
 #include "temporarypath.h"
+#include "workerpool.h"
 
 #include <cstdio>
 
@@ -82,6 +83,8 @@ private:
     Rect m_canvasRect;              // the rectangle it was sent with
     Code m_canvasCode;              // and its compressed pixels
     std::deque<Queued> m_queue;     // compressing or compressed, in file order
+    // Last, so that it stops before anything its jobs' futures are kept in goes.
+    WorkerPool m_compressors{2};
 };
 
 } // namespace tessa
