@@ -73,7 +73,10 @@ fs::path temporaryName(const fs::path &folder, const fs::path &fileName, const c
 {
     static std::mt19937_64 generator{std::random_device{}()};
     const auto suffix = std::to_string(generator() % 1000000000ULL);
-    return folder / pathFromText("." + textFromPath(fileName) + "." + purpose + "-" + suffix);
+    fs::path name = folder / ".";
+    name += fileName.native();
+    name += std::string(".") + purpose + "-" + suffix;
+    return name;
 }
 
 // Writes `bytes` into a new temporary file in `folder`; its name goes to `created`.

@@ -88,18 +88,14 @@ QString ScriptedDialogs::ShowOpenDialog(QWidget *, const QString &filter, const 
 
 QStringList ScriptedDialogs::ShowOpenFilesDialog(QWidget *, const QString &filter,
                                                  const QString &title, const QString &initialFolder,
-                                                 int &)
+                                                 int &filterIndex)
 {
-    DialogCall call;
-    call.kind = DialogCall::Kind::Open;
-    call.title = title;
-    call.filter = filter;
-    call.initialFolder = initialFolder;
-    record(std::move(call));
-    const auto answer = next(DialogCall::Kind::Open);
-    if (!answer || answer->text.isEmpty())
+    // Recorded as an open dialog; the answer's lines are the files chosen.
+    const QString text =
+            ShowOpenDialog(nullptr, filter, title, initialFolder, QString(), filterIndex);
+    if (text.isEmpty())
         return {};
-    return answer->text.split(QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'));
 }
 
 QString ScriptedDialogs::ShowSaveDialog(QWidget *, const QString &filter, const QString &title,
