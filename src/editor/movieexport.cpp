@@ -36,7 +36,7 @@ bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
     request.soundFolder = playback.soundFolder();
     request.soundPattern = playback.soundPattern();
 
-    const std::unique_ptr<Dialogs::Progress> progress =
+    std::unique_ptr<Dialogs::Progress> progress =
             dialogs.progress(owner, tr("Writing the movie..."), tr("Export Movie"), kProgressSteps);
     const auto rendered = renderMovie(
             QFile::encodeName(path).toStdString(), items, request, [&](Tick done, Tick total) {
@@ -46,6 +46,8 @@ bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
                                              : kProgressSteps);
                 return !progress->wasCancelled();
             });
+    // Closed before any box that reports the outcome, which it would otherwise hide.
+    progress.reset();
     if (!rendered) {
         dialogs.messageBox(owner, QString::fromStdString(rendered.error().text),
                            QString::fromStdString(rendered.error().title), Dialogs::Icon::Critical,

@@ -63,6 +63,7 @@ TEST_F(MovieExportTest, aRefusalIsShownAsAnErrorBox)
     EXPECT_EQ(boxes[0].title, "Error");
     EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Critical);
     EXPECT_TRUE(boxes[0].text.startsWith("Cannot tell the kind of movie"));
+    EXPECT_FALSE(boxes[0].progressOpen) << "the progress box would hide the error";
     EXPECT_TRUE(m_folder.entries().empty());
 }
 
