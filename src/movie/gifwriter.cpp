@@ -218,20 +218,15 @@ Expected<Done, Notice> GifWriter::finish(double endSeconds)
 {
     if (!m_pending)
         return Unexpected{movieFailure("The movie has no picture to show.")};
-    const int last = m_clock.finish(endSeconds, m_ready.has_value());
-    if (last > 0) {
-        if (m_ready) {
-            if (auto done = put(std::move(*m_ready)); !done)
-                return done;
-        }
-        m_pending->delay = last;
-        if (auto done = put(std::move(*m_pending)); !done)
-            return done;
-    } else {
-        m_ready->delay += m_clock.lastMerged();
+    const GifEnding ending = m_clock.finish(endSeconds, m_ready ? m_ready->delay : 0);
+    if (m_ready && ending.previous > 0) {
+        m_ready->delay = ending.previous;
         if (auto done = put(std::move(*m_ready)); !done)
             return done;
     }
+    m_pending->delay = ending.last;
+    if (auto done = put(std::move(*m_pending)); !done)
+        return done;
     while (!m_queue.empty()) {
         if (auto done = writeOldest(); !done)
             return done;
