@@ -48,17 +48,20 @@ TablePool &tablePool()
     return pool;
 }
 
-// GIF's LZW with 8-bit pixels, making the very codes giflib's encoder makes (EGifPutLine): the
-// same clear points and code widths, so the bytes are the same too. giflib finds strings in a
+// GIF's LZW with pixels of 2 to 8 bits, making the very codes giflib's encoder makes (EGifPutLine):
+// the same clear points and code widths, so the bytes are the same too. giflib finds strings in a
 // hashed table of 8 KiB per pixel; this one indexes a direct table by (string code, pixel). giflib
 // still writes everything around the codes.
 class LzwEncoder
 {
 public:
-    explicit LzwEncoder(std::vector<std::uint8_t> &out)
+    LzwEncoder(std::vector<std::uint8_t> &out, int codeSize)
         : m_out(out)
         , m_table(tablePool().take())
+        , m_codeSize(codeSize)
+        , m_clearCode(1 << codeSize)
     {
+        clearTable();
     }
     // The table goes to the next frames: it must be left empty, whatever happened.
     ~LzwEncoder()
@@ -76,7 +79,7 @@ public:
         const std::size_t count = std::size_t(width) * std::size_t(rows);
         m_bytes = std::make_unique_for_overwrite<std::uint8_t[]>(count * 3 / 2 + count / 1024 + 16);
         m_end = m_bytes.get();
-        put(kClearCode);
+        put(m_clearCode);
         int string = pixels[0];
         bool first = true;
         for (int y = 0; y < rows; ++y) {
@@ -91,7 +94,7 @@ public:
                 put(string);
                 string = pixel;
                 if (m_nextCode >= kMaxCode) {
-                    put(kClearCode);
+                    put(m_clearCode);
                     clearTable();
                 } else {
                     table()[key] = std::uint16_t(m_nextCode);
@@ -102,14 +105,11 @@ public:
             first = false;
         }
         put(string);
-        put(kEndCode);
+        put(m_clearCode + 1);
         flush();
     }
 
 private:
-    static constexpr int kClearCode = 256;
-    static constexpr int kEndCode = 257;
-    static constexpr int kFirstCode = 258;
     static constexpr int kMaxCode = 4095;
 
     std::uint16_t *table() { return m_table->data(); }
@@ -120,8 +120,8 @@ private:
         for (int i = 0; i < m_usedCount; ++i)
             entries[m_used[std::size_t(i)]] = 0;
         m_usedCount = 0;
-        m_nextCode = kFirstCode;
-        m_bits = 9;
+        m_nextCode = m_clearCode + 2;
+        m_bits = m_codeSize + 1;
         m_limit = 1 << m_bits;
     }
 
@@ -156,11 +156,13 @@ private:
 
     std::vector<std::uint8_t> &m_out;
     std::unique_ptr<StringTable> m_table;
+    int m_codeSize;  // bits of a pixel, 2 to 8
+    int m_clearCode; // then the end code, then the first string's code
     std::array<std::uint32_t, 4096> m_used{};
     int m_usedCount = 0;
-    int m_nextCode = kFirstCode;
-    int m_bits = 9;
-    int m_limit = 1 << 9;
+    int m_nextCode = 0;
+    int m_bits = 0;
+    int m_limit = 0;
     std::uint64_t m_shift = 0;
     int m_shiftBits = 0;
     std::unique_ptr<std::uint8_t[]> m_bytes; // the codes' bits, before they are cut into blocks
@@ -170,13 +172,21 @@ private:
 } // namespace
 
 std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
-                                               int rows, int stride)
+                                               int rows, int stride, int codeSize)
 {
-    if (width <= 0 || rows <= 0 || stride < width
+    if (width <= 0 || rows <= 0 || stride < width || codeSize < 2 || codeSize > 8
         || pixels.size() < std::size_t(rows - 1) * std::size_t(stride) + std::size_t(width))
         return std::nullopt;
+    if (codeSize < 8) {
+        for (int y = 0; y < rows; ++y) {
+            const std::uint8_t *row = pixels.data() + std::size_t(y) * std::size_t(stride);
+            if (*std::max_element(row, row + width) >> codeSize)
+                return std::nullopt;
+        }
+    }
     GifCodeStream stream;
-    LzwEncoder(stream.blocks).compress(pixels, width, rows, stride);
+    stream.codeSize = codeSize;
+    LzwEncoder(stream.blocks, codeSize).compress(pixels, width, rows, stride);
     return stream;
 }
 

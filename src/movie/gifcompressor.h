@@ -18,11 +18,14 @@ namespace tessa {
 struct GifCodeStream
 {
     std::vector<std::uint8_t> blocks;
+    int codeSize = 8; // bits of a pixel: the colour table has 1 << codeSize entries
 };
 
 // The pixels of `rows` rows of `width` taken from `pixels`, each row starting `stride` bytes
-// after the one before; nothing when the rectangle does not lie within `pixels`.
+// after the one before, every pixel below 1 << codeSize (2 to 8, as giflib uses for a colour
+// table of that many entries); nothing when the rectangle does not lie within `pixels` or a pixel
+// does not fit.
 std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
-                                               int rows, int stride);
+                                               int rows, int stride, int codeSize = 8);
 
 } // namespace tessa
