@@ -72,7 +72,11 @@ public:
     LzwEncoder(const LzwEncoder &) = delete;
     LzwEncoder &operator=(const LzwEncoder &) = delete;
 
-    void compress(std::span<const std::uint8_t> pixels, int width, int rows, int stride)
+    // With `alternatives`, a pixel whose alternative differs may take either value; it is set
+    // to the one that lets the string grow, else to the value of the pixel before when one of
+    // them is that, else it stays.
+    void compress(std::uint8_t *pixels, const std::uint8_t *alternatives, int width, int rows,
+                  int stride)
     {
         // At most a 12-bit code a pixel, a clear code every 3837 codes, the last two codes and 4
         // bytes of bits in hand.
@@ -81,13 +85,29 @@ public:
         m_end = m_bytes.get();
         put(m_clearCode);
         int string = pixels[0];
+        std::uint8_t last = pixels[0];
         bool first = true;
         for (int y = 0; y < rows; ++y) {
-            const std::uint8_t *row = pixels.data() + std::size_t(y) * std::size_t(stride);
+            std::uint8_t *row = pixels + std::size_t(y) * std::size_t(stride);
+            const std::uint8_t *choices =
+                    alternatives ? alternatives + std::size_t(y) * std::size_t(stride) : nullptr;
             for (int x = first ? 1 : 0; x < width; ++x) {
-                const std::uint8_t pixel = row[x];
-                const std::size_t key = std::size_t(string) << 8 | pixel;
-                if (const std::uint16_t known = table()[key]) {
+                std::uint8_t pixel = row[x];
+                std::size_t key = std::size_t(string) << 8 | pixel;
+                std::uint16_t known = table()[key];
+                if (choices && choices[x] != pixel) {
+                    const std::size_t other = std::size_t(string) << 8 | choices[x];
+                    if (!known && table()[other]) {
+                        pixel = row[x] = choices[x];
+                        key = other;
+                        known = table()[key];
+                    } else if (!known && choices[x] == last) {
+                        pixel = row[x] = choices[x];
+                        key = other;
+                    }
+                }
+                last = pixel;
+                if (known) {
                     string = known;
                     continue;
                 }
@@ -171,22 +191,50 @@ private:
 
 } // namespace
 
-std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
-                                               int rows, int stride, int codeSize)
+namespace {
+
+bool fits(std::span<const std::uint8_t> pixels, int width, int rows, int stride, int codeSize)
 {
     if (width <= 0 || rows <= 0 || stride < width || codeSize < 2 || codeSize > 8
         || pixels.size() < std::size_t(rows - 1) * std::size_t(stride) + std::size_t(width))
-        return std::nullopt;
+        return false;
     if (codeSize < 8) {
         for (int y = 0; y < rows; ++y) {
             const std::uint8_t *row = pixels.data() + std::size_t(y) * std::size_t(stride);
             if (*std::max_element(row, row + width) >> codeSize)
-                return std::nullopt;
+                return false;
         }
     }
+    return true;
+}
+
+} // namespace
+
+std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
+                                               int rows, int stride, int codeSize)
+{
+    if (!fits(pixels, width, rows, stride, codeSize))
+        return std::nullopt;
     GifCodeStream stream;
     stream.codeSize = codeSize;
-    LzwEncoder(stream.blocks, codeSize).compress(pixels, width, rows, stride);
+    // Without alternatives no pixel is written to.
+    LzwEncoder(stream.blocks, codeSize)
+            .compress(const_cast<std::uint8_t *>(pixels.data()), nullptr, width, rows, stride);
+    return stream;
+}
+
+std::optional<GifCodeStream> compressGifPixelsChoosing(std::span<std::uint8_t> pixels,
+                                                       std::span<const std::uint8_t> alternatives,
+                                                       int width, int rows, int stride,
+                                                       int codeSize)
+{
+    if (!fits(pixels, width, rows, stride, codeSize)
+        || !fits(alternatives, width, rows, stride, codeSize))
+        return std::nullopt;
+    GifCodeStream stream;
+    stream.codeSize = codeSize;
+    LzwEncoder(stream.blocks, codeSize)
+            .compress(pixels.data(), alternatives.data(), width, rows, stride);
     return stream;
 }
 
