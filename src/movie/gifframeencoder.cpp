@@ -248,18 +248,22 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
         if (candidate)
             candidates.push_back(std::move(*candidate));
     };
-    // The screen's own palette: the global table, or a whole local one (a fade step).
-    for (const bool transparent : {false, true}) {
-        if (transparent && !anyKept)
-            continue;
-        auto candidate = paletteCandidate(after, changes, transparent);
-        if (candidate && !inGlobal)
-            candidate->localColors.assign(after.colors.begin(), after.colors.end());
-        add(std::move(candidate));
-    }
+    // A table of the colours used, when it is smaller than the whole palette.
     add(localCandidate(after, changes, false));
     if (anyKept)
         add(localCandidate(after, changes, true));
+    // The screen's own palette: the global table, or a whole local one (a fade step), which is
+    // not worth trying when the smaller local table exists: its codes are as long or longer.
+    if (inGlobal || candidates.empty()) {
+        for (const bool transparent : {false, true}) {
+            if (transparent && !anyKept)
+                continue;
+            auto candidate = paletteCandidate(after, changes, transparent);
+            if (candidate && !inGlobal)
+                candidate->localColors.assign(after.colors.begin(), after.colors.end());
+            add(std::move(candidate));
+        }
+    }
 
     std::optional<GifFrameCode> best;
     for (const Candidate &candidate : candidates) {
