@@ -177,7 +177,7 @@ void ScriptedDialogs::runModal(QDialog &dialog)
         onModal(dialog);
 }
 
-std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QString &,
+std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QString &text,
                                                              const QString &title, int)
 {
     class Scripted : public Progress
@@ -198,6 +198,7 @@ std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QS
         ScriptedDialogs &m_owner;
     };
     progressTitles << title;
+    progressTexts << text;
     return std::make_unique<Scripted>(*this);
 }
 

@@ -116,6 +116,7 @@ public:
                                        int maximum) override;
     int cancelProgressAfter = -1;
     QStringList progressTitles;
+    QStringList progressTexts;
     std::vector<int> progressValues;
     void openAddress(const QString &address) override { openedAddresses << address; }
 
