@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace tessa {
@@ -14,6 +15,8 @@ namespace tessa {
 namespace {
 
 constexpr std::uint32_t kRgb = 0xFFFFFF;
+// The rows a large rectangle's candidates are compared on.
+constexpr int kSampleRows = 40;
 
 // The changed source pixels and the rectangle around them (right and bottom excluded).
 struct Changes
@@ -254,7 +257,11 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
         add(localCandidate(after, changes, true));
     // The screen's own palette: the global table, or a whole local one (a fade step), which is
     // not worth trying when the smaller local table exists: its codes are as long or longer.
-    if (inGlobal || candidates.empty()) {
+    // Nor is the global table against a local one of a few colours, whose codes are much
+    // shorter for the price of a small table.
+    const bool fewColours = std::any_of(candidates.begin(), candidates.end(),
+                                        [](const Candidate &c) { return c.tableBits <= 4; });
+    if ((inGlobal && !fewColours) || candidates.empty()) {
         for (const bool transparent : {false, true}) {
             if (transparent && !anyKept)
                 continue;
@@ -265,6 +272,32 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
         }
     }
 
+    // A large rectangle is judged by its first rows, in image pixels: a fraction of the work of
+    // compressing every candidate whole, and the same choice nearly always.
+    const int rows = changes.bottom - changes.top;
+    if (candidates.size() > 1 && rows > 4 * kSampleRows) {
+        const int width = changes.right - changes.left;
+        std::size_t smallest = SIZE_MAX;
+        std::size_t chosen = 0;
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            Candidate &candidate = candidates[i];
+            std::vector<std::uint8_t> sample(candidate.indices.begin(),
+                                             candidate.indices.begin() + width * kSampleRows);
+            const int codeSize = std::max(2, candidate.tableBits);
+            const auto code =
+                    candidate.alternatives.empty()
+                            ? compressGifPixels(sample, width, kSampleRows, width, codeSize)
+                            : compressGifPixelsChoosing(sample, candidate.alternatives, width,
+                                                        kSampleRows, width, codeSize);
+            const std::size_t bytes =
+                    code ? code->blocks.size() + candidate.localColors.size() * 3 : SIZE_MAX;
+            if (bytes < smallest) {
+                smallest = bytes;
+                chosen = i;
+            }
+        }
+        return compressCandidate(candidates[chosen], changes, scaler);
+    }
     std::optional<GifFrameCode> best;
     for (const Candidate &candidate : candidates) {
         auto frame = compressCandidate(candidate, changes, scaler);
