@@ -15,6 +15,8 @@
 // usage: gif_vs_convert [--frames N]
 #include "document/animfile.h"
 #include "framescenes.h"
+#include "imaging/palette.h"
+#include "movie/gifcompositor.h"
 #include "tempfolder.h"
 
 #include <gif_lib.h>
@@ -108,21 +110,19 @@ int writeBytes(GifFileType *gif, const GifByteType *data, int length)
 // GIF writer makes. False when it cannot be read or written.
 bool writeUnoptimised(const std::string &gif, const std::string &out)
 {
-    int error = 0;
-    const auto closeIn = [](GifFileType *file) { DGifCloseFile(file, nullptr); };
-    std::unique_ptr<GifFileType, decltype(closeIn)> in(DGifOpenFileName(gif.c_str(), &error),
-                                                       closeIn);
-    if (!in || DGifSlurp(in.get()) != GIF_OK)
+    const auto shown = test::compositeGif(gif);
+    if (!shown)
         return false;
     std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(out.c_str(), "wb"),
                                                           &std::fclose);
     if (!file)
         return false;
-    const auto closeOut = [](GifFileType *gifOut) { EGifCloseFile(gifOut, nullptr); };
-    std::unique_ptr<GifFileType, decltype(closeOut)> put(EGifOpen(file.get(), writeBytes, &error),
-                                                         closeOut);
-    const int width = in->SWidth;
-    const int height = in->SHeight;
+    int error = 0;
+    const auto closer = [](GifFileType *gifOut) { EGifCloseFile(gifOut, nullptr); };
+    std::unique_ptr<GifFileType, decltype(closer)> put(EGifOpen(file.get(), writeBytes, &error),
+                                                       closer);
+    const int width = shown->width;
+    const int height = shown->height;
     if (!put || EGifPutScreenDesc(put.get(), width, height, 8, 0, nullptr) != GIF_OK)
         return false;
     EGifSetGifVersion(put.get(), true);
@@ -132,38 +132,24 @@ bool writeUnoptimised(const std::string &gif, const std::string &out)
     EGifPutExtensionBlock(put.get(), 11, application);
     EGifPutExtensionBlock(put.get(), 3, loop);
     EGifPutExtensionTrailer(put.get());
-    std::vector<std::uint32_t> canvas(std::size_t(width) * std::size_t(height), 0);
     std::vector<GifPixelType> row(static_cast<std::size_t>(width));
-    for (int i = 0; i < in->ImageCount; ++i) {
-        const SavedImage &image = in->SavedImages[i];
-        GraphicsControlBlock control{};
-        control.TransparentColor = NO_TRANSPARENT_COLOR;
-        DGifSavedExtensionToGCB(in.get(), i, &control);
-        const ColorMapObject *map =
-                image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : in->SColorMap;
-        const GifImageDesc &at = image.ImageDesc;
-        for (int y = 0; y < at.Height; ++y)
-            for (int x = 0; x < at.Width; ++x) {
-                const int index = image.RasterBits[y * at.Width + x];
-                if (index == control.TransparentColor)
-                    continue;
-                const GifColorType c = map->Colors[index];
-                canvas[std::size_t((at.Top + y) * width + at.Left + x)] =
-                        std::uint32_t(c.Red) << 16 | std::uint32_t(c.Green) << 8 | c.Blue;
-            }
+    for (std::size_t i = 0; i < shown->frames.size(); ++i) {
+        const std::vector<std::uint32_t> &canvas = shown->frames[i];
         std::map<std::uint32_t, int> entries;
         for (const std::uint32_t color : canvas)
             entries.emplace(color, 0);
+        if (entries.size() > 256)
+            return false;
         GifColorType table[256]{};
         int next = 0;
         for (auto &[color, entry] : entries) {
             entry = next;
-            table[next++] = {GifByteType(color >> 16), GifByteType(color >> 8), GifByteType(color)};
+            table[next++] = {redOf(color), greenOf(color), blueOf(color)};
         }
         ColorMapObject *local = GifMakeMapObject(256, table);
         GraphicsControlBlock whole{};
         whole.DisposalMode = DISPOSE_DO_NOT;
-        whole.DelayTime = control.DelayTime;
+        whole.DelayTime = shown->delays[i];
         whole.TransparentColor = NO_TRANSPARENT_COLOR;
         GifByteType block[4];
         const int length = int(EGifGCBToExtension(&whole, block));

@@ -81,8 +81,17 @@ public:
         // At most a 12-bit code a pixel, a clear code every 3837 codes, the last two codes and 4
         // bytes of bits in hand.
         const std::size_t count = std::size_t(width) * std::size_t(rows);
-        m_bytes = std::make_unique_for_overwrite<std::uint8_t[]>(count * 3 / 2 + count / 1024 + 16);
-        m_end = m_bytes.get();
+        // Kept by the thread for its next frames: a fresh block of this size is mapped and
+        // faulted in page by page every time.
+        thread_local std::unique_ptr<std::uint8_t[]> buffer;
+        thread_local std::size_t capacity = 0;
+        const std::size_t needed = count * 3 / 2 + count / 1024 + 16;
+        if (capacity < needed) {
+            buffer = std::make_unique_for_overwrite<std::uint8_t[]>(needed);
+            capacity = needed;
+        }
+        m_bytes = buffer.get();
+        m_end = m_bytes;
         put(m_clearCode);
         int string = pixels[0];
         std::uint8_t last = pixels[0];
@@ -165,12 +174,12 @@ private:
     {
         for (; m_shiftBits > 0; m_shiftBits -= 8, m_shift >>= 8)
             *m_end++ = std::uint8_t(m_shift);
-        const std::size_t length = std::size_t(m_end - m_bytes.get());
+        const std::size_t length = std::size_t(m_end - m_bytes);
         m_out.reserve(length + length / 255 + 1);
         for (std::size_t at = 0; at < length; at += 255) {
             const std::size_t block = std::min<std::size_t>(255, length - at);
             m_out.push_back(std::uint8_t(block));
-            m_out.insert(m_out.end(), m_bytes.get() + at, m_bytes.get() + at + block);
+            m_out.insert(m_out.end(), m_bytes + at, m_bytes + at + block);
         }
     }
 
@@ -185,7 +194,7 @@ private:
     int m_limit = 0;
     std::uint64_t m_shift = 0;
     int m_shiftBits = 0;
-    std::unique_ptr<std::uint8_t[]> m_bytes; // the codes' bits, before they are cut into blocks
+    std::uint8_t *m_bytes = nullptr; // the codes' bits, before they are cut into blocks
     std::uint8_t *m_end = nullptr;
 };
 

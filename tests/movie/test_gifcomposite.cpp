@@ -5,15 +5,14 @@
 // rectangle, table and transparent index drawn over the picture before) must be a screen the
 // timeline shows, in the timeline's order, and the last one the screen the animation ends on.
 #include "document/timeline.h"
+#include "movie/gifcompositor.h"
 #include "movie/movierenderer.h"
 #include "movie/screenscaler.h"
 #include "tempfolder.h"
 
-#include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <random>
 
 using namespace tessa;
@@ -21,62 +20,6 @@ using namespace tessa;
 namespace {
 
 using Screen = std::vector<std::uint32_t>; // RGB a pixel, scaled
-constexpr std::uint32_t kNeverDrawn = 0xFF000000;
-
-// The pictures a viewer shows, one a frame, and their delays.
-struct Composited
-{
-    std::vector<Screen> frames;
-    std::vector<int> delays;
-};
-
-Composited composite(const std::string &path)
-{
-    int error = 0;
-    const auto closer = [](GifFileType *gif) { DGifCloseFile(gif, nullptr); };
-    std::unique_ptr<GifFileType, decltype(closer)> gif(DGifOpenFileName(path.c_str(), &error),
-                                                       closer);
-    Composited result;
-    if (!gif || DGifSlurp(gif.get()) != GIF_OK) {
-        ADD_FAILURE() << "giflib cannot read " << path;
-        return result;
-    }
-    const int width = gif->SWidth;
-    Screen canvas(std::size_t(width) * std::size_t(gif->SHeight), kNeverDrawn);
-    for (int i = 0; i < gif->ImageCount; ++i) {
-        const SavedImage &image = gif->SavedImages[i];
-        GraphicsControlBlock control{};
-        control.TransparentColor = NO_TRANSPARENT_COLOR;
-        DGifSavedExtensionToGCB(gif.get(), i, &control);
-        const ColorMapObject *map =
-                image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-        const GifImageDesc &at = image.ImageDesc;
-        EXPECT_TRUE(map) << "frame " << i << " has no colour table";
-        EXPECT_LE(at.Left + at.Width, width);
-        EXPECT_LE(at.Top + at.Height, gif->SHeight);
-        if (!map || at.Left + at.Width > width || at.Top + at.Height > gif->SHeight)
-            return result;
-        const Screen before = canvas;
-        for (int y = 0; y < at.Height; ++y)
-            for (int x = 0; x < at.Width; ++x) {
-                const int index = image.RasterBits[y * at.Width + x];
-                if (index == control.TransparentColor)
-                    continue;
-                EXPECT_LT(index, map->ColorCount);
-                const GifColorType c = map->Colors[std::min(index, map->ColorCount - 1)];
-                canvas[std::size_t(at.Top + y) * std::size_t(width) + std::size_t(at.Left + x)] =
-                        colorFromRgb(c.Red, c.Green, c.Blue);
-            }
-        result.frames.push_back(canvas);
-        result.delays.push_back(control.DelayTime);
-        if (control.DisposalMode == DISPOSE_PREVIOUS)
-            canvas = before;
-        else if (control.DisposalMode == DISPOSE_BACKGROUND)
-            for (int y = 0; y < at.Height; ++y)
-                std::fill_n(canvas.begin() + (at.Top + y) * width + at.Left, at.Width, kNeverDrawn);
-    }
-    return result;
-}
 
 // The timeline's screen of every step, scaled as the movie is.
 std::vector<Screen> timelineScreens(const ItemList &items, const MovieRequest &request)
@@ -179,7 +122,9 @@ TEST_P(GifComposite, everyFrameIsTheTimelinesScreenAndTheLastIsTheEnd)
     const std::string path = folder.file("movie.gif");
     ASSERT_TRUE(renderMovie(path, items, request));
 
-    const Composited shown = composite(path);
+    const auto composited = test::compositeGif(path);
+    ASSERT_TRUE(composited) << "giflib cannot read it, or a frame is out of bounds";
+    const test::CompositedGif &shown = *composited;
     const std::vector<Screen> expected = timelineScreens(items, request);
     ASSERT_FALSE(shown.frames.empty());
     auto next = expected.begin();
