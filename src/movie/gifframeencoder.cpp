@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace tessa {
 
@@ -213,6 +214,35 @@ std::optional<GifFrameCode> compressCandidate(const Candidate &candidate, const 
     return frame;
 }
 
+// The candidate whose first kSampleRows rows compress smallest, with its table and in proportion
+// to the whole rectangle.
+std::size_t smallestBySample(std::vector<Candidate> &candidates, const Changes &changes)
+{
+    const int width = changes.right - changes.left;
+    const double share = double(changes.bottom - changes.top) / kSampleRows;
+    double smallest = std::numeric_limits<double>::infinity();
+    std::size_t chosen = 0;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const Candidate &candidate = candidates[i];
+        std::vector<std::uint8_t> sample(candidate.indices.begin(),
+                                         candidate.indices.begin() + width * kSampleRows);
+        const int codeSize = std::max(2, candidate.tableBits);
+        const auto code = candidate.alternatives.empty()
+                                  ? compressGifPixels(sample, width, kSampleRows, width, codeSize)
+                                  : compressGifPixelsChoosing(sample, candidate.alternatives, width,
+                                                              kSampleRows, width, codeSize);
+        if (!code)
+            continue;
+        const double bytes =
+                double(code->blocks.size()) * share + double(candidate.localColors.size() * 3);
+        if (bytes < smallest) {
+            smallest = bytes;
+            chosen = i;
+        }
+    }
+    return chosen;
+}
+
 } // namespace
 
 bool looksTheSame(const GifScreen &a, const GifScreen &b)
@@ -274,30 +304,9 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
 
     // A large rectangle is judged by its first rows, in image pixels: a fraction of the work of
     // compressing every candidate whole, and the same choice nearly always.
-    const int rows = changes.bottom - changes.top;
-    if (candidates.size() > 1 && rows > 4 * kSampleRows) {
-        const int width = changes.right - changes.left;
-        std::size_t smallest = SIZE_MAX;
-        std::size_t chosen = 0;
-        for (std::size_t i = 0; i < candidates.size(); ++i) {
-            Candidate &candidate = candidates[i];
-            std::vector<std::uint8_t> sample(candidate.indices.begin(),
-                                             candidate.indices.begin() + width * kSampleRows);
-            const int codeSize = std::max(2, candidate.tableBits);
-            const auto code =
-                    candidate.alternatives.empty()
-                            ? compressGifPixels(sample, width, kSampleRows, width, codeSize)
-                            : compressGifPixelsChoosing(sample, candidate.alternatives, width,
-                                                        kSampleRows, width, codeSize);
-            const std::size_t bytes =
-                    code ? code->blocks.size() + candidate.localColors.size() * 3 : SIZE_MAX;
-            if (bytes < smallest) {
-                smallest = bytes;
-                chosen = i;
-            }
-        }
-        return compressCandidate(candidates[chosen], changes, scaler);
-    }
+    if (candidates.size() > 1 && changes.bottom - changes.top > 4 * kSampleRows)
+        return compressCandidate(candidates[smallestBySample(candidates, changes)], changes,
+                                 scaler);
     std::optional<GifFrameCode> best;
     for (const Candidate &candidate : candidates) {
         auto frame = compressCandidate(candidate, changes, scaler);
