@@ -178,7 +178,7 @@ void ScriptedDialogs::runModal(QDialog &dialog)
         onModal(dialog);
 }
 
-std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QString &,
+std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QString &text,
                                                              const QString &title, int)
 {
     class Scripted : public Progress
@@ -201,6 +201,7 @@ std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QS
         ScriptedDialogs &m_owner;
     };
     progressTitles << title;
+    progressTexts << text;
     return std::make_unique<Scripted>(*this);
 }
 

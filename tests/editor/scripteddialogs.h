@@ -118,6 +118,7 @@ public:
     int cancelProgressAfter = -1;
     int openProgress = 0; // progress boxes not closed yet
     QStringList progressTitles;
+    QStringList progressTexts;
     std::vector<int> progressValues;
     void openAddress(const QString &address) override { openedAddresses << address; }
 

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
+#include <filesystem>
+
 using namespace tessa;
 using namespace tessa::test;
 
@@ -44,6 +48,19 @@ TEST_F(MovieExportTest, writesTheMovieWhileTheProgressRisesToTheEnd)
     EXPECT_TRUE(std::is_sorted(m_dialogs.progressValues.begin(), m_dialogs.progressValues.end()));
     EXPECT_EQ(m_dialogs.progressValues.back(), 1000);
     EXPECT_TRUE(m_dialogs.calls.empty());
+}
+
+// The GIF's size shows before it is written, in the progress box: exact for a short movie.
+TEST_F(MovieExportTest, theProgressBoxTellsTheSizeOfAGifOnly)
+{
+    ASSERT_TRUE(run("fade.gif"));
+    ASSERT_TRUE(run("fade.mp4"));
+    const QString size = QLocale().formattedDataSize(
+            qint64(std::filesystem::file_size(m_folder.file("fade.gif"))), 1,
+            QLocale::DataSizeTraditionalFormat);
+    EXPECT_EQ(m_dialogs.progressTexts,
+              (QStringList{"Writing the movie...\nThe GIF will be " + size + ".",
+                           "Writing the movie..."}));
 }
 
 TEST_F(MovieExportTest, aCancelLeavesNoFileAndSaysNothing)
