@@ -4,6 +4,7 @@
 // --path=scalar|sse2|avx2 measures the codec on one path instead of the processor's best.
 #include "bytewisecodec.h"
 #include "document/animfile.h"
+#include "document/animreadback.h"
 #include "document/diffscan.h"
 #include "document/framecodec.h"
 #include "framescenes.h"
@@ -32,6 +33,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr int kDocumentImages = 1000;
+// The long document the check of a save is measured on.
+constexpr int kLongDocumentImages = 2000;
 
 // The codec path to measure, from --path=scalar|sse2|avx2; by default the public functions,
 // which take the best path of the processor.
@@ -178,11 +181,11 @@ void decodeVsMemcpy(benchmark::State &state, Scene scene)
             });
 }
 
-// The 1,000-image document and its file, made once.
+// A document and its file, made once.
 struct DocumentFixture
 {
-    DocumentFixture()
-        : items(test::makeDocument(kDocumentImages))
+    explicit DocumentFixture(int images)
+        : items(test::makeDocument(images))
         , path(folder.file("BENCH.QLM"))
     {
         auto bytes = writeAnimation(items);
@@ -198,7 +201,13 @@ struct DocumentFixture
 
 DocumentFixture &document()
 {
-    static DocumentFixture fixture;
+    static DocumentFixture fixture(kDocumentImages);
+    return fixture;
+}
+
+DocumentFixture &longDocument()
+{
+    static DocumentFixture fixture(kLongDocumentImages);
     return fixture;
 }
 
@@ -323,6 +332,28 @@ void saveVsEncodeAndWrite(benchmark::State &state, bool flush)
             [&] { benchmark::DoNotOptimize(saveAnimation(savePath, doc.items, fileSystem)); });
 }
 
+// What a save spends on reading the file back and decoding it against the document, against
+// the rest of the save (encoding, backup, temporary file, flush, rename), on 2,000 images.
+// Without `flush`, neither flushes to the disk: the check against the least a save costs.
+void readBackVsSave(benchmark::State &state, bool flush)
+{
+    DocumentFixture &doc = longDocument();
+    const std::string path = doc.folder.file("SAVED.QLM");
+    UnflushedFileSystem unflushed;
+    FileSystem &fileSystem = flush ? FileSystem::real() : unflushed;
+    const auto saveUnchecked = [&] {
+        auto bytes = writeAnimation(doc.items);
+        benchmark::DoNotOptimize(replaceFile(path, *bytes, Backup::Keep, fileSystem));
+    };
+    saveUnchecked();
+    if (findReadBackDifference(path, doc.items)) {
+        state.SkipWithError("the saved file does not read back as the document");
+        return;
+    }
+    runPaired(state, {0.25}, double(doc.fileBytes), saveUnchecked,
+              [&] { benchmark::DoNotOptimize(findReadBackDifference(path, doc.items)); });
+}
+
 // Prints the peak memory of opening `path` in this process, in bytes.
 int reportOpenPeak(const std::string &path)
 {
@@ -365,6 +396,10 @@ void registerAll()
     benchmark::RegisterBenchmark("save_vs_encode_and_write", saveVsEncodeAndWrite, true)
             ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("save_vs_encode_and_write/unflushed", saveVsEncodeAndWrite, false)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("save_readback_vs_save", readBackVsSave, true)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("save_readback_vs_save/unflushed", readBackVsSave, false)
             ->Unit(benchmark::kMillisecond);
 }
 

@@ -5,8 +5,8 @@
 // is stamped on arrival and compared with the time its start tick stands for; the report gives
 // the worst and the last lateness in milliseconds and in ticks. Run it on the offscreen platform:
 //     QT_QPA_PLATFORM=offscreen build/bench/preview_drift [seconds, default 60]
-#include "document/timeline.h"
 #include "playback/player.h"
+#include "timing/timeline.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -14,7 +14,19 @@ namespace tessa::test {
 
 // A step of a save that a test makes fail.
 // HardLink is no failure of the save: the file system has no hard links (FAT, network shares).
-enum class SaveStep { Create, Write, Flush, Close, HardLink, Backup, BackupRename, FinalRename };
+// CorruptWrite reports no error at all: one byte reaches the file changed, as failing memory, a
+// faulty cable or disk would have it.
+enum class SaveStep {
+    Create,
+    Write,
+    Flush,
+    Close,
+    HardLink,
+    Backup,
+    BackupRename,
+    FinalRename,
+    CorruptWrite
+};
 
 // The real file system with one step of saving made to fail with `reason`, as a full disk, an
 // unwritable or read-only folder, or a refused rename would; running as root, permission bits
@@ -28,6 +40,9 @@ public:
         , m_reason(std::make_error_code(reason))
     {
     }
+
+    // With SaveStep::CorruptWrite: the offset in the file of the byte that is changed.
+    std::size_t corruptOffset = 0;
 
     // Every path createNew was asked for, whether or not it was created.
     std::vector<std::filesystem::path> createRequests;
@@ -78,6 +93,13 @@ private:
         }
         std::error_code write(std::span<const std::uint8_t> bytes) override
         {
+            const std::size_t at = m_owner.corruptOffset - m_written;
+            m_written += bytes.size();
+            if (m_owner.m_failing == SaveStep::CorruptWrite && at < bytes.size()) {
+                std::vector<std::uint8_t> changed(bytes.begin(), bytes.end());
+                changed[at] ^= 0x01;
+                return m_real->write(changed);
+            }
             if (m_owner.m_failing != SaveStep::Write)
                 return m_real->write(bytes);
             m_real->write(bytes.first(bytes.size() / 2));
@@ -96,6 +118,7 @@ private:
     private:
         std::unique_ptr<OutputFile> m_real;
         const FailingFileSystem &m_owner;
+        std::size_t m_written = 0;
     };
 
     SaveStep m_failing;

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/timeline.h"
+#include "timing/timeline.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "animfile.h"
 
+#include "animreadback.h"
 #include "framecodec.h"
 #include "framestore.h"
 
@@ -230,7 +231,12 @@ Expected<Done, Notice> saveAnimation(const std::string &path, const ItemList &it
     auto bytes = writeAnimation(items);
     if (!bytes)
         return Unexpected{bytes.error()};
-    auto saved = replaceFile(path, *bytes, Backup::Keep, fileSystem);
+    // Read back and decoded before it replaces anything: a fault of the encoder, the memory or
+    // the disk shows here rather than the next time the file is opened.
+    const auto check = [&items](const std::filesystem::path &written) {
+        return findReadBackDifference(written, items);
+    };
+    auto saved = replaceFile(path, *bytes, Backup::Keep, fileSystem, check);
     if (!saved)
         return Unexpected{fileFailureNotice(saved.error())};
     return Done{};

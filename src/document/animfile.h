@@ -47,8 +47,10 @@ Expected<ItemList, Notice> loadAnimation(const std::string &path);
 // not begin with an image, an image without a full frame, and a payload shorter than its size.
 Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items);
 
-// Encodes `items` completely, then replaces the file at `path`, keeping the previous one as
-// `path` + ".bak" (see replaceFile). On failure the file and its backup are as they were.
+// Encodes `items` completely, writes them to a temporary file, reads that back and checks that
+// it opens as `items` (findReadBackDifference), then replaces the file at `path` with it,
+// keeping the previous one as `path` + ".bak" (see replaceFile). On failure, a file that reads
+// back differently included, the file and its backup are as they were.
 Expected<Done, Notice> saveAnimation(const std::string &path, const ItemList &items,
                                      FileSystem &fileSystem = FileSystem::real());
 

@@ -206,7 +206,8 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
 }
 
 Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std::uint8_t> bytes,
-                                    Backup backup, FileSystem &fileSystem)
+                                    Backup backup, FileSystem &fileSystem,
+                                    const WrittenFileCheck &check)
 {
     const fs::path target = followLinks(pathFromText(path));
     std::error_code error;
@@ -225,6 +226,15 @@ Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std
     fs::path temporary;
     if ((error = writeTemporary(fileSystem, folder, fileName, bytes, temporary)))
         return Unexpected{saveError(path, error)};
+
+    // Before the backup, so that a file that is not right changes nothing at all.
+    if (check) {
+        if (std::optional<std::string> problem = check(temporary)) {
+            fileSystem.remove(temporary);
+            return Unexpected{IoError{IoError::Action::Write, path,
+                                      *problem + "; the file was left as it was"}};
+        }
+    }
 
     // The new file keeps the old one's permissions.
     if (exists)

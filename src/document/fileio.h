@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <system_error>
@@ -72,14 +74,21 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
 
 enum class Backup { None, Keep };
 
+// Looks at the file a save has just written and flushed, before it takes the place of the old
+// one: why it must not, or nothing when it holds what was meant to be written.
+using WrittenFileCheck =
+        std::function<std::optional<std::string>(const std::filesystem::path &written)>;
+
 // Replaces the content of the file at `path` with `bytes` (creating it if needed) without ever
 // leaving a half-written file: the bytes go to a temporary file in the same folder, flushed to
 // disk, which then takes the place of `path` in one atomic rename. With Backup::Keep the previous
 // file, if there was one, is first kept as `path` + ".bak" (an older ".bak" is replaced).
 // A path that is a symbolic link updates the file the link points to (and its ".bak" lies beside
 // that file). On failure `path` and its ".bak" are as they were, no temporary file remains, and
-// the error names `path` and the system's reason.
+// the error names `path` and the system's reason. A `check`, if given, runs on the temporary file
+// once it is on the disk; what it finds wrong fails the save the same way.
 Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std::uint8_t> bytes,
-                                    Backup backup, FileSystem &fileSystem = FileSystem::real());
+                                    Backup backup, FileSystem &fileSystem = FileSystem::real(),
+                                    const WrittenFileCheck &check = {});
 
 } // namespace tessa

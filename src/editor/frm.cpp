@@ -132,8 +132,10 @@ void frm::createControls()
 void frm::connectDocument()
 {
     connect(&m_document, &AnimDocument::stateChanged, this, &frm::showDocumentState);
-    connect(&m_document, &AnimDocument::modifiedChanged, this,
-            [this] { mnuFileSave->setEnabled(m_document.isModified()); });
+    connect(&m_document, &AnimDocument::modifiedChanged, this, [this] {
+        mnuFileSave->setEnabled(m_document.isModified());
+        mnuFileRevert->setEnabled(m_document.isModified() && !m_document.fileName().isEmpty());
+    });
     connect(&m_document, &AnimDocument::historyChanged, this, &frm::showHistory);
     auto *model = static_cast<ItemListModel *>(m_document.model());
     connect(model, &ItemListModel::moveRequested, this, &frm::moveDragged);
@@ -170,6 +172,7 @@ void frm::createMenus()
     mnuFileSave = mnuFile->addAction(tr("&Save"), this, &frm::mnuFileSave_Click);
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = mnuFile->addAction(tr("Save &As..."), this, &frm::mnuFileSaveAs_Click);
+    mnuFileRevert = mnuFile->addAction(tr("Re&vert"), this, &frm::mnuFileRevert_Click);
     mnuFileRecover = mnuFile->addAction(tr("&Recover Discarded Animation..."), this,
                                         &frm::mnuFileRecover_Click);
     mnuFile->addSeparator();

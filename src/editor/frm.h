@@ -33,7 +33,8 @@ class RecoveryStore;
 // and every command. It is a thin layer over the core library: it asks the user through
 // `Dialogs`, calls the core, and shows what comes back.
 //
-// Unsaved changes have no flag of their own: File > Save is enabled exactly while there are any.
+// Unsaved changes have no flag of their own: File > Save is enabled exactly while there are any
+// (and Revert while there are any to a document that has a file).
 // Whether a document is open is likewise the enabled state of Save As, Export, Project and
 // Palette, which come and go together.
 class frm : public QMainWindow
@@ -67,6 +68,7 @@ public:
     QAction *mnuFileOpen = nullptr;
     QAction *mnuFileSave = nullptr;
     QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileRevert = nullptr;
     QAction *mnuFileRecover = nullptr;
     QMenu *mnuFileExport = nullptr;
     QAction *mnuFileExportAnimation = nullptr;
@@ -107,6 +109,8 @@ public slots:
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
+    // Reopens the document's file, its unsaved changes kept as a discarded document.
+    void mnuFileRevert_Click();
     void mnuFileRecover_Click();
     // Offers the work of a run that ended without closing, if any (at start-up).
     void offerRecovery();

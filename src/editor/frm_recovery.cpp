@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Unsaved work brought back: after a run that ended without closing, and documents that New,
-// Open or closing discarded.
+// Open, Revert or closing discarded.
 #include "frm.h"
 
+#include "document/animfile.h"
 #include "document/notice.h"
 #include "document/paths.h"
 #include "platform/dialogs.h"
@@ -65,6 +66,33 @@ void frm::offerRecovery()
         m_recoveryStore->remove(entry);
         return;
     }
+}
+
+void frm::mnuFileRevert_Click()
+{
+    const QString path = m_document.fileName();
+    if (!m_document.isModified() || path.isEmpty())
+        return;
+    const auto answer = m_dialogs.messageBox(
+            this,
+            tr("Discard your changes and reopen %1 from disk?")
+                    .arg(QString::fromStdString(GetFileName(path.toStdString()))),
+            QLatin1String(kProgramTitle), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    if (answer != Dialogs::Answer::Yes)
+        return;
+    // Read before anything is thrown away: a file that cannot be read leaves the changes open.
+    auto loaded = loadAnimation(path.toStdString());
+    if (!loaded) {
+        showNotice(loaded.error());
+        return;
+    }
+    m_recovery->keepIfDiscarded();
+    ResetDocument();
+    {
+        const QScopedValueRollback quiet(m_selecting, true);
+        m_document.load(std::move(*loaded), path);
+    }
+    RefreshList();
 }
 
 void frm::mnuFileRecover_Click()

@@ -5,8 +5,8 @@
 #include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
-#include "document/timeline.h"
 #include "imaging/palette.h"
+#include "timing/timeline.h"
 
 #include <cstdint>
 #include <functional>

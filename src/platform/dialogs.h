@@ -24,7 +24,7 @@ class Dialogs
 {
 public:
     enum class Icon { None, Information, Critical, Question, Exclamation };
-    enum class Buttons { Ok, YesNoCancel, YesNoLater };
+    enum class Buttons { Ok, YesNoCancel, YesNoLater, YesNo };
     enum class Answer { Ok, Yes, No, Cancel, Later };
 
     // A long operation's progress as the user sees it, with a way to stop it; it closes when the

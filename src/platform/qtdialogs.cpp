@@ -153,6 +153,11 @@ Dialogs::Answer QtDialogs::messageBox(QWidget *owner, const QString &text, const
         later = box.addButton(tr("&Later"), QMessageBox::RejectRole);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(later);
+    } else if (buttons == Buttons::YesNo) {
+        // Asked before work is thrown away: No unless the user says otherwise.
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -169,6 +174,7 @@ Dialogs::Answer QtDialogs::messageBox(QWidget *owner, const QString &text, const
     default:
         return buttons == Buttons::YesNoCancel  ? Answer::Cancel
                : buttons == Buttons::YesNoLater ? Answer::Later
+               : buttons == Buttons::YesNo      ? Answer::No
                                                 : Answer::Ok;
     }
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "document/timeline.h"
+#include "timing/timeline.h"
 
 #include <QWidget>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "document/timeline.h"
 #include "settings/clsini.h"
+#include "timing/timeline.h"
 
 #include <string>
 

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving when one step of it fails: the window names the file and the reason, and nothing is
-// lost. The old file and its backup stay as they were, no temporary file is left, and the
-// document keeps its unsaved changes, which a later save still writes.
+// Saving when one step of it fails, or the file it wrote reads back wrong: the window names the
+// file and the reason, and nothing is lost. The old file and its backup stay as they were, no
+// temporary file is left, and the document keeps its unsaved changes, which a later save still
+// writes.
 #include "editorfixture.h"
 #include "failingfilesystem.h"
 
@@ -36,7 +37,15 @@ const FailingStep kFailingSteps[] = {
          "Permission denied"},
         {SaveStep::FinalRename, std::errc::permission_denied, "rename refused",
          "Permission denied"},
+        // The pause's amount (30) arrives as 31: the file read back is not the document.
+        {SaveStep::CorruptWrite, std::errc{}, "one byte reaches the file changed",
+         "Read back after writing, item 2 differs from the animation; the file was left as it "
+         "was"},
 };
+
+// Where the saved file holds the amount of the pause: after the image (a header, the background
+// byte and the end chunk) and the pause's header.
+constexpr std::size_t kPauseAmountOffset = 17 + 10;
 
 const ItemList kSavedItems{makeImageItem(frameOf(4)), makeEndItem()};
 const Bytes kOlderBackup{'o', 'l', 'd', 'e', 'r'};
@@ -77,6 +86,7 @@ TEST_F(SaveFailureTest, EachFailingStepIsReportedAndLosesNothing)
         std::filesystem::remove_all(folder.path() / "docs");
         openAndChange("EANIM.QLM");
         FailingFileSystem failing(row.step, row.error);
+        failing.corruptOffset = kPauseAmountOffset;
         window->setFileSystem(failing);
         const std::size_t boxesBefore = dialogs.callsOf(Kind::Message).size();
         const int beepsBefore = dialogs.beeps;

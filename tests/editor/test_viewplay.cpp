@@ -3,11 +3,11 @@
 // View > Play, the bold line of the playing item, File > Export > Movie and the sharp picture.
 #include "editorfixture.h"
 
-#include "document/timeline.h"
 #include "editor/itemlistmodel.h"
 #include "movie/movieanimation.h"
 #include "playback/framewidget.h"
 #include "playback/previewwindow.h"
+#include "timing/timeline.h"
 
 #include <QFileInfo>
 #include <QFont>

@@ -5,9 +5,9 @@
 // timeline shows then: sprites moving over noise (changed rectangles), fades (one compressed
 // stream under many colour tables) and the same picture twice (one longer frame).
 #include "commandoutput.h"
-#include "document/timeline.h"
 #include "movie/movierenderer.h"
 #include "tempfolder.h"
+#include "timing/timeline.h"
 
 #include <gtest/gtest.h>
 

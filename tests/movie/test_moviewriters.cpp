@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandoutput.h"
-#include "document/timeline.h"
 #include "movie/movierenderer.h"
 #include "movie/pngsequencewriter.h"
 #include "movieanimation.h"
 #include "tempfolder.h"
+#include "timing/timeline.h"
 
 #include <gtest/gtest.h>
 
