@@ -86,13 +86,7 @@ void frm::mnuFileRevert_Click()
         showNotice(loaded.error());
         return;
     }
-    m_recovery->keepIfDiscarded();
-    ResetDocument();
-    {
-        const QScopedValueRollback quiet(m_selecting, true);
-        m_document.load(std::move(*loaded), path);
-    }
-    RefreshList();
+    showLoaded(std::move(*loaded), path);
 }
 
 void frm::mnuFileRecover_Click()
