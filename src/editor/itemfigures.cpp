@@ -109,7 +109,9 @@ QString ItemFigures::summary(int line)
         stored = text("%1, %2 of %3").arg(stored, shareText(shown), bytesText(*shown.fileSize));
     parts << stored;
     if (shown.image)
-        parts << text("%1 changed").arg(changedPixelsText(shown));
+        parts << text("%1 pixels changed in %2 runs")
+                         .arg(QLocale().toString(static_cast<qulonglong>(shown.cost.changedPixels)),
+                              QLocale().toString(static_cast<qulonglong>(shown.cost.runs)));
     if (shown.start)
         parts << text("at %1 for %2")
                          .arg(startText(shown), secondsText(shown.length, shown.tickRate));
