@@ -10,6 +10,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 namespace tessa {
 
@@ -84,7 +85,8 @@ bool ItemDetailsPanel::eventFilter(QObject *watched, QEvent *event)
     if (watched == parentWidget()) {
         if (event->type() == QEvent::Show && m_showWithWindow) {
             m_showWithWindow = false;
-            show();
+            // Once the window has taken its place on the screen (it centres itself on showing).
+            QTimer::singleShot(0, this, [this] { show(); });
         } else if (event->type() == QEvent::WindowActivate) {
             refresh();
         }
@@ -102,7 +104,10 @@ void ItemDetailsPanel::showEvent(QShowEvent *event)
 void ItemDetailsPanel::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    emit closedByUser();
+    // On quitting, Qt closes every window left after the main one: that is no choice of the
+    // user's, and the panel is to come back at the next start.
+    if (parentWidget() && parentWidget()->isVisible())
+        emit closedByUser();
 }
 
 void ItemDetailsPanel::placeBesideWindow()
@@ -118,6 +123,7 @@ void ItemDetailsPanel::placeBesideWindow()
         if (at.x() + frameGeometry().width() > room.right())
             at.setX(std::max(room.left(),
                              window->frameGeometry().left() - 8 - frameGeometry().width()));
+        at.setY(std::max(at.y(), room.top()));
     }
     move(at);
 }

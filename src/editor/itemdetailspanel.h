@@ -38,7 +38,7 @@ public:
     QLabel *lblLength = nullptr;
 
 signals:
-    // The user closed the panel with its own close button.
+    // The user closed the panel with its own close button (not the program, when it quits).
     void closedByUser();
 
 protected:

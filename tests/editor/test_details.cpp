@@ -7,6 +7,7 @@
 #include "editor/itemdetailspanel.h"
 #include "editorfixture.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
@@ -167,6 +168,9 @@ TEST_F(DetailsTest, theDetailsPanelIsHiddenAtStartRememberedAndLeavesTheWindowAl
 
     window->mnuViewDetails->trigger();
     const std::string written = settingsText();
+    // File > Exit closes the main window, and then, quitting, Qt closes the panel too.
+    window->mnuFileExit->trigger();
+    window->details()->close();
     window.reset();
     EXPECT_EQ(settingsText(), written) << "nothing written at close";
 
@@ -175,6 +179,7 @@ TEST_F(DetailsTest, theDetailsPanelIsHiddenAtStartRememberedAndLeavesTheWindowAl
     ASSERT_NE(window->details(), nullptr);
     EXPECT_FALSE(window->details()->isVisible()) << "shown with the window, not before";
     window->show();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(window->details()->isVisible());
     EXPECT_EQ(window->centralWidget()->size(), QSize(481, 218));
     EXPECT_EQ(settingsText(), written) << "nothing written at start-up";
