@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Animation files written byte by byte, for tests that need files the writer would never make.
+// Animation files written byte by byte, for tests that need files the writer would never make,
+// and read back record by record.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,6 +47,39 @@ inline Bytes copyChunk(std::uint16_t offset, const Bytes &pixels)
     appendWord(out, static_cast<std::uint16_t>(pixels.size()));
     out.insert(out.end(), pixels.begin(), pixels.end());
     return out;
+}
+
+// What one record of a written file holds: its whole length, and for an image the pixels and
+// the copy chunks of its stream.
+struct StoredRecord
+{
+    std::size_t bytes = 0;
+    std::size_t pixels = 0;
+    std::size_t runs = 0;
+};
+
+// The records of a file as the writer writes it, read back from its bytes.
+inline std::vector<StoredRecord> storedRecords(const Bytes &file)
+{
+    const auto word = [&](std::size_t at) { return file[at] | std::size_t(file[at + 1]) << 8; };
+    std::vector<StoredRecord> records;
+    std::size_t at = 0;
+    while (at + 10 <= file.size()) {
+        StoredRecord record;
+        record.bytes = 10 + (word(at + 6) | word(at + 8) << 16);
+        if (file[at] == 'G' && file[at + 1] == 'R') {
+            // The first image's stream follows its background byte.
+            std::size_t chunk = at + 10 + (records.empty() ? 1 : 0);
+            while (word(chunk) == 1) {
+                ++record.runs;
+                record.pixels += word(chunk + 4);
+                chunk += 6 + word(chunk + 4);
+            }
+        }
+        records.push_back(record);
+        at += record.bytes;
+    }
+    return records;
 }
 
 } // namespace tessa::test

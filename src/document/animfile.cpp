@@ -17,7 +17,6 @@ namespace tessa {
 namespace {
 
 constexpr const char *kReaderLocation = "OpenAnim";
-constexpr std::size_t kItemHeaderSize = 10;
 
 std::int32_t int32At(std::span<const std::uint8_t> bytes, std::size_t at)
 {

@@ -7,6 +7,7 @@
 #include "fileio.h"
 #include "notice.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -19,6 +20,9 @@ namespace tessa {
 // payload. All integers little-endian. The first item must be image number 1; its payload is a
 // background byte and a chunk stream against a frame of that colour, later images are chunk
 // streams against the image before them.
+
+// The bytes of an item record before its payload: code, number and payload size.
+inline constexpr std::size_t kItemHeaderSize = 10;
 
 // Error numbers the reader reports, all with location "OpenAnim".
 inline constexpr std::int32_t kErrorInvalidFileType = 9001; // "Invalid file type."

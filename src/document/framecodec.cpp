@@ -122,23 +122,23 @@ void appendChunks(const diffscan::Kernels &kernels, const std::uint8_t *pixels,
     out.resize(at + bytes);
 }
 
-} // namespace
-
-void diffscan::encodeFrameWith(const Kernels &kernels, std::span<const std::uint8_t> frame,
-                               std::span<const std::uint8_t> reference,
-                               std::vector<std::uint8_t> &out)
+// Hands the runs in which `frame` and `reference` differ (over the shorter of the two) to
+// `onRuns(edges, runs)` batch by batch, in offset order: `edges` holds them as pairs (start, end).
+template<typename OnRuns>
+void forEachRunBatch(const diffscan::Kernels &kernels, std::span<const std::uint8_t> frame,
+                     std::span<const std::uint8_t> reference, OnRuns &&onRuns)
 {
     const std::size_t size = std::min(frame.size(), reference.size());
     std::size_t edges[kEdgeBatch];
     std::size_t count = 0;
-    ScanState state;
+    diffscan::ScanState state;
     for (;;) {
         count += kernels.findEdges(frame.data(), reference.data(), size, state, edges + count,
                                    kEdgeBatch - count);
         const bool finished = state.next >= size;
         if (finished && count % 2 == 1)
             edges[count++] = size; // the last run reaches the end
-        appendChunks(kernels, frame.data(), frame.size(), edges, count / 2, out);
+        onRuns(static_cast<const std::size_t *>(edges), count / 2);
         if (finished)
             break;
         // A run still open moves to the front of the next batch.
@@ -149,6 +149,17 @@ void diffscan::encodeFrameWith(const Kernels &kernels, std::span<const std::uint
             count = 0;
         }
     }
+}
+
+} // namespace
+
+void diffscan::encodeFrameWith(const Kernels &kernels, std::span<const std::uint8_t> frame,
+                               std::span<const std::uint8_t> reference,
+                               std::vector<std::uint8_t> &out)
+{
+    forEachRunBatch(kernels, frame, reference, [&](const std::size_t *edges, std::size_t runs) {
+        appendChunks(kernels, frame.data(), frame.size(), edges, runs, out);
+    });
     out.insert(out.end(), kHeaderSize, 0);
 }
 
@@ -201,6 +212,19 @@ void encodeFrame(std::span<const std::uint8_t> frame, std::span<const std::uint8
                  std::vector<std::uint8_t> &out)
 {
     diffscan::encodeFrameWith(diffscan::bestKernels(), frame, reference, out);
+}
+
+FrameChanges measureFrame(std::span<const std::uint8_t> frame,
+                          std::span<const std::uint8_t> reference)
+{
+    FrameChanges changes;
+    forEachRunBatch(diffscan::bestKernels(), frame, reference,
+                    [&](const std::size_t *edges, std::size_t runs) {
+                        changes.runs += runs;
+                        for (std::size_t r = 0; r < runs; ++r)
+                            changes.pixels += edges[2 * r + 1] - edges[2 * r];
+                    });
+    return changes;
 }
 
 bool decodeFrame(std::span<const std::uint8_t> stream, std::span<std::uint8_t> frame)

@@ -4,6 +4,7 @@
 
 #include "animitem.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -24,6 +25,21 @@ std::uint8_t GetBackgroundColor(const ItemList &items);
 // chunk for every maximal run of differing pixels, in offset order, then the end chunk.
 void encodeFrame(std::span<const std::uint8_t> frame, std::span<const std::uint8_t> reference,
                  std::vector<std::uint8_t> &out);
+
+// What the chunk stream of a frame against its reference holds.
+struct FrameChanges
+{
+    std::size_t pixels = 0; // pixels that differ from the reference
+    std::size_t runs = 0;   // maximal runs of them, one copy chunk each
+
+    // The length of the stream encodeFrame appends: each chunk's header and pixels, the end chunk.
+    std::size_t streamSize() const { return runs * 6 + pixels + 6; }
+};
+
+// The changes encodeFrame would store for `frame` against `reference`, counted on the encoder's
+// own scan without writing the stream.
+FrameChanges measureFrame(std::span<const std::uint8_t> frame,
+                          std::span<const std::uint8_t> reference);
 
 // Applies the chunk stream `stream` to `frame`, which holds the reference on entry. Stops with
 // success at the end of the stream or at an end chunk. Fails on a type word from 2 to 0x7FFF,

@@ -10,7 +10,6 @@
 #include "filters.h"
 #include "itemlistmodel.h"
 #include "itemlistview.h"
-#include "picture.h"
 #include "picturelabel.h"
 #include "platform/dialogs.h"
 #include "recoverykeeper.h"
@@ -237,6 +236,7 @@ void frm::Form_Load()
 {
     m_settings.setSaveFailureHandler([this](const Notice &notice) { showNotice(notice); });
     LoadSettings();
+    restoreViewChoices();
     ResetDocument();
     mnuPaletteSel_Click(0);
 }
@@ -340,9 +340,7 @@ void frm::showFrameOf(int index)
         return;
     }
     // Every image holds its whole frame: showing one is a single picture build.
-    const AnimItem &item = m_document.item(index);
-    pic->setPixmap(QPixmap::fromImage(
-            CreatePicture(kFrameWidth, kFrameHeight, item.Pixels, m_paletteColors)));
+    pic->setPixmap(QPixmap::fromImage(pictureOf(index)));
     pic->show();
 }
 

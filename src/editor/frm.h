@@ -25,6 +25,7 @@ class QTimer;
 namespace tessa {
 
 class Dialogs;
+class ItemDetailsPanel;
 class ItemListView;
 class RecoveryKeeper;
 class RecoveryStore;
@@ -53,6 +54,8 @@ public:
     const PaletteColors &paletteColors() const { return m_paletteColors; }
     // The preview window once View > Play has opened it, else null.
     PreviewWindow *preview() const { return m_preview; }
+    // The Item Details panel once View > Item Details has shown it, else null.
+    ItemDetailsPanel *details() const;
 
     // The file system that Save and Save As write through: FileSystem::real() unless a test
     // hands in one that fails on purpose. `fileSystem` must outlive the window.
@@ -85,6 +88,8 @@ public:
     QAction *mnuEditMoveDown = nullptr;
     QMenu *mnuView = nullptr;
     QAction *mnuViewPlay = nullptr;
+    QAction *mnuViewChanges = nullptr;
+    QAction *mnuViewDetails = nullptr;
     QMenu *mnuProject = nullptr;
     std::array<QAction *, 5> mnuProjectAdd{};
     QAction *mnuProjectImport = nullptr;
@@ -132,6 +137,8 @@ public slots:
     void mnuProjectEdit_Click();
     void mnuProjectDelete_Click();
     void mnuViewPlay_Click();
+    void mnuViewChanges_Click();
+    void mnuViewDetails_Click();
     void mnuPaletteSel_Click(int Index);
     void mnuHelpAbout_Click();
     void lst_Click();
@@ -190,6 +197,11 @@ private:
     // Reads the clipboard again after it changed: selection changes only look at the result.
     void clipboardChanged();
     void showFrameOf(int index);
+    // The picture of image `index`: as it is, or with View > Changes what the file stores of it.
+    QImage pictureOf(int index) const;
+    // View > Changes and View > Item Details as the settings remember them.
+    void restoreViewChoices();
+    void showDetails(bool shown);
     // Selects `line` and runs lst_Click once, whether or not the selection moved.
     void selectLine(int line);
     enum class SaveOutcome { Saved, Cancelled, Failed };
@@ -237,6 +249,7 @@ private:
     QString MoviePath;
 
     QPointer<PreviewWindow> m_preview; // a child of the window, made on first use
+    QPointer<ItemDetailsPanel> m_details; // likewise
 
     bool m_centred = false;
     QTimer *m_noteTimer = nullptr;

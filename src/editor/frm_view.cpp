@@ -17,6 +17,12 @@ void frm::createViewMenu()
     mnuViewPlay = mnuView->addAction(tr("&Play"), this, &frm::mnuViewPlay_Click);
     mnuViewPlay->setShortcut(QKeySequence(Qt::Key_F5));
     mnuViewPlay->setEnabled(false);
+    // Viewing choices, remembered in the settings (frm_details.cpp).
+    mnuViewChanges = mnuView->addAction(tr("&Changes"), this, &frm::mnuViewChanges_Click);
+    mnuViewChanges->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    mnuViewChanges->setCheckable(true);
+    mnuViewDetails = mnuView->addAction(tr("Item &Details"), this, &frm::mnuViewDetails_Click);
+    mnuViewDetails->setCheckable(true);
 }
 
 void frm::UpdateViewMenu()

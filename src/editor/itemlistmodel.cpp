@@ -3,6 +3,7 @@
 #include "itemlistmodel.h"
 
 #include "animdocument.h"
+#include "itemfigures.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -39,6 +40,7 @@ int draggedRow(const ItemListModel *model, const QMimeData *data)
 ItemListModel::ItemListModel(const AnimDocument &document, QObject *parent)
     : QAbstractListModel(parent)
     , m_document(document)
+    , m_figures(new ItemFigures(document, *this, this))
 {
 }
 
@@ -53,6 +55,8 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return m_document.lineText(index.row());
+    if (role == Qt::ToolTipRole)
+        return m_figures->summary(index.row());
     if (role == Qt::FontRole && index.row() == m_playingLine) {
         QFont bold;
         bold.setBold(true);

@@ -7,6 +7,7 @@
 namespace tessa {
 
 class AnimDocument;
+class ItemFigures;
 
 // The list lines of a document for views. It changes nothing itself: a line dragged to another
 // place is handed back as moveRequested, which the window turns into an undoable move.
@@ -44,6 +45,9 @@ public:
     int playingLine() const { return m_playingLine; }
     void setPlayingLine(int line);
 
+    // What each line costs in the file and when it plays; also each line's tooltip.
+    ItemFigures &figures() const { return *m_figures; }
+
 signals:
     // A line of this model was dropped in front of line `before` (0 to the line count).
     void moveRequested(int from, int before);
@@ -51,6 +55,7 @@ signals:
 private:
     const AnimDocument &m_document;
     int m_playingLine = -1;
+    ItemFigures *m_figures; // a child
 };
 
 } // namespace tessa

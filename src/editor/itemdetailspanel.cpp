@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "itemdetailspanel.h"
+
+#include "animdocument.h"
+#include "itemfigures.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+namespace tessa {
+
+ItemDetailsPanel::ItemDetailsPanel(const AnimDocument &document, ItemFigures &figures,
+                                   QWidget *parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_document(document)
+    , m_figures(figures)
+{
+    setObjectName(QStringLiteral("frmDetails"));
+    setWindowTitle(tr("Item Details"));
+    auto *form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    const auto addRow = [&](const QString &caption) {
+        auto *value = new QLabel(this);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(caption, value);
+        return value;
+    };
+    lblLine = addRow(tr("Line:"));
+    lblStored = addRow(tr("Stored:"));
+    lblChanged = addRow(tr("Changed pixels:"));
+    lblShare = addRow(tr("Share of the file:"));
+    lblFileSize = addRow(tr("File when saved:"));
+    lblStart = addRow(tr("Starts at:"));
+    lblLength = addRow(tr("Lasts:"));
+    // Wide enough for the longest values, so that the window does not jump from line to line.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 48);
+
+    connect(document.selection(), &QItemSelectionModel::currentRowChanged, this,
+            &ItemDetailsPanel::refresh);
+    connect(&document, &AnimDocument::changed, this, &ItemDetailsPanel::refresh);
+    // The preview's timing may have changed meanwhile: it is read again on coming back.
+    if (parent)
+        parent->installEventFilter(this);
+}
+
+void ItemDetailsPanel::showBesideWindow()
+{
+    QWidget *window = parentWidget();
+    if (window && !window->isVisible()) {
+        m_showWithWindow = true;
+        return;
+    }
+    show();
+}
+
+void ItemDetailsPanel::refresh()
+{
+    if (!isVisible())
+        return;
+    const int line = m_document.selectedLine();
+    if (line < 0 || line >= m_document.count()) {
+        for (QLabel *value :
+             {lblLine, lblStored, lblChanged, lblShare, lblFileSize, lblStart, lblLength})
+            value->setText(QStringLiteral("\u2014"));
+        return;
+    }
+    const ItemFigures::Line figures = m_figures.figures(line);
+    lblLine->setText(tr("%1: %2").arg(line + 1).arg(m_document.lineText(line)));
+    lblStored->setText(bytesText(figures.cost.bytes));
+    lblChanged->setText(changedPixelsText(figures));
+    lblShare->setText(shareText(figures));
+    lblFileSize->setText(fileSizeText(figures));
+    lblStart->setText(startText(figures));
+    lblLength->setText(lengthText(figures));
+}
+
+bool ItemDetailsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget()) {
+        if (event->type() == QEvent::Show && m_showWithWindow) {
+            m_showWithWindow = false;
+            // Once the window has taken its place on the screen (it centres itself on showing).
+            QTimer::singleShot(0, this, [this] { show(); });
+        } else if (event->type() == QEvent::WindowActivate) {
+            refresh();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ItemDetailsPanel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    placeBesideWindow();
+    refresh();
+}
+
+void ItemDetailsPanel::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // On quitting, Qt closes every window left after the main one: that is no choice of the
+    // user's, and the panel is to come back at the next start.
+    if (parentWidget() && parentWidget()->isVisible())
+        emit closedByUser();
+}
+
+void ItemDetailsPanel::placeBesideWindow()
+{
+    QWidget *window = parentWidget();
+    if (m_placed || !window || !window->isVisible())
+        return;
+    m_placed = true;
+    // To the right of the main window, or to its left where the screen ends.
+    QPoint at = window->frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen *screen = window->screen()) {
+        const QRect room = screen->availableGeometry();
+        if (at.x() + frameGeometry().width() > room.right())
+            at.setX(std::max(room.left(),
+                             window->frameGeometry().left() - 8 - frameGeometry().width()));
+        at.setY(std::max(at.y(), room.top()));
+    }
+    move(at);
+}
+
+} // namespace tessa
