@@ -3,7 +3,7 @@
 #pragma once
 
 #include "document/itemcost.h"
-#include "document/timeline.h"
+#include "timing/timeline.h"
 
 #include <QObject>
 

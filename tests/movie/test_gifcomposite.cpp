@@ -4,7 +4,7 @@
 // Every frame of an exported GIF composited as a viewer does (giflib's decoder, then each frame's
 // rectangle, table and transparent index drawn over the picture before) must be a screen the
 // timeline shows, in the timeline's order, and the last one the screen the animation ends on.
-#include "document/timeline.h"
+#include "timing/timeline.h"
 #include "movie/gifcompositor.h"
 #include "movie/movierenderer.h"
 #include "movie/screenscaler.h"
