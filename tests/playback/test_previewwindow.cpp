@@ -24,6 +24,7 @@
 #include <QScrollArea>
 #include <QWheelEvent>
 
+#include <cmath>
 #include <cstring>
 
 using namespace tessa;
@@ -224,7 +225,10 @@ TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureWhereTheScreenAllows)
         QCoreApplication::processEvents();
         const QSize picture = m_window->frameWidget().size();
         const QSize shown = m_window->findChild<QScrollArea *>()->viewport()->size();
-        ASSERT_EQ(picture.width(), 320 * zoom);
+        // Whole device pixels per pixel: at 1.5, zoom 3 is 5 device pixels (4.5 rounded).
+        const double ratio = m_window->frameWidget().devicePixelRatioF();
+        const int deviceScale = std::max(1, int(std::lround(zoom * ratio)));
+        ASSERT_EQ(picture.width(), int(std::ceil(320 * deviceScale / ratio - 1e-9)));
         if (m_window->width() < room.width()) {
             EXPECT_GE(shown.width(), picture.width()) << "zoom " << zoom;
         }
