@@ -41,9 +41,16 @@ void frm::mnuViewPlay_Click()
                                       m_settings, m_dialogs, this);
         // Edits made while it plays are played as they are made.
         connect(&m_document, &AnimDocument::changed, m_preview, &PreviewWindow::itemsChanged);
-        connect(m_preview, &PreviewWindow::playingLine, model, &ItemListModel::setPlayingLine);
+        // The playing line is marked and kept in sight; the selection stays the user's.
+        connect(m_preview, &PreviewWindow::playingLine, model, [this, model](int line) {
+            model->setPlayingLine(line);
+            lst->scrollTo(model->index(line), QAbstractItemView::EnsureVisible);
+        });
         connect(m_preview, &PreviewWindow::playbackEnded, model,
                 [model] { model->setPlayingLine(-1); });
+        // Another document (opened, new or closed) is not the one that was playing.
+        connect(model, &QAbstractItemModel::modelReset, m_preview,
+                [this] { m_preview->player().stop(); });
     }
     m_preview->setPaletteColors(m_paletteColors);
     m_preview->playFrom(std::max(0, lst->currentRow()));

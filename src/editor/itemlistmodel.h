@@ -38,7 +38,12 @@ public:
     void endMove() { endMoveRows(); }
     void lineChanged(int line);
     void beginReset() { beginResetModel(); }
-    void endReset() { endResetModel(); }
+    void endReset()
+    {
+        // The playing mark belonged to the lines that are gone.
+        m_playingLine = -1;
+        endResetModel();
+    }
 
     // The line the preview is playing, drawn bold so that it stands apart from the selection;
     // -1 for none.

@@ -13,15 +13,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -68,6 +69,9 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     m_frame = new FrameWidget;
     m_frame->setZoom(m_settings->zoom());
     m_frame->setAspect43(m_settings->aspect43());
+    // The picture takes the focus first: the transport keys are then not taken by a choice such
+    // as the tick rate, which the user has to pick first to change it by the keyboard.
+    m_frame->setFocusPolicy(Qt::StrongFocus);
     m_scroll = new QScrollArea;
     m_scroll->setWidget(m_frame);
     m_scroll->setAlignment(Qt::AlignCenter);
@@ -92,41 +96,116 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
 
     connect(m_player, &Player::screenChanged, this, &PreviewWindow::showScreen);
     connect(m_player, &Player::soundCue, this, &PreviewWindow::showCue);
-    connect(m_player, &Player::lineChanged, this, &PreviewWindow::playingLine);
+    connect(m_player, &Player::lineChanged, this, [this](int line) {
+        // A rebuilt timeline repeats its line also when nothing plays: that is not a mark.
+        if (m_underWay)
+            emit playingLine(line);
+    });
     connect(m_player, &Player::positionChanged, m_ruler, &TimeRuler::setPosition);
     connect(m_player, &Player::positionChanged, this, &PreviewWindow::updateTimeLabel);
     connect(m_player, &Player::playingChanged, this, [this](bool playing) {
         m_playButton->setText(playing ? tr("Pause") : tr("Play"));
-        if (!playing)
+        if (playing)
+            m_underWay = true;
+        else
             m_sounds->stop();
     });
-    connect(m_player, &Player::stopped, this, &PreviewWindow::playbackEnded);
-    connect(m_player, &Player::finished, this, &PreviewWindow::playbackEnded);
+    connect(m_player, &Player::stopped, this, &PreviewWindow::endPlayback);
+    connect(m_player, &Player::finished, this, &PreviewWindow::endPlayback);
     connect(m_ruler, &TimeRuler::seekRequested, m_player, &Player::seek);
     connect(m_sounds, &SoundCuePlayer::note, this, &PreviewWindow::showNote);
 
+    installKeys();
     m_player->setLoop(m_settings->loop());
     m_player->setSpeed(m_settings->speed());
     rebuildTimeline();
+    // The remembered zoom, or a smaller one where the whole window would not fit the screen
+    // (a scaled screen has fewer logical pixels). It stays a choice of this screen only: the
+    // setting keeps what the user chose.
+    m_frame->setZoom(zoomThatFits(m_frame->zoom()));
+    m_zoomBox->setCurrentIndex(m_frame->zoom() - FrameWidget::kMinZoom);
     fitToPicture();
+    m_frame->setFocus();
+}
+
+QSize PreviewWindow::pictureArea() const
+{
+    const int frame = 2 * m_scroll->frameWidth();
+    const QMargins margins = layout()->contentsMargins();
+    return m_frame->sizeHint() + QSize(frame + margins.left() + margins.right(), frame);
+}
+
+QSize PreviewWindow::sizeForPicture() const
+{
+    // A scroll area asks for no more room than some lines of text take, less than a frame needs
+    // at zoom 2: the window asks for the whole picture instead.
+    layout()->invalidate();
+    const QSize hint = sizeHint();
+    const QSize picture = pictureArea();
+    const int shortBy = picture.height() - m_scroll->sizeHint().height();
+    return {std::max(hint.width(), picture.width()), hint.height() + std::max(0, shortBy)};
+}
+
+QSize PreviewWindow::roomOnScreen() const
+{
+    const QScreen *shownOn = screen();
+    // Room for the window's frame and the desktop's panels.
+    return shownOn ? shownOn->availableGeometry().size() - QSize(40, 80) : QSize();
+}
+
+int PreviewWindow::zoomThatFits(int wanted)
+{
+    const QSize room = roomOnScreen();
+    int zoom = wanted;
+    for (; zoom > FrameWidget::kMinZoom && room.isValid(); --zoom) {
+        m_frame->setZoom(zoom);
+        // The other rows may be wider than the screen and still shrink; the picture cannot.
+        if (sizeForPicture().height() <= room.height() && pictureArea().width() <= room.width())
+            break;
+    }
+    m_frame->setZoom(zoom);
+    return zoom;
 }
 
 void PreviewWindow::fitToPicture()
 {
     if (isMaximized() || isFullScreen())
         return;
-    // A scroll area asks for no more room than some lines of text take, less than a frame needs
-    // at zoom 2: the window asks for the whole picture instead, as far as the screen allows.
-    const int frame = 2 * m_scroll->frameWidth();
-    const QSize needed = m_frame->sizeHint() + QSize(frame, frame);
-    const QSize shortBy = (needed - m_scroll->sizeHint()).expandedTo(QSize(0, 0));
-    QSize wanted = sizeHint() + shortBy;
-    if (const QScreen *shownOn = screen()) {
-        // Room for the window's frame and the desktop's panels.
-        const QSize room = shownOn->availableGeometry().size() - QSize(40, 80);
+    QSize wanted = sizeForPicture();
+    if (const QSize room = roomOnScreen(); room.isValid())
         wanted = wanted.boundedTo(room).expandedTo(minimumSizeHint());
-    }
     resize(wanted);
+}
+
+void PreviewWindow::installKeys()
+{
+    // Window shortcuts rather than key presses: they reach the window whatever has the focus,
+    // while a text field still claims the keys it types or moves its cursor with.
+    const auto key = [this](QList<QKeySequence> keys, auto action) {
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    key({Qt::Key_Space}, [this] { m_player->togglePause(); });
+    key({Qt::Key_Escape}, [this] { m_player->stop(); });
+    key({Qt::Key_Right, Qt::Key_PageDown}, [this] { m_player->stepNext(); });
+    key({Qt::Key_Left, Qt::Key_PageUp}, [this] { m_player->stepPrevious(); });
+    key({Qt::Key_Home}, [this] { m_player->seek(0); });
+    key({Qt::Key_End}, [this] { m_player->seek(m_player->timeline().durationTicks()); });
+    key({Qt::Key_L}, [this] { m_loopBox->toggle(); });
+    key({Qt::Key_Plus, Qt::Key_Equal, QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
+        [this] { changeSpeed(1); });
+    key({Qt::Key_Minus, QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)},
+        [this] { changeSpeed(-1); });
+}
+
+bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel) {
+        if (auto *widget = qobject_cast<QWidget *>(watched); widget && !widget->hasFocus())
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -212,6 +291,7 @@ QWidget *PreviewWindow::buildSettings()
     auto *form = new QFormLayout(group);
 
     m_rateBox = new QComboBox;
+    m_rateBox->setObjectName(QStringLiteral("tickRate"));
     m_rateBox->addItem(tr("70 Hz (VGA refresh)"), kTickRatePresets[0]);
     m_rateBox->addItem(tr("60 Hz"), kTickRatePresets[1]);
     m_rateBox->addItem(tr("18.2 Hz (PC timer)"), kTickRatePresets[2]);
@@ -227,6 +307,11 @@ QWidget *PreviewWindow::buildSettings()
     const int preset = m_rateBox->findData(rate);
     m_rateBox->setCurrentIndex(preset >= 0 ? preset : m_rateBox->count() - 1);
     m_customRate->setEnabled(preset < 0);
+    for (QWidget *choice :
+         {static_cast<QWidget *>(m_rateBox), static_cast<QWidget *>(m_customRate)}) {
+        choice->setFocusPolicy(Qt::StrongFocus);
+        choice->installEventFilter(this);
+    }
     connect(m_rateBox, &QComboBox::activated, this, &PreviewWindow::applyTickRateChoice);
     connect(m_customRate, &QDoubleSpinBox::editingFinished, this,
             &PreviewWindow::applyTickRateChoice);
@@ -240,6 +325,8 @@ QWidget *PreviewWindow::buildSettings()
     m_multiplier->setRange(0.0, PlaybackSettings::kMaxPauseMultiplier);
     m_multiplier->setValue(m_settings->pauseMultiplier());
     m_multiplier->setToolTip(tr("Ticks per unit of a pause's amount"));
+    m_multiplier->setFocusPolicy(Qt::StrongFocus);
+    m_multiplier->installEventFilter(this);
     connect(m_multiplier, &QDoubleSpinBox::editingFinished, this, [this] {
         if (m_multiplier->value() == m_settings->pauseMultiplier())
             return;
@@ -253,6 +340,9 @@ QWidget *PreviewWindow::buildSettings()
     const QString folder = QString::fromStdString(m_settings->soundFolder());
     m_folderLabel->setText(folder.isEmpty() ? tr("(none)") : QDir::toNativeSeparators(folder));
     auto *folderButton = new QPushButton(tr("Choose..."));
+    // Not the dialog's default: Enter in the pattern field applies the pattern and nothing else.
+    folderButton->setAutoDefault(false);
+    folderButton->setObjectName(QStringLiteral("chooseSoundFolder"));
     connect(folderButton, &QPushButton::clicked, this, &PreviewWindow::chooseSoundFolder);
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folderLabel, 1);
@@ -260,11 +350,18 @@ QWidget *PreviewWindow::buildSettings()
     form->addRow(tr("Sound folder:"), folderRow);
 
     m_patternEdit = new QLineEdit(QString::fromStdString(m_settings->soundPattern()));
-    m_patternEdit->setPlaceholderText(QStringLiteral("SOUND%02d.VOC"));
+    m_patternEdit->setObjectName(QStringLiteral("soundPattern"));
+    m_patternEdit->setPlaceholderText(tr("none: sounds are not played"));
     m_patternEdit->setToolTip(tr("The file name of sound n: %d is the number, %3d or %03d pads it "
                                  "to 3 places, %% is a %."));
+    connect(m_patternEdit, &QLineEdit::textEdited, this, &PreviewWindow::tryPattern);
     connect(m_patternEdit, &QLineEdit::editingFinished, this, &PreviewWindow::applySoundPattern);
     form->addRow(tr("Sound file names:"), m_patternEdit);
+    m_patternState = new QLabel;
+    m_patternState->setObjectName(QStringLiteral("patternState"));
+    m_patternState->setWordWrap(true);
+    form->addRow(QString(), m_patternState);
+    showPatternState();
     return group;
 }
 
@@ -366,11 +463,17 @@ void PreviewWindow::chooseSoundFolder()
     m_folderLabel->setText(QDir::toNativeSeparators(folder));
 }
 
+void PreviewWindow::tryPattern()
+{
+    const QString pattern = m_patternEdit->text();
+    if (pattern.isEmpty() || checkSoundPattern(pattern.toStdString()))
+        m_sounds->setPattern(pattern);
+    showPatternState();
+}
+
 void PreviewWindow::applySoundPattern()
 {
     const QString pattern = m_patternEdit->text();
-    if (pattern.toStdString() == m_settings->soundPattern())
-        return;
     if (!pattern.isEmpty()) {
         const Expected<Done, Notice> check = checkSoundPattern(pattern.toStdString());
         if (!check) {
@@ -379,8 +482,24 @@ void PreviewWindow::applySoundPattern()
         }
     }
     showNote(QString());
-    m_settings->setSoundPattern(pattern.toStdString());
     m_sounds->setPattern(pattern);
+    showPatternState();
+    if (pattern.toStdString() != m_settings->soundPattern())
+        m_settings->setSoundPattern(pattern.toStdString());
+}
+
+void PreviewWindow::showPatternState()
+{
+    const std::string pattern = m_patternEdit->text().toStdString();
+    if (pattern.empty()) {
+        m_patternState->setText(tr("No file name pattern is set: sound cues are not played."));
+        return;
+    }
+    // What the pattern gives for a sound, so that a mistake shows before a cue is played.
+    const Expected<std::string, Notice> example = formatSoundName(pattern, 1);
+    m_patternState->setText(
+            example ? tr("Sound 1 is played from %1.").arg(QString::fromStdString(*example))
+                    : QString::fromStdString(example.error().text));
 }
 
 void PreviewWindow::changeSpeed(int steps)
@@ -390,36 +509,10 @@ void PreviewWindow::changeSpeed(int steps)
     emit m_speedBox->activated(index);
 }
 
-void PreviewWindow::keyPressEvent(QKeyEvent *event)
+void PreviewWindow::endPlayback()
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-        m_player->togglePause();
-        break;
-    case Qt::Key_Escape:
-        m_player->stop();
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_PageDown:
-        m_player->stepNext();
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_PageUp:
-        m_player->stepPrevious();
-        break;
-    case Qt::Key_L:
-        m_loopBox->toggle();
-        break;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        changeSpeed(1);
-        break;
-    case Qt::Key_Minus:
-        changeSpeed(-1);
-        break;
-    default:
-        QDialog::keyPressEvent(event);
-    }
+    m_underWay = false;
+    emit playbackEnded();
 }
 
 void PreviewWindow::hideEvent(QHideEvent *event)
@@ -428,7 +521,7 @@ void PreviewWindow::hideEvent(QHideEvent *event)
     m_player->pause();
     m_sounds->stop();
     QDialog::hideEvent(event);
-    emit playbackEnded();
+    endPlayback();
 }
 
 } // namespace tessa

@@ -69,8 +69,14 @@ const Expected<SoundClip, Notice> &SoundCuePlayer::clip(std::int32_t number)
 
 void SoundCuePlayer::play(std::int32_t number)
 {
-    if (!isActive())
+    // Without a folder sounds are simply not asked for; a folder without a pattern is a choice
+    // left half made, which the user should hear about rather than wonder at the silence.
+    if (m_folder.isEmpty())
         return;
+    if (m_pattern.isEmpty()) {
+        emit note(tr("Sound %1: no file name pattern is set, so no sound is played.").arg(number));
+        return;
+    }
     const Expected<SoundClip, Notice> &sound = clip(number);
     if (!sound) {
         emit note(tr("Sound %1: %2").arg(number).arg(QString::fromStdString(sound.error().text)));

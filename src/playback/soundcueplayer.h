@@ -21,8 +21,9 @@ namespace tessa {
 // folder. Files are read once and kept until the folder or the pattern changes. One sound plays at
 // a time, as on the game's sound card: a new cue cuts the one before.
 //
-// Nothing here interrupts the user: a missing or unreadable file, or no sound output, becomes a
-// note (the notes signal) that the window shows beside the picture.
+// Nothing here interrupts the user: a missing or unreadable file, no sound output, or a folder
+// without a file name pattern, becomes a note (the notes signal) that the window shows beside the
+// picture. Without a folder cues are silent and say nothing.
 class SoundCuePlayer : public QObject
 {
     Q_OBJECT

@@ -156,6 +156,58 @@ TEST_F(ViewPlayTest, theBoldLineFollowsThePlayingItemAndGoesOnStop)
     EXPECT_EQ(boldLine(), -1) << "closed";
 }
 
+TEST_F(ViewPlayTest, theBoldLineGoesWhenPlayingEndsAndStaysGone)
+{
+    openThreeImages();
+    PreviewWindow &preview = playFrom(1);
+    Player &player = preview.player();
+    player.play();
+    player.seek(player.timeline().durationTicks());
+    player.advance();
+    ASSERT_FALSE(player.isPlaying()) << "played to the end";
+    EXPECT_EQ(boldLine(), -1) << "at the end";
+
+    select(1);
+    window->mnuProjectDelete->trigger();
+    EXPECT_EQ(boldLine(), -1) << "after an edit";
+    window->mnuEditUndo->trigger();
+    open(writeAnimation("OTHER.ANIM", {makeImageItem(frameOf(5)), makePauseItem(10),
+                                       makeImageItem(frameOf(6)), makeEndItem()}));
+    EXPECT_EQ(boldLine(), -1) << "in the next animation opened";
+
+    // Opening another animation while one plays stops it: its lines are not the ones played.
+    playFrom(0);
+    preview.player().play();
+    EXPECT_EQ(boldLine(), 1);
+    open(path("THREE.ANIM"));
+    EXPECT_EQ(window->lst->count(), 7);
+    EXPECT_EQ(boldLine(), -1);
+    EXPECT_FALSE(preview.player().isPlaying());
+}
+
+TEST_F(ViewPlayTest, theListKeepsThePlayingLineInSight)
+{
+    ItemList items;
+    for (int k = 0; k < 30; ++k) {
+        items.push_back(makeImageItem(frameOf(std::uint8_t(k + 1))));
+        items.push_back(makePauseItem(10));
+    }
+    items.push_back(makeEndItem());
+    start();
+    open(writeAnimation("LONG.ANIM", items));
+    PreviewWindow &preview = playFrom(0);
+    preview.player().play();
+    const QRect inSight = window->lst->viewport()->rect();
+    // The pauses: an image takes no time, the line under way is the pause that holds it.
+    for (const int line : {59, 31, 1}) {
+        preview.player().seek(*preview.player().timeline().startTick(line));
+        ASSERT_EQ(boldLine(), line);
+        const QRect shown = window->lst->visualRect(window->lst->model()->index(line, 0));
+        EXPECT_TRUE(inSight.contains(shown)) << "line " << line;
+    }
+    EXPECT_EQ(selected(), 0) << "the selection is not moved";
+}
+
 TEST_F(ViewPlayTest, exportMovieWritesAGifAsLongAsTheTimeline)
 {
     start();
@@ -254,6 +306,33 @@ TEST_F(ViewPlayTest, thePictureIsSharpOnAScreenScaledTwice)
             for (int dy = 0; dy < 2; ++dy)
                 for (int dx = 0; dx < 2; ++dx)
                     wrong += grabbed.pixel(2 * x + dx, 2 * y + dy) != want;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(ViewPlayTest, thePictureTakesWholeDevicePixelsOnAScreenScaledOneAndAHalf)
+{
+    Bytes stripes(kFrameSize);
+    for (int y = 0; y < kFrameHeight; ++y)
+        for (int x = 0; x < kFrameWidth; ++x)
+            stripes[std::size_t(y * kFrameWidth + x)] = (x + y) % 2 ? 15 : std::uint8_t(x % 7);
+    start();
+    open(writeAnimation("STRIPES.ANIM", {makeImageItem(stripes), makeEndItem()}));
+    EXPECT_EQ(window->pic->geometry(), QRect(152, 8, 320, 200)) << "the layout stays";
+
+    // 320 x 200 logical pixels are 480 x 300 device pixels: the frame shows at one device
+    // pixel per pixel in the middle of them.
+    QImage grabbed(480, 300, QImage::Format_RGB32);
+    grabbed.setDevicePixelRatio(1.5);
+    grabbed.fill(Qt::magenta);
+    window->pic->render(&grabbed);
+    const PaletteColors colors = window->paletteColors();
+    int wrong = 0;
+    for (int y = 0; y < kFrameHeight; ++y) {
+        for (int x = 0; x < kFrameWidth; ++x) {
+            const std::uint32_t c = colors[stripes[std::size_t(y * kFrameWidth + x)]];
+            wrong += grabbed.pixel(80 + x, 50 + y) != qRgb(redOf(c), greenOf(c), blueOf(c));
         }
     }
     EXPECT_EQ(wrong, 0);

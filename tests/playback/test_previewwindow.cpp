@@ -12,12 +12,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QWheelEvent>
 
+#include <cmath>
 #include <cstring>
 
 using namespace tessa;
@@ -56,6 +63,24 @@ protected:
     {
         m_clock->setNs(m_start + tick * 1'000'000'000LL / 70 + 1000);
         m_window->player().advance();
+    }
+    // Shown and active, as after View > Play: window keys need an active window.
+    void showActive()
+    {
+        m_window->show();
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    template<typename T>
+    T *child(const char *name)
+    {
+        T *found = m_window->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    std::string storedPlayback(const char *key) const
+    {
+        return m_ini.ReadString(PlaybackSettings::kSection, key);
     }
     void play(int line)
     {
@@ -145,7 +170,7 @@ TEST_F(PreviewWindowTest, SoundCuesShowAndMissingFilesBecomeNotes)
             button->click();
     }
     ASSERT_TRUE(m_dialogs.allAnswered());
-    auto *pattern = m_window->findChild<QLineEdit *>();
+    auto *pattern = child<QLineEdit>("soundPattern");
     pattern->setText("S%q.VOC");
     emit pattern->editingFinished();
     EXPECT_EQ(m_window->noteText().toStdString(),
@@ -168,6 +193,7 @@ TEST_F(PreviewWindowTest, SoundCuesShowAndMissingFilesBecomeNotes)
 TEST_F(PreviewWindowTest, KeysAndChoicesAreRememberedAtOnce)
 {
     play(0);
+    showActive();
     at(5);
     QTest::keyClick(m_window.get(), Qt::Key_Space);
     EXPECT_FALSE(m_window->player().isPlaying());
@@ -199,7 +225,10 @@ TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureWhereTheScreenAllows)
         QCoreApplication::processEvents();
         const QSize picture = m_window->frameWidget().size();
         const QSize shown = m_window->findChild<QScrollArea *>()->viewport()->size();
-        ASSERT_EQ(picture.width(), 320 * zoom);
+        // Whole device pixels per pixel: at 1.5, zoom 3 is 5 device pixels (4.5 rounded).
+        const double ratio = m_window->frameWidget().devicePixelRatioF();
+        const int deviceScale = std::max(1, int(std::lround(zoom * ratio)));
+        ASSERT_EQ(picture.width(), int(std::ceil(320 * deviceScale / ratio - 1e-9)));
         if (m_window->width() < room.width()) {
             EXPECT_GE(shown.width(), picture.width()) << "zoom " << zoom;
         }
@@ -208,5 +237,159 @@ TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureWhereTheScreenAllows)
         }
         EXPECT_LE(m_window->height(),
                   std::max(room.height(), m_window->minimumSizeHint().height()));
+    }
+}
+
+TEST_F(PreviewWindowTest, TheTransportKeysWorkWhereverTheFocusIs)
+{
+    play(0);
+    showActive();
+    EXPECT_EQ(QApplication::focusWidget(), &m_window->frameWidget()) << "the picture at start";
+    Player &player = m_window->player();
+    const Tick end = player.timeline().durationTicks();
+    auto *rate = child<QComboBox>("tickRate");
+    QWidget *const focusTargets[] = {&m_window->frameWidget(), rate,
+                                     child<QPushButton>("chooseSoundFolder")};
+    for (QWidget *target : focusTargets) {
+        SCOPED_TRACE(target->metaObject()->className());
+        target->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), target);
+        player.play();
+        const auto press = [&](Qt::Key key) { QTest::keyClick(target, key); };
+        press(Qt::Key_Space);
+        EXPECT_FALSE(player.isPlaying());
+        EXPECT_FALSE(rate->view()->isVisible()) << "Space is no drop-down";
+        press(Qt::Key_Space);
+        EXPECT_TRUE(player.isPlaying());
+        press(Qt::Key_Space);
+        press(Qt::Key_Home);
+        EXPECT_EQ(player.position(), 0);
+        press(Qt::Key_Right);
+        EXPECT_EQ(player.position(), 10);
+        press(Qt::Key_End);
+        EXPECT_EQ(player.position(), end);
+        press(Qt::Key_Left);
+        EXPECT_LT(player.position(), end);
+        press(Qt::Key_Escape);
+        EXPECT_EQ(player.position(), 0);
+        EXPECT_TRUE(m_window->isVisible()) << "Esc stops, it does not close";
+        const bool looped = player.loop();
+        press(Qt::Key_L);
+        EXPECT_NE(player.loop(), looped);
+        press(Qt::Key_Plus);
+        EXPECT_EQ(player.speed(), 2.0);
+        press(Qt::Key_Minus);
+        EXPECT_EQ(player.speed(), 1.0);
+        EXPECT_EQ(rate->currentIndex(), 0);
+    }
+
+    // Typing in the pattern field keeps its letters and cursor keys.
+    auto *pattern = child<QLineEdit>("soundPattern");
+    pattern->setFocus(Qt::TabFocusReason);
+    player.play();
+    const bool looped = player.loop();
+    QTest::keyClicks(pattern, "L S");
+    QTest::keyClick(pattern, Qt::Key_Home);
+    QTest::keyClick(pattern, Qt::Key_Right);
+    QTest::keyClicks(pattern, "-");
+    EXPECT_EQ(pattern->text(), "L- S");
+    EXPECT_EQ(player.loop(), looped);
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_EQ(player.speed(), 1.0);
+}
+
+TEST_F(PreviewWindowTest, TheTickRateChangesByKeyOrWheelOnlyOnceItsFieldIsChosen)
+{
+    play(0);
+    showActive();
+    auto *rate = child<QComboBox>("tickRate");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    const QPoint middle = rate->rect().center();
+    QWheelEvent wheel(middle, rate->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(rate, &wheel);
+    for (auto *spin : m_window->findChildren<QDoubleSpinBox *>()) {
+        const double before = spin->value();
+        QApplication::sendEvent(spin, &wheel);
+        EXPECT_EQ(spin->value(), before);
+    }
+    EXPECT_EQ(rate->currentIndex(), 0);
+    EXPECT_EQ(storedPlayback("TickRate"), "") << "nothing written";
+    EXPECT_EQ(storedPlayback("PauseMultiplier"), "") << "nothing written";
+
+    rate->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(rate, Qt::Key_Down);
+    EXPECT_EQ(rate->currentIndex(), 1) << "chosen first, the field takes its keys";
+    EXPECT_EQ(PlaybackSettings(m_ini).tickRate(), 60.0);
+}
+
+TEST_F(PreviewWindowTest, EnterAppliesTheSoundPatternWhichTakesEffectAsItIsTyped)
+{
+    const QString folder = QString::fromStdString(m_folder.path().string());
+    m_dialogs.answerFolder(folder);
+    child<QPushButton>("chooseSoundFolder")->click();
+    play(0);
+    showActive();
+    auto *pattern = child<QLineEdit>("soundPattern");
+    auto *state = child<QLabel>("patternState");
+    EXPECT_TRUE(pattern->text().isEmpty());
+    EXPECT_EQ(state->text(), "No file name pattern is set: sound cues are not played.");
+    at(40);
+    EXPECT_EQ(m_window->noteText(), "Sound 5: no file name pattern is set, so no sound is played.")
+            << "a folder without a pattern is not silently off";
+
+    pattern->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(pattern, "S%d.VOC");
+    EXPECT_EQ(state->text(), "Sound 1 is played from S1.VOC.");
+    play(0);
+    at(40);
+    EXPECT_TRUE(m_window->noteText().endsWith("S5.VOC is missing."))
+            << "in effect while the field is still being edited: "
+            << m_window->noteText().toStdString();
+
+    QTest::keyClick(pattern, Qt::Key_Return);
+    EXPECT_EQ(m_dialogs.callsOf(test::DialogCall::Kind::Folder).size(), 1u)
+            << "Enter chooses no folder";
+    EXPECT_EQ(PlaybackSettings(m_ini).soundPattern(), "S%d.VOC") << "kept on Enter";
+    EXPECT_TRUE(pattern->hasFocus());
+    EXPECT_TRUE(m_window->isVisible());
+
+    QTest::keyClicks(pattern, "%q");
+    EXPECT_TRUE(state->text().contains("\"%q\"")) << state->text().toStdString();
+    QTest::keyClick(pattern, Qt::Key_Return);
+    EXPECT_EQ(PlaybackSettings(m_ini).soundPattern(), "S%d.VOC") << "a refused pattern is not kept";
+    EXPECT_TRUE(m_dialogs.allAnswered());
+}
+
+TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureAtStart)
+{
+    // Nothing stored: the default zoom, or the largest smaller one at which the window fits.
+    m_window = std::make_unique<PreviewWindow>([this]() -> const ItemList & { return m_items; },
+                                               m_ini, m_dialogs);
+    m_window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(storedPlayback("Zoom"), "") << "a fitted zoom is not a choice to keep";
+    const int zoom = m_window->frameWidget().zoom();
+    EXPECT_LE(zoom, 2);
+    auto *zoomBox = child<QComboBox>("zoom");
+    EXPECT_EQ(zoomBox->currentIndex(), zoom - 1);
+    const QSize room = m_window->screen()->availableGeometry().size() - QSize(40, 80);
+    const auto wholePictureShown = [&] {
+        const QSize shown = m_window->findChild<QScrollArea *>()->viewport()->size();
+        const QSize picture = m_window->frameWidget().size();
+        return shown.width() >= picture.width() && shown.height() >= picture.height();
+    };
+    // At zoom 1 a screen may be too small even for that.
+    if (zoom > 1 || m_window->height() < room.height()) {
+        EXPECT_TRUE(wholePictureShown()) << "zoom " << zoom;
+    }
+    if (zoom < 2) {
+        // One step larger would not have fitted.
+        zoomBox->setCurrentIndex(zoom);
+        emit zoomBox->activated(zoom);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(wholePictureShown()) << "zoom " << zoom + 1;
     }
 }
