@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "sha256.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessa {
+
+// A patch turns the bytes of one original file (the base) into those of a changed file (the
+// result), or does that for several files of a folder. It works on the item records of the
+// animation file: every item of the result is either an item of the base whose code, size and
+// payload it keeps, or carried in the patch. Its layout is described in docs/patch-format.md.
+
+inline constexpr std::string_view kPatchMagic = "TANPATCH";
+inline constexpr std::uint16_t kPatchVersion = 1;
+
+// The largest file a patch makes, and the most carried bytes a patch may unpack in all: a bound
+// on the memory that applying a forged patch can ask for.
+inline constexpr std::uint64_t kMaxPatchedFileSize = std::uint64_t(1) << 30;
+
+// One step of rebuilding a result, in order. Every item written gets its 1-based position in the
+// result as its number, unless a Number step right before it says otherwise.
+struct PatchStep
+{
+    enum class Kind : std::uint8_t {
+        Copy = 1,   // `count` items of the base from its 0-based item `first`
+        Carry = 2,  // `count` items from the carried bytes: code, size, payload each
+        Number = 3, // the next item's number is `number`
+        Tail = 4,   // `length` carried bytes after the last item; always the last step
+    };
+
+    Kind kind = Kind::Copy;
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
+    std::int32_t number = 0;
+    std::uint64_t length = 0;
+
+    bool operator==(const PatchStep &) const = default;
+};
+
+// The recipe of one file.
+struct FilePatch
+{
+    // "" in a patch of one file; in a folder patch the path of the file inside the folder, its
+    // parts joined by "/".
+    std::string name;
+    // A file of the changed folder that the original folder does not hold: no base.
+    bool isNew = false;
+    std::uint64_t baseSize = 0;
+    Sha256Digest baseHash{};
+    std::uint64_t resultSize = 0;
+    Sha256Digest resultHash{};
+    std::vector<PatchStep> steps;
+    // What the Carry and Tail steps take, in order, uncompressed.
+    std::vector<std::uint8_t> carried;
+    // How many bytes `carried` takes in the patch file (set by the reader and the writer).
+    std::uint64_t compressedSize = 0;
+};
+
+struct Patch
+{
+    // Made from two folders (applied to a folder), or from two files.
+    bool forFolder = false;
+    std::vector<FilePatch> files;
+};
+
+} // namespace tessa
