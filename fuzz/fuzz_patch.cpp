@@ -22,7 +22,7 @@ void checkPatch(const Patch &patch)
 {
     require(patch.forFolder || patch.files.size() == 1, "a patch of one file holds one file");
     for (const FilePatch &file : patch.files) {
-        require(file.resultSize <= kSizeLimit && file.carried.size() <= file.resultSize,
+        require(file.resultSize <= kSizeLimit && file.carriedSize() <= file.resultSize,
                 "sizes stay within the limit");
         require(patch.forFolder ? isSafeRelativeName(file.name) : file.name.empty(),
                 "names stay inside the folder");
@@ -41,7 +41,7 @@ void checkPatch(const Patch &patch)
         const FilePatch &a = patch.files[i];
         const FilePatch &b = again->files[i];
         require(a.name == b.name && a.isNew == b.isNew && a.steps == b.steps
-                        && a.carried == b.carried && a.baseHash == b.baseHash
+                        && a.segments == b.segments && a.baseHash == b.baseHash
                         && a.resultHash == b.resultHash,
                 "every field comes back");
     }

@@ -140,8 +140,8 @@ void describeFile(const FilePatch &file, std::ostream &out)
     out << "Items taken from the base: " << withThousands(taken) << '\n';
     out << "Items carried: " << withThousands(carriedItems) << '\n';
     out << "Trailing bytes carried: " << withThousands(trailing) << '\n';
-    out << "Carried bytes: " << withThousands(file.carried.size()) << ", "
-        << withThousands(file.compressedSize) << " compressed\n";
+    out << "Carried bytes: " << withThousands(file.carriedSize()) << ", "
+        << withThousands(file.packedSize()) << " compressed\n";
 }
 
 } // namespace

@@ -34,14 +34,23 @@ struct Inflater
     ~Inflater() { inflateEnd(&stream); }
 };
 
+std::span<const std::uint8_t> window(std::span<const std::uint8_t> dictionary)
+{
+    return dictionary.last(std::min(dictionary.size(), kDictionaryWindow));
+}
+
 } // namespace
 
-std::vector<std::uint8_t> compressBytes(std::span<const std::uint8_t> bytes)
+std::vector<std::uint8_t> compressBytes(std::span<const std::uint8_t> bytes,
+                                        std::span<const std::uint8_t> dictionary)
 {
     Deflater deflater;
     z_stream &z = deflater.stream;
     if (deflateInit(&z, Z_BEST_COMPRESSION) != Z_OK)
         throw std::bad_alloc();
+    const auto used = window(dictionary);
+    if (!used.empty() && deflateSetDictionary(&z, used.data(), uInt(used.size())) != Z_OK)
+        throw std::runtime_error("zlib refused a dictionary");
     std::vector<std::uint8_t> out(deflateBound(&z, static_cast<uLong>(bytes.size())) + 64);
     std::size_t in = 0;
     int status = Z_OK;
@@ -64,7 +73,8 @@ std::vector<std::uint8_t> compressBytes(std::span<const std::uint8_t> bytes)
 }
 
 std::optional<std::vector<std::uint8_t>> decompressBytes(std::span<const std::uint8_t> stream,
-                                                         std::uint64_t size)
+                                                         std::uint64_t size,
+                                                         std::span<const std::uint8_t> dictionary)
 {
     if (size > std::numeric_limits<std::size_t>::max())
         return std::nullopt;
@@ -87,7 +97,14 @@ std::optional<std::vector<std::uint8_t>> decompressBytes(std::span<const std::ui
         z.next_out = full ? &spare : out.data() + written;
         z.avail_out = full ? 1 : pieceOf(out.size() - written);
         const uInt before = z.avail_out;
-        const int status = inflate(&z, Z_NO_FLUSH);
+        int status = inflate(&z, Z_NO_FLUSH);
+        if (status == Z_NEED_DICT) {
+            // A wrong dictionary is refused here: zlib compares its checksum.
+            const auto used = window(dictionary);
+            if (used.empty() || inflateSetDictionary(&z, used.data(), uInt(used.size())) != Z_OK)
+                return std::nullopt;
+            status = Z_OK;
+        }
         const std::size_t produced = before - z.avail_out;
         if (full && produced > 0)
             return std::nullopt;

@@ -3,6 +3,7 @@
 #include "patchapplier.h"
 
 #include "bytestream.h"
+#include "compression.h"
 #include "itemrecords.h"
 #include "patchnotices.h"
 
@@ -65,12 +66,40 @@ Unexpected<std::string> tooLong()
     return Unexpected{std::string("its steps make more bytes than the file it was made from")};
 }
 
+// The carried bytes of `file`, every segment unpacked with its base items as the dictionary.
+Assembled unpackCarried(const FilePatch &file, std::span<const std::uint8_t> base,
+                        const std::vector<ItemRecord> &records)
+{
+    if (file.carriedSize() > file.resultSize)
+        return tooLong();
+    std::vector<std::uint8_t> carried;
+    carried.reserve(static_cast<std::size_t>(file.carriedSize()));
+    for (const CarriedSegment &segment : file.segments) {
+        std::span<const std::uint8_t> dictionary;
+        if (segment.referenceCount > 0) {
+            if (std::uint64_t(segment.referenceFirst) + segment.referenceCount > records.size())
+                return Unexpected{std::string("it refers to items the file does not have")};
+            const ItemRecord &first = records[segment.referenceFirst];
+            const ItemRecord &last = records[segment.referenceFirst + segment.referenceCount - 1];
+            dictionary = base.subspan(first.offset, last.offset + last.size - first.offset);
+        }
+        const auto unpacked = decompressBytes(segment.packed, segment.size, dictionary);
+        if (!unpacked)
+            return Unexpected{std::string("its carried bytes do not unpack")};
+        carried.insert(carried.end(), unpacked->begin(), unpacked->end());
+    }
+    return carried;
+}
+
 } // namespace
 
 Assembled assembleFile(const FilePatch &file, std::span<const std::uint8_t> base)
 {
     const ItemRecords split = splitItemRecords(base);
-    ByteReader carried(file.carried);
+    const auto unpacked = unpackCarried(file, base, split.records);
+    if (!unpacked)
+        return Unexpected{unpacked.error()};
+    ByteReader carried(*unpacked);
     Assembly out(file.resultSize);
     for (const PatchStep &step : file.steps) {
         switch (step.kind) {

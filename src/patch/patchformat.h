@@ -43,6 +43,19 @@ struct PatchStep
     bool operator==(const PatchStep &) const = default;
 };
 
+// A stretch of the carried bytes, compressed as one zlib stream whose preset dictionary is the
+// bytes of the base items it replaces (their last 32 KiB, all zlib looks back on): a repainted
+// frame is mostly its old differences, which the stream then only points to.
+struct CarriedSegment
+{
+    std::uint32_t referenceFirst = 0; // the base items of the dictionary, none when the count is 0
+    std::uint32_t referenceCount = 0;
+    std::uint64_t size = 0; // unpacked
+    std::vector<std::uint8_t> packed;
+
+    bool operator==(const CarriedSegment &) const = default;
+};
+
 // The recipe of one file.
 struct FilePatch
 {
@@ -56,10 +69,23 @@ struct FilePatch
     std::uint64_t resultSize = 0;
     Sha256Digest resultHash{};
     std::vector<PatchStep> steps;
-    // What the Carry and Tail steps take, in order, uncompressed.
-    std::vector<std::uint8_t> carried;
-    // How many bytes `carried` takes in the patch file (set by the reader and the writer).
-    std::uint64_t compressedSize = 0;
+    // What the Carry and Tail steps take, in order, once unpacked and joined.
+    std::vector<CarriedSegment> segments;
+
+    std::uint64_t carriedSize() const
+    {
+        std::uint64_t total = 0;
+        for (const CarriedSegment &segment : segments)
+            total += segment.size;
+        return total;
+    }
+    std::uint64_t packedSize() const
+    {
+        std::uint64_t total = 0;
+        for (const CarriedSegment &segment : segments)
+            total += segment.packed.size();
+        return total;
+    }
 };
 
 struct Patch

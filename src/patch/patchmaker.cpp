@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "patchmaker.h"
 
+#include "compression.h"
 #include "itemrecords.h"
 #include "patchnotices.h"
 
@@ -124,6 +125,68 @@ private:
     std::vector<PatchStep> &m_steps;
 };
 
+// The bytes of base items [first, first + count), which lie together in the file.
+std::span<const std::uint8_t> itemBytes(std::span<const std::uint8_t> file,
+                                        const std::vector<ItemRecord> &records, std::uint32_t first,
+                                        std::uint32_t count)
+{
+    if (count == 0)
+        return {};
+    const std::size_t start = records[first].offset;
+    const ItemRecord &last = records[first + count - 1];
+    return file.subspan(start, last.offset + last.size - start);
+}
+
+// Packs the carried bytes into one segment for each Carry and Tail step. A carried run's
+// dictionary is the base items between the copies around it, which it replaced (a repainted
+// frame and the one after it), or, where it replaced none, the base item copied before it.
+std::vector<CarriedSegment> packCarried(const std::vector<PatchStep> &steps,
+                                        std::span<const std::uint8_t> carried,
+                                        std::span<const std::uint8_t> base,
+                                        const std::vector<ItemRecord> &baseRecords)
+{
+    std::vector<CarriedSegment> segments;
+    std::uint32_t copiedEnd = 0; // the base item after the last one copied
+    std::size_t at = 0;          // in `carried`
+    for (std::size_t s = 0; s < steps.size(); ++s) {
+        const PatchStep &step = steps[s];
+        if (step.kind == PatchStep::Kind::Copy)
+            copiedEnd = step.first + step.count;
+        if (step.kind != PatchStep::Kind::Carry && step.kind != PatchStep::Kind::Tail)
+            continue;
+        CarriedSegment segment;
+        if (step.kind == PatchStep::Kind::Carry) {
+            std::uint32_t nextCopied = std::uint32_t(baseRecords.size());
+            for (std::size_t n = s + 1; n < steps.size(); ++n) {
+                if (steps[n].kind == PatchStep::Kind::Copy) {
+                    nextCopied = steps[n].first;
+                    break;
+                }
+            }
+            if (nextCopied > copiedEnd) {
+                segment.referenceFirst = copiedEnd;
+                segment.referenceCount = nextCopied - copiedEnd;
+            } else if (copiedEnd > 0) {
+                segment.referenceFirst = copiedEnd - 1;
+                segment.referenceCount = 1;
+            }
+            std::size_t size = 0;
+            for (std::uint32_t i = 0; i < step.count; ++i)
+                size += kRecordHeaderSize - 4
+                        + std::size_t(std::max(readInt32(carried, at + size + 2), 0));
+            segment.size = size;
+        } else {
+            segment.size = step.length;
+        }
+        const auto bytes = carried.subspan(at, std::size_t(segment.size));
+        segment.packed = compressBytes(bytes, itemBytes(base, baseRecords, segment.referenceFirst,
+                                                        segment.referenceCount));
+        at += bytes.size();
+        segments.push_back(std::move(segment));
+    }
+    return segments;
+}
+
 } // namespace
 
 Expected<FilePatch, Notice> makeFilePatch(std::span<const std::uint8_t> base,
@@ -142,6 +205,7 @@ Expected<FilePatch, Notice> makeFilePatch(std::span<const std::uint8_t> base,
     const ItemRecords resultSplit = splitItemRecords(result);
     const BaseIndex index(base, baseSplit);
     StepList steps(file.steps);
+    std::vector<std::uint8_t> carried;
     std::uint32_t next = 0; // the base item after the one taken last
     for (std::size_t i = 0; i < resultSplit.records.size(); ++i) {
         const ItemRecord &record = resultSplit.records[i];
@@ -155,14 +219,15 @@ Expected<FilePatch, Notice> makeFilePatch(std::span<const std::uint8_t> base,
             continue;
         }
         steps.carry();
-        file.carried.insert(file.carried.end(), body.code.begin(), body.code.end());
-        file.carried.insert(file.carried.end(), body.rest.begin(), body.rest.end());
+        carried.insert(carried.end(), body.code.begin(), body.code.end());
+        carried.insert(carried.end(), body.rest.begin(), body.rest.end());
     }
     if (resultSplit.tailOffset < result.size()) {
         steps.tail(result.size() - resultSplit.tailOffset);
-        file.carried.insert(file.carried.end(),
-                            result.begin() + std::ptrdiff_t(resultSplit.tailOffset), result.end());
+        carried.insert(carried.end(), result.begin() + std::ptrdiff_t(resultSplit.tailOffset),
+                       result.end());
     }
+    file.segments = packCarried(file.steps, carried, base, baseSplit.records);
     return file;
 }
 

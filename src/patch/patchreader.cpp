@@ -3,7 +3,6 @@
 #include "patchreader.h"
 
 #include "bytestream.h"
-#include "compression.h"
 #include "patchnotices.h"
 
 #include <zlib.h>
@@ -118,17 +117,14 @@ std::optional<Notice> Reader::readFile(FilePatch &file, bool forFolder)
     std::span<const std::uint8_t> resultHash;
     std::uint32_t stepsSize = 0;
     std::span<const std::uint8_t> steps;
-    std::uint64_t carriedSize = 0;
-    std::uint64_t compressedSize = 0;
-    std::span<const std::uint8_t> compressed;
+    std::uint32_t segmentCount = 0;
     // In order, each length read before what it measures; the first missing field stops it.
     const bool whole =
             take(m_in.u16(), nameSize) && take(m_in.bytes(nameSize), name) && take(m_in.u8(), isNew)
             && take(m_in.u64(), file.baseSize) && take(m_in.bytes(file.baseHash.size()), baseHash)
             && take(m_in.u64(), file.resultSize)
             && take(m_in.bytes(file.resultHash.size()), resultHash) && take(m_in.u32(), stepsSize)
-            && take(m_in.bytes(stepsSize), steps) && take(m_in.u64(), carriedSize)
-            && take(m_in.u64(), compressedSize) && take(m_in.bytes(compressedSize), compressed);
+            && take(m_in.bytes(stepsSize), steps) && take(m_in.u32(), segmentCount);
     if (!whole)
         return cutShort().error;
 
@@ -146,15 +142,25 @@ std::optional<Notice> Reader::readFile(FilePatch &file, bool forFolder)
     if (auto failure = readSteps(steps, file))
         return damaged(*failure).error;
 
-    // Carried bytes are part of the result, so there are never more of them than it has.
-    if (carriedSize > file.resultSize || carriedSize > m_options.sizeLimit - m_carriedTotal)
-        return damaged("it says it carries more bytes than the files it makes").error;
-    m_carriedTotal += carriedSize;
-    auto carried = decompressBytes(compressed, carriedSize);
-    if (!carried)
-        return damaged("its carried bytes do not unpack").error;
-    file.carried = std::move(*carried);
-    file.compressedSize = compressedSize;
+    // Carried bytes are part of the result, so there are never more of them than it has. They
+    // are unpacked when the patch is applied: their dictionaries are the base's items.
+    std::uint64_t carried = 0;
+    for (std::uint32_t i = 0; i < segmentCount; ++i) {
+        CarriedSegment segment;
+        std::uint64_t packedSize = 0;
+        std::span<const std::uint8_t> packed;
+        if (!(take(m_in.u32(), segment.referenceFirst) && take(m_in.u32(), segment.referenceCount)
+              && take(m_in.u64(), segment.size) && take(m_in.u64(), packedSize)
+              && take(m_in.bytes(packedSize), packed)))
+            return cutShort().error;
+        if (segment.size > file.resultSize - carried
+            || segment.size > m_options.sizeLimit - m_carriedTotal)
+            return damaged("it says it carries more bytes than the files it makes").error;
+        carried += segment.size;
+        m_carriedTotal += segment.size;
+        segment.packed.assign(packed.begin(), packed.end());
+        file.segments.push_back(std::move(segment));
+    }
     return std::nullopt;
 }
 

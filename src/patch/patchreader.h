@@ -24,8 +24,9 @@ struct PatchReadOptions
 // Reads the patch file `bytes`, named `patchName` in messages. Every length is checked against
 // what is there; a file that is not a patch, a patch of another version, and a damaged,
 // truncated or inconsistent one are refused with a notice that says which. A patch it returns
-// has well-formed steps, file names that stay inside the folder they are applied to, and its
-// carried bytes unpacked; whether the steps fit the base is checked when it is applied.
+// has well-formed steps, file names that stay inside the folder they are applied to, and no more
+// carried bytes than its files; whether they unpack and the steps fit the base is checked when
+// it is applied.
 Expected<Patch, Notice> readPatch(std::span<const std::uint8_t> bytes, const std::string &patchName,
                                   const PatchReadOptions &options = {});
 

@@ -3,7 +3,6 @@
 #include "patchwriter.h"
 
 #include "bytestream.h"
-#include "compression.h"
 
 #include <zlib.h>
 
@@ -47,10 +46,14 @@ void writeFile(ByteWriter &out, const FilePatch &file)
     const std::vector<std::uint8_t> steps = encodeSteps(file.steps);
     out.u32(static_cast<std::uint32_t>(steps.size()));
     out.bytes(steps);
-    const std::vector<std::uint8_t> compressed = compressBytes(file.carried);
-    out.u64(file.carried.size());
-    out.u64(compressed.size());
-    out.bytes(compressed);
+    out.u32(static_cast<std::uint32_t>(file.segments.size()));
+    for (const CarriedSegment &segment : file.segments) {
+        out.u32(segment.referenceFirst);
+        out.u32(segment.referenceCount);
+        out.u64(segment.size);
+        out.u64(segment.packed.size());
+        out.bytes(segment.packed);
+    }
 }
 
 } // namespace

@@ -9,8 +9,7 @@
 
 namespace tessa {
 
-// The bytes of the patch file for `patch`, every file's carried bytes compressed, a checksum at
-// the end. readPatch reads them back.
+// The bytes of the patch file for `patch`, a checksum at the end. readPatch reads them back.
 std::vector<std::uint8_t> writePatch(const Patch &patch);
 
 } // namespace tessa

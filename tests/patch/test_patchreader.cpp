@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <zlib.h>
+#include <functional>
 
 using namespace tessa;
 using namespace tessa::test;
@@ -34,14 +34,6 @@ Bytes changedExample()
 Bytes examplePatch()
 {
     return writePatch(*makePatch(kExample, changedExample(), "EANIM.QLM"));
-}
-
-// Puts the right checksum back after a deliberate change, as a forger would.
-void resign(Bytes &patch)
-{
-    const uLong checksum = crc32(0, patch.data(), uInt(patch.size() - 4));
-    for (int i = 0; i < 4; ++i)
-        patch[patch.size() - 4 + std::size_t(i)] = std::uint8_t(checksum >> (8 * i));
 }
 
 std::string refusalOf(const Bytes &patch, const Bytes &base = kExample)
@@ -145,7 +137,7 @@ TEST(PatchRefusal, ForgedStepsAreRefusedAsDamage)
             {"its steps make fewer bytes than the file it was made from",
              forged([](FilePatch &f) { f.resultSize += 1; })},
             {"the file it makes is not the one it was made from",
-             forged([](FilePatch &f) { f.carried[6] = 9; })},
+             forged([](FilePatch &f) { f.resultHash[0] ^= 1; })},
             {"it numbers an item that is not there", forged([](FilePatch &f) {
                  f.steps.push_back({PatchStep::Kind::Number, 0, 0, 5});
              })},
@@ -156,17 +148,23 @@ TEST(PatchRefusal, ForgedStepsAreRefusedAsDamage)
         EXPECT_EQ(refusalOf(patch), prefix + detail + ".");
 }
 
-TEST(PatchRefusal, ALargerCarriedSizeThanTheStreamHoldsIsRefused)
+TEST(PatchRefusal, CarriedBytesMustUnpackWithTheirDictionary)
 {
-    Bytes patch = examplePatch();
-    // The carried size is the u64 16 bytes before the end of the compressed stream's length.
-    const std::uint8_t stream = compressBytes(Bytes{'P', 'A', 2, 0, 0, 0, 30, 0}).size();
-    const std::size_t carriedAt = patch.size() - 4 - stream - 16;
-    ASSERT_EQ(patch[carriedAt], 8);
-    patch[carriedAt] = 9;
-    resign(patch);
-    EXPECT_EQ(refusalOf(patch),
-              "The patch p.tpatch is damaged or incomplete: its carried bytes do not unpack.");
+    const auto made = makePatch(kExample, changedExample(), "EANIM.QLM");
+    ASSERT_EQ(made->files.front().segments.size(), 1u);
+    const auto forged = [&](const std::function<void(CarriedSegment &)> &change) {
+        Patch patch = *made;
+        change(patch.files.front().segments.front());
+        return writePatch(patch);
+    };
+    const std::string prefix = "The patch p.tpatch is damaged or incomplete: ";
+    EXPECT_EQ(refusalOf(forged([](CarriedSegment &s) { s.size += 1; })),
+              prefix + "its carried bytes do not unpack.");
+    EXPECT_EQ(refusalOf(forged([](CarriedSegment &s) { s.referenceFirst = 0; })),
+              prefix + "its carried bytes do not unpack.")
+            << "another dictionary";
+    EXPECT_EQ(refusalOf(forged([](CarriedSegment &s) { s.referenceCount = 3; })),
+              prefix + "it refers to items the file does not have.");
 }
 
 TEST(Decompression, WantsExactlyTheSizeItIsTold)

@@ -135,7 +135,8 @@ TEST_P(PatchRoundTrip, MakesTheChangedFileAndCarriesOnlyItsNewItems)
     EXPECT_EQ(applied(*patch, base), changed);
     EXPECT_EQ(carriedItemCount(*patch), GetParam().carried.size());
 
-    // The patch is the carried items, compressed, and a few hundred bytes besides.
+    // The patch is the carried items, compressed, and a few hundred bytes besides (less, where
+    // the items they replace serve as their dictionary).
     const ItemRecords records = splitItemRecords(changed);
     Bytes carried;
     for (std::size_t at : GetParam().carried) {
@@ -211,5 +212,5 @@ TEST(PatchExactness, TakesRenumberedItemsFromTheBase)
     const Patch patch = patchThroughFile(base, changed);
     EXPECT_EQ(applied(patch, base), changed);
     EXPECT_EQ(carriedItemCount(patch), 0u);
-    EXPECT_TRUE(patch.files.front().carried.empty());
+    EXPECT_TRUE(patch.files.front().segments.empty());
 }
