@@ -75,18 +75,25 @@ Assembled unpackCarried(const FilePatch &file, std::span<const std::uint8_t> bas
     std::vector<std::uint8_t> carried;
     carried.reserve(static_cast<std::size_t>(file.carriedSize()));
     for (const CarriedSegment &segment : file.segments) {
-        std::span<const std::uint8_t> dictionary;
+        if (segment.pieces.size() != (segment.size + kPieceSize - 1) / kPieceSize)
+            return Unexpected{std::string("its carried bytes do not unpack")};
+        std::span<const std::uint8_t> reference;
         if (segment.referenceCount > 0) {
             if (std::uint64_t(segment.referenceFirst) + segment.referenceCount > records.size())
                 return Unexpected{std::string("it refers to items the file does not have")};
             const ItemRecord &first = records[segment.referenceFirst];
             const ItemRecord &last = records[segment.referenceFirst + segment.referenceCount - 1];
-            dictionary = base.subspan(first.offset, last.offset + last.size - first.offset);
+            reference = base.subspan(first.offset, last.offset + last.size - first.offset);
         }
-        const auto unpacked = decompressBytes(segment.packed, segment.size, dictionary);
-        if (!unpacked)
-            return Unexpected{std::string("its carried bytes do not unpack")};
-        carried.insert(carried.end(), unpacked->begin(), unpacked->end());
+        for (std::size_t piece = 0; piece < segment.pieces.size(); ++piece) {
+            const std::uint64_t size =
+                    std::min(kPieceSize, segment.size - std::uint64_t(piece) * kPieceSize);
+            const auto unpacked =
+                    decompressBytes(segment.pieces[piece], size, pieceDictionary(reference, piece));
+            if (!unpacked)
+                return Unexpected{std::string("its carried bytes do not unpack")};
+            carried.insert(carried.end(), unpacked->begin(), unpacked->end());
+        }
     }
     return carried;
 }

@@ -4,7 +4,9 @@
 
 #include "sha256.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,18 +45,41 @@ struct PatchStep
     bool operator==(const PatchStep &) const = default;
 };
 
-// A stretch of the carried bytes, compressed as one zlib stream whose preset dictionary is the
-// bytes of the base items it replaces (their last 32 KiB, all zlib looks back on): a repainted
-// frame is mostly its old differences, which the stream then only points to.
+// A stretch of the carried bytes, compressed against the bytes of the base items it replaces
+// (its reference): a repainted frame is mostly its old differences, which the compressed stream
+// then only points to. zlib looks back 32 KiB at most, and a full frame takes 64 KB, so the
+// stretch is cut into pieces of kPieceSize bytes, each its own zlib stream with the part of the
+// reference at the same place as its preset dictionary (pieceDictionary).
 struct CarriedSegment
 {
-    std::uint32_t referenceFirst = 0; // the base items of the dictionary, none when the count is 0
+    std::uint32_t referenceFirst = 0; // the base items of the reference, none when the count is 0
     std::uint32_t referenceCount = 0;
-    std::uint64_t size = 0; // unpacked
-    std::vector<std::uint8_t> packed;
+    std::uint64_t size = 0;                        // unpacked
+    std::vector<std::vector<std::uint8_t>> pieces; // ceil(size / kPieceSize) zlib streams
 
     bool operator==(const CarriedSegment &) const = default;
 };
+
+inline constexpr std::uint64_t kPieceSize = 16384;
+inline constexpr std::uint64_t kPieceMargin = 8192;
+
+// The dictionary of piece `piece` of a segment: the bytes of `reference` from kPieceMargin before
+// the piece's place to kPieceMargin after its end, so that its old bytes are found even where
+// earlier changes moved them that far; a match then reaches back at most kPieceSize +
+// kPieceMargin bytes, well inside zlib's 32 KiB. Where the reference ends before that, its last
+// kPieceSize bytes.
+inline std::span<const std::uint8_t> pieceDictionary(std::span<const std::uint8_t> reference,
+                                                     std::uint64_t piece)
+{
+    const std::uint64_t start = piece * kPieceSize;
+    const std::uint64_t from = std::min<std::uint64_t>(
+            start > kPieceMargin ? start - kPieceMargin : 0, reference.size());
+    const std::uint64_t to =
+            std::min<std::uint64_t>(start + kPieceSize + kPieceMargin, reference.size());
+    if (from < to)
+        return reference.subspan(std::size_t(from), std::size_t(to - from));
+    return reference.last(std::size_t(std::min<std::uint64_t>(kPieceSize, reference.size())));
+}
 
 // The recipe of one file.
 struct FilePatch
@@ -83,7 +108,8 @@ struct FilePatch
     {
         std::uint64_t total = 0;
         for (const CarriedSegment &segment : segments)
-            total += segment.packed.size();
+            for (const auto &piece : segment.pieces)
+                total += piece.size();
         return total;
     }
 };

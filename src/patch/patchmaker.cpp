@@ -179,8 +179,14 @@ std::vector<CarriedSegment> packCarried(const std::vector<PatchStep> &steps,
             segment.size = step.length;
         }
         const auto bytes = carried.subspan(at, std::size_t(segment.size));
-        segment.packed = compressBytes(bytes, itemBytes(base, baseRecords, segment.referenceFirst,
-                                                        segment.referenceCount));
+        const auto reference =
+                itemBytes(base, baseRecords, segment.referenceFirst, segment.referenceCount);
+        for (std::uint64_t piece = 0; piece * kPieceSize < bytes.size(); ++piece) {
+            const auto from = std::size_t(piece * kPieceSize);
+            segment.pieces.push_back(compressBytes(
+                    bytes.subspan(from, std::min<std::size_t>(kPieceSize, bytes.size() - from)),
+                    pieceDictionary(reference, piece)));
+        }
         at += bytes.size();
         segments.push_back(std::move(segment));
     }

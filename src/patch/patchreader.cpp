@@ -147,18 +147,23 @@ std::optional<Notice> Reader::readFile(FilePatch &file, bool forFolder)
     std::uint64_t carried = 0;
     for (std::uint32_t i = 0; i < segmentCount; ++i) {
         CarriedSegment segment;
-        std::uint64_t packedSize = 0;
-        std::span<const std::uint8_t> packed;
         if (!(take(m_in.u32(), segment.referenceFirst) && take(m_in.u32(), segment.referenceCount)
-              && take(m_in.u64(), segment.size) && take(m_in.u64(), packedSize)
-              && take(m_in.bytes(packedSize), packed)))
+              && take(m_in.u64(), segment.size)))
             return cutShort().error;
         if (segment.size > file.resultSize - carried
             || segment.size > m_options.sizeLimit - m_carriedTotal)
             return damaged("it says it carries more bytes than the files it makes").error;
         carried += segment.size;
         m_carriedTotal += segment.size;
-        segment.packed.assign(packed.begin(), packed.end());
+        // As many pieces as the size needs; each takes at least its length's 8 bytes, so a
+        // forged size runs out of patch long before it costs time.
+        for (std::uint64_t piece = 0; piece * kPieceSize < segment.size; ++piece) {
+            std::uint64_t packedSize = 0;
+            std::span<const std::uint8_t> packed;
+            if (!(take(m_in.u64(), packedSize) && take(m_in.bytes(packedSize), packed)))
+                return cutShort().error;
+            segment.pieces.emplace_back(packed.begin(), packed.end());
+        }
         file.segments.push_back(std::move(segment));
     }
     return std::nullopt;

@@ -51,8 +51,10 @@ void writeFile(ByteWriter &out, const FilePatch &file)
         out.u32(segment.referenceFirst);
         out.u32(segment.referenceCount);
         out.u64(segment.size);
-        out.u64(segment.packed.size());
-        out.bytes(segment.packed);
+        for (const auto &piece : segment.pieces) {
+            out.u64(piece.size());
+            out.bytes(piece);
+        }
     }
 }
 
