@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora of the fuzz targets with the project's own writers: animations from
 // writeAnimation, BMP files from AddBMPHeader, PNG files from Qt's writer, palette files of the
-// four kinds from the built-in palettes, settings files from clsINI. A few seeds are then damaged
-// by hand, so that every refusal has an example to start from. Run once when the formats change;
-// the output is committed under fuzz/corpus/.
+// four kinds from the built-in palettes, settings files from clsINI, patches from writePatch. A few
+// seeds are then damaged by hand, so that every refusal has an example to start from. Run once when
+// the formats change; the output is committed under fuzz/corpus/.
 //
 // Usage: tessa-make-corpus FOLDER   (writes FOLDER/<target>/<seed>)
 
@@ -12,6 +12,9 @@
 #include "imageio/imagefile.h"
 #include "imaging/bmp.h"
 #include "imaging/palette.h"
+#include "patch/patchmaker.h"
+#include "patch/patchwriter.h"
+#include "patchbase.h"
 #include "settings/clsini.h"
 
 #include <QBuffer>
@@ -295,6 +298,44 @@ void settings()
             "[\rlone=1\r\n[A]\nx= 1e40\ny=  -7.5\nno equals here\n\n[]\n;x=2\n");
 }
 
+// Patches of the fuzz target's original (patchbase.h): of one file and of a folder, with items
+// taken, carried, renumbered and a tail; then damaged ones.
+void patches()
+{
+    const Bytes &base = fuzz::patchBase();
+    Bytes changed = base;
+    changed[2] = 7;                     // the first item renumbered
+    changed[changed.size() - 1] = 0x59; // another stray byte
+    changed.insert(changed.begin() + 39, {'P', 'A', 3, 0, 0, 0, 2, 0, 0, 0, 60, 0});
+    const auto patchOf = [](const Bytes &from, const Bytes &to) {
+        auto made = makePatch(from, to, "seed");
+        if (!made) {
+            std::cerr << made.error().text << '\n';
+            std::exit(1);
+        }
+        return *made;
+    };
+    const Patch one = patchOf(base, changed);
+    put("patch", "one-file.tpatch", writePatch(one));
+    put("patch", "identical.tpatch", writePatch(patchOf(base, base)));
+    put("patch", "not-an-animation.tpatch", writePatch(patchOf(base, Bytes{'P', 'K', 3, 4, 9})));
+
+    Patch folder;
+    folder.forFolder = true;
+    folder.files.push_back(one.files.front());
+    folder.files.back().name = "EANIM.QLM";
+    folder.files.push_back(patchOf(Bytes{}, changed).files.front());
+    folder.files.back().name = "sub/NEW.QLM";
+    folder.files.back().isNew = true;
+    put("patch", "folder.tpatch", writePatch(folder));
+
+    const Bytes written = writePatch(one);
+    put("patch", "cut.tpatch", Bytes(written.begin(), written.end() - 20));
+    Bytes version = written;
+    version[8] = 2;
+    put("patch", "version-2.tpatch", version);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -309,5 +350,6 @@ int main(int argc, char **argv)
     palettes();
     settings();
     imports();
+    patches();
     return 0;
 }

@@ -52,6 +52,26 @@ CommandResult unpackCommand(const std::string &animationPath, const std::string 
 CommandResult buildCommand(const std::string &manifestPath, const std::string &outPath,
                            const std::string &palette = "main");
 
+// Writes to `patchPath` the patch that turns `originalPath` into `changedPath`: two animation
+// files, or two folders (a patch of every file of the changed folder that the original folder
+// lacks or holds with other bytes). An existing patch file is replaced.
+CommandResult diffCommand(const std::string &originalPath, const std::string &changedPath,
+                          const std::string &patchPath);
+
+// Writes what the patch makes of `originalPath` to `outPath`: a file (an existing one kept as
+// ".bak"), or for a folder patch every file it makes into the folder `outPath` (made if missing;
+// it may be the original folder). Nothing is written unless the patch applies to every file.
+CommandResult patchCommand(const std::string &originalPath, const std::string &patchPath,
+                           const std::string &outPath);
+
+// Says on `out` that the patch applies to `originalPath`, or refuses as patchCommand would.
+CommandResult patchCheckCommand(const std::string &originalPath, const std::string &patchPath,
+                                std::ostream &out);
+
+// Prints what the patch holds: for each file its base and result (sizes, SHA-256), the items it
+// takes from the base and the bytes it carries.
+CommandResult patchInfoCommand(const std::string &patchPath, std::ostream &out);
+
 // The choices of `tessanim render`, as typed (lines from 1; toLine 0: to the last line).
 struct RenderChoices
 {

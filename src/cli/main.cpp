@@ -8,6 +8,7 @@
 #include <iostream>
 #include <limits>
 #include <string>
+#include <vector>
 
 using namespace tessa;
 
@@ -95,6 +96,24 @@ int main(int argc, char **argv)
                       "or a palette file")
             ->capture_default_str();
 
+    CLI::App *diff = app.add_subcommand(
+            "diff", "Write a patch that turns one animation (or folder) into another");
+    std::string changed;
+    diff->add_option("ORIGINAL", in, "Original animation file, or folder")->required();
+    diff->add_option("CHANGED", changed, "Changed animation file, or folder")->required();
+    diff->add_option("PATCH", out, "Patch file to write (an existing one is replaced)")->required();
+
+    CLI::App *patch = app.add_subcommand("patch", "Apply a patch made by diff");
+    std::vector<std::string> patchArguments;
+    bool patchCheck = false;
+    bool patchInfo = false;
+    patch->add_option("ARGS", patchArguments,
+                      "ORIGINAL PATCH OUT (OUT: a file, its old version kept as .bak, or a "
+                      "folder); ORIGINAL PATCH with --check; PATCH with --info")
+            ->required();
+    patch->add_flag("--check", patchCheck, "Only say whether the patch applies to ORIGINAL");
+    patch->add_flag("--info", patchInfo, "Print what the patch holds")->excludes("--check");
+
     RenderChoices render;
     CLI::App *renderMovie =
             app.add_subcommand("render", "Write the animation as it plays as a movie");
@@ -129,6 +148,13 @@ int main(int argc, char **argv)
         app.parse(argc, argv);
         if (app.get_subcommands().empty())
             throw CLI::RequiredError("A subcommand");
+        const std::size_t wanted = patchInfo ? 1 : patchCheck ? 2 : 3;
+        if (patch->parsed() && patchArguments.size() != wanted)
+            throw CLI::ValidationError(
+                    "patch", "takes "
+                                     + std::string(patchInfo    ? "PATCH with --info"
+                                                   : patchCheck ? "ORIGINAL PATCH with --check"
+                                                                : "ORIGINAL PATCH OUT"));
     } catch (const CLI::ParseError &error) {
         // CLI11's own exit codes start at 100; usage errors are 2 like other tools'.
         return app.exit(error) == 0 ? 0 : kExitUsage;
@@ -149,6 +175,14 @@ int main(int argc, char **argv)
             result = unpackCommand(in, out, palette, imageFormat);
         else if (build->parsed())
             result = buildCommand(in, out, palette);
+        else if (diff->parsed())
+            result = diffCommand(in, changed, out);
+        else if (patch->parsed() && patchInfo)
+            result = patchInfoCommand(patchArguments[0], std::cout);
+        else if (patch->parsed() && patchCheck)
+            result = patchCheckCommand(patchArguments[0], patchArguments[1], std::cout);
+        else if (patch->parsed())
+            result = patchCommand(patchArguments[0], patchArguments[1], patchArguments[2]);
         else if (renderMovie->parsed()) {
             render.aspect43 = aspect == "4:3";
             result = renderCommand(in, out, render, std::cerr);

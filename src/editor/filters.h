@@ -17,5 +17,7 @@ inline constexpr const char *kPaletteFilter = QT_TRANSLATE_NOOP(
 inline constexpr const char *kMovieFilter =
         QT_TRANSLATE_NOOP("tessa::frm", "GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|"
                                         "MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png");
+inline constexpr const char *kPatchFilter = QT_TRANSLATE_NOOP(
+        "tessa::frm", "Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*");
 
 } // namespace tessa

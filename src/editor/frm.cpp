@@ -182,6 +182,10 @@ void frm::createMenus()
             mnuFileExport->addAction(tr("&Frame"), this, &frm::mnuFileExportFrame_Click);
     mnuFileExportMovie =
             mnuFileExport->addAction(tr("&Movie..."), this, &frm::mnuFileExportMovie_Click);
+    mnuFileExportPatch =
+            mnuFileExport->addAction(tr("&Patch..."), this, &frm::mnuFileExportPatch_Click);
+    mnuFileApplyPatch =
+            mnuFile->addAction(tr("Apply &Patch..."), this, &frm::mnuFileApplyPatch_Click);
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &frm::mnuFileExit_Click);
 

@@ -77,6 +77,8 @@ public:
     QAction *mnuFileExportAnimation = nullptr;
     QAction *mnuFileExportFrame = nullptr;
     QAction *mnuFileExportMovie = nullptr;
+    QAction *mnuFileExportPatch = nullptr;
+    QAction *mnuFileApplyPatch = nullptr;
     QAction *mnuFileExit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuEditUndo = nullptr;
@@ -123,6 +125,10 @@ public slots:
     void mnuFileExportAnimation_Click();
     void mnuFileExportFrame_Click();
     void mnuFileExportMovie_Click();
+    // A patch from a chosen original file to the document's file as saved.
+    void mnuFileExportPatch_Click();
+    // What a chosen patch makes of a chosen original, as a new unsaved document.
+    void mnuFileApplyPatch_Click();
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
     void mnuEditCopy_Click();

@@ -99,10 +99,11 @@ TEST_F(ViewPlayTest, theMenuBarKeepsItsOrderAndAccessKeysStayDistinct)
     for (const QChar key : keys)
         EXPECT_EQ(keys.count(key), 1) << QString(key).toStdString();
     const QList<QAction *> exports = window->mnuFileExport->actions();
-    ASSERT_EQ(exports.size(), 3);
+    ASSERT_EQ(exports.size(), 4);
     EXPECT_EQ(exports[0]->text(), "&Animation");
     EXPECT_EQ(exports[1]->text(), "&Frame");
     EXPECT_EQ(exports[2]->text(), "&Movie...");
+    EXPECT_EQ(exports[3]->text(), "&Patch...");
 }
 
 TEST_F(ViewPlayTest, thePreviewStartsAtTheSelectedLine)
