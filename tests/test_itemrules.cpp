@@ -123,3 +123,35 @@ TEST(ItemRules, InsertingAndMoving)
     EXPECT_EQ(moveTarget(3, 1), 1);
     EXPECT_EQ(moveTarget(2, 3), 2) << "in front of its own successor: no move";
 }
+
+TEST(ItemRules, EveryRefusalSaysWhy)
+{
+    const ItemList items = itemsOf("IpIse");
+    const struct
+    {
+        bool isDelete;
+        int from, to;
+        const char *reason; // a part of the text; "" for no refusal
+    } rows[] = {
+            {true, 1, 0, ""},
+            {true, 0, 0, "the first image cannot be deleted"},
+            {true, 4, 0, "The last line stays last"},
+            {true, 7, 0, ""},
+            {false, 2, 0, ""},
+            {false, 1, 0, "only an image can go first"},
+            {false, 0, 3, "the line after the first image is not one"},
+            {false, 3, 4, "The last line stays last"},
+            {false, 4, 1, "The last line stays last"},
+            {false, 2, 2, ""},
+            {false, -1, 2, ""},
+    };
+    for (const auto &row : rows) {
+        const std::string reason = row.isDelete ? deleteRefusal(items, row.from)
+                                                : moveRefusal(items, row.from, row.to);
+        if (*row.reason == '\0')
+            EXPECT_EQ(reason, "") << row.from << " to " << row.to;
+        else
+            EXPECT_NE(reason.find(row.reason), std::string::npos)
+                    << row.from << " to " << row.to << ": " << reason;
+    }
+}

@@ -64,11 +64,13 @@ struct RenderChoices
     int toLine = 0;
     std::string soundFolder;
     std::string soundPattern;
+    bool dryRun = false; // only print the size the GIF will have
 };
 
 // Writes the animation as it plays to `outPath` as a movie of the kind its extension names
 // (.gif, .webm, .mp4, .png), printing a progress line on stderr when that is a terminal. Sounds
-// that cannot be read are left out with a warning on `warnings`.
+// that cannot be read are left out with a warning on `warnings`. With choices.dryRun nothing is
+// written: the size of the GIF (exact, counted by writing it nowhere) is printed on stdout.
 CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
                             const RenderChoices &choices, std::ostream &warnings);
 

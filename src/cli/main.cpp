@@ -145,6 +145,8 @@ int main(int argc, char **argv)
     renderMovie->add_option("--sounds", render.soundFolder, "Folder of the game's sound files");
     renderMovie->add_option("--sound-pattern", render.soundPattern,
                             "File name of sound n, such as SOUND%02d.VOC");
+    renderMovie->add_flag("--dry-run", render.dryRun,
+                          "Print the size the GIF will have and write nothing");
 
     // The only options before a command are --help and --version, so a first word that is not an
     // option is meant as a command.

@@ -4,6 +4,7 @@
 
 #include "document/animfile.h"
 #include "movie/movierenderer.h"
+#include "movie/moviewriter.h"
 
 #include <cstdio>
 #include <iostream>
@@ -47,6 +48,20 @@ CommandResult renderCommand(const std::string &animationPath, const std::string 
     request.aspect43 = choices.aspect43;
     request.soundFolder = choices.soundFolder;
     request.soundPattern = choices.soundPattern;
+
+    if (choices.dryRun) {
+        const auto format = movieFormatFor(outPath);
+        if (!format)
+            return Unexpected{format.error()};
+        if (*format != MovieFormat::Gif)
+            return Unexpected{movieFailure("--dry-run tells the size of a GIF only.")};
+        const auto estimate = estimateGifSize(*items, request);
+        if (!estimate)
+            return Unexpected{estimate.error()};
+        std::cout << outPath << ": " << estimate->bytes << " bytes ("
+                  << (estimate->exact ? "exact" : "estimated") << "); nothing written\n";
+        return Done{};
+    }
 
     // A percentage on one line that keeps being rewritten, for a person watching; never in a log.
     MovieProgress progress;

@@ -79,4 +79,35 @@ int moveTarget(int from, int before)
     return before > from ? before - 1 : before;
 }
 
+namespace {
+
+constexpr const char *kFirstStaysAnImage = "An animation begins with an image: ";
+constexpr const char *kLastStaysLast = "The last line stays last: the game stops there.";
+
+} // namespace
+
+std::string deleteRefusal(const ItemList &items, int line)
+{
+    const int count = countOf(items);
+    if (line < 0 || line >= count || offeredAt(items, line).remove)
+        return {};
+    if (line == 0)
+        return std::string(kFirstStaysAnImage) + "the first image cannot be deleted.";
+    return kLastStaysLast;
+}
+
+std::string moveRefusal(const ItemList &items, int from, int to)
+{
+    const int count = countOf(items);
+    if (from < 0 || to < 0 || from >= count || to >= count || from == to
+        || canMove(items, from, to))
+        return {};
+    const int last = count - 1;
+    if (from == last || to == last)
+        return kLastStaysLast;
+    if (to == 0)
+        return std::string(kFirstStaysAnImage) + "only an image can go first.";
+    return std::string(kFirstStaysAnImage) + "the line after the first image is not one.";
+}
+
 } // namespace tessa

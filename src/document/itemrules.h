@@ -5,6 +5,7 @@
 #include "animitem.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace tessa {
@@ -49,5 +50,11 @@ bool canMove(const ItemList &items, int from, int to);
 
 // The line an item lands on when dropped in front of `before` (0 to count), dragged from `from`.
 int moveTarget(int from, int before);
+
+// Why the item at `line` may not be deleted, or "" when it may (or when there is no such line).
+std::string deleteRefusal(const ItemList &items, int line);
+// Why the item at `from` may not move to `to`, or "" when it may, or when the move is no move
+// at all (a line dropped onto itself, lines that do not exist).
+std::string moveRefusal(const ItemList &items, int from, int to);
 
 } // namespace tessa

@@ -9,6 +9,8 @@
 #include "moveitemcommand.h"
 #include "replaceitemcommand.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 
 namespace tessa {
@@ -116,9 +118,14 @@ void AnimDocument::finishUntitled()
     emit historyChanged();
 }
 
+QString AnimDocument::absolutePath(const QString &path)
+{
+    return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
 void AnimDocument::load(ItemList items, const QString &fileName)
 {
-    m_fileName = fileName;
+    m_fileName = absolutePath(fileName);
     m_untitled = false;
     m_open = !items.empty();
     QStringList lines = linesOf(items);
@@ -136,7 +143,7 @@ void AnimDocument::loadRecovered(ItemList items, const QString &fileName)
 
 void AnimDocument::markSaved(const QString &fileName)
 {
-    m_fileName = fileName;
+    m_fileName = absolutePath(fileName);
     m_untitled = false;
     m_undo.setClean();
     emit stateChanged();

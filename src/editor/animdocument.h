@@ -37,7 +37,11 @@ public:
     const QStringList &lineTexts() const { return m_lines; }
 
     // "" for a new document and with no document.
+    // The full path of the document's file ("" when it has none): always absolute, so that a
+    // file named relative to one working folder is saved there from any other.
     const QString &fileName() const { return m_fileName; }
+    // `path` made absolute against the working folder; "" stays "".
+    static QString absolutePath(const QString &path);
     // A new document: begun with New and never saved.
     bool isUntitled() const { return m_untitled; }
     // Whether there is a document to work on: it has its first image (or came from a file that

@@ -117,6 +117,14 @@ void frm::createControls()
             lst_Click();
     });
     connect(lst, &QListView::doubleClicked, this, &frm::lst_DblClick);
+    connect(lst, &ItemListView::enterPressed, this, &frm::lst_DblClick);
+    connect(lst, &ItemListView::deletePressed, this, [this] {
+        if (mnuProjectDelete->isEnabled())
+            mnuProjectDelete->trigger();
+        else if (const std::string why = deleteRefusal(m_document.items(), lst->currentRow());
+                 !why.empty())
+            showNote(fromCore(why));
+    });
     connect(lst, &ItemListView::imageFilesDropped, this,
             [this](const QStringList &paths, int line) { importImages(paths, line); });
 }
@@ -197,7 +205,8 @@ void frm::createMenus()
     mnuProject->addSeparator();
     mnuProjectDelete =
             mnuProject->addAction(tr("&Delete Item"), this, &frm::mnuProjectDelete_Click);
-    mnuProjectDelete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuProjectDelete->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_Delete)});
 
     mnuPalette = menuBar()->addMenu(tr("P&alette"));
     const char *paletteCaptions[] = {QT_TR_NOOP("&Main Tessarine"),
@@ -375,13 +384,22 @@ void frm::OpenAnim(const QString &path)
         showNotice(loaded.error());
         return;
     }
+    showLoaded(std::move(*loaded), path);
+}
+
+void frm::showLoaded(ItemList items, const QString &path)
+{
+    m_recovery->keepIfDiscarded();
     // Named, with the document menus on when there is at least one item, and no unsaved
     // changes.
     {
         const QScopedValueRollback quiet(m_selecting, true);
-        m_document.load(std::move(*loaded), path);
+        m_document.load(std::move(items), path);
     }
+    pic->hide();
     RefreshList();
+    if (lst->count() == 0)
+        UpdateItemMenus();
 }
 
 void frm::mnuFileSave_Click()
@@ -444,44 +462,32 @@ void frm::closeEvent(QCloseEvent *event)
 
 void frm::Form_QueryUnload(int &Cancel)
 {
-    if (!mnuFileSave->isEnabled())
+    if (!mayDiscardChanges()) {
+        Cancel = 1;
         return;
+    }
+    // Changes closed away unsaved are kept for a while all the same.
+    m_recovery->keepIfDiscarded();
+}
+
+bool frm::mayDiscardChanges()
+{
+    if (!mnuFileSave->isEnabled())
+        return true;
     const auto answer = m_dialogs.messageBox(
             this, tr("You have not saved your changes.  Save them now?"), tr("Save Confirmation"),
             Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
-    if (answer == Dialogs::Answer::Cancel) {
-        Cancel = 1;
-    } else if (answer == Dialogs::Answer::Yes) {
-        // Closing after a save that failed would throw the changes away unasked; a save the
-        // user cancelled in the dialog closes all the same.
-        if (saveDocument() == SaveOutcome::Failed)
-            Cancel = 1;
-    }
-    // Changes closed away unsaved are kept for a while all the same.
-    if (Cancel == 0)
-        m_recovery->keepIfDiscarded();
+    if (answer == Dialogs::Answer::Cancel)
+        return false;
+    // Going on after a save that failed would throw the changes away unasked; a save the user
+    // cancelled in the dialog goes on all the same.
+    return answer != Dialogs::Answer::Yes || saveDocument() != SaveOutcome::Failed;
 }
 
 void frm::mnuHelpAbout_Click()
 {
     frmAbout about(m_dialogs, windowIcon(), this);
     m_dialogs.runModal(about);
-}
-
-void frm::dragEnterEvent(QDragEnterEvent *event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && urls.first().isLocalFile())
-        event->acceptProposedAction();
-}
-
-void frm::dropEvent(QDropEvent *event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    OpenAnim(urls.first().toLocalFile());
 }
 
 void frm::showEvent(QShowEvent *event)

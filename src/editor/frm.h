@@ -95,8 +95,13 @@ public:
 
 public slots:
     // Opens `path` as File > Open does once a file is chosen (also for a file named on the
-    // command line or dropped on the window).
+    // command line).
     void OpenAnim(const QString &path);
+    // Files dropped on the window: image files are imported before the selected line, as
+    // Import Image does; otherwise the first file is opened if it is an animation, after the
+    // question about unsaved changes. A file that cannot be opened is refused before the open
+    // document is touched.
+    void dropFiles(const QStringList &paths);
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
@@ -154,6 +159,11 @@ private:
     void Form_Load();
     void LoadSettings();
     void Form_QueryUnload(int &Cancel);
+    // Asks about unsaved changes as closing does, saving on Yes; false when the user cancelled
+    // or the save failed, so the document must stay.
+    bool mayDiscardChanges();
+    // Makes `items`, read from `path`, the document (the one replaced is kept if unsaved).
+    void showLoaded(ItemList items, const QString &path);
     void openRecovered(const ItemList &items, const QString &fileName);
     void ResetDocument();
     void UpdateItemMenus();

@@ -140,8 +140,11 @@ void frm::mnuEditMoveDown_Click()
 void frm::moveDragged(int from, int before)
 {
     const int to = moveTarget(from, before);
-    if (!canMove(m_document.items(), from, to))
+    if (!canMove(m_document.items(), from, to)) {
+        if (const std::string why = moveRefusal(m_document.items(), from, to); !why.empty())
+            showNote(QString::fromStdString(why));
         return;
+    }
     changeDocument([&] { m_document.moveItem(from, to, tr("Move Item")); });
 }
 

@@ -104,10 +104,12 @@ void frm::mnuFileExportMovie_Click()
         const int chosen = std::clamp(filterIndex, 1, int(kExtensions.size())) - 1;
         path += QLatin1Char('.') + QLatin1String(kExtensions[std::size_t(chosen)]);
     }
-    rememberFolder(MoviePath, "MoviePath", QString::fromStdString(GetFolder(path.toStdString())));
-    // The whole animation, as the game plays it with the preview's timing and sounds.
+    // The whole animation, as the game plays it with the preview's timing and sounds. Its folder
+    // is remembered once the movie is written, not for an export that failed.
     const PlaybackSettings playback(m_settings);
-    exportMovie(this, m_dialogs, m_document.items(), m_paletteColors, playback, path);
+    if (exportMovie(this, m_dialogs, m_document.items(), m_paletteColors, playback, path))
+        rememberFolder(MoviePath, "MoviePath",
+                       QString::fromStdString(GetFolder(path.toStdString())));
 }
 
 } // namespace tessa

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -67,15 +68,22 @@ QStringList ItemListView::imageFiles(const QMimeData *data)
     QStringList paths;
     if (!data || !data->hasUrls())
         return paths;
-    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
     for (const QUrl &url : data->urls()) {
-        if (!url.isLocalFile())
-            continue;
-        const QString path = url.toLocalFile();
-        if (formats.contains(QFileInfo(path).suffix().toLower().toLatin1()))
-            paths << path;
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
     }
-    return paths;
+    return imageFiles(paths);
+}
+
+QStringList ItemListView::imageFiles(const QStringList &paths)
+{
+    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    QStringList images;
+    for (const QString &path : paths) {
+        if (formats.contains(QFileInfo(path).suffix().toLower().toLatin1()))
+            images << path;
+    }
+    return images;
 }
 
 bool ItemListView::dropImageFiles(const QMimeData *data, QPoint at)
@@ -108,6 +116,28 @@ void ItemListView::dragMoveEvent(QDragMoveEvent *event)
 {
     if (!acceptImageFiles(event))
         QListView::dragMoveEvent(event);
+}
+
+void ItemListView::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        if (event->modifiers() == Qt::NoModifier) {
+            emit deletePressed();
+            return;
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            emit enterPressed();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void ItemListView::dropEvent(QDropEvent *event)

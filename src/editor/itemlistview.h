@@ -28,12 +28,17 @@ public:
     // The image files among `data`'s local files (by the kinds Qt's image readers know), in
     // the order given; animation files are left to the window, which opens them.
     static QStringList imageFiles(const QMimeData *data);
+    static QStringList imageFiles(const QStringList &paths);
     // A drop of image files at `at`: imageFilesDropped with the line they go before, the line
     // dropped on (the last line below every line). False when `data` holds no image file.
     bool dropImageFiles(const QMimeData *data, QPoint at);
 
 signals:
     void imageFilesDropped(const QStringList &paths, int line);
+    // Delete and Enter on a line, as keys of Delete Item and Edit. Delete reaches the list only
+    // while Delete Item is off (its shortcut takes it otherwise), which is when it is refused.
+    void deletePressed();
+    void enterPressed();
 
 protected:
     // A line dropped on the upper half of another goes in front of it, on the lower half after
@@ -42,6 +47,7 @@ protected:
     // Image files are taken here; other files go on to the window.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace tessa

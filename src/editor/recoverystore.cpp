@@ -38,9 +38,25 @@ RecoveryStore::RecoveryStore(QString folder)
 {
     if (m_folder.isEmpty() || !QDir().mkpath(m_folder))
         return;
+    removeStaleLocks();
     m_lock = std::make_unique<QLockFile>(pathOf(m_runId, ".lock"));
     m_lock->setStaleLockTime(0);
     m_lock->tryLock(0);
+}
+
+void RecoveryStore::removeStaleLocks()
+{
+    // A run that was ended from outside (SIGTERM, a logout) leaves its lock behind. Taking it
+    // succeeds only when its process is gone, and letting go of it removes the file. A copy
+    // that such a run left is still found: with no lock, nobody holds it.
+    const QStringList locks =
+            QDir(m_folder).entryList({QStringLiteral("run-*.lock")}, QDir::Files, QDir::Name);
+    for (const QString &name : locks) {
+        QLockFile lock(m_folder + QLatin1Char('/') + name);
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0))
+            lock.unlock();
+    }
 }
 
 RecoveryStore::~RecoveryStore() = default;

@@ -67,6 +67,7 @@ private:
     bool writeEntry(const QString &id, const ItemList &items, const QString &originalPath,
                     bool discarded, QString &error);
     void prune();
+    void removeStaleLocks();
 
     QString m_folder;
     QString m_runId;

@@ -48,17 +48,20 @@ TablePool &tablePool()
     return pool;
 }
 
-// GIF's LZW with 8-bit pixels, making the very codes giflib's encoder makes (EGifPutLine): the
-// same clear points and code widths, so the bytes are the same too. giflib finds strings in a
+// GIF's LZW with pixels of 2 to 8 bits, making the very codes giflib's encoder makes (EGifPutLine):
+// the same clear points and code widths, so the bytes are the same too. giflib finds strings in a
 // hashed table of 8 KiB per pixel; this one indexes a direct table by (string code, pixel). giflib
 // still writes everything around the codes.
 class LzwEncoder
 {
 public:
-    explicit LzwEncoder(std::vector<std::uint8_t> &out)
+    LzwEncoder(std::vector<std::uint8_t> &out, int codeSize)
         : m_out(out)
         , m_table(tablePool().take())
+        , m_codeSize(codeSize)
+        , m_clearCode(1 << codeSize)
     {
+        clearTable();
     }
     // The table goes to the next frames: it must be left empty, whatever happened.
     ~LzwEncoder()
@@ -69,29 +72,58 @@ public:
     LzwEncoder(const LzwEncoder &) = delete;
     LzwEncoder &operator=(const LzwEncoder &) = delete;
 
-    void compress(std::span<const std::uint8_t> pixels, int width, int rows, int stride)
+    // With `alternatives`, a pixel whose alternative differs may take either value; it is set
+    // to the one that lets the string grow, else to the value of the pixel before when one of
+    // them is that, else it stays.
+    void compress(std::uint8_t *pixels, const std::uint8_t *alternatives, int width, int rows,
+                  int stride)
     {
         // At most a 12-bit code a pixel, a clear code every 3837 codes, the last two codes and 4
         // bytes of bits in hand.
         const std::size_t count = std::size_t(width) * std::size_t(rows);
-        m_bytes = std::make_unique_for_overwrite<std::uint8_t[]>(count * 3 / 2 + count / 1024 + 16);
-        m_end = m_bytes.get();
-        put(kClearCode);
+        // Kept by the thread for its next frames: a fresh block of this size is mapped and
+        // faulted in page by page every time.
+        thread_local std::unique_ptr<std::uint8_t[]> buffer;
+        thread_local std::size_t capacity = 0;
+        const std::size_t needed = count * 3 / 2 + count / 1024 + 16;
+        if (capacity < needed) {
+            buffer = std::make_unique_for_overwrite<std::uint8_t[]>(needed);
+            capacity = needed;
+        }
+        m_bytes = buffer.get();
+        m_end = m_bytes;
+        put(m_clearCode);
         int string = pixels[0];
+        std::uint8_t last = pixels[0];
         bool first = true;
         for (int y = 0; y < rows; ++y) {
-            const std::uint8_t *row = pixels.data() + std::size_t(y) * std::size_t(stride);
+            std::uint8_t *row = pixels + std::size_t(y) * std::size_t(stride);
+            const std::uint8_t *choices =
+                    alternatives ? alternatives + std::size_t(y) * std::size_t(stride) : nullptr;
             for (int x = first ? 1 : 0; x < width; ++x) {
-                const std::uint8_t pixel = row[x];
-                const std::size_t key = std::size_t(string) << 8 | pixel;
-                if (const std::uint16_t known = table()[key]) {
+                std::uint8_t pixel = row[x];
+                std::size_t key = std::size_t(string) << 8 | pixel;
+                std::uint16_t known = table()[key];
+                if (choices && choices[x] != pixel) {
+                    const std::size_t other = std::size_t(string) << 8 | choices[x];
+                    if (!known && table()[other]) {
+                        pixel = row[x] = choices[x];
+                        key = other;
+                        known = table()[key];
+                    } else if (!known && choices[x] == last) {
+                        pixel = row[x] = choices[x];
+                        key = other;
+                    }
+                }
+                last = pixel;
+                if (known) {
                     string = known;
                     continue;
                 }
                 put(string);
                 string = pixel;
                 if (m_nextCode >= kMaxCode) {
-                    put(kClearCode);
+                    put(m_clearCode);
                     clearTable();
                 } else {
                     table()[key] = std::uint16_t(m_nextCode);
@@ -102,14 +134,11 @@ public:
             first = false;
         }
         put(string);
-        put(kEndCode);
+        put(m_clearCode + 1);
         flush();
     }
 
 private:
-    static constexpr int kClearCode = 256;
-    static constexpr int kEndCode = 257;
-    static constexpr int kFirstCode = 258;
     static constexpr int kMaxCode = 4095;
 
     std::uint16_t *table() { return m_table->data(); }
@@ -120,8 +149,8 @@ private:
         for (int i = 0; i < m_usedCount; ++i)
             entries[m_used[std::size_t(i)]] = 0;
         m_usedCount = 0;
-        m_nextCode = kFirstCode;
-        m_bits = 9;
+        m_nextCode = m_clearCode + 2;
+        m_bits = m_codeSize + 1;
         m_limit = 1 << m_bits;
     }
 
@@ -145,38 +174,76 @@ private:
     {
         for (; m_shiftBits > 0; m_shiftBits -= 8, m_shift >>= 8)
             *m_end++ = std::uint8_t(m_shift);
-        const std::size_t length = std::size_t(m_end - m_bytes.get());
+        const std::size_t length = std::size_t(m_end - m_bytes);
         m_out.reserve(length + length / 255 + 1);
         for (std::size_t at = 0; at < length; at += 255) {
             const std::size_t block = std::min<std::size_t>(255, length - at);
             m_out.push_back(std::uint8_t(block));
-            m_out.insert(m_out.end(), m_bytes.get() + at, m_bytes.get() + at + block);
+            m_out.insert(m_out.end(), m_bytes + at, m_bytes + at + block);
         }
     }
 
     std::vector<std::uint8_t> &m_out;
     std::unique_ptr<StringTable> m_table;
+    int m_codeSize;  // bits of a pixel, 2 to 8
+    int m_clearCode; // then the end code, then the first string's code
     std::array<std::uint32_t, 4096> m_used{};
     int m_usedCount = 0;
-    int m_nextCode = kFirstCode;
-    int m_bits = 9;
-    int m_limit = 1 << 9;
+    int m_nextCode = 0;
+    int m_bits = 0;
+    int m_limit = 0;
     std::uint64_t m_shift = 0;
     int m_shiftBits = 0;
-    std::unique_ptr<std::uint8_t[]> m_bytes; // the codes' bits, before they are cut into blocks
+    std::uint8_t *m_bytes = nullptr; // the codes' bits, before they are cut into blocks
     std::uint8_t *m_end = nullptr;
 };
 
 } // namespace
 
-std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
-                                               int rows, int stride)
+namespace {
+
+bool fits(std::span<const std::uint8_t> pixels, int width, int rows, int stride, int codeSize)
 {
-    if (width <= 0 || rows <= 0 || stride < width
+    if (width <= 0 || rows <= 0 || stride < width || codeSize < 2 || codeSize > 8
         || pixels.size() < std::size_t(rows - 1) * std::size_t(stride) + std::size_t(width))
+        return false;
+    if (codeSize < 8) {
+        for (int y = 0; y < rows; ++y) {
+            const std::uint8_t *row = pixels.data() + std::size_t(y) * std::size_t(stride);
+            if (*std::max_element(row, row + width) >> codeSize)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
+                                               int rows, int stride, int codeSize)
+{
+    if (!fits(pixels, width, rows, stride, codeSize))
         return std::nullopt;
     GifCodeStream stream;
-    LzwEncoder(stream.blocks).compress(pixels, width, rows, stride);
+    stream.codeSize = codeSize;
+    // Without alternatives no pixel is written to.
+    LzwEncoder(stream.blocks, codeSize)
+            .compress(const_cast<std::uint8_t *>(pixels.data()), nullptr, width, rows, stride);
+    return stream;
+}
+
+std::optional<GifCodeStream> compressGifPixelsChoosing(std::span<std::uint8_t> pixels,
+                                                       std::span<const std::uint8_t> alternatives,
+                                                       int width, int rows, int stride,
+                                                       int codeSize)
+{
+    if (!fits(pixels, width, rows, stride, codeSize)
+        || !fits(alternatives, width, rows, stride, codeSize))
+        return std::nullopt;
+    GifCodeStream stream;
+    stream.codeSize = codeSize;
+    LzwEncoder(stream.blocks, codeSize)
+            .compress(pixels.data(), alternatives.data(), width, rows, stride);
     return stream;
 }
 

@@ -18,11 +18,24 @@ namespace tessa {
 struct GifCodeStream
 {
     std::vector<std::uint8_t> blocks;
+    int codeSize = 8; // bits of a pixel: the colour table has 1 << codeSize entries
 };
 
 // The pixels of `rows` rows of `width` taken from `pixels`, each row starting `stride` bytes
-// after the one before; nothing when the rectangle does not lie within `pixels`.
+// after the one before, every pixel below 1 << codeSize (2 to 8, as giflib uses for a colour
+// table of that many entries); nothing when the rectangle does not lie within `pixels` or a pixel
+// does not fit.
 std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pixels, int width,
-                                               int rows, int stride);
+                                               int rows, int stride, int codeSize = 8);
+
+// As compressGifPixels, where a pixel may be written as either its value in `pixels` or its
+// value in `alternatives` (laid out alike; the same value: no choice), as with a pixel that the
+// frame leaves as it is: the transparent index or the colour already there. Each is chosen so
+// that LZW's current string grows where one of them lets it; `pixels` is left holding the values
+// chosen, which giflib would compress to the same bytes.
+std::optional<GifCodeStream> compressGifPixelsChoosing(std::span<std::uint8_t> pixels,
+                                                       std::span<const std::uint8_t> alternatives,
+                                                       int width, int rows, int stride,
+                                                       int codeSize = 8);
 
 } // namespace tessa

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gifdelays.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessa {
@@ -19,7 +20,6 @@ void GifDelays::start(double seconds)
 {
     m_origin = hundredths(seconds);
     m_pendingStart = m_origin;
-    m_merged = 0;
 }
 
 int GifDelays::next(double seconds)
@@ -32,14 +32,15 @@ int GifDelays::next(double seconds)
     return static_cast<int>(delay);
 }
 
-int GifDelays::finish(double seconds, bool havePrevious)
+GifEnding GifDelays::finish(double seconds, int previous) const
 {
-    const long long delay = hundredths(seconds) - m_pendingStart;
-    m_merged = 0;
-    if (delay >= kMinGifDelay || !havePrevious)
-        return static_cast<int>(delay < kMinGifDelay ? kMinGifDelay : delay);
-    m_merged = static_cast<int>(delay < 0 ? 0 : delay);
-    return 0;
+    const int last = static_cast<int>(std::max(0LL, hundredths(seconds) - m_pendingStart));
+    if (last >= kMinGifDelay || previous <= 0)
+        return {previous, std::max(last, kMinGifDelay)};
+    const int borrowed = kMinGifDelay - last;
+    if (previous - borrowed >= kMinGifDelay)
+        return {previous - borrowed, kMinGifDelay};
+    return {0, previous + last};
 }
 
 std::vector<int> planGifDelays(const std::vector<double> &moments, double end)
@@ -59,11 +60,10 @@ std::vector<int> planGifDelays(const std::vector<double> &moments, double end)
         }
         pending = i;
     }
-    const int last = clock.finish(end, lastKept >= 0);
-    if (last > 0)
-        delays[pending] = last;
-    else
-        delays[static_cast<std::size_t>(lastKept)] += clock.lastMerged();
+    const GifEnding ending = clock.finish(end, lastKept >= 0 ? delays[std::size_t(lastKept)] : 0);
+    if (lastKept >= 0)
+        delays[std::size_t(lastKept)] = ending.previous;
+    delays[pending] = ending.last;
     return delays;
 }
 

@@ -10,8 +10,17 @@ namespace tessa {
 // the delays are worked out on a clock of hundredths: each screen starts at its moment rounded
 // to the nearest hundredth, which carries every rounding error forward instead of adding them
 // up. A screen that would last less than kMinGifDelay is dropped, and the time goes to the
-// screen after it (or, at the end, to the one before), so the total always matches.
+// screen after it, so the total always matches. The last screen is what the movie ends on (the
+// black after a fade out), so it always stays: when it is too short it takes time from the one
+// before, dropping that one when it would become too short itself.
 inline constexpr int kMinGifDelay = 2;
+
+// How the last two screens share the end of the movie.
+struct GifEnding
+{
+    int previous = 0; // the delay of the screen before the last; 0: dropped
+    int last = 0;
+};
 
 class GifDelays
 {
@@ -21,16 +30,13 @@ public:
     // The next screen starts at `seconds`. The result is the delay of the screen before it, or 0
     // when that screen is dropped (the new one then starts where the dropped one would have).
     int next(double seconds);
-    // The movie ends at `seconds`. The result is the last screen's delay, or 0 when it is too
-    // short and its time goes to the screen before (add it with lastMerged()).
-    int finish(double seconds, bool havePrevious);
-    // What finish() gave to the screen before when it returned 0.
-    int lastMerged() const { return m_merged; }
+    // The movie ends at `seconds`; `previous` is the delay next() gave the screen before the
+    // last one (0 when there is none).
+    GifEnding finish(double seconds, int previous) const;
 
 private:
     long long m_origin = 0;
     long long m_pendingStart = 0;
-    int m_merged = 0;
 };
 
 // The delay of every screen of a whole movie, 0 for dropped ones, as the GIF writer gives them:

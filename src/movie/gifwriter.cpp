@@ -17,58 +17,38 @@ namespace {
 
 int appendBytes(GifFileType *gif, const GifByteType *data, int length)
 {
-    auto *file = static_cast<std::FILE *>(gif->UserData);
-    return static_cast<int>(std::fwrite(data, 1, std::size_t(length), file));
+    auto *sink = static_cast<GifWriter::Sink *>(gif->UserData);
+    const std::size_t written = sink->file ? std::fwrite(data, 1, std::size_t(length), sink->file)
+                                           : std::size_t(length);
+    sink->bytes += written;
+    return static_cast<int>(written);
 }
 
-// The smallest rectangle holding every pixel that differs; 1 x 1 when none does, since a GIF
-// frame cannot be empty.
-template<typename Rect>
-Rect changedRect(const std::vector<std::uint8_t> &before, const std::vector<std::uint8_t> &after,
-                 int width, int height)
+// A giflib colour map of `colors`; nothing when out of memory. The caller frees it.
+ColorMapObject *colorMap(std::span<const std::uint32_t> colors)
 {
-    const auto rowOf = [&](const std::vector<std::uint8_t> &pixels, int y) {
-        return pixels.data() + std::size_t(y) * std::size_t(width);
-    };
-    int top = 0;
-    while (top < height && std::memcmp(rowOf(before, top), rowOf(after, top), width) == 0)
-        ++top;
-    if (top == height)
-        return {0, 0, 1, 1};
-    int bottom = height - 1;
-    while (std::memcmp(rowOf(before, bottom), rowOf(after, bottom), width) == 0)
-        --bottom;
-    int left = width;
-    int right = -1;
-    for (int y = top; y <= bottom; ++y) {
-        const std::uint8_t *a = rowOf(before, y);
-        const std::uint8_t *b = rowOf(after, y);
-        int x = 0;
-        while (x < left && a[x] == b[x])
-            ++x;
-        left = std::min(left, x);
-        x = width - 1;
-        while (x > right && a[x] == b[x])
-            --x;
-        right = std::max(right, x);
-    }
-    return {left, top, right - left + 1, bottom - top + 1};
+    GifColorType table[256];
+    for (std::size_t i = 0; i < colors.size(); ++i)
+        table[i] = {redOf(colors[i]), greenOf(colors[i]), blueOf(colors[i])};
+    return GifMakeMapObject(int(colors.size()), table);
 }
 
 } // namespace
 
 GifWriter::GifWriter(std::string path, const MovieOptions &options)
     : m_scaler(options.scale, options.aspect43)
-    , m_file(std::filesystem::path(path))
+    , m_global(options.palette)
 {
+    if (!path.empty())
+        m_file.emplace(std::filesystem::path(path));
 }
 
 GifWriter::~GifWriter()
 {
     if (m_gif)
         EGifCloseFile(m_gif, nullptr);
-    if (m_stream)
-        std::fclose(m_stream);
+    if (m_sink.file)
+        std::fclose(m_sink.file);
 }
 
 Expected<Done, Notice> GifWriter::check(int result, const char *what)
@@ -80,23 +60,29 @@ Expected<Done, Notice> GifWriter::check(int result, const char *what)
                                    + (reason ? std::string(": ") + reason : std::string()) + ".")};
 }
 
-Expected<Done, Notice> GifWriter::open()
+Expected<Done, Notice> GifWriter::open(const PaletteColors &first)
 {
-    m_stream = std::fopen(m_file.path().string().c_str(), "wb");
-    if (!m_stream)
-        return Unexpected{movieFailure(
-                IoError{IoError::Action::Write, m_file.target().string(), std::strerror(errno)}
-                        .text())};
+    if (m_file) {
+        m_sink.file = std::fopen(m_file->path().string().c_str(), "wb");
+        if (!m_sink.file)
+            return Unexpected{movieFailure(
+                    IoError{IoError::Action::Write, m_file->target().string(), std::strerror(errno)}
+                            .text())};
+    }
     int error = 0;
-    m_gif = EGifOpen(m_stream, appendBytes, &error);
+    m_gif = EGifOpen(&m_sink, appendBytes, &error);
     if (!m_gif)
         return Unexpected{movieFailure(std::string("Could not start the GIF: ")
                                        + GifErrorString(error) + ".")};
     EGifSetGifVersion(m_gif, true);
-    if (auto done =
-                check(EGifPutScreenDesc(m_gif, m_scaler.width(), m_scaler.height(), 8, 0, nullptr),
-                      "write the header");
-        !done)
+    if (!m_global)
+        m_global = first;
+    ColorMapObject *map = colorMap(*m_global);
+    if (!map)
+        return Unexpected{movieFailure("Out of memory while writing the GIF.")};
+    const int described = EGifPutScreenDesc(m_gif, m_scaler.width(), m_scaler.height(), 8, 0, map);
+    GifFreeMapObject(map);
+    if (auto done = check(described, "write the header"); !done)
         return done;
     // The NETSCAPE2.0 block with a loop count of 0: play again and again.
     static const GifByteType application[] = "NETSCAPE2.0";
@@ -111,31 +97,20 @@ Expected<Done, Notice> GifWriter::open()
 
 Expected<Done, Notice> GifWriter::put(Frame &&frame)
 {
-    const int width = m_scaler.width();
-    Rect rect{0, 0, width, m_scaler.height()};
-    if (m_canvas && m_canvas->colors == frame.colors)
-        rect = changedRect<Rect>(m_canvas->indices, frame.indices, width, m_scaler.height());
-
-    Queued queued{frame.colors, frame.delay, rect, {}};
-    if (m_canvas && rect == m_canvasRect && m_canvas->indices == frame.indices) {
-        queued.code = m_canvasCode;
-    } else {
-        std::vector<std::uint8_t> rows(std::size_t(rect.width) * std::size_t(rect.height));
-        for (int y = 0; y < rect.height; ++y)
-            std::memcpy(rows.data() + std::size_t(y) * std::size_t(rect.width),
-                        frame.indices.data() + std::size_t(rect.top + y) * std::size_t(width)
-                                + std::size_t(rect.left),
-                        std::size_t(rect.width));
-        queued.code =
-                m_compressors
-                        .run([rows = std::move(rows), rect] {
-                            return compressGifPixels(rows, rect.width, rect.height, rect.width);
-                        })
-                        .share();
+    // Screens that differ only in indices of the same colours, or that come back after a dropped
+    // one, only make the picture on screen last longer.
+    if (m_canvas && looksTheSame(*m_canvas, *frame.screen)) {
+        m_queue.back().delay += frame.delay;
+        return Done{};
     }
-    m_canvasRect = rect;
-    m_canvasCode = queued.code;
-    m_canvas = std::move(frame);
+    Queued queued{frame.delay, {}};
+    queued.code = m_encoders
+                          .run([before = m_canvas, after = frame.screen, global = *m_global,
+                                &scaler = m_scaler] {
+                              return encodeGifFrame(before.get(), *after, global, scaler);
+                          })
+                          .share();
+    m_canvas = std::move(frame.screen);
     m_queue.push_back(std::move(queued));
     if (m_queue.size() > kInFlight)
         return writeOldest();
@@ -144,15 +119,18 @@ Expected<Done, Notice> GifWriter::put(Frame &&frame)
 
 Expected<Done, Notice> GifWriter::writeOldest()
 {
-    Queued frame = std::move(m_queue.front());
+    Queued queued = std::move(m_queue.front());
     m_queue.pop_front();
-    const Rect rect = frame.rect;
+    const std::optional<GifFrameCode> &frame = queued.code.get();
+    if (!frame)
+        return Unexpected{movieFailure("Out of memory while writing the GIF.")};
 
     GraphicsControlBlock control{};
+    // Every frame draws over the one before, which is what its rectangle was worked out against.
     control.DisposalMode = DISPOSE_DO_NOT;
     control.UserInputFlag = false;
-    control.DelayTime = frame.delay;
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
+    control.DelayTime = queued.delay;
+    control.TransparentColor = frame->transparent >= 0 ? frame->transparent : NO_TRANSPARENT_COLOR;
     GifByteType block[4];
     const int blockLength = static_cast<int>(EGifGCBToExtension(&control, block));
     if (auto done = check(EGifPutExtension(m_gif, GRAPHICS_EXT_FUNC_CODE, blockLength, block),
@@ -160,24 +138,20 @@ Expected<Done, Notice> GifWriter::writeOldest()
         !done)
         return done;
 
-    GifColorType table[256];
-    for (int i = 0; i < 256; ++i) {
-        const std::uint32_t color = frame.colors[static_cast<std::size_t>(i)];
-        table[i] = {redOf(color), greenOf(color), blueOf(color)};
+    ColorMapObject *map = nullptr;
+    if (!frame->localColors.empty()) {
+        map = colorMap(frame->localColors);
+        if (!map)
+            return Unexpected{movieFailure("Out of memory while writing the GIF.")};
     }
-    ColorMapObject *map = GifMakeMapObject(256, table);
-    if (!map)
-        return Unexpected{movieFailure("Out of memory while writing the GIF.")};
-    const int described =
-            EGifPutImageDesc(m_gif, rect.left, rect.top, rect.width, rect.height, false, map);
-    GifFreeMapObject(map);
+    const int described = EGifPutImageDesc(m_gif, frame->left, frame->top, frame->width,
+                                           frame->height, false, map);
+    if (map)
+        GifFreeMapObject(map);
     if (auto done = check(described, "write a frame"); !done)
         return done;
-    const std::optional<GifCodeStream> &code = frame.code.get();
-    if (!code)
-        return Unexpected{movieFailure("Out of memory while writing the GIF.")};
     // The stream is a row of sub-blocks, each led by its length; giflib writes them as they are.
-    const std::vector<std::uint8_t> &blocks = code->blocks;
+    const std::vector<std::uint8_t> &blocks = frame->code.blocks;
     for (std::size_t at = 0; at < blocks.size(); at += std::size_t(blocks[at]) + 1) {
         if (auto done = check(EGifPutCodeNext(m_gif, blocks.data() + at), "write a frame"); !done)
             return done;
@@ -188,18 +162,18 @@ Expected<Done, Notice> GifWriter::writeOldest()
 Expected<Done, Notice> GifWriter::addScreen(std::span<const std::uint8_t> pixels,
                                             const PaletteColors &colors, double seconds)
 {
-    Frame frame;
-    m_scaler.scale(pixels, frame.indices);
-    frame.colors = colors;
+    auto screen = std::make_shared<GifScreen>();
+    screen->pixels.assign(pixels.begin(), pixels.end());
+    screen->colors = colors;
     if (!m_pending) {
-        if (auto opened = open(); !opened)
+        if (auto opened = open(colors); !opened)
             return opened;
         m_clock.start(seconds);
-        m_pending = std::move(frame);
+        m_pending = Frame{std::move(screen), 0};
         return Done{};
     }
     // The same picture again only makes the one on screen last longer.
-    if (frame.colors == m_pending->colors && frame.indices == m_pending->indices)
+    if (looksTheSame(*screen, *m_pending->screen))
         return Done{};
     const int delay = m_clock.next(seconds);
     if (delay > 0) {
@@ -210,28 +184,22 @@ Expected<Done, Notice> GifWriter::addScreen(std::span<const std::uint8_t> pixels
         m_pending->delay = delay;
         m_ready = std::move(m_pending);
     }
-    m_pending = std::move(frame);
+    m_pending = Frame{std::move(screen), 0};
     return Done{};
 }
-
 Expected<Done, Notice> GifWriter::finish(double endSeconds)
 {
     if (!m_pending)
         return Unexpected{movieFailure("The movie has no picture to show.")};
-    const int last = m_clock.finish(endSeconds, m_ready.has_value());
-    if (last > 0) {
-        if (m_ready) {
-            if (auto done = put(std::move(*m_ready)); !done)
-                return done;
-        }
-        m_pending->delay = last;
-        if (auto done = put(std::move(*m_pending)); !done)
-            return done;
-    } else {
-        m_ready->delay += m_clock.lastMerged();
+    const GifEnding ending = m_clock.finish(endSeconds, m_ready ? m_ready->delay : 0);
+    if (m_ready && ending.previous > 0) {
+        m_ready->delay = ending.previous;
         if (auto done = put(std::move(*m_ready)); !done)
             return done;
     }
+    m_pending->delay = ending.last;
+    if (auto done = put(std::move(*m_pending)); !done)
+        return done;
     while (!m_queue.empty()) {
         if (auto done = writeOldest(); !done)
             return done;
@@ -241,13 +209,15 @@ Expected<Done, Notice> GifWriter::finish(double endSeconds)
     if (closed != GIF_OK)
         return Unexpected{movieFailure(std::string("Could not finish the GIF: ")
                                        + GifErrorString(error) + ".")};
-    const bool flushed = std::fflush(m_stream) == 0;
-    const bool closedFile = std::fclose(std::exchange(m_stream, nullptr)) == 0;
+    if (!m_file)
+        return Done{};
+    const bool flushed = std::fflush(m_sink.file) == 0;
+    const bool closedFile = std::fclose(std::exchange(m_sink.file, nullptr)) == 0;
     if (!flushed || !closedFile)
         return Unexpected{movieFailure(
-                IoError{IoError::Action::Write, m_file.target().string(), std::strerror(errno)}
+                IoError{IoError::Action::Write, m_file->target().string(), std::strerror(errno)}
                         .text())};
-    return m_file.commit();
+    return m_file->commit();
 }
 
 } // namespace tessa

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gifcompressor.h"
 #include "gifdelays.h"
+#include "gifframeencoder.h"
 #include "moviewriter.h"
 #include "screenscaler.h"
 #include "temporarypath.h"
@@ -13,6 +13,7 @@
 
 #include <deque>
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,15 +22,17 @@ struct GifFileType;
 
 namespace tessa {
 
-// An animated GIF that loops forever, through giflib. Every frame carries its own colour table,
-// so each fade step shows its exact colours; a frame whose palette is the one before's holds only
-// the rectangle that changed. Frames are compressed on worker threads (at most kInFlight at once)
-// and written in order; a frame with the same pixels in the same rectangle as the one before, as
-// every fade step has, reuses its compressed stream. The file is written beside the target under
-// a hidden name and renamed into place by finish().
+// An animated GIF that loops forever, through giflib. The animation's palette is the global
+// colour table; every frame covers only the rectangle whose colours change from the picture
+// before, in the smallest of a few encodings (encodeGifFrame): the global table or a local one of
+// the colours used, unchanged pixels kept or transparent. A fade step, whose palette is not the
+// global one, gets a local table. Frames are encoded on worker threads (at most kInFlight at once)
+// and written in order. The file is written beside the target under a hidden name and renamed
+// into place by finish(); a writer made without a path only counts the bytes it would write.
 class GifWriter : public MovieWriter
 {
 public:
+    // `path` empty: count the bytes only (bytesWritten()).
     GifWriter(std::string path, const MovieOptions &options);
     ~GifWriter() override;
 
@@ -37,54 +40,51 @@ public:
                                      const PaletteColors &colors, double seconds) override;
     Expected<Done, Notice> finish(double endSeconds) override;
 
+    // The bytes written so far: the whole file once finish() has succeeded.
+    std::uint64_t bytesWritten() const { return m_sink.bytes; }
+
+    // Where giflib's bytes go: the file, or nowhere when only counting.
+    struct Sink
+    {
+        std::FILE *file = nullptr;
+        std::uint64_t bytes = 0;
+    };
+
 private:
     struct Frame
     {
-        std::vector<std::uint8_t> indices; // scaled
-        PaletteColors colors{};
+        std::shared_ptr<const GifScreen> screen;
         int delay = 0;
     };
 
-    struct Rect
-    {
-        int left = 0;
-        int top = 0;
-        int width = 0;
-        int height = 0;
-        bool operator==(const Rect &) const = default;
-    };
+    using Code = std::shared_future<std::optional<GifFrameCode>>;
 
-    using Code = std::shared_future<std::optional<GifCodeStream>>;
-
-    // A frame whose compression has been started, waiting for its turn to be written.
+    // A frame whose encoding has been started, waiting for its turn to be written.
     struct Queued
     {
-        PaletteColors colors{};
         int delay = 0;
-        Rect rect;
         Code code;
     };
 
     static constexpr std::size_t kInFlight = 2;
 
-    Expected<Done, Notice> open();
+    Expected<Done, Notice> open(const PaletteColors &first);
     Expected<Done, Notice> put(Frame &&frame);
     Expected<Done, Notice> writeOldest();
     Expected<Done, Notice> check(int result, const char *what);
 
     ScreenScaler m_scaler;
-    TemporaryPath m_file;
-    std::FILE *m_stream = nullptr;
+    std::optional<PaletteColors> m_global; // the global colour table
+    std::optional<TemporaryPath> m_file;   // none when only counting
+    Sink m_sink;
     GifDelays m_clock;
     GifFileType *m_gif = nullptr;
     std::optional<Frame> m_pending; // shown now, its length not known yet
-    std::optional<Frame> m_ready;   // length known, held back in case the last one merges into it
-    std::optional<Frame> m_canvas;  // the last frame queued: what the viewer shows after it
-    Rect m_canvasRect;              // the rectangle it was sent with
-    Code m_canvasCode;              // and its compressed pixels
-    std::deque<Queued> m_queue;     // compressing or compressed, in file order
+    std::optional<Frame> m_ready;   // length known, held back in case the last one takes its time
+    std::shared_ptr<const GifScreen> m_canvas; // the last frame queued: what the viewer shows
+    std::deque<Queued> m_queue;                // encoding or encoded, in file order
     // Last, so that it stops before anything its jobs' futures are kept in goes.
-    WorkerPool m_compressors{2};
+    WorkerPool m_encoders{2};
 };
 
 } // namespace tessa

@@ -4,8 +4,10 @@
 
 #include "document/expected.h"
 #include "document/notice.h"
+#include "imaging/palette.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,9 @@ struct MovieOptions
     int scale = 1;
     // 320 x 200 shown as 320 x 240 (times scale): rows repeated in a fixed pattern.
     bool aspect43 = false;
+    // The animation's palette as shown in full: a GIF's global colour table (none: the first
+    // screen's palette).
+    std::optional<PaletteColors> palette;
     // The sound track of WebM and MP4; the other formats have none.
     MovieAudio audio;
 };

@@ -4,6 +4,7 @@
 
 #include "document/paths.h"
 #include "document/soundname.h"
+#include "gifwriter.h"
 #include "moviewriter.h"
 #include "sound/soundclip.h"
 #include "soundmix.h"
@@ -45,6 +46,69 @@ MovieAudio soundTrack(const Timeline &timeline, const MovieRequest &request,
     return mixSounds(placed, timeline.seconds(timeline.durationTicks()));
 }
 
+// Refuses lines that are not there and a bad sound pattern.
+Expected<Done, Notice> checkRequest(const ItemList &items, const MovieRequest &request)
+{
+    const int count = static_cast<int>(items.size());
+    if (request.fromLine < 0 || request.fromLine >= count)
+        return Unexpected{movieFailure("There is no line " + std::to_string(request.fromLine + 1)
+                                       + " to start from: the animation has "
+                                       + std::to_string(count) + " lines.")};
+    if (request.toLine >= 0 && request.toLine < request.fromLine)
+        return Unexpected{movieFailure("The last line comes before the first.")};
+    if (!request.soundFolder.empty() && !request.soundPattern.empty()) {
+        if (auto checked = checkSoundPattern(request.soundPattern); !checked)
+            return Unexpected{checked.error()};
+    }
+    return Done{};
+}
+
+MovieOptions movieOptions(const Timeline &timeline, const MovieRequest &request)
+{
+    MovieOptions options;
+    options.frameRate = timeline.tickRate();
+    options.scale = request.scale;
+    options.aspect43 = request.aspect43;
+    options.palette = fadedPalette(request.colors, kFullFadeLevel);
+    return options;
+}
+
+// Hands the writer the screens of `timeline` (at most `limit` of them, 0: all), each with its
+// palette; returns the tick the screens handed over end at, or nothing when `progress` said stop.
+Expected<std::optional<Tick>, Notice>
+playScreens(MovieWriter &writer, const Timeline &timeline, const ItemList &items,
+            const MovieRequest &request, const MovieProgress &progress, int limit, int &screens)
+{
+    const int count = static_cast<int>(items.size());
+    const Tick end = timeline.durationTicks();
+    const std::vector<std::uint8_t> blackFrame(kFrameSize, 0);
+    std::map<int, PaletteColors> faded;
+    for (const ScreenStep &step : timeline.steps()) {
+        // A change at the very end is never seen.
+        if (step.tick >= end && screens > 0)
+            break;
+        if (limit > 0 && screens == limit)
+            return std::optional<Tick>(step.tick);
+        const ScreenState &screen = step.screen;
+        const bool haveImage = screen.image >= 0 && screen.image < count
+                               && items[std::size_t(screen.image)].Pixels.size() == kFrameSize;
+        const int level = haveImage ? screen.fadeLevel : 0;
+        auto colors = faded.find(level);
+        if (colors == faded.end())
+            colors = faded.emplace(level, fadedPalette(request.colors, level)).first;
+        const std::span<const std::uint8_t> pixels =
+                haveImage ? std::span<const std::uint8_t>(items[std::size_t(screen.image)].Pixels)
+                          : std::span<const std::uint8_t>(blackFrame);
+        if (auto added = writer.addScreen(pixels, colors->second, timeline.seconds(step.tick));
+            !added)
+            return Unexpected{added.error()};
+        ++screens;
+        if (progress && !progress(step.tick, end))
+            return std::optional<Tick>();
+    }
+    return std::optional<Tick>(end);
+}
+
 } // namespace
 
 Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemList &items,
@@ -54,18 +118,9 @@ Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemLis
     const auto format = movieFormatFor(path);
     if (!format)
         return Unexpected{format.error()};
-    const int count = static_cast<int>(items.size());
-    if (request.fromLine < 0 || request.fromLine >= count)
-        return Unexpected{movieFailure("There is no line " + std::to_string(request.fromLine + 1)
-                                       + " to start from: the animation has "
-                                       + std::to_string(count) + " lines.")};
-    if (request.toLine >= 0 && request.toLine < request.fromLine)
-        return Unexpected{movieFailure("The last line comes before the first.")};
+    if (auto checked = checkRequest(items, request); !checked)
+        return Unexpected{checked.error()};
     const bool wantSound = !request.soundFolder.empty() && !request.soundPattern.empty();
-    if (wantSound) {
-        if (auto checked = checkSoundPattern(request.soundPattern); !checked)
-            return Unexpected{checked.error()};
-    }
 
     const Timeline timeline =
             buildTimeline(items, request.timing, request.fromLine, request.toLine);
@@ -73,10 +128,7 @@ Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemLis
     report.ticks = timeline.durationTicks();
     report.seconds = timeline.seconds(report.ticks);
 
-    MovieOptions options;
-    options.frameRate = timeline.tickRate();
-    options.scale = request.scale;
-    options.aspect43 = request.aspect43;
+    MovieOptions options = movieOptions(timeline, request);
     if (wantSound) {
         if (*format == MovieFormat::WebM || *format == MovieFormat::Mp4)
             options.audio = soundTrack(timeline, request, report.warnings);
@@ -87,38 +139,44 @@ Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemLis
     auto writer = openMovieWriter(path, options);
     if (!writer)
         return Unexpected{writer.error()};
-
-    const std::vector<std::uint8_t> blackFrame(kFrameSize, 0);
-    std::map<int, PaletteColors> faded;
-    for (const ScreenStep &step : timeline.steps()) {
-        // A change at the very end is never seen.
-        if (step.tick >= report.ticks && report.screens > 0)
-            break;
-        const ScreenState &screen = step.screen;
-        const bool haveImage = screen.image >= 0 && screen.image < count
-                               && items[std::size_t(screen.image)].Pixels.size() == kFrameSize;
-        auto colors = faded.find(haveImage ? screen.fadeLevel : 0);
-        if (colors == faded.end())
-            colors = faded.emplace(haveImage ? screen.fadeLevel : 0,
-                                   fadedPalette(request.colors, haveImage ? screen.fadeLevel : 0))
-                             .first;
-        const std::span<const std::uint8_t> pixels =
-                haveImage ? std::span<const std::uint8_t>(items[std::size_t(screen.image)].Pixels)
-                          : std::span<const std::uint8_t>(blackFrame);
-        if (auto added = (*writer)->addScreen(pixels, colors->second, timeline.seconds(step.tick));
-            !added)
-            return Unexpected{added.error()};
-        ++report.screens;
-        if (progress && !progress(step.tick, report.ticks)) {
-            report.cancelled = true;
-            return report;
-        }
+    const auto played =
+            playScreens(**writer, timeline, items, request, progress, 0, report.screens);
+    if (!played)
+        return Unexpected{played.error()};
+    if (!*played) {
+        report.cancelled = true;
+        return report;
     }
     if (auto finished = (*writer)->finish(report.seconds); !finished)
         return Unexpected{finished.error()};
     if (progress)
         progress(report.ticks, report.ticks);
     return report;
+}
+
+Expected<GifSizeEstimate, Notice> estimateGifSize(const ItemList &items,
+                                                  const MovieRequest &request, int sampleScreens)
+{
+    if (auto checked = checkRequest(items, request); !checked)
+        return Unexpected{checked.error()};
+    const Timeline timeline =
+            buildTimeline(items, request.timing, request.fromLine, request.toLine);
+    GifWriter counter({}, movieOptions(timeline, request));
+    int screens = 0;
+    const auto played = playScreens(counter, timeline, items, request, {}, sampleScreens, screens);
+    if (!played)
+        return Unexpected{played.error()};
+    const Tick sampled = **played;
+    if (auto finished = counter.finish(timeline.seconds(sampled)); !finished)
+        return Unexpected{finished.error()};
+    GifSizeEstimate estimate;
+    estimate.bytes = counter.bytesWritten();
+    estimate.exact = sampled >= timeline.durationTicks();
+    estimate.sampledSeconds = timeline.seconds(sampled);
+    if (!estimate.exact && sampled > 0)
+        estimate.bytes = static_cast<std::uint64_t>(
+                double(estimate.bytes) * double(timeline.durationTicks()) / double(sampled));
+    return estimate;
 }
 
 } // namespace tessa

@@ -8,6 +8,7 @@
 #include "document/timeline.h"
 #include "imaging/palette.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,5 +50,19 @@ using MovieProgress = std::function<bool(Tick done, Tick total)>;
 Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemList &items,
                                           const MovieRequest &request,
                                           const MovieProgress &progress = {});
+
+// What a GIF of the request would weigh.
+struct GifSizeEstimate
+{
+    std::uint64_t bytes = 0;
+    bool exact = true;          // false: worked out from the start of the movie
+    double sampledSeconds = 0.; // how much of the movie was written to count its bytes
+};
+
+// The size of the GIF renderMovie would write for `items` and `request`, found by writing it
+// nowhere: exact when the movie has at most `sampleScreens` screens (0: no limit), else its
+// first `sampleScreens` screens' bytes in proportion to the whole movie's length.
+Expected<GifSizeEstimate, Notice>
+estimateGifSize(const ItemList &items, const MovieRequest &request, int sampleScreens = 0);
 
 } // namespace tessa

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "importimagedialog.h"
 
+#include "document/animitem.h"
 #include "imageio/imagefile.h"
 
 #include <QCheckBox>
@@ -44,6 +45,21 @@ QPixmap shown(const QImage &image)
 }
 
 } // namespace
+
+QImage sourceView(const QImage &image)
+{
+    constexpr QSize room(kFrameWidth, kFrameHeight);
+    if (image.isNull())
+        return image;
+    // Whole pixels where it grows, so that a small image is not smeared; smooth where it
+    // shrinks, so that a large one is not a jumble of skipped rows.
+    if (image.width() <= room.width() && image.height() <= room.height()) {
+        const int factor =
+                std::max(1, std::min(room.width() / image.width(), room.height() / image.height()));
+        return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    return image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
 
 QString figuresText(const MatchResult &result)
 {
@@ -123,8 +139,7 @@ void ImportImageDialog::build()
     layout->addWidget(c.buttons);
 
     if (!m_request.image.isNull())
-        c.source->setPixmap(QPixmap::fromImage(
-                m_request.image.scaled(640, 400, Qt::KeepAspectRatio, Qt::FastTransformation)));
+        c.source->setPixmap(QPixmap::fromImage(sourceView(m_request.image)));
 
     connect(c.buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(c.buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -64,6 +64,10 @@ private:
     bool m_settingOptions = false;
 };
 
+// The image as read, as the preview shows it beside the result: whole, in the frame's size at
+// most, grown by a whole factor where it is smaller.
+QImage sourceView(const QImage &image);
+
 // The figures of a result as the preview shows them, one a line.
 QString figuresText(const MatchResult &result);
 

@@ -68,10 +68,40 @@ INSTANTIATE_TEST_SUITE_P(
                             "demo-00025.png"},
                            ""},
                 RenderCase{"unknownKind", "demo.avi", {}, 1, {}, "Cannot tell the kind of movie"},
-                RenderCase{"badScale", "demo.gif", {"--scale", "9"}, 2, {}, ""}),
+                RenderCase{"badScale", "demo.gif", {"--scale", "9"}, 2, {}, ""},
+                RenderCase{"dryRunWritesNothing", "demo.gif", {"--dry-run"}, 0, {}, ""},
+                RenderCase{"dryRunOfAVideo",
+                           "demo.mp4",
+                           {"--dry-run"},
+                           1,
+                           {},
+                           "--dry-run tells the size of a GIF only."}),
         [](const testing::TestParamInfo<RenderCase> &info) {
             return std::string(info.param.name);
         });
+
+} // namespace
+
+namespace {
+
+// The size told before is the size written, for the options that change it.
+TEST(TessanimRender, dryRunTellsTheExactSizeOfTheGif)
+{
+    TempFolder folder;
+    TempFolder scratch;
+    const std::string gif = folder.file("demo.gif");
+    const std::vector<std::string> options = {"--tick-rate", "25",       "--scale",
+                                              "2",           "--aspect", "4:3"};
+    std::vector<std::string> arguments = {"render", TESSA_DEMO_ANIMATION, gif};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    arguments.push_back("--dry-run");
+    const ToolRun told = runTool(scratch, arguments);
+    ASSERT_EQ(told.status, 0) << told.err;
+    arguments.pop_back();
+    ASSERT_EQ(runTool(scratch, arguments).status, 0);
+    EXPECT_EQ(told.out, gif + ": " + std::to_string(std::filesystem::file_size(gif))
+                                + " bytes (exact); nothing written\n");
+}
 
 } // namespace
 

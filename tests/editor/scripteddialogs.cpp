@@ -48,6 +48,7 @@ std::optional<ScriptedDialogs::Scripted> ScriptedDialogs::next(DialogCall::Kind 
 
 void ScriptedDialogs::record(DialogCall call)
 {
+    call.progressOpen = openProgress > 0;
     calls.push_back(std::move(call));
     if (onAsk)
         onAsk(calls.back());
@@ -177,7 +178,7 @@ void ScriptedDialogs::runModal(QDialog &dialog)
         onModal(dialog);
 }
 
-std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QString &,
+std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QString &text,
                                                              const QString &title, int)
 {
     class Scripted : public Progress
@@ -186,7 +187,9 @@ std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QS
         explicit Scripted(ScriptedDialogs &owner)
             : m_owner(owner)
         {
+            ++m_owner.openProgress;
         }
+        ~Scripted() override { --m_owner.openProgress; }
         void setValue(int value) override { m_owner.progressValues.push_back(value); }
         bool wasCancelled() override
         {
@@ -198,6 +201,7 @@ std::unique_ptr<Dialogs::Progress> ScriptedDialogs::progress(QWidget *, const QS
         ScriptedDialogs &m_owner;
     };
     progressTitles << title;
+    progressTexts << text;
     return std::make_unique<Scripted>(*this);
 }
 

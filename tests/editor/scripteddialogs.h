@@ -29,6 +29,7 @@ struct DialogCall
     QString defaultExtension;
     Dialogs::Icon icon = Dialogs::Icon::None;
     Dialogs::Buttons buttons = Dialogs::Buttons::Ok;
+    bool progressOpen = false; // asked while a progress box was still up
 };
 
 // Dialogs answered from a script. Every file, folder and input dialog and every Yes/No/Cancel
@@ -115,7 +116,9 @@ public:
     std::unique_ptr<Progress> progress(QWidget *owner, const QString &text, const QString &title,
                                        int maximum) override;
     int cancelProgressAfter = -1;
+    int openProgress = 0; // progress boxes not closed yet
     QStringList progressTitles;
+    QStringList progressTexts;
     std::vector<int> progressValues;
     void openAddress(const QString &address) override { openedAddresses << address; }
 

@@ -128,7 +128,9 @@ TEST_F(EditorTest, DraggingALineMovesItAsOneUndoableStep)
     drag(3, 1); // the sound, dropped on the pause, goes in front of it
     EXPECT_EQ(lines(), QStringList({"Image", "Play sound: 4", "Pause: 30", "Image", "End"}));
     EXPECT_EQ(selected(), 1);
-    drag(1, 0);       // a sound may not come first
+    drag(1, 0); // a sound may not come first, and the user is told why
+    EXPECT_FALSE(window->lblNote->isHidden());
+    EXPECT_TRUE(window->lblNote->text().contains("only an image can go first"));
     drag(2, 4, true); // nor anything after End
     EXPECT_EQ(lines(), QStringList({"Image", "Play sound: 4", "Pause: 30", "Image", "End"}));
     window->mnuEditUndo->trigger();

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, New, Open, Save, Save As and closing.
 #include "editorfixture.h"
+#include "imageio/imagefile.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
@@ -360,9 +362,62 @@ TEST_F(EditorTest, AFileDroppedOnTheWindowOpens)
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     // Straight to the window: the application delivers drops only while a real drag runs.
     static_cast<QObject *>(window.get())->event(&drop);
+    QCoreApplication::processEvents(); // opened once the drop is over
     EXPECT_EQ(lines(), QStringList({"Image", "End"}));
     EXPECT_EQ(window->windowTitle(), kTitle + ": DROPANIM.QLM");
     EXPECT_FALSE(saveEnabled());
+}
+
+// A drop is not File > Open: it never costs unsaved work.
+TEST_F(EditorTest, DroppedFilesAreImportedOrOpenedWithoutLosingChanges)
+{
+    start();
+    open(writeAnimation("DROPANIM.QLM", {makeImageItem(frameOf(9)), makeEndItem()}));
+    select(1);
+    window->mnuProjectAdd[1]->trigger(); // a fade in before End: unsaved
+    const QStringList changed = {"Image", "Fade in", "End"};
+    ASSERT_EQ(lines(), changed);
+
+    // Neither an animation nor an image: refused, the document untouched.
+    test::writeText(folder.file("notes.txt"), "not an animation");
+    window->dropFiles({path("notes.txt")});
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("Error: 9001"))
+            << dialogs.messages()[0].toStdString();
+    EXPECT_EQ(lines(), changed);
+    EXPECT_TRUE(saveEnabled());
+    EXPECT_EQ(window->windowTitle(), kTitle + ": DROPANIM.QLM");
+
+    // An image anywhere on the window: imported before the selected line, as Import Image does.
+    QImage png = frameImage(frameOf(4), window->paletteColors());
+    ASSERT_TRUE(png.save(path("four.png")));
+    window->dropFiles({path("four.png")});
+    EXPECT_EQ(lines(), QStringList({"Image", "Fade in", "Image", "End"}));
+    EXPECT_EQ(window->items()[2].Pixels, frameOf(4));
+
+    // An animation asks as closing does; Cancel keeps everything.
+    const QString other =
+            writeAnimation("OTHERANIM.QLM", {makeImageItem(frameOf(3)), makeEndItem()});
+    dialogs.answerMessage(Dialogs::Answer::Cancel);
+    window->dropFiles({other});
+    const auto asked = dialogs.callsOf(Kind::Message);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].text, "You have not saved your changes.  Save them now?");
+    EXPECT_EQ(asked[1].title, "Save Confirmation");
+    EXPECT_EQ(asked[1].buttons, Dialogs::Buttons::YesNoCancel);
+    EXPECT_EQ(lines().size(), 4);
+    EXPECT_TRUE(saveEnabled());
+
+    // Yes saves, then opens the file dropped.
+    dialogs.answerMessage(Dialogs::Answer::Yes);
+    window->dropFiles({other});
+    EXPECT_EQ(window->windowTitle(), kTitle + ": OTHERANIM.QLM");
+    EXPECT_EQ(lines(), QStringList({"Image", "End"}));
+    EXPECT_FALSE(saveEnabled());
+    auto saved = loadAnimation(folder.file("DROPANIM.QLM"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->size(), 4u) << "the changes were saved first";
+    EXPECT_TRUE(dialogs.allAnswered());
 }
 
 // Qt's X11 and Wayland windows append the application's display name to every title that does

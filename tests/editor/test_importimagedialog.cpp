@@ -103,3 +103,38 @@ TEST(ScriptedDialogs, AnswersThePreviewWithOptionsOrCancel)
     EXPECT_FALSE(dialogs.matchImage(nullptr, request));
     EXPECT_EQ(dialogs.matchRequests.size(), 2u);
 }
+
+TEST(ImportImageDialog, ShowsTheWholeImageAsRead)
+{
+    // Corners of their own colour: each must be in the view, at the view's own corners.
+    const auto cornered = [](int width, int height) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(qRgb(128, 128, 128));
+        image.setPixel(0, 0, qRgb(255, 0, 0));
+        image.setPixel(width - 1, 0, qRgb(0, 255, 0));
+        image.setPixel(0, height - 1, qRgb(0, 0, 255));
+        image.setPixel(width - 1, height - 1, qRgb(255, 255, 0));
+        return image;
+    };
+    const struct
+    {
+        int width, height;
+        QSize shown;
+    } rows[] = {
+            {320, 200, {320, 200}},  // the frame's size: pixel for pixel
+            {160, 100, {320, 200}},  // grown by a whole factor
+            {100, 100, {200, 200}},  //
+            {1280, 800, {320, 200}}, // shrunk to fit, whole
+            {400, 200, {320, 160}},  //
+    };
+    for (const auto &row : rows) {
+        const QImage view = sourceView(cornered(row.width, row.height));
+        EXPECT_EQ(view.size(), row.shown) << row.width << " x " << row.height;
+        if (view.width() == row.width * 2) { // grown: the corner pixels stay unmixed
+            EXPECT_EQ(view.pixel(view.width() - 1, view.height() - 1), qRgb(255, 255, 0));
+        }
+    }
+    // The dialog shows that view.
+    ImportImageDialog dialog(photoRequest(1280, 800));
+    EXPECT_EQ(dialog.controls().source->pixmap().size(), QSize(320, 200));
+}

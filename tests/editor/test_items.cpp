@@ -3,6 +3,9 @@
 // The Project menu: Add, Edit, Delete, double-click and which of them are offered.
 #include "editorfixture.h"
 
+#include <QLabel>
+#include <QTest>
+
 using namespace tessa;
 using namespace tessa::test;
 
@@ -243,4 +246,35 @@ TEST_F(EditorTest, DoubleClickOnAFadeDoesNothing)
     window->lst_DblClick();
     EXPECT_TRUE(dialogs.calls.size() == 1) << "only the open dialog";
     EXPECT_FALSE(saveEnabled());
+}
+
+TEST_F(EditorTest, DeleteAndEnterKeysOnTheList)
+{
+    start();
+    open(writeAnimation("KEYANIM.QLM", {makeImageItem(frameOf(1)), makePauseItem(30),
+                                        makeSoundItem(5), makeEndItem()}));
+    select(1);
+    dialogs.answerInput(QStringLiteral("40"));
+    QTest::keyClick(window->lst, Qt::Key_Return); // Edit, as a double-click
+    EXPECT_EQ(dialogs.callsOf(Kind::Input).size(), 1u);
+    EXPECT_EQ(lines(), QStringList({"Image", "Pause: 40", "Play sound: 5", "End"}));
+
+    QTest::keyClick(window->lst, Qt::Key_Delete);
+    EXPECT_EQ(lines(), QStringList({"Image", "Play sound: 5", "End"}));
+    EXPECT_EQ(window->mnuProjectDelete->shortcuts().size(), 2) << "Ctrl+X, and Delete";
+
+    // Refused where Delete Item is off, with the reason in the note.
+    const struct
+    {
+        int line;
+        const char *reason;
+    } refusals[] = {{0, "first image cannot be deleted"}, {2, "stays last"}};
+    for (const auto &refused : refusals) {
+        window->lblNote->hide();
+        select(refused.line);
+        QTest::keyClick(window->lst, Qt::Key_Delete);
+        EXPECT_EQ(lines().size(), 3);
+        EXPECT_FALSE(window->lblNote->isHidden()) << "line " << refused.line;
+        EXPECT_TRUE(window->lblNote->text().contains(refused.reason));
+    }
 }

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
+#include <filesystem>
+
 using namespace tessa;
 using namespace tessa::test;
 
@@ -46,6 +50,19 @@ TEST_F(MovieExportTest, writesTheMovieWhileTheProgressRisesToTheEnd)
     EXPECT_TRUE(m_dialogs.calls.empty());
 }
 
+// The GIF's size shows before it is written, in the progress box: exact for a short movie.
+TEST_F(MovieExportTest, theProgressBoxTellsTheSizeOfAGifOnly)
+{
+    ASSERT_TRUE(run("fade.gif"));
+    ASSERT_TRUE(run("fade.mp4"));
+    const QString size = QLocale().formattedDataSize(
+            qint64(std::filesystem::file_size(m_folder.file("fade.gif"))), 1,
+            QLocale::DataSizeTraditionalFormat);
+    EXPECT_EQ(m_dialogs.progressTexts,
+              (QStringList{"Writing the movie...\nThe GIF will be " + size + ".",
+                           "Writing the movie..."}));
+}
+
 TEST_F(MovieExportTest, aCancelLeavesNoFileAndSaysNothing)
 {
     m_dialogs.cancelProgressAfter = 3;
@@ -63,6 +80,7 @@ TEST_F(MovieExportTest, aRefusalIsShownAsAnErrorBox)
     EXPECT_EQ(boxes[0].title, "Error");
     EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Critical);
     EXPECT_TRUE(boxes[0].text.startsWith("Cannot tell the kind of movie"));
+    EXPECT_FALSE(boxes[0].progressOpen) << "the progress box would hide the error";
     EXPECT_TRUE(m_folder.entries().empty());
 }
 

@@ -6,6 +6,7 @@
 
 #include "editor/recoverykeeper.h"
 
+#include <QDir>
 #include <QProcess>
 
 using namespace tessa;
@@ -48,6 +49,12 @@ TEST_F(RecoveryTest, AKilledEditorsWorkIsOfferedAtTheNextStart)
     ASSERT_TRUE(onScreen) << "the editor did not get to its changes";
 
     start();
+    // The killed run's lock is gone at start-up, whether or not it left work behind.
+    const auto locks = TempFolder::entriesOf(folder.path() / "recovery");
+    EXPECT_EQ(std::count_if(locks.begin(), locks.end(),
+                            [](const std::string &name) { return name.ends_with(".lock"); }),
+              1)
+            << "only this run's own";
     dialogs.answerMessage(Dialogs::Answer::Yes);
     window->offerRecovery();
     const auto asked = dialogs.callsOf(Kind::Message);
@@ -116,4 +123,33 @@ TEST_F(RecoveryTest, DiscardedDocumentsCanBeOpenedAgain)
     window->mnuFileRecover->trigger();
     EXPECT_EQ(dialogs.callsOf(Kind::Choice).back().choices.size(), 2);
     EXPECT_EQ(window->items().size(), 0u) << "cancelled: nothing opened";
+}
+
+TEST_F(RecoveryTest, APathGivenRelativeStaysWithItsFolder)
+{
+    std::filesystem::create_directories(folder.path() / "first");
+    std::filesystem::create_directories(folder.path() / "second");
+    writeAnimation("first/RELANIM.QLM", sample());
+    const QString startedIn = QDir::currentPath();
+    QDir::setCurrent(path("first"));
+    start();
+    window->OpenAnim(QStringLiteral("RELANIM.QLM")); // as named on the command line
+    select(1);
+    window->mnuProjectDelete->trigger();
+    window->recovery().flush();
+    QDir::setCurrent(path("second"));
+
+    EXPECT_EQ(window->fileName(), path("first/RELANIM.QLM"));
+    const auto names = copies();
+    const auto side = std::find_if(names.begin(), names.end(),
+                                   [](const std::string &name) { return name.ends_with(".json"); });
+    ASSERT_NE(side, names.end());
+    const std::string sideText = test::readText(folder.file("recovery/" + *side));
+    EXPECT_NE(sideText.find(path("first/RELANIM.QLM").toStdString()), std::string::npos)
+            << sideText;
+
+    window->mnuFileSave->trigger();
+    QDir::setCurrent(startedIn);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "first/RELANIM.QLM.bak"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "second/RELANIM.QLM"));
 }

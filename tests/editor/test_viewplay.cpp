@@ -204,6 +204,19 @@ TEST_F(ViewPlayTest, aCancelledMovieLeavesNoFile)
     EXPECT_TRUE(dialogs.callsOf(Kind::Message).empty());
 }
 
+TEST_F(ViewPlayTest, aFailedMovieIsShownAloneAndItsFolderNotRemembered)
+{
+    start();
+    open(writeAnimation("FADE.ANIM", fadingAnimation()));
+    dialogs.answerSave(path("missing/fade.gif"));
+    window->mnuFileExportMovie->trigger();
+    const auto boxes = dialogs.callsOf(Kind::Message);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Critical);
+    EXPECT_FALSE(boxes[0].progressOpen) << "the progress box would hide the error";
+    EXPECT_EQ(settingsText().find("MoviePath="), std::string::npos);
+}
+
 TEST_F(ViewPlayTest, aNameWithoutAMovieExtensionTakesTheFirstFilters)
 {
     start();

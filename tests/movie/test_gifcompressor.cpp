@@ -25,7 +25,7 @@ int appendToVector(GifFileType *gif, const GifByteType *data, int length)
 }
 
 // What giflib writes for the pixels, cut down to the data sub-blocks.
-Bytes giflibBlocks(const Bytes &pixels, int width, int rows, int stride)
+Bytes giflibBlocks(const Bytes &pixels, int width, int rows, int stride, int codeSize)
 {
     Bytes bytes;
     int error = 0;
@@ -33,7 +33,7 @@ Bytes giflibBlocks(const Bytes &pixels, int width, int rows, int stride)
     std::unique_ptr<GifFileType, decltype(closer)> gif(EGifOpen(&bytes, appendToVector, &error),
                                                        closer);
     GifColorType table[256]{};
-    ColorMapObject *map = GifMakeMapObject(256, table);
+    ColorMapObject *map = GifMakeMapObject(1 << codeSize, table);
     EXPECT_EQ(EGifPutScreenDesc(gif.get(), width, rows, 8, 0, nullptr), GIF_OK);
     EXPECT_EQ(EGifPutImageDesc(gif.get(), 0, 0, width, rows, false, map), GIF_OK);
     GifFreeMapObject(map);
@@ -62,6 +62,7 @@ TEST(GifCompressor, MakesGiflibsBytesForEveryKindOfPicture)
         std::string name;
         int width, rows, stride;
         Bytes pixels;
+        int codeSize = 8;
     } rows[] = {
             {"one pixel", 1, 1, 1, make(1, 1, 1, [](int, int) { return 7; })},
             {"one colour", 320, 200, 320, make(320, 200, 320, [](int, int) { return 0; })},
@@ -74,14 +75,27 @@ TEST(GifCompressor, MakesGiflibsBytesForEveryKindOfPicture)
              make(37, 23, 320, [&](int x, int) { return x % 5 ? 9 : random() & 255; })},
             {"a 255-byte block boundary", 1, 204, 1,
              make(1, 204, 1, [&](int, int y) { return y; })},
+            // Smaller colour tables: shorter codes, other clear and end codes.
+            {"2-bit noise, many clears", 320, 200, 320,
+             make(320, 200, 320, [&](int, int) { return random() & 3; }), 2},
+            {"5-bit gradient", 300, 100, 300,
+             make(300, 100, 300, [](int x, int y) { return (x / 3 + y) & 31; }), 5},
+            {"7-bit rectangle of a wider picture", 50, 40, 320,
+             make(50, 40, 320, [&](int x, int) { return x % 3 ? 100 : random() & 127; }), 7},
     };
     for (const auto &row : rows) {
-        const auto ours = compressGifPixels(row.pixels, row.width, row.rows, row.stride);
+        const auto ours =
+                compressGifPixels(row.pixels, row.width, row.rows, row.stride, row.codeSize);
         ASSERT_TRUE(ours) << row.name;
-        EXPECT_EQ(ours->blocks, giflibBlocks(row.pixels, row.width, row.rows, row.stride))
+        EXPECT_EQ(ours->blocks,
+                  giflibBlocks(row.pixels, row.width, row.rows, row.stride, row.codeSize))
                 << row.name;
     }
     // Out of bounds is refused.
     EXPECT_FALSE(compressGifPixels(Bytes(10), 4, 3, 4));
     EXPECT_FALSE(compressGifPixels(Bytes(10), 4, 2, 3));
+    // So is a pixel that does not fit the code size, or a code size giflib never uses.
+    EXPECT_FALSE(compressGifPixels(Bytes{0, 1, 4, 2}, 4, 1, 4, 2));
+    EXPECT_FALSE(compressGifPixels(Bytes(4), 4, 1, 4, 1));
+    EXPECT_FALSE(compressGifPixels(Bytes(4), 4, 1, 4, 9));
 }

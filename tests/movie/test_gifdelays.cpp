@@ -44,7 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
                           4 / 70.0,
                           {0, 3, 0, 3}},
                 DelayCase{"oneHundredthDropped", {0.0, 0.5, 0.51}, 1.0, {50, 0, 50}},
-                DelayCase{"shortLastMergedBack", {0.0, 0.5}, 0.51, {51, 0}},
+                // The last screen is what the movie ends on (black after a fade out): it stays,
+                // taking its time from the one before, or all of it when that gets too short.
+                DelayCase{"shortLastBorrows", {0.0, 0.5}, 0.51, {49, 2}},
+                DelayCase{"shortLastTakesOver", {0.0, 0.5, 0.52}, 0.53, {50, 0, 3}},
+                // The last steps of a fade out at 70 Hz: level 0 rounds to one hundredth.
+                DelayCase{"fadeOutEndsBlack", {0.0, 1 / 70.0, 2 / 70.0}, 3 / 70.0, {0, 2, 2}},
                 DelayCase{"singleShortScreen", {0.0}, 0.001, {2}},
                 DelayCase{"startsLate", {1.0, 1.25}, 2.0, {25, 75}}),
         [](const testing::TestParamInfo<DelayCase> &info) { return std::string(info.param.name); });

@@ -1,0 +1,319 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gifframeencoder.h"
+
+#include "document/animitem.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+namespace tessa {
+
+namespace {
+
+constexpr std::uint32_t kRgb = 0xFFFFFF;
+// The rows a large rectangle's candidates are compared on.
+constexpr int kSampleRows = 40;
+
+// The changed source pixels and the rectangle around them (right and bottom excluded).
+struct Changes
+{
+    std::vector<std::uint8_t> changed; // one flag a source pixel
+    int left = kFrameWidth;
+    int top = kFrameHeight;
+    int right = 0;
+    int bottom = 0;
+
+    bool empty() const { return right <= left; }
+};
+
+Changes findChanges(const GifScreen *before, const GifScreen &after)
+{
+    Changes found;
+    found.changed.assign(kFrameSize, 1);
+    for (int y = 0; y < kFrameHeight; ++y) {
+        const std::size_t row = std::size_t(y) * kFrameWidth;
+        bool any = false;
+        for (int x = 0; x < kFrameWidth; ++x) {
+            const std::size_t at = row + std::size_t(x);
+            if (before
+                && ((before->colors[before->pixels[at]] ^ after.colors[after.pixels[at]]) & kRgb)
+                           == 0) {
+                found.changed[at] = 0;
+                continue;
+            }
+            any = true;
+            found.left = std::min(found.left, x);
+            found.right = std::max(found.right, x + 1);
+        }
+        if (any) {
+            found.top = std::min(found.top, y);
+            found.bottom = y + 1;
+        }
+    }
+    return found;
+}
+
+// One way to write the rectangle: the table index of every pixel, in source pixels.
+struct Candidate
+{
+    std::vector<std::uint8_t> indices;
+    // Where it differs from `indices`, an unchanged pixel's own colour instead of the
+    // transparent index: either will do (compressGifPixelsChoosing). Empty: no choices.
+    std::vector<std::uint8_t> alternatives;
+    std::vector<std::uint32_t> localColors; // empty: the global table
+    int transparent = -1;
+    int tableBits = 8;
+};
+
+// The colours the rectangle's pixels need (only the changed ones when `changedOnly`) in a local
+// table, one entry a colour however many indices show it; nothing when it would not be smaller
+// than the global one.
+std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &changes,
+                                        bool changedOnly)
+{
+    std::array<int, 256> entryOf;
+    entryOf.fill(-1);
+    std::vector<std::uint32_t> colors;
+    for (int y = changes.top; y < changes.bottom; ++y) {
+        for (int x = changes.left; x < changes.right; ++x) {
+            const std::size_t at = std::size_t(y) * kFrameWidth + std::size_t(x);
+            if (changedOnly && !changes.changed[at])
+                continue;
+            const std::uint8_t index = after.pixels[at];
+            if (entryOf[index] >= 0)
+                continue;
+            const std::uint32_t color = after.colors[index] & kRgb;
+            const auto known = std::find(colors.begin(), colors.end(), color);
+            entryOf[index] = int(known - colors.begin());
+            if (known == colors.end())
+                colors.push_back(color);
+        }
+    }
+    Candidate candidate;
+    const int entries = int(colors.size()) + (changedOnly ? 1 : 0);
+    if (entries > 128)
+        return std::nullopt;
+    candidate.tableBits = std::max(1, int(std::bit_width(unsigned(entries - 1))));
+    candidate.transparent = changedOnly ? int(colors.size()) : -1;
+    candidate.localColors = std::move(colors);
+    candidate.localColors.resize(std::size_t(1) << candidate.tableBits, 0);
+    const int width = changes.right - changes.left;
+    candidate.indices.resize(std::size_t(width) * std::size_t(changes.bottom - changes.top));
+    if (changedOnly)
+        candidate.alternatives.resize(candidate.indices.size());
+    std::size_t out = 0;
+    for (int y = changes.top; y < changes.bottom; ++y) {
+        for (int x = changes.left; x < changes.right; ++x, ++out) {
+            const std::size_t at = std::size_t(y) * kFrameWidth + std::size_t(x);
+            const int entry = entryOf[after.pixels[at]];
+            if (!changedOnly) {
+                candidate.indices[out] = std::uint8_t(entry);
+            } else if (changes.changed[at]) {
+                candidate.indices[out] = candidate.alternatives[out] = std::uint8_t(entry);
+            } else {
+                // Its colour may be in the table for the changed pixels.
+                candidate.indices[out] = std::uint8_t(candidate.transparent);
+                candidate.alternatives[out] =
+                        std::uint8_t(entry >= 0 ? entry : candidate.transparent);
+            }
+        }
+    }
+    return candidate;
+}
+
+// The rectangle in the screen's own palette, unchanged pixels kept or, when some index is not
+// needed by a changed one, left transparent.
+std::optional<Candidate> paletteCandidate(const GifScreen &after, const Changes &changes,
+                                          bool transparent)
+{
+    Candidate candidate;
+    if (transparent) {
+        std::array<bool, 256> used{};
+        for (int y = changes.top; y < changes.bottom; ++y)
+            for (int x = changes.left; x < changes.right; ++x) {
+                const std::size_t at = std::size_t(y) * kFrameWidth + std::size_t(x);
+                if (changes.changed[at])
+                    used[after.pixels[at]] = true;
+            }
+        const auto unused = std::find(used.begin(), used.end(), false);
+        if (unused == used.end())
+            return std::nullopt;
+        candidate.transparent = int(unused - used.begin());
+    }
+    const int width = changes.right - changes.left;
+    candidate.indices.resize(std::size_t(width) * std::size_t(changes.bottom - changes.top));
+    if (transparent)
+        candidate.alternatives.resize(candidate.indices.size());
+    std::size_t out = 0;
+    for (int y = changes.top; y < changes.bottom; ++y) {
+        const std::uint8_t *row = after.pixels.data() + std::size_t(y) * kFrameWidth;
+        for (int x = changes.left; x < changes.right; ++x, ++out) {
+            candidate.indices[out] = row[x];
+            if (!transparent)
+                continue;
+            candidate.alternatives[out] = row[x];
+            if (!changes.changed[std::size_t(y) * kFrameWidth + std::size_t(x)])
+                candidate.indices[out] = std::uint8_t(candidate.transparent);
+        }
+    }
+    return candidate;
+}
+
+// Compresses a candidate enlarged to output pixels.
+std::optional<GifFrameCode> compressCandidate(const Candidate &candidate, const Changes &changes,
+                                              const ScreenScaler &scaler)
+{
+    const int scale = scaler.width() / kFrameWidth;
+    const int sourceWidth = changes.right - changes.left;
+    GifFrameCode frame;
+    frame.left = changes.left * scale;
+    frame.width = sourceWidth * scale;
+    int firstRow = 0;
+    while (scaler.sourceRow(firstRow) < changes.top)
+        ++firstRow;
+    int endRow = firstRow;
+    while (endRow < scaler.height() && scaler.sourceRow(endRow) < changes.bottom)
+        ++endRow;
+    frame.top = firstRow;
+    frame.height = endRow - firstRow;
+
+    const auto enlarge = [&](const std::vector<std::uint8_t> &source) {
+        std::vector<std::uint8_t> pixels(std::size_t(frame.width) * std::size_t(frame.height));
+        for (int row = firstRow; row < endRow; ++row) {
+            std::uint8_t *target = pixels.data() + std::size_t(row - firstRow) * frame.width;
+            const std::uint8_t *from =
+                    source.data()
+                    + std::size_t(scaler.sourceRow(row) - changes.top) * std::size_t(sourceWidth);
+            if (scale == 1) {
+                std::memcpy(target, from, std::size_t(sourceWidth));
+                continue;
+            }
+            for (int x = 0; x < sourceWidth; ++x)
+                std::memset(target + std::size_t(x) * std::size_t(scale), from[x],
+                            std::size_t(scale));
+        }
+        return pixels;
+    };
+    std::vector<std::uint8_t> pixels = enlarge(candidate.indices);
+    const int codeSize = std::max(2, candidate.tableBits);
+    auto code =
+            candidate.alternatives.empty()
+                    ? compressGifPixels(pixels, frame.width, frame.height, frame.width, codeSize)
+                    : compressGifPixelsChoosing(pixels, enlarge(candidate.alternatives),
+                                                frame.width, frame.height, frame.width, codeSize);
+    if (!code)
+        return std::nullopt;
+    frame.code = std::move(*code);
+    frame.localColors = candidate.localColors;
+    frame.transparent = candidate.transparent;
+    return frame;
+}
+
+// The candidate whose first kSampleRows rows compress smallest, with its table and in proportion
+// to the whole rectangle.
+std::size_t smallestBySample(std::vector<Candidate> &candidates, const Changes &changes)
+{
+    const int width = changes.right - changes.left;
+    const double share = double(changes.bottom - changes.top) / kSampleRows;
+    double smallest = std::numeric_limits<double>::infinity();
+    std::size_t chosen = 0;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const Candidate &candidate = candidates[i];
+        std::vector<std::uint8_t> sample(candidate.indices.begin(),
+                                         candidate.indices.begin() + width * kSampleRows);
+        const int codeSize = std::max(2, candidate.tableBits);
+        const auto code = candidate.alternatives.empty()
+                                  ? compressGifPixels(sample, width, kSampleRows, width, codeSize)
+                                  : compressGifPixelsChoosing(sample, candidate.alternatives, width,
+                                                              kSampleRows, width, codeSize);
+        if (!code)
+            continue;
+        const double bytes =
+                double(code->blocks.size()) * share + double(candidate.localColors.size() * 3);
+        if (bytes < smallest) {
+            smallest = bytes;
+            chosen = i;
+        }
+    }
+    return chosen;
+}
+
+} // namespace
+
+bool looksTheSame(const GifScreen &a, const GifScreen &b)
+{
+    if (a.colors == b.colors)
+        return a.pixels == b.pixels;
+    for (std::size_t at = 0; at < a.pixels.size(); ++at) {
+        if ((a.colors[a.pixels[at]] ^ b.colors[b.pixels[at]]) & kRgb)
+            return false;
+    }
+    return true;
+}
+
+std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScreen &after,
+                                           const PaletteColors &global, const ScreenScaler &scaler)
+{
+    Changes changes = findChanges(before, after);
+    if (changes.empty()) {
+        // A GIF frame cannot be empty: one pixel that stays as it is.
+        changes.left = changes.top = 0;
+        changes.right = changes.bottom = 1;
+    }
+    bool anyKept = false;
+    for (int y = changes.top; y < changes.bottom && !anyKept; ++y)
+        anyKept = std::memchr(changes.changed.data() + std::size_t(y) * kFrameWidth
+                                      + std::size_t(changes.left),
+                              0, std::size_t(changes.right - changes.left))
+                  != nullptr;
+
+    bool inGlobal = true;
+    for (std::size_t i = 0; i < global.size() && inGlobal; ++i)
+        inGlobal = ((global[i] ^ after.colors[i]) & kRgb) == 0;
+
+    std::vector<Candidate> candidates;
+    const auto add = [&](std::optional<Candidate> candidate) {
+        if (candidate)
+            candidates.push_back(std::move(*candidate));
+    };
+    // A table of the colours used, when it is smaller than the whole palette.
+    add(localCandidate(after, changes, false));
+    if (anyKept)
+        add(localCandidate(after, changes, true));
+    // The screen's own palette: the global table, or a whole local one (a fade step), which is
+    // not worth trying when the smaller local table exists: its codes are as long or longer.
+    // Nor is the global table against a local one of a few colours, whose codes are much
+    // shorter for the price of a small table.
+    const bool fewColours = std::any_of(candidates.begin(), candidates.end(),
+                                        [](const Candidate &c) { return c.tableBits <= 4; });
+    if ((inGlobal && !fewColours) || candidates.empty()) {
+        for (const bool transparent : {false, true}) {
+            if (transparent && !anyKept)
+                continue;
+            auto candidate = paletteCandidate(after, changes, transparent);
+            if (candidate && !inGlobal)
+                candidate->localColors.assign(after.colors.begin(), after.colors.end());
+            add(std::move(candidate));
+        }
+    }
+
+    // A large rectangle is judged by its first rows, in image pixels: a fraction of the work of
+    // compressing every candidate whole, and the same choice nearly always.
+    if (candidates.size() > 1 && changes.bottom - changes.top > 4 * kSampleRows)
+        return compressCandidate(candidates[smallestBySample(candidates, changes)], changes,
+                                 scaler);
+    std::optional<GifFrameCode> best;
+    for (const Candidate &candidate : candidates) {
+        auto frame = compressCandidate(candidate, changes, scaler);
+        if (frame && (!best || frame->bytes() < best->bytes()))
+            best = std::move(frame);
+    }
+    return best;
+}
+
+} // namespace tessa
