@@ -19,7 +19,9 @@ Expected<std::vector<std::uint8_t>, Notice> manifestImagePixels(std::span<const 
                              static_cast<qsizetype>(file.size()));
     const QString name = QString::fromStdString(path);
     if (colors == ImageColors::Keep)
-        return importIndexedBytes(content, name, palette);
+        return importIndexedBytes(content, name, palette,
+                                  ", with `image FILE match` or `image FILE dither` in the "
+                                  "manifest");
 
     MatchOptions options;
     options.method =

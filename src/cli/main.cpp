@@ -26,10 +26,10 @@ void printNotice(const Notice &notice)
     std::cerr << text << '\n';
 }
 
-void addPaletteOption(CLI::App &command, std::string &palette)
+void addPaletteOption(CLI::App &command, std::string &palette, const std::string &ofWhat)
 {
     command.add_option("--palette,-p", palette,
-                       "Colours of the BMP files: main, extra or a palette file")
+                       "Colours of " + ofWhat + ": main, extra or a palette file")
             ->capture_default_str();
 }
 
@@ -40,6 +40,28 @@ void addFormatOption(CLI::App &command, std::string &format)
             ->capture_default_str();
 }
 
+// "list, resave, ...": every subcommand, in the order --help shows them.
+std::string commandNames(const CLI::App &app)
+{
+    std::string names;
+    for (const CLI::App *command : app.get_subcommands([](const CLI::App *) { return true; }))
+        names += (names.empty() ? "" : ", ") + command->get_name();
+    return names;
+}
+
+bool isCommand(const CLI::App &app, const std::string &word)
+{
+    return !app.get_subcommands([&](const CLI::App *command) {
+                   return command->get_name() == word;
+               }).empty();
+}
+
+int usageFailure(const std::string &text)
+{
+    std::cerr << text << "\nRun with --help for more information.\n";
+    return kExitUsage;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -47,8 +69,8 @@ int main(int argc, char **argv)
     CLI::App app{"Reads, writes and converts the cut-scene animations of the Tessarine games.",
                  "tessanim"};
     app.set_version_flag("--version", std::string("tessanim ") + TESSA_VERSION);
-    // At most one subcommand; that there is one is checked after parsing, so that a misspelt
-    // one is reported as such rather than as a missing one.
+    // At most one subcommand; that there is one, and that it is one of ours, is checked here
+    // rather than by CLI11, which calls an unknown command an unexpected argument.
     app.require_subcommand(0, 1);
     // Options are spelt alike everywhere, and on Windows a path may start with a slash.
     app.allow_windows_style_options(false);
@@ -66,26 +88,27 @@ int main(int argc, char **argv)
     resave->add_option("IN", in, "Animation file")->required();
     resave->add_option("OUT", out, "File to write (an existing one is kept as .bak)")->required();
 
-    CLI::App *exportAll = app.add_subcommand("export", "Write every image as a BMP file");
+    CLI::App *exportAll = app.add_subcommand("export", "Write every image as a BMP or PNG file");
     exportAll->add_option("IN", in, "Animation file")->required();
-    exportAll->add_option("DIR", out, "Folder for the BMP files")->required();
-    addPaletteOption(*exportAll, palette);
+    exportAll->add_option("DIR", out, "Folder for the image files")->required();
+    addPaletteOption(*exportAll, palette, "the image files");
     addFormatOption(*exportAll, format);
 
-    CLI::App *frame = app.add_subcommand("frame", "Write the image of one list line as a BMP");
+    CLI::App *frame =
+            app.add_subcommand("frame", "Write the image of one list line as a BMP or PNG file");
     frame->add_option("IN", in, "Animation file")->required();
     frame->add_option("LINE", line, "List line of the image, from 1")
             ->required()
             ->check(CLI::Range(1, std::numeric_limits<int>::max()));
     std::string framePath;
-    frame->add_option("OUT", framePath, "BMP file to write")->required();
-    addPaletteOption(*frame, palette);
+    frame->add_option("OUT", framePath, "Image file to write")->required();
+    addPaletteOption(*frame, palette, "the image file");
     addFormatOption(*frame, format);
 
     CLI::App *unpack = app.add_subcommand("unpack", "Write every image and a manifest of items");
     unpack->add_option("IN", in, "Animation file")->required();
-    unpack->add_option("DIR", out, "Folder for the BMP files and the manifest")->required();
-    addPaletteOption(*unpack, palette);
+    unpack->add_option("DIR", out, "Folder for the image files and the manifest")->required();
+    addPaletteOption(*unpack, palette, "the image files");
     addFormatOption(*unpack, format);
 
     CLI::App *build = app.add_subcommand("build", "Write the animation that a manifest describes");
@@ -133,7 +156,7 @@ int main(int argc, char **argv)
     renderMovie->add_option("--aspect", aspect, "4:3 stretches the 200 rows to 240")
             ->capture_default_str()
             ->check(CLI::IsMember({"16:10", "4:3"}));
-    addPaletteOption(*renderMovie, render.palette);
+    addPaletteOption(*renderMovie, render.palette, "the movie");
     renderMovie->add_option("--from", render.fromLine, "First list line to play, from 1")
             ->check(CLI::Range(1, std::numeric_limits<int>::max()));
     renderMovie->add_option("--to", render.toLine, "Last list line to play (default: the last)")
@@ -144,10 +167,15 @@ int main(int argc, char **argv)
     renderMovie->add_flag("--dry-run", render.dryRun,
                           "Print the size the GIF will have and write nothing");
 
+    // The only options before a command are --help and --version, so a first word that is not an
+    // option is meant as a command.
+    if (argc > 1 && argv[1][0] != '-' && !isCommand(app, argv[1]))
+        return usageFailure(std::string("Unknown command '") + argv[1]
+                            + "'. The commands are: " + commandNames(app) + ".");
     try {
         app.parse(argc, argv);
         if (app.get_subcommands().empty())
-            throw CLI::RequiredError("A subcommand");
+            return usageFailure("A command is needed: " + commandNames(app) + ".");
         const std::size_t wanted = patchInfo ? 1 : patchCheck ? 2 : 3;
         if (patch->parsed() && patchArguments.size() != wanted)
             throw CLI::ValidationError(

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagefile.h"
 
+#include "gifimage.h"
+
 #include "document/animfile.h"
 #include "document/animitem.h"
 #include "document/fileio.h"
@@ -48,6 +50,8 @@ Expected<QImage, Notice> loadImageBytes(const QByteArray &bytes, const QString &
         if (frame)
             return indexedFromBmp(*frame);
     }
+    if (auto gif = readIndexedGif(bytes))
+        return std::move(*gif);
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);

@@ -19,8 +19,9 @@ namespace tessa {
 // Reads an image file of any kind Qt's image readers know (PNG, GIF, BMP of any depth and
 // orientation, JPEG, and TGA, TIFF, WebP... with the image-formats plugins). A 320 x 200 8-bit
 // BMP that readFrameBmp accepts is read by it, so its indices are exactly those Add Image takes.
-// Indexed images of 1 to 8 bits come back as Format_Indexed8 with their colour table and their
-// indices unchanged; every other image as Qt reads it. Refuses with a notice naming the file.
+// Indexed images of 1 to 8 bits, GIF included (its first picture), come back as Format_Indexed8
+// with their colour table and their indices unchanged; every other image as Qt reads it. Refuses
+// with a notice naming the file.
 Expected<QImage, Notice> loadImageFile(const QString &path);
 
 // The same on the bytes of a file; `name` is only used in the notice.

@@ -41,8 +41,10 @@ Expected<std::vector<std::uint8_t>, Notice> importIndexedFile(const QString &pat
     return importIndexedBytes(file.readAll(), path, palette);
 }
 
-Expected<std::vector<std::uint8_t>, Notice>
-importIndexedBytes(const QByteArray &bytes, const QString &name, const PaletteColors &palette)
+Expected<std::vector<std::uint8_t>, Notice> importIndexedBytes(const QByteArray &bytes,
+                                                               const QString &name,
+                                                               const PaletteColors &palette,
+                                                               std::string_view howToMatch)
 {
     // A BMP keeps the rule of Add Image exactly: its indices, whatever its colour table says. So
     // does a file that is no image at all, which is refused in the words Add Image uses.
@@ -59,10 +61,12 @@ importIndexedBytes(const QByteArray &bytes, const QString &name, const PaletteCo
         return Unexpected{wrongSizeNotice(image->width(), image->height())};
     if (auto pixels = takeIndices(*image, palette))
         return std::move(*pixels);
-    return Unexpected{Notice::info(
-            image->format() == QImage::Format_Indexed8
-                    ? "The image's colours are not all in the palette: match them to it."
-                    : "The image is not indexed: match its colours to the palette.")};
+    return Unexpected{Notice::info((image->format() == QImage::Format_Indexed8
+                                            ? "The image's colours are not all in the palette: "
+                                              "match them to it"
+                                            : "The image is not indexed: match its colours to "
+                                              "the palette")
+                                   + std::string(howToMatch) + ".")};
 }
 
 } // namespace tessa

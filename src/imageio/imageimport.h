@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace tessa {
@@ -47,11 +48,14 @@ Expected<MatchResult, Notice> importImageFile(const QString &path, const Palette
 // The frame of an image file taken by its indices, as Add Image takes a BMP: a 320 x 200 8-bit
 // BMP gives its indices as they stand (RemoveBMPHeader); any other file must be a 320 x 200
 // indexed image whose colours are the palette's, under the same or other indices (renumbered).
-// Anything else is refused with a notice that says what to do instead.
+// Anything else is refused with a notice that says what to do instead: an image that needs its
+// colours matched, "match them to the palette" followed by `howToMatch` (", with ...", or empty).
 Expected<std::vector<std::uint8_t>, Notice> importIndexedFile(const QString &path,
                                                               const PaletteColors &palette);
 // The same on the bytes of a file; `name` is only used in notices.
-Expected<std::vector<std::uint8_t>, Notice>
-importIndexedBytes(const QByteArray &bytes, const QString &name, const PaletteColors &palette);
+Expected<std::vector<std::uint8_t>, Notice> importIndexedBytes(const QByteArray &bytes,
+                                                               const QString &name,
+                                                               const PaletteColors &palette,
+                                                               std::string_view howToMatch = {});
 
 } // namespace tessa

@@ -28,8 +28,9 @@ struct SoundClip
 // The longest sound loadSoundClip accepts; the game's cues last seconds.
 inline constexpr double kMaxSoundSeconds = 600.0;
 
-// Reads a sound file of any kind libsndfile knows (WAV, Creative VOC, AIFF, ...; `path` in the
-// system's encoding), converted to 16-bit samples. A missing, unreadable or unknown file, one
+// Reads a sound file of any kind libsndfile knows (WAV, AIFF, ...; `path` in the system's
+// encoding) or a Creative VOC file of any number of blocks (readVocFile), converted to 16-bit
+// samples. A missing, unreadable or unknown file, one
 // with no channels or more than 8, or one longer than kMaxSoundSeconds gives a notice naming the
 // file and the reason.
 Expected<SoundClip, Notice> loadSoundClip(const std::string &path);

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Frames written by other programs with their default options (ImageMagick, Pillow, ffmpeg,
-// GIMP), made at test time from a frame of our own, must come back index-exact through the BMP
-// reader and `image FILE`, and with the right colours through `image FILE match`. Pillow, which
-// decodes every BMP and PNG these tools write, says which indices and colours each file holds.
+// GIMP; BMP, PNG and GIF), made at test time from a frame of our own, must come back index-exact
+// through the BMP reader and `image FILE`, and with the right colours through `image FILE match`.
+// Pillow, which decodes every file these tools write, says which indices and colours each holds.
 // A test whose tool is missing is skipped, naming the tool.
 #include "document/animitem.h"
 #include "imageio/imagefile.h"
@@ -203,6 +203,12 @@ TEST_F(RealTools, IndexedFilesComeBackExactly)
             {"ffmpeg PNG pal8", "ffmpeg",
              "ffmpeg -loglevel error -y -i src.png -pix_fmt pal8 ff.png", "ff.png"},
             {"GIMP BMP of an indexed image", "gimp", gimp, "gimp.bmp"},
+            // GIF is indexed by nature; Qt's reader gives colours, giflib the indices.
+            {"ImageMagick GIF", "convert", "convert src.png im.gif", "im.gif"},
+            {"ImageMagick GIF interlaced", "convert", "convert src.png -interlace GIF imi.gif",
+             "imi.gif"},
+            {"Pillow GIF of mode P", "true", pil + "im.save('pil.gif')\"", "pil.gif"},
+            {"ffmpeg GIF", "ffmpeg", "ffmpeg -loglevel error -y -i src.png ff.gif", "ff.gif"},
     };
     for (const ToolFile &file : files) {
         if (make(file))

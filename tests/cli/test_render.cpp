@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using namespace tessa::test;
 
 namespace {
@@ -102,3 +104,28 @@ TEST(TessanimRender, dryRunTellsTheExactSizeOfTheGif)
 }
 
 } // namespace
+
+// The demo's cues 1 and 2 with VOC files as ffmpeg writes them (many blocks) and one that holds
+// no sound: the first is mixed in without a word, the second is left out naming its file.
+TEST(TessanimRenderSounds, VocFilesOfFfmpegAreMixedAndABadOneIsNamed)
+{
+    if (std::system("command -v ffmpeg >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "ffmpeg is not installed: it makes the sound files";
+    TempFolder folder;
+    TempFolder sounds;
+    const std::string first = sounds.file("S1.VOC");
+    ASSERT_EQ(std::system(("ffmpeg -loglevel error -y -f lavfi -i sine=frequency=440:duration=0.3 "
+                           "-c:a pcm_u8 "
+                           + shellQuoted(first))
+                                  .c_str()),
+              0);
+    const std::string second = sounds.file("S2.VOC");
+    writeText(second, std::string("Creative Voice File\x1A\x1A\0\x14\x01\x1F\x11\0", 27));
+
+    const ToolRun run = runTool(folder, {"render", TESSA_DEMO_ANIMATION, folder.file("demo.webm"),
+                                         "--tick-rate", "25", "--sounds", sounds.path().string(),
+                                         "--sound-pattern", "S%d.VOC"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Warning: Sound 2 is left out: The sound file " + second
+                               + " cannot be played: it holds no sound.\n");
+}

@@ -13,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <limits>
+#include <set>
+#include <string_view>
 
 using namespace tessa;
 using namespace tessa::test;
@@ -175,6 +178,86 @@ TEST(TessanimUsage, HelpAndVersionExitWithZero)
     const ToolRun frameHelp = runTool(folder, {"frame", "--help"});
     EXPECT_EQ(frameHelp.status, 0);
     EXPECT_NE(frameHelp.out.find("--palette"), std::string::npos);
+}
+
+TEST(TessanimUsage, UnknownOrMissingCommandListsTheCommands)
+{
+    TempFolder folder;
+    const std::string commands = "list, resave, export, frame, unpack, build, diff, patch, render.\n"
+                                 "Run with --help for more information.\n";
+    const struct
+    {
+        std::vector<std::string> arguments;
+        std::string err;
+    } rows[] = {
+            {{"play", "a.QLM"}, "Unknown command 'play'. The commands are: " + commands},
+            {{"List"}, "Unknown command 'List'. The commands are: " + commands},
+            {{}, "A command is needed: " + commands},
+    };
+    for (const auto &row : rows) {
+        const ToolRun run = runTool(folder, row.arguments);
+        EXPECT_EQ(run.status, 2) << row.err;
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+namespace {
+
+// The words of `text` that start with "--" and a letter: the long options it names.
+std::set<std::string> longOptions(const std::string &text)
+{
+    const auto isWordCharacter = [&](std::size_t at) {
+        return at < text.size()
+               && (std::isalnum(static_cast<unsigned char>(text[at])) || text[at] == '-');
+    };
+    std::set<std::string> options;
+    for (auto at = text.find("--"); at != std::string::npos; at = text.find("--", at + 2)) {
+        if (at + 2 >= text.size() || !std::isalpha(static_cast<unsigned char>(text[at + 2])))
+            continue;
+        auto end = at + 2;
+        while (isWordCharacter(end))
+            ++end;
+        options.insert(text.substr(at, end - at));
+    }
+    return options;
+}
+
+} // namespace
+
+// What `--help` offers is what docs/tessanim.md explains, command by command, and the other way
+// round; and no command's help calls its files BMP files when it writes others too.
+TEST(TessanimUsage, HelpAndDocumentationAgree)
+{
+    TempFolder folder;
+    const std::string docs = readText(std::string(TESSA_SOURCE_DIR) + "/docs/tessanim.md");
+    ASSERT_FALSE(docs.empty());
+    const auto usageStart = docs.find("```\ntessanim ");
+    ASSERT_NE(usageStart, std::string::npos);
+    const std::string usage =
+            docs.substr(usageStart, docs.find("```", usageStart + 3) - usageStart);
+
+    std::set<std::string> helped{"--help", "--version"};
+    for (const char *command : {"list", "resave", "export", "frame", "unpack", "build", "render"}) {
+        EXPECT_NE(usage.find(std::string("\ntessanim ") + command + " "), std::string::npos)
+                << command << " is missing from the usage lines";
+        const ToolRun help = runTool(folder, {command, "--help"});
+        ASSERT_EQ(help.status, 0) << command;
+        for (const std::string &option : longOptions(help.out)) {
+            helped.insert(option);
+            if (option != "--help") {
+                EXPECT_NE(usage.find(option), std::string::npos)
+                        << command << ' ' << option << " is missing from the usage lines";
+            }
+        }
+        if (std::string_view(command) != "build") {
+            EXPECT_EQ(help.out.find("BMP files"), std::string::npos) << command << help.out;
+        }
+    }
+    for (const std::string &option : longOptions(docs))
+        EXPECT_TRUE(helped.contains(option)) << option << " is documented but not offered";
+    for (const char *form : {"image FILE match", "image FILE dither", "--format png"})
+        EXPECT_NE(docs.find(form), std::string::npos) << form;
 }
 
 TEST(TessanimResave, WritesWhatTheCoreWritesAndKeepsTheOldFile)
