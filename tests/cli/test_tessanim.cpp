@@ -183,8 +183,9 @@ TEST(TessanimUsage, HelpAndVersionExitWithZero)
 TEST(TessanimUsage, UnknownOrMissingCommandListsTheCommands)
 {
     TempFolder folder;
-    const std::string commands = "list, resave, export, frame, unpack, build, diff, patch, render.\n"
-                                 "Run with --help for more information.\n";
+    const std::string commands =
+            "list, resave, export, frame, unpack, build, diff, patch, render.\n"
+            "Run with --help for more information.\n";
     const struct
     {
         std::vector<std::string> arguments;
