@@ -77,6 +77,11 @@ public:
         return nullptr;
     }
     void openAddress(const QString &) override {}
+    bool openFile(const QString &) override { return false; }
+    std::optional<ToolPreferences> editPreferences(QWidget *, const ToolPreferences &) override
+    {
+        return std::nullopt;
+    }
 };
 
 const PaletteColors &palette()
