@@ -23,8 +23,11 @@ std::optional<ToolPreferences> ScriptedDialogs::editPreferences(QWidget *,
         ADD_FAILURE() << "unexpected Preferences dialog";
         return std::nullopt;
     }
-    auto chosen = m_preferenceAnswers.front();
+    const bool accepted = m_preferenceAnswers.front().has_value();
+    const ToolPreferences chosen = m_preferenceAnswers.front().value_or(ToolPreferences{});
     m_preferenceAnswers.pop_front();
+    if (!accepted)
+        return std::nullopt;
     return chosen;
 }
 
