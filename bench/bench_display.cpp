@@ -77,6 +77,11 @@ public:
         return nullptr;
     }
     void openAddress(const QString &) override {}
+    bool openFile(const QString &) override { return false; }
+    std::optional<ToolPreferences> editPreferences(QWidget *, const ToolPreferences &) override
+    {
+        return std::nullopt;
+    }
 };
 
 const PaletteColors &palette()
@@ -151,7 +156,7 @@ void selectionChange(benchmark::State &state)
     test::writeBytes(file, *writeAnimation(test::makeDocument(1000)));
     SilentDialogs dialogs;
     StudioPaths paths{QString::fromStdString(folder.path().string()),
-                      QString::fromStdString(folder.file("studio.ini")), QString()};
+                      QString::fromStdString(folder.file("studio.ini")), QString(), QString()};
     frm window(dialogs, paths);
     window.show();
     window.OpenAnim(QString::fromStdString(file));

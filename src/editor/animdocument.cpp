@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 
+#include <algorithm>
+
 namespace tessa {
 
 namespace {
@@ -74,11 +76,22 @@ void AnimDocument::redo()
     m_undo.redo();
 }
 
+int AnimDocument::lineOf(ItemId id) const
+{
+    const auto found = std::find(m_ids.begin(), m_ids.end(), id);
+    return found == m_ids.end() ? -1 : int(found - m_ids.begin());
+}
+
 void AnimDocument::resetTo(ItemList items, QStringList lines)
 {
     m_model->beginReset();
     m_items = std::move(items);
     m_lines = std::move(lines);
+    // Ids are not reused after a reset either, so nothing that kept one of the old document
+    // finds an item of the new one.
+    m_ids.resize(m_items.size());
+    for (ItemId &id : m_ids)
+        id = ++m_lastId;
     m_model->endReset();
     m_historyStart = 0;
     m_lineToSelect = -1;
@@ -178,13 +191,17 @@ void AnimDocument::moveItem(int from, int to, const QString &commandName)
     m_undo.push(new MoveItemCommand(*this, from, to, commandName));
 }
 
-void AnimDocument::applyInsert(int line, AnimItem item, QString text)
+ItemId AnimDocument::applyInsert(int line, AnimItem item, QString text, ItemId id)
 {
+    if (id == 0)
+        id = ++m_lastId;
     m_model->beginInsert(line);
     m_items.insert(m_items.begin() + line, std::move(item));
     m_lines.insert(line, std::move(text));
+    m_ids.insert(m_ids.begin() + line, id);
     m_model->endInsert();
     emit changed();
+    return id;
 }
 
 std::pair<AnimItem, QString> AnimDocument::applyRemove(int line)
@@ -193,6 +210,7 @@ std::pair<AnimItem, QString> AnimDocument::applyRemove(int line)
     std::pair<AnimItem, QString> removed{std::move(m_items[std::size_t(line)]),
                                          m_lines.takeAt(line)};
     m_items.erase(m_items.begin() + line);
+    m_ids.erase(m_ids.begin() + line);
     m_model->endRemove();
     emit changed();
     return removed;
@@ -214,6 +232,9 @@ void AnimDocument::applyMove(int from, int to)
     m_items.erase(m_items.begin() + from);
     m_items.insert(m_items.begin() + to, std::move(item));
     m_lines.move(from, to);
+    const ItemId id = m_ids[std::size_t(from)];
+    m_ids.erase(m_ids.begin() + from);
+    m_ids.insert(m_ids.begin() + to, id);
     if (moving)
         m_model->endMove();
     emit changed();

@@ -8,12 +8,18 @@
 #include <QStringList>
 #include <QUndoStack>
 
+#include <vector>
+
 class QAbstractItemModel;
 class QItemSelectionModel;
 
 namespace tessa {
 
 class ItemListModel;
+
+// A line's identity for as long as the document is open: it follows its item when lines are
+// added, moved or deleted around it, and when it is deleted and brought back by undo. Never 0.
+using ItemId = quint64;
 
 // The one open animation: its items, the text of every list line (a pause typed as 2.5 shows
 // "Pause: 2.5" while 2 is stored), its file name, and the history of its changes. Every view
@@ -35,6 +41,9 @@ public:
     const AnimItem &item(int line) const { return m_items[static_cast<std::size_t>(line)]; }
     const QString &lineText(int line) const { return m_lines[line]; }
     const QStringList &lineTexts() const { return m_lines; }
+    ItemId itemId(int line) const { return m_ids[std::size_t(line)]; }
+    // The line of the item `id`, or -1 when it is not in the document.
+    int lineOf(ItemId id) const;
 
     // "" for a new document and with no document.
     // The full path of the document's file ("" when it has none): always absolute, so that a
@@ -96,8 +105,9 @@ public:
     void moveItem(int from, int to, const QString &commandName);
 
     // Used by the undo commands only: the raw changes, which keep items, lines and the model
-    // in step and say which line to select.
-    void applyInsert(int line, AnimItem item, QString text);
+    // in step and say which line to select. An item inserted again after its removal is given
+    // back the id it had (0: a new one); the id it gets is returned.
+    ItemId applyInsert(int line, AnimItem item, QString text, ItemId id = 0);
     std::pair<AnimItem, QString> applyRemove(int line);
     std::pair<AnimItem, QString> applyReplace(int line, AnimItem item, QString text);
     void applyMove(int from, int to);
@@ -118,6 +128,8 @@ private:
 
     ItemList m_items;
     QStringList m_lines;
+    std::vector<ItemId> m_ids; // of each line
+    ItemId m_lastId = 0;
     QString m_fileName;
     bool m_untitled = false;
     bool m_open = false;

@@ -17,13 +17,14 @@ DeleteItemCommand::DeleteItemCommand(AnimDocument &document, int line)
 
 void DeleteItemCommand::redo()
 {
+    m_id = m_document.itemId(m_line);
     std::tie(m_item, m_text) = m_document.applyRemove(m_line);
     m_document.setLineToSelect(m_line);
 }
 
 void DeleteItemCommand::undo()
 {
-    m_document.applyInsert(m_line, std::move(m_item), std::move(m_text));
+    m_document.applyInsert(m_line, std::move(m_item), std::move(m_text), m_id);
     m_document.setLineToSelect(m_line);
 }
 

@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "animdocument.h"
 #include "document/animitem.h"
 
 #include <QUndoCommand>
 
 namespace tessa {
-
-class AnimDocument;
 
 // Delete Item: the line goes, and the one that followed it is selected.
 class DeleteItemCommand : public QUndoCommand
@@ -24,6 +23,7 @@ private:
     int m_line;
     AnimItem m_item; // while not in the document
     QString m_text;
+    ItemId m_id = 0; // given back on undo
 };
 
 } // namespace tessa

@@ -70,6 +70,7 @@ frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
     createControls();
     createMenus();
     connectDocument();
+    createExternalEditing();
     Form_Load();
 }
 
@@ -208,6 +209,9 @@ void frm::createMenus()
     mnuProject->addSeparator();
     mnuProjectEdit = mnuProject->addAction(tr("&Edit"), this, &frm::mnuProjectEdit_Click);
     mnuProjectEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuProjectEditExternally = mnuProject->addAction(tr("Edit E&xternally"), this,
+                                                     &frm::mnuProjectEditExternally_Click);
+    mnuProjectEditExternally->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     mnuProject->addSeparator();
     mnuProjectDelete =
             mnuProject->addAction(tr("&Delete Item"), this, &frm::mnuProjectDelete_Click);
@@ -300,6 +304,7 @@ void frm::UpdateItemMenus()
     // Import Image adds images, so it is offered where Add Image is.
     mnuProjectImport->setEnabled(offered.add[0]);
     mnuProjectEdit->setEnabled(offered.edit);
+    mnuProjectEditExternally->setEnabled(externalEditLine() >= 0);
     mnuProjectDelete->setEnabled(offered.remove);
     UpdateEditMenu();
     UpdateViewMenu();

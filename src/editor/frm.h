@@ -25,6 +25,7 @@ class QTimer;
 namespace tessa {
 
 class Dialogs;
+class ExternalEditor;
 class ItemDetailsPanel;
 class ItemListView;
 class RecoveryKeeper;
@@ -88,6 +89,7 @@ public:
     QAction *mnuEditDuplicate = nullptr;
     QAction *mnuEditMoveUp = nullptr;
     QAction *mnuEditMoveDown = nullptr;
+    QAction *mnuEditPreferences = nullptr;
     QMenu *mnuView = nullptr;
     QAction *mnuViewPlay = nullptr;
     QAction *mnuViewChanges = nullptr;
@@ -96,6 +98,7 @@ public:
     std::array<QAction *, 5> mnuProjectAdd{};
     QAction *mnuProjectImport = nullptr;
     QAction *mnuProjectEdit = nullptr;
+    QAction *mnuProjectEditExternally = nullptr;
     QAction *mnuProjectDelete = nullptr;
     QMenu *mnuPalette = nullptr;
     std::array<QAction *, 3> mnuPaletteSel{};
@@ -136,11 +139,14 @@ public slots:
     void mnuEditDuplicate_Click();
     void mnuEditMoveUp_Click();
     void mnuEditMoveDown_Click();
+    void mnuEditPreferences_Click();
     void mnuProjectAdd_Click(int Index);
     void mnuProjectImport_Click();
     // Imports `paths` as Import Image does, before `line`; false when nothing was inserted.
     bool importImages(const QStringList &paths, int line);
     void mnuProjectEdit_Click();
+    // Hands the image of the selected line (or the nearest one above) to the image editor.
+    void mnuProjectEditExternally_Click();
     void mnuProjectDelete_Click();
     void mnuViewPlay_Click();
     void mnuViewChanges_Click();
@@ -168,6 +174,12 @@ private:
     void createMenus();
     void createEditMenu();
     void createViewMenu();
+    // Edit Externally's watching of the files it hands out.
+    void createExternalEditing();
+    // The image line Edit Externally takes: the selected one, or the nearest image above; -1.
+    int externalEditLine() const;
+    // The working file of item `id` was saved by the image editor: the item takes its frame.
+    void externalImageSaved(ItemId id, const QString &path);
     // View > Play works while a document with at least one item is open.
     void UpdateViewMenu();
     // A paused preview shows the line selected in the list.
@@ -254,8 +266,9 @@ private:
     QString PalettePath;
     QString MoviePath;
 
-    QPointer<PreviewWindow> m_preview; // a child of the window, made on first use
+    QPointer<PreviewWindow> m_preview;    // a child of the window, made on first use
     QPointer<ItemDetailsPanel> m_details; // likewise
+    ExternalEditor *m_external = nullptr; // a child of the window
 
     bool m_centred = false;
     QTimer *m_noteTimer = nullptr;

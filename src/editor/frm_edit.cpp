@@ -35,6 +35,9 @@ void frm::createEditMenu()
     mnuEditMoveDown->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
     for (QAction *action : mnuEdit->actions())
         action->setEnabled(false);
+    mnuEdit->addSeparator();
+    mnuEditPreferences =
+            mnuEdit->addAction(tr("Pr&eferences..."), this, &frm::mnuEditPreferences_Click);
 
     // Paste follows what the clipboard holds, also when another program changes it.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &frm::clipboardChanged);

@@ -18,7 +18,7 @@ InsertItemCommand::InsertItemCommand(AnimDocument &document, int line, AnimItem 
 
 void InsertItemCommand::redo()
 {
-    m_document.applyInsert(m_line, std::move(m_item), std::move(m_text));
+    m_id = m_document.applyInsert(m_line, std::move(m_item), std::move(m_text), m_id);
     m_document.setLineToSelect(m_line + 1);
 }
 

@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "animdocument.h"
 #include "document/animitem.h"
 
 #include <QUndoCommand>
 
 namespace tessa {
-
-class AnimDocument;
 
 // A new item before a line: every Add, Paste, Duplicate and a new document's first image. Like
 // Add, it leaves the selection on the item that was selected, now one line lower.
@@ -26,6 +25,7 @@ private:
     int m_line;
     AnimItem m_item; // while not in the document
     QString m_text;
+    ItemId m_id = 0; // the same on every redo
 };
 
 } // namespace tessa

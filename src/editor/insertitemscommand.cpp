@@ -13,6 +13,7 @@ InsertItemsCommand::InsertItemsCommand(AnimDocument &document, int line,
     , m_document(document)
     , m_line(line)
     , m_items(std::move(items))
+    , m_ids(m_items.size(), 0)
 {
 }
 
@@ -21,7 +22,8 @@ void InsertItemsCommand::redo()
     const int count = int(m_items.size());
     for (int i = 0; i < count; ++i) {
         auto &[item, text] = m_items[std::size_t(i)];
-        m_document.applyInsert(m_line + i, std::move(item), std::move(text));
+        m_ids[std::size_t(i)] = m_document.applyInsert(m_line + i, std::move(item), std::move(text),
+                                                       m_ids[std::size_t(i)]);
     }
     m_document.setLineToSelect(m_line + count);
 }

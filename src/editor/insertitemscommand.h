@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "animdocument.h"
 #include "document/animitem.h"
 
 #include <QString>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace tessa {
-
-class AnimDocument;
 
 // Several new items before a line, in order, as one step: Import Image of several files. Like
 // Add, it leaves the selection on the item that was selected, now below the new ones.
@@ -29,6 +28,7 @@ private:
     AnimDocument &m_document;
     int m_line;
     std::vector<std::pair<AnimItem, QString>> m_items; // while not in the document
+    std::vector<ItemId> m_ids;                         // the same on every redo
 };
 
 } // namespace tessa

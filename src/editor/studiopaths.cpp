@@ -22,8 +22,9 @@ StudioPaths currentStudioPaths()
         QDir().mkpath(folder);
         paths.settingsFile = folder + QLatin1Char('/') + fileName;
     }
-    paths.recoveryFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                           + QLatin1String("/recovery");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    paths.recoveryFolder = data + QLatin1String("/recovery");
+    paths.editingFolder = data + QLatin1String("/editing");
     return paths;
 }
 

@@ -12,6 +12,7 @@ struct StudioPaths
     QString programFolder;  // the default of every remembered folder
     QString settingsFile;   // "<program folder>/<executable base name>.ini", see below
     QString recoveryFolder; // copies of unsaved work; "" keeps none
+    QString editingFolder;  // frames being edited in another program; "" for a temporary folder
 };
 
 // The paths of the running program. The settings file lies beside the executable; when that

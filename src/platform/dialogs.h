@@ -3,6 +3,7 @@
 #pragma once
 
 #include "imageio/imageimport.h"
+#include "toolpreferences.h"
 
 #include <QString>
 #include <QStringList>
@@ -91,6 +92,15 @@ public:
 
     // Opens a web or "mailto:" address with the system's default program.
     virtual void openAddress(const QString &address) = 0;
+
+    // Opens the local file `path` with the system's default program for its type, without
+    // waiting for it; false when no program took it.
+    virtual bool openFile(const QString &path) = 0;
+
+    // Edit > Preferences showing `current`: the settings the user accepted, or nothing when
+    // they cancelled.
+    virtual std::optional<ToolPreferences> editPreferences(QWidget *owner,
+                                                           const ToolPreferences &current) = 0;
 };
 
 } // namespace tessa

@@ -4,6 +4,7 @@
 
 #include "filefilter.h"
 #include "importimagedialog.h"
+#include "preferencesdialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -221,6 +222,20 @@ void QtDialogs::openAddress(const QString &address)
 {
     // The result is not checked: there is nothing sensible to do when no program takes it.
     QDesktopServices::openUrl(QUrl(address));
+}
+
+bool QtDialogs::openFile(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+std::optional<ToolPreferences> QtDialogs::editPreferences(QWidget *owner,
+                                                          const ToolPreferences &current)
+{
+    PreferencesDialog dialog(*this, current, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.preferences();
 }
 
 namespace {

@@ -37,6 +37,9 @@ public:
     std::unique_ptr<Progress> progress(QWidget *owner, const QString &text, const QString &title,
                                        int maximum) override;
     void openAddress(const QString &address) override;
+    bool openFile(const QString &path) override;
+    std::optional<ToolPreferences> editPreferences(QWidget *owner,
+                                                   const ToolPreferences &current) override;
 };
 
 } // namespace tessa

@@ -11,6 +11,24 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " scripted answers were never asked for";
     EXPECT_TRUE(m_matchAnswers.empty())
             << m_matchAnswers.size() << " scripted previews were never shown";
+    EXPECT_TRUE(m_preferenceAnswers.empty())
+            << m_preferenceAnswers.size() << " scripted preferences were never asked for";
+}
+
+std::optional<ToolPreferences> ScriptedDialogs::editPreferences(QWidget *,
+                                                                const ToolPreferences &current)
+{
+    preferencesShown.push_back(current);
+    if (m_preferenceAnswers.empty()) {
+        ADD_FAILURE() << "unexpected Preferences dialog";
+        return std::nullopt;
+    }
+    const bool accepted = m_preferenceAnswers.front().has_value();
+    const ToolPreferences chosen = m_preferenceAnswers.front().value_or(ToolPreferences{});
+    m_preferenceAnswers.pop_front();
+    if (!accepted)
+        return std::nullopt;
+    return chosen;
 }
 
 std::optional<std::vector<std::uint8_t>> ScriptedDialogs::matchImage(QWidget *,

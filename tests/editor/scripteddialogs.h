@@ -76,7 +76,18 @@ public:
     // The requests the previews were shown, in order.
     std::vector<ImportRequest> matchRequests;
 
-    bool allAnswered() const { return m_answers.empty() && m_matchAnswers.empty(); }
+    // Answers the next Edit > Preferences with `chosen`, or cancels it.
+    void answerPreferences(std::optional<ToolPreferences> chosen)
+    {
+        m_preferenceAnswers.push_back(std::move(chosen));
+    }
+    // What each Preferences dialog showed, in order.
+    std::vector<ToolPreferences> preferencesShown;
+
+    bool allAnswered() const
+    {
+        return m_answers.empty() && m_matchAnswers.empty() && m_preferenceAnswers.empty();
+    }
 
     // The calls of one kind, in order.
     std::vector<DialogCall> callsOf(DialogCall::Kind kind) const;
@@ -121,6 +132,17 @@ public:
     QStringList progressTexts;
     std::vector<int> progressValues;
     void openAddress(const QString &address) override { openedAddresses << address; }
+    // Files handed to the system's default program are kept in `openedFiles`; whether one
+    // takes them is `defaultProgramFound`.
+    bool openFile(const QString &path) override
+    {
+        openedFiles << path;
+        return defaultProgramFound;
+    }
+    QStringList openedFiles;
+    bool defaultProgramFound = true;
+    std::optional<ToolPreferences> editPreferences(QWidget *owner,
+                                                   const ToolPreferences &current) override;
 
 private:
     struct Scripted
@@ -136,6 +158,7 @@ private:
 
     std::deque<Scripted> m_answers;
     std::deque<std::optional<MatchOptions>> m_matchAnswers;
+    std::deque<std::optional<ToolPreferences>> m_preferenceAnswers;
 };
 
 } // namespace tessa::test

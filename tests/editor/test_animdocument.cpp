@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's history: every change undone and redone, in any order, to exactly the state
-// before it.
+// before it, each item keeping its identity.
 #include "editor/animdocument.h"
 
 #include "document/itemrules.h"
@@ -22,6 +22,7 @@ struct Snapshot
 {
     ItemList items;
     QStringList lines;
+    std::vector<ItemId> ids;
 };
 
 void expectState(const AnimDocument &document, const Snapshot &expected, bool modified,
@@ -35,6 +36,12 @@ void expectState(const AnimDocument &document, const Snapshot &expected, bool mo
                 << where << ": item " << i << " is " << have.Code << ", not " << want.Code;
     }
     EXPECT_EQ(document.lineTexts(), expected.lines) << where;
+    // An item deleted and brought back, or inserted again by a redo, is the same item to
+    // whoever keeps its id (a frame out in an image editor).
+    for (int i = 0; i < document.count(); ++i) {
+        EXPECT_EQ(document.itemId(i), expected.ids[std::size_t(i)]) << where << ": line " << i;
+        EXPECT_EQ(document.lineOf(document.itemId(i)), i) << where << ": ids are unique";
+    }
     EXPECT_EQ(document.model()->rowCount(), document.count()) << where;
     for (int i = 0; i < document.count(); ++i)
         ASSERT_EQ(document.model()->index(i, 0).data().toString(), expected.lines[i]) << where;
@@ -111,7 +118,10 @@ bool randomChange(AnimDocument &document, std::mt19937 &random)
 
 Snapshot snapshotOf(const AnimDocument &document)
 {
-    return {document.items(), document.lineTexts()};
+    std::vector<ItemId> ids;
+    for (int i = 0; i < document.count(); ++i)
+        ids.push_back(document.itemId(i));
+    return {document.items(), document.lineTexts(), ids};
 }
 
 } // namespace
