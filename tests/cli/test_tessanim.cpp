@@ -239,7 +239,8 @@ TEST(TessanimUsage, HelpAndDocumentationAgree)
             docs.substr(usageStart, docs.find("```", usageStart + 3) - usageStart);
 
     std::set<std::string> helped{"--help", "--version"};
-    for (const char *command : {"list", "resave", "export", "frame", "unpack", "build", "render"}) {
+    for (const char *command :
+         {"list", "resave", "export", "frame", "unpack", "build", "diff", "patch", "render"}) {
         EXPECT_NE(usage.find(std::string("\ntessanim ") + command + " "), std::string::npos)
                 << command << " is missing from the usage lines";
         const ToolRun help = runTool(folder, {command, "--help"});
