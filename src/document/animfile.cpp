@@ -5,6 +5,7 @@
 #include "animreadback.h"
 #include "framecodec.h"
 #include "framestore.h"
+#include "littleendian.h"
 
 #include <algorithm>
 
@@ -17,21 +18,6 @@ namespace tessa {
 namespace {
 
 constexpr const char *kReaderLocation = "OpenAnim";
-
-std::int32_t int32At(std::span<const std::uint8_t> bytes, std::size_t at)
-{
-    const std::uint32_t value = std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8
-                                | std::uint32_t(bytes[at + 2]) << 16
-                                | std::uint32_t(bytes[at + 3]) << 24;
-    return static_cast<std::int32_t>(value);
-}
-
-void appendInt32(std::vector<std::uint8_t> &out, std::int32_t value)
-{
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>((bits >> shift) & 0xFF));
-}
 
 Unexpected<Notice> invalidFileType()
 {
@@ -116,12 +102,12 @@ Expected<ItemList, Notice> readAnimation(std::span<const std::uint8_t> bytes,
             return invalidFileType();
         if (bytes.size() - at < kItemHeaderSize - 4)
             return truncatedItem(itemNumber, start);
-        item.Number = int32At(bytes, at + 2);
+        item.Number = readInt32(bytes, at + 2);
         if (first && item.Number != 1)
             return invalidFileType();
         if (bytes.size() - at < kItemHeaderSize)
             return truncatedItem(itemNumber, start);
-        item.DataSize = int32At(bytes, at + 6);
+        item.DataSize = readInt32(bytes, at + 6);
         at += kItemHeaderSize;
         const std::size_t payloadSize = static_cast<std::size_t>(std::max(item.DataSize, 0));
         if (payloadSize > bytes.size() - at)

@@ -8,35 +8,18 @@
 #include "itemlistview.h"
 
 #include <QDropEvent>
-#include <QMimeData>
 
 namespace tessa {
 
-namespace {
-
-QStringList localFiles(const QMimeData *data)
-{
-    QStringList paths;
-    if (!data || !data->hasUrls())
-        return paths;
-    for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    }
-    return paths;
-}
-
-} // namespace
-
 void frm::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!localFiles(event->mimeData()).isEmpty())
+    if (!ItemListView::localFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void frm::dropEvent(QDropEvent *event)
 {
-    const QStringList paths = localFiles(event->mimeData());
+    const QStringList paths = ItemListView::localFiles(event->mimeData());
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();

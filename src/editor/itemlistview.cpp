@@ -63,7 +63,7 @@ bool ItemListView::dropLine(const QMimeData *data, QPoint at)
     return true;
 }
 
-QStringList ItemListView::imageFiles(const QMimeData *data)
+QStringList ItemListView::localFiles(const QMimeData *data)
 {
     QStringList paths;
     if (!data || !data->hasUrls())
@@ -72,7 +72,12 @@ QStringList ItemListView::imageFiles(const QMimeData *data)
         if (url.isLocalFile())
             paths << url.toLocalFile();
     }
-    return imageFiles(paths);
+    return paths;
+}
+
+QStringList ItemListView::imageFiles(const QMimeData *data)
+{
+    return imageFiles(localFiles(data));
 }
 
 QStringList ItemListView::imageFiles(const QStringList &paths)

@@ -28,6 +28,8 @@ public:
     // The image files among `data`'s local files (by the kinds Qt's image readers know), in
     // the order given; animation files are left to the window, which opens them.
     static QStringList imageFiles(const QMimeData *data);
+    // The paths of `data`'s local files, in the order given.
+    static QStringList localFiles(const QMimeData *data);
     static QStringList imageFiles(const QStringList &paths);
     // A drop of image files at `at`: imageFilesDropped with the line they go before, the line
     // dropped on (the last line below every line). False when `data` holds no image file.

@@ -6,21 +6,6 @@
 
 namespace tessa {
 
-std::int32_t readInt32(std::span<const std::uint8_t> bytes, std::size_t at)
-{
-    const std::uint32_t value = std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8
-                                | std::uint32_t(bytes[at + 2]) << 16
-                                | std::uint32_t(bytes[at + 3]) << 24;
-    return static_cast<std::int32_t>(value);
-}
-
-void appendInt32(std::vector<std::uint8_t> &out, std::int32_t value)
-{
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>((bits >> shift) & 0xFF));
-}
-
 ItemRecords splitItemRecords(std::span<const std::uint8_t> bytes)
 {
     ItemRecords split;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/littleendian.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -30,8 +32,5 @@ struct ItemRecords
 // decoding anything: any file, an animation or not, is records and a tail that together hold
 // every byte. (A stray byte, a cut-off last item or a file of another kind end up in the tail.)
 ItemRecords splitItemRecords(std::span<const std::uint8_t> bytes);
-
-std::int32_t readInt32(std::span<const std::uint8_t> bytes, std::size_t at);
-void appendInt32(std::vector<std::uint8_t> &out, std::int32_t value);
 
 } // namespace tessa
