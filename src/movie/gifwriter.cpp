@@ -148,6 +148,12 @@ Expected<Done, Notice> GifWriter::writeOldest()
                                            frame->height, false, map);
     if (map)
         GifFreeMapObject(map);
+    // giflib keeps its own copy of a frame's local table and drops it unfreed when the next frame
+    // has none: let go of it here, once it is written.
+    if (m_gif->Image.ColorMap) {
+        GifFreeMapObject(m_gif->Image.ColorMap);
+        m_gif->Image.ColorMap = nullptr;
+    }
     if (auto done = check(described, "write a frame"); !done)
         return done;
     // The stream is a row of sub-blocks, each led by its length; giflib writes them as they are.

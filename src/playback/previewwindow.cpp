@@ -208,7 +208,16 @@ bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-PreviewWindow::~PreviewWindow() = default;
+PreviewWindow::~PreviewWindow()
+{
+    // The fields lose their focus while the dialog below takes them down, and say that their
+    // editing finished: nothing of this window may answer by then.
+    for (QObject *field :
+         {static_cast<QObject *>(m_patternEdit), static_cast<QObject *>(m_customRate),
+          static_cast<QObject *>(m_multiplier)})
+        if (field)
+            field->disconnect(this);
+}
 
 QWidget *PreviewWindow::buildTransport()
 {
