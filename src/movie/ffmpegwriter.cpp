@@ -352,4 +352,11 @@ Expected<Done, Notice> FfmpegWriter::finish(double endSeconds)
     return m_file.commit();
 }
 
+Expected<std::unique_ptr<MovieWriter>, Notice>
+openVideoWriter(const std::string &path, MovieFormat format, const MovieOptions &options)
+{
+    std::unique_ptr<MovieWriter> writer = std::make_unique<FfmpegWriter>(path, format, options);
+    return writer;
+}
+
 } // namespace tessa

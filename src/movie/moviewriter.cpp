@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moviewriter.h"
 
-#include "ffmpegwriter.h"
 #include "gifwriter.h"
 #include "pngsequencewriter.h"
 
@@ -34,8 +33,7 @@ Expected<std::unique_ptr<MovieWriter>, Notice> openMovieWriter(const std::string
         break;
     case MovieFormat::WebM:
     case MovieFormat::Mp4:
-        writer = std::make_unique<FfmpegWriter>(path, *format, options);
-        break;
+        return openVideoWriter(path, *format, options);
     }
     return writer;
 }

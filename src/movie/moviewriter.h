@@ -34,6 +34,10 @@ public:
 Expected<std::unique_ptr<MovieWriter>, Notice> openMovieWriter(const std::string &path,
                                                                const MovieOptions &options);
 
+// The WebM or MP4 writer, through FFmpeg; in a build without FFmpeg, the notice saying so.
+Expected<std::unique_ptr<MovieWriter>, Notice>
+openVideoWriter(const std::string &path, MovieFormat format, const MovieOptions &options);
+
 // The notice of a movie that could not be written.
 Notice movieFailure(const std::string &text);
 

@@ -4,14 +4,18 @@
 
 #include "document/soundname.h"
 
+#if TESSA_SOUND_OUTPUT
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#endif
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#if TESSA_SOUND_OUTPUT
 #include <QMediaDevices>
+#endif
 
 namespace tessa {
 
@@ -70,8 +74,9 @@ const Expected<SoundClip, Notice> &SoundCuePlayer::clip(std::int32_t number)
 void SoundCuePlayer::play(std::int32_t number)
 {
     // Without a folder sounds are simply not asked for; a folder without a pattern is a choice
-    // left half made, which the user should hear about rather than wonder at the silence.
-    if (m_folder.isEmpty())
+    // left half made, which the user should hear about rather than wonder at the silence. A build
+    // without sound output shows the cues as if no folder were set; the window says why.
+    if (m_folder.isEmpty() || !hasSoundOutput())
         return;
     if (m_pattern.isEmpty()) {
         emit note(tr("Sound %1: no file name pattern is set, so no sound is played.").arg(number));
@@ -82,6 +87,7 @@ void SoundCuePlayer::play(std::int32_t number)
         emit note(tr("Sound %1: %2").arg(number).arg(QString::fromStdString(sound.error().text)));
         return;
     }
+#if TESSA_SOUND_OUTPUT
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
         emit note(tr("Sound %1: there is no sound output.").arg(number));
@@ -105,14 +111,22 @@ void SoundCuePlayer::play(std::int32_t number)
     m_buffer->open(QIODevice::ReadOnly);
     m_sink = std::make_unique<QAudioSink>(device, format);
     m_sink->start(m_buffer.get());
+#endif
 }
 
 void SoundCuePlayer::stop()
 {
+#if TESSA_SOUND_OUTPUT
     if (m_sink)
         m_sink->stop();
     m_sink.reset();
     m_buffer.reset();
+#endif
+}
+
+bool SoundCuePlayer::hasSoundOutput()
+{
+    return TESSA_SOUND_OUTPUT;
 }
 
 } // namespace tessa

@@ -34,6 +34,9 @@ public:
 
     void setFolder(const QString &folder);
     void setPattern(const QString &pattern);
+    // Whether this build can play sounds at all: it is made without Qt Multimedia where that is
+    // not available (the Windows build), and then cues are shown but never heard.
+    static bool hasSoundOutput();
     // Whether cues play files at all: both a folder and a pattern are set.
     bool isActive() const { return !m_folder.isEmpty() && !m_pattern.isEmpty(); }
 

@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The movie writers of a build made without FFmpeg (the Windows build): GIF and PNG sequences
+// only.
+#include "moviewriter.h"
+
+namespace tessa {
+
+Expected<std::unique_ptr<MovieWriter>, Notice>
+openVideoWriter(const std::string &path, MovieFormat format, const MovieOptions &)
+{
+    const char *kind = format == MovieFormat::WebM ? "WebM" : "MP4";
+    return Unexpected{movieFailure(std::string("Cannot write \"") + path + "\": " + kind
+                                   + " movies need FFmpeg, which this build was made without. "
+                                     "Write a GIF (.gif) or a PNG sequence (.png) instead.")};
+}
+
+} // namespace tessa
