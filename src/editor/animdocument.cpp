@@ -133,7 +133,9 @@ void AnimDocument::finishUntitled()
 
 QString AnimDocument::absolutePath(const QString &path)
 {
-    return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return path.isEmpty()
+                   ? path
+                   : QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
 
 void AnimDocument::load(ItemList items, const QString &fileName)

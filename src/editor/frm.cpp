@@ -266,7 +266,8 @@ void frm::LoadSettings()
 
 void frm::rememberFolder(QString &variable, const char *key, const QString &folder)
 {
-    variable = folder;
+    // As the system writes paths: C:\Games\Tessarine on Windows.
+    variable = QDir::toNativeSeparators(folder);
     m_settings.WriteValue(&variable == &MoviePath ? kMovieSection : kSettingsSection, key,
                           toCore(variable));
 }

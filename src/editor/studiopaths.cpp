@@ -6,8 +6,25 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace tessa {
+
+namespace {
+
+// Whether a settings file can be written in `folder`. On Windows the folder's flags say nothing
+// of its permissions (Program Files looks writable and is not), so a file is made there and
+// removed at once; an existing settings file only needs to open for writing.
+bool canWriteSettingsIn(const QString &folder, const QString &fileName)
+{
+    QFile existing(folder + QLatin1Char('/') + fileName);
+    if (existing.exists())
+        return existing.open(QIODevice::ReadWrite);
+    QTemporaryFile probe(folder + QLatin1String("/write-test-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
 
 StudioPaths currentStudioPaths()
 {
@@ -15,14 +32,22 @@ StudioPaths currentStudioPaths()
     paths.programFolder = QCoreApplication::applicationDirPath();
     const QString fileName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
                              + QLatin1String(".ini");
-    if (QFileInfo(paths.programFolder).isWritable()) {
+    if (canWriteSettingsIn(paths.programFolder, fileName)) {
         paths.settingsFile = paths.programFolder + QLatin1Char('/') + fileName;
     } else {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        // The user's roaming application data on Windows, ~/.config/<program> elsewhere.
+#ifdef Q_OS_WIN
+        const auto where = QStandardPaths::AppDataLocation;
+#else
+        const auto where = QStandardPaths::AppConfigLocation;
+#endif
+        const QString folder = QStandardPaths::writableLocation(where);
         QDir().mkpath(folder);
         paths.settingsFile = folder + QLatin1Char('/') + fileName;
     }
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Recovery copies and working files stay on this computer (Windows' local application data,
+    // not the roaming one that follows the user around a network).
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     paths.recoveryFolder = data + QLatin1String("/recovery");
     paths.editingFolder = data + QLatin1String("/editing");
     return paths;

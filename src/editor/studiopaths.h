@@ -17,7 +17,8 @@ struct StudioPaths
 
 // The paths of the running program. The settings file lies beside the executable; when that
 // folder cannot be written (an installed program), it lies in the user's configuration folder
-// instead, so that remembering a folder does not fail every time.
+// instead (the roaming application data folder on Windows), so that remembering a folder does not
+// fail every time. Recovery copies and working files are in the local application data folder.
 StudioPaths currentStudioPaths();
 
 } // namespace tessa

@@ -35,6 +35,13 @@ void prepare(QFileDialog &dialog, const QString &filter, const QString &initialF
         dialog.selectFile(initialFileName);
 }
 
+// A chosen path as the system writes it (C:\Games\TESSA.QLM on Windows), so that messages and
+// remembered folders show it that way.
+QString systemPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
 int chosenFilterIndex(const QFileDialog &dialog)
 {
     return int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
@@ -58,7 +65,7 @@ QString QtDialogs::ShowOpenDialog(QWidget *owner, const QString &filter, const Q
     prepare(dialog, filter, initialFolder, initialFileName, filterIndex);
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     filterIndex = chosenFilterIndex(dialog);
-    return chosen ? QDir::cleanPath(dialog.selectedFiles().first()) : QString();
+    return chosen ? systemPath(dialog.selectedFiles().first()) : QString();
 }
 
 QStringList QtDialogs::ShowOpenFilesDialog(QWidget *owner, const QString &filter,
@@ -74,7 +81,7 @@ QStringList QtDialogs::ShowOpenFilesDialog(QWidget *owner, const QString &filter
     QStringList paths;
     if (chosen) {
         for (const QString &path : dialog.selectedFiles())
-            paths << QDir::cleanPath(path);
+            paths << systemPath(path);
     }
     return paths;
 }
@@ -94,7 +101,7 @@ QString QtDialogs::ShowSaveDialog(QWidget *owner, const QString &filter, const Q
             return QString();
         }
         filterIndex = chosenFilterIndex(dialog);
-        const QString path = QDir::cleanPath(dialog.selectedFiles().first());
+        const QString path = systemPath(dialog.selectedFiles().first());
         // Qt's dialog asks before replacing a file; asking before creating one is ours.
         if (QFileInfo::exists(path))
             return path;
@@ -118,7 +125,7 @@ QString QtDialogs::BrowseForFolder(const QString &initialFolder, QWidget *owner,
         dialog.setDirectory(initialFolder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return QDir::cleanPath(dialog.selectedFiles().first());
+    return systemPath(dialog.selectedFiles().first());
 }
 
 Dialogs::Answer QtDialogs::messageBox(QWidget *owner, const QString &text, const QString &title,
