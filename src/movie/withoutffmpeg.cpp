@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The movie writers of a build made without FFmpeg (the Windows build): GIF and PNG sequences
-// only.
+// only, which have no sound track to mix.
 #include "moviewriter.h"
+#include "soundmix.h"
 
 namespace tessa {
 
@@ -14,6 +15,11 @@ openVideoWriter(const std::string &path, MovieFormat format, const MovieOptions 
     return Unexpected{movieFailure(std::string("Cannot write \"") + path + "\": " + kind
                                    + " movies need FFmpeg, which this build was made without. "
                                      "Write a GIF (.gif) or a PNG sequence (.png) instead.")};
+}
+
+MovieAudio mixSounds(const std::vector<PlacedSound> &, double, int)
+{
+    return {};
 }
 
 } // namespace tessa

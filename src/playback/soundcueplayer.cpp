@@ -15,6 +15,11 @@
 #include <QFileInfo>
 #if TESSA_SOUND_OUTPUT
 #include <QMediaDevices>
+#else
+// Never made in a build without sound output; the player's destructor only needs a complete type.
+class QAudioSink
+{
+};
 #endif
 
 namespace tessa {
