@@ -48,12 +48,21 @@ INSTANTIATE_TEST_SUITE_P(
         Cases, TessanimRender,
         testing::Values(
                 RenderCase{"gif", "demo.gif", {"--tick-rate", "25"}, 0, {"demo.gif"}, ""},
+#if TESSA_VIDEO_MOVIES
                 RenderCase{"mp4WithSounds",
                            "demo.mp4",
                            {"--sounds", "SOUNDS", "--sound-pattern", "S%d.VOC"},
                            0,
                            {"demo.mp4"},
                            "Warning: Sound 1 is left out: "},
+#else
+                RenderCase{"mp4Refused",
+                           "demo.mp4",
+                           {"--sounds", "SOUNDS", "--sound-pattern", "S%d.VOC"},
+                           1,
+                           {},
+                           "Cannot write \""},
+#endif
                 // Lines 5 and 6 are an image and a pause of 25 ticks: a picture a tick.
                 RenderCase{"part",
                            "demo.png",

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An editor that is killed in the middle of editing: it opens ANIM.QLM in the folder it is
 // given, changes it, waits until its recovery copy has been written, writes what it shows to
-// ONSCREEN.QLM beside it, and kills itself with SIGKILL (no clean-up of any kind can run).
+// ONSCREEN.QLM beside it, and kills itself with SIGKILL, or on Windows ends as a crash does
+// (no clean-up of any kind can run).
 #include "document/animfile.h"
 #include "editor/application.h"
 #include "editor/frm.h"
@@ -16,6 +17,10 @@
 
 #include <csignal>
 #include <iostream>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace tessa;
 
@@ -53,6 +58,11 @@ int main(int argc, char **argv)
     if (!shown)
         return 3;
     test::writeBytes((folder + "/ONSCREEN.QLM").toStdString(), *shown);
+#ifdef _WIN32
+    // An access violation's status, which is how a crash ends a Windows process.
+    TerminateProcess(GetCurrentProcess(), 0xC0000005);
+#else
     std::raise(SIGKILL);
+#endif
     return 4;
 }

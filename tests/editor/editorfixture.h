@@ -9,8 +9,9 @@
 #include "scripteddialogs.h"
 #include "tempfolder.h"
 
-#include <QAction>
 #include "editor/itemlistview.h"
+#include <QAction>
+#include <QDir>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -50,9 +51,10 @@ protected:
         return *window;
     }
 
+    // As the editor shows paths: with the system's separators.
     QString path(const std::string &name) const
     {
-        return QString::fromStdString(folder.file(name));
+        return QDir::toNativeSeparators(QString::fromStdString(folder.file(name)));
     }
 
     QString writeBmp(const std::string &name, const Bytes &frame)

@@ -54,7 +54,7 @@ TEST_F(MovieExportTest, writesTheMovieWhileTheProgressRisesToTheEnd)
 TEST_F(MovieExportTest, theProgressBoxTellsTheSizeOfAGifOnly)
 {
     ASSERT_TRUE(run("fade.gif"));
-    ASSERT_TRUE(run("fade.mp4"));
+    ASSERT_TRUE(run("fade.png"));
     const QString size = QLocale().formattedDataSize(
             qint64(std::filesystem::file_size(m_folder.file("fade.gif"))), 1,
             QLocale::DataSizeTraditionalFormat);
@@ -66,7 +66,7 @@ TEST_F(MovieExportTest, theProgressBoxTellsTheSizeOfAGifOnly)
 TEST_F(MovieExportTest, aCancelLeavesNoFileAndSaysNothing)
 {
     m_dialogs.cancelProgressAfter = 3;
-    EXPECT_FALSE(run("fade.mp4"));
+    EXPECT_FALSE(run("fade.gif"));
     EXPECT_TRUE(m_folder.entries().empty());
     EXPECT_EQ(m_dialogs.progressValues.size(), 3u);
     EXPECT_TRUE(m_dialogs.calls.empty());
@@ -86,6 +86,8 @@ TEST_F(MovieExportTest, aRefusalIsShownAsAnErrorBox)
 
 TEST_F(MovieExportTest, soundsThatCannotBeReadAreOneWarning)
 {
+    if (!TESSA_VIDEO_MOVIES)
+        GTEST_SKIP() << "this build writes no movies with sound";
     m_playback.setSoundFolder(m_folder.path().string());
     m_playback.setSoundPattern("S%d.WAV");
     EXPECT_TRUE(run("fade.webm"));

@@ -197,7 +197,11 @@ TEST_P(CancelledMovie, keepsTheFileThatWasThere)
     EXPECT_EQ(folder.entries().size(), 1u);
 }
 
+#if TESSA_VIDEO_MOVIES
 INSTANTIATE_TEST_SUITE_P(Formats, CancelledMovie, testing::Values("gif", "webm", "mp4", "png"));
+#else
+INSTANTIATE_TEST_SUITE_P(Formats, CancelledMovie, testing::Values("gif", "png"));
+#endif
 
 TEST(MovieRefusals, unknownExtensionIsRefusedBeforeAnythingIsWritten)
 {
@@ -232,7 +236,8 @@ TEST(PngSequence, writesOneNumberedPictureForEveryTick)
     ASSERT_EQ(names.size(), 30u);
     EXPECT_EQ(names.front(), "shot-00001.png");
     EXPECT_EQ(names.back(), "shot-00030.png");
-    EXPECT_EQ(PngSequenceWriter::frameName("a/b.png", 99999, 123456).string(), "a/b-100000.png");
+    EXPECT_EQ(PngSequenceWriter::frameName("a/b.png", 99999, 123456),
+              std::filesystem::path("a") / "b-100000.png");
 }
 
 } // namespace
