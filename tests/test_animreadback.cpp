@@ -129,6 +129,45 @@ TEST(ReadBack, ComparesAcrossTheBlocksItReads)
     }
 }
 
+// A long file is compared in two halves on two threads, the second starting where the bytes
+// written put it: damage on either side is found, and a wrong start never lets a file pass.
+TEST(ReadBack, TheTwoHalvesOfALongFileAreBothCompared)
+{
+    ItemList items = test::makeDocument(20);
+    for (int k = 0; k < 160; ++k) {
+        test::FramePair all = test::makeScene(test::Scene::AllChanged, std::uint32_t(k + 1));
+        items.insert(items.end() - 1, makeImageItem(all.frame));
+        if (k % 40 == 0)
+            items.insert(items.end() - 1, makePauseItem(k));
+    }
+    const Bytes written = *writeAnimation(items);
+    ASSERT_GT(written.size(), std::size_t(8) << 20) << "long enough to be shared out";
+    test::TempFolder folder;
+    const std::string path = folder.file("LONG.QLM");
+    test::writeBytes(path, written);
+    EXPECT_EQ(findReadBackDifference(path, items, written), std::nullopt);
+
+    for (std::size_t item : {std::size_t(30), items.size() - 10}) {
+        Bytes file = written;
+        file[payloadOffset(written, item) + 5] ^= 0x40;
+        test::writeBytes(path, file);
+        EXPECT_EQ(findReadBackDifference(path, items, written),
+                  "Read back after writing, item " + std::to_string(item + 1)
+                          + " differs from the animation");
+    }
+
+    // Bytes "written" with a pause a byte longer early on: the second half would start a byte
+    // off in the file.
+    test::writeBytes(path, written);
+    Bytes shifted = written;
+    const std::size_t pause = 10; // the document's first pause, after its tenth image
+    ASSERT_EQ(items[pause].Code, kCodePause);
+    const std::size_t at = payloadOffset(written, pause);
+    shifted[at - 4] += 1;
+    shifted.insert(shifted.begin() + std::ptrdiff_t(at), 0);
+    EXPECT_NE(findReadBackDifference(path, items, shifted), std::nullopt);
+}
+
 TEST(ReadBack, AnUnreadableFileIsSaid)
 {
     test::TempFolder folder;

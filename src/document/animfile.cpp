@@ -218,8 +218,8 @@ Expected<Done, Notice> saveAnimation(const std::string &path, const ItemList &it
         return Unexpected{bytes.error()};
     // Read back and decoded before it replaces anything: a fault of the encoder, the memory or
     // the disk shows here rather than the next time the file is opened.
-    const auto check = [&items](const std::filesystem::path &written) {
-        return findReadBackDifference(written, items);
+    const auto check = [&items, &bytes](const std::filesystem::path &written) {
+        return findReadBackDifference(written, items, *bytes);
     };
     auto saved = replaceFile(path, *bytes, Backup::Keep, fileSystem, check);
     if (!saved)

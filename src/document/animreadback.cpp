@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "animreadback.h"
 
+#include "expected.h"
 #include "framecodec.h"
 #include "nativefile.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace tessa {
@@ -73,19 +75,32 @@ private:
     std::error_code m_error;
 };
 
-// Compares a file with the items it should hold, one item after another.
+// Compares a file with the items [first, end) it should hold, one item after another, from
+// where the reader stands. Past the first item, the image before `first` is taken as decoded:
+// the document's own, which the part of the file before it is compared with.
 class ReadBackComparer
 {
 public:
-    ReadBackComparer(BlockReader &reader, const ItemList &items)
+    ReadBackComparer(BlockReader &reader, const ItemList &items, std::size_t first, std::size_t end)
         : m_reader(reader)
         , m_items(items)
+        , m_first(first)
+        , m_end(end)
     {
+        for (std::size_t i = first; i-- > 0;) {
+            if (items[i].isImage()) {
+                m_frame.assign(items[i].Pixels.begin(), items[i].Pixels.end());
+                break;
+            }
+        }
     }
+
+    // Where the items compared so far end in the file.
+    std::uint64_t endOffset(std::uint64_t start) const { return start + m_read; }
 
     std::optional<std::string> run()
     {
-        for (std::size_t i = 0; i < m_items.size(); ++i) {
+        for (std::size_t i = m_first; i < m_end; ++i) {
             if (!m_reader.ensure(kItemHeaderSize))
                 return endsEarly(i);
             const AnimItem &item = m_items[i];
@@ -98,7 +113,10 @@ public:
             const bool same = item.isImage() ? sameImage(item, size) : samePayload(item, size);
             if (!same)
                 return m_reader.error() ? unreadable() : differs(i);
+            m_read += kItemHeaderSize + std::uint64_t(std::max(size, 0));
         }
+        if (m_end < m_items.size())
+            return std::nullopt;
         if (m_reader.ensure(1))
             return std::string("Read back after writing, it holds more than the animation");
         if (m_reader.error())
@@ -162,23 +180,90 @@ private:
 
     BlockReader &m_reader;
     const ItemList &m_items;
+    std::size_t m_first;
+    std::size_t m_end;
+    std::uint64_t m_read = 0;
     std::vector<std::uint8_t> m_frame; // the image decoded last
 };
+
+using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE *)>;
+
+bool seekTo(std::FILE *file, std::uint64_t offset, std::error_code &error)
+{
+#ifdef _WIN32
+    const bool moved = _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+#else
+    const bool moved = fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+    if (!moved)
+        error = lastCError();
+    return moved;
+}
+
+// The file, unbuffered (whole blocks go straight into a reader's buffer), from `offset`.
+Expected<FileHandle, std::string> openAt(const std::filesystem::path &path, std::uint64_t offset)
+{
+    std::error_code error;
+    FileHandle file(openForReading(path, error), &std::fclose);
+    if (!file)
+        return Unexpected{"It could not be read back after writing: " + error.message()};
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    if (offset != 0 && !seekTo(file.get(), offset, error))
+        return Unexpected{"It could not be read back after writing: " + error.message()};
+    return file;
+}
+
+// Where the second half of the work starts: the first image at or past the middle of the bytes
+// written, and its offset there; nothing when the file is too small to share out.
+std::optional<std::pair<std::size_t, std::uint64_t>> halfway(std::span<const std::uint8_t> written,
+                                                             const ItemList &items)
+{
+    constexpr std::size_t kWorthSharing = std::size_t(8) << 20;
+    if (written.size() < kWorthSharing)
+        return std::nullopt;
+    std::uint64_t offset = 0;
+    for (std::size_t i = 0; i < items.size() && offset + kItemHeaderSize <= written.size(); ++i) {
+        if (i > 0 && items[i].isImage() && offset >= written.size() / 2)
+            return std::pair{i, offset};
+        const std::int32_t size = int32At(written.data() + offset + 6);
+        offset += kItemHeaderSize + std::uint64_t(std::max(size, 0));
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
 std::optional<std::string> findReadBackDifference(const std::filesystem::path &path,
-                                                  const ItemList &items)
+                                                  const ItemList &items,
+                                                  std::span<const std::uint8_t> written)
 {
-    std::error_code error;
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(openForReading(path, error),
-                                                          &std::fclose);
+    auto file = openAt(path, 0);
     if (!file)
-        return "It could not be read back after writing: " + error.message();
-    // Whole blocks go straight into the reader's buffer.
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    BlockReader reader(file.get());
-    return ReadBackComparer(reader, items).run();
+        return file.error();
+    BlockReader reader(file->get());
+    const auto split = halfway(written, items);
+    if (!split)
+        return ReadBackComparer(reader, items, 0, items.size()).run();
+
+    // The second half on a second thread, from where the bytes written put its first image. The
+    // first half must then end exactly there in the file, or the halves are not one file.
+    auto secondFile = openAt(path, split->second);
+    if (!secondFile)
+        return secondFile.error();
+    std::optional<std::string> secondResult;
+    std::thread second([&] {
+        BlockReader secondReader(secondFile->get());
+        secondResult = ReadBackComparer(secondReader, items, split->first, items.size()).run();
+    });
+    ReadBackComparer first(reader, items, 0, split->first);
+    std::optional<std::string> firstResult = first.run();
+    second.join();
+    if (firstResult)
+        return firstResult;
+    if (first.endOffset(0) != split->second)
+        return "Read back after writing, item " + std::to_string(split->first + 1)
+               + " is not where it was written";
+    return secondResult;
 }
 
 } // namespace tessa

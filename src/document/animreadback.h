@@ -4,8 +4,10 @@
 
 #include "animitem.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace tessa {
@@ -15,7 +17,10 @@ namespace tessa {
 // nothing when the file opens as exactly `items` with the headers writeAnimation writes (items
 // numbered 1, 2, 3, ..., nothing after the last). Reads one block at a time and decodes into
 // one frame of its own, so it needs a fixed, small amount of memory however long the file is.
+// Given the bytes that were written, a long file is compared in two halves on two threads: they
+// only say where the second half starts, and the file is still compared whole.
 std::optional<std::string> findReadBackDifference(const std::filesystem::path &path,
-                                                  const ItemList &items);
+                                                  const ItemList &items,
+                                                  std::span<const std::uint8_t> written = {});
 
 } // namespace tessa
