@@ -9,15 +9,18 @@ namespace tessa {
 WorkerPool::WorkerPool(unsigned threads)
 {
     for (unsigned i = 0; i < std::max(threads, 1u); ++i)
-        m_threads.emplace_back([this](std::stop_token stop) { work(stop); });
+        m_threads.emplace_back([this] { work(); });
 }
 
 WorkerPool::~WorkerPool()
 {
-    for (std::jthread &thread : m_threads)
-        thread.request_stop();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
     m_wake.notify_all();
-    m_threads.clear(); // joins
+    for (std::thread &thread : m_threads)
+        thread.join();
 }
 
 void WorkerPool::post(std::function<void()> job)
@@ -29,13 +32,14 @@ void WorkerPool::post(std::function<void()> job)
     m_wake.notify_one();
 }
 
-void WorkerPool::work(std::stop_token stop)
+void WorkerPool::work()
 {
     for (;;) {
         std::function<void()> job;
         {
             std::unique_lock lock(m_mutex);
-            if (!m_wake.wait(lock, stop, [this] { return !m_jobs.empty(); }))
+            m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+            if (m_stopping)
                 return;
             job = std::move(m_jobs.front());
             m_jobs.pop_front();

@@ -36,12 +36,15 @@ public:
 
 private:
     void post(std::function<void()> job);
-    void work(std::stop_token stop);
+    void work();
 
+    // A plain flag and condition variable: waiting on a stop token now and then missed the
+    // wake-up under MinGW's threads, and a GIF's export hung at the end.
     std::mutex m_mutex;
-    std::condition_variable_any m_wake;
+    std::condition_variable m_wake;
+    bool m_stopping = false;
     std::deque<std::function<void()>> m_jobs;
-    std::vector<std::jthread> m_threads;
+    std::vector<std::thread> m_threads;
 };
 
 } // namespace tessa
