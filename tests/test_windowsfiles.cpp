@@ -6,6 +6,7 @@
 #include "document/fileio.h"
 #include "document/nativefile.h"
 #include "document/paths.h"
+#include "heldopen.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -23,31 +24,6 @@ namespace {
 const Bytes kOld{1, 2, 3};
 const Bytes kOlder{7, 7};
 const Bytes kNew{4, 5, 6, 7};
-
-// A file held open the way most editors and viewers hold one: others may read it, nothing more.
-class OpenElsewhere
-{
-public:
-    explicit OpenElsewhere(const std::filesystem::path &path)
-        : m_handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr))
-    {
-    }
-    ~OpenElsewhere() { close(); }
-    OpenElsewhere(const OpenElsewhere &) = delete;
-    OpenElsewhere &operator=(const OpenElsewhere &) = delete;
-
-    bool isOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    void close()
-    {
-        if (isOpen())
-            CloseHandle(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_handle;
-};
 
 } // namespace
 
@@ -82,7 +58,7 @@ TEST(WindowsFiles, SavingOverAFileOpenElsewhereIsRefusedAndSaysWhy)
     test::writeBytes(path, kOld);
     test::writeBytes(path + ".bak", kOlder);
 
-    OpenElsewhere viewer(path);
+    test::HeldOpen viewer(path);
     ASSERT_TRUE(viewer.isOpen());
     const auto refused = replaceFile(path, kNew, Backup::Keep);
     ASSERT_FALSE(refused);
@@ -93,7 +69,7 @@ TEST(WindowsFiles, SavingOverAFileOpenElsewhereIsRefusedAndSaysWhy)
     EXPECT_EQ(test::readBytes(path + ".bak"), kOlder) << "the backup is untouched";
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"EANIM.QLM", "EANIM.QLM.bak"}));
 
-    viewer.close();
+    viewer.release();
     ASSERT_TRUE(replaceFile(path, kNew, Backup::Keep));
     EXPECT_EQ(test::readBytes(path), kNew);
     EXPECT_EQ(test::readBytes(path + ".bak"), kOld);
@@ -104,7 +80,7 @@ TEST(WindowsFiles, ReadingAFileOpenElsewhereWorks)
     test::TempFolder folder;
     const std::string path = folder.file("EANIM.QLM");
     test::writeBytes(path, kOld);
-    OpenElsewhere viewer(path);
+    test::HeldOpen viewer(path);
     ASSERT_TRUE(viewer.isOpen());
     const auto bytes = readWholeFile(path);
     ASSERT_TRUE(bytes);

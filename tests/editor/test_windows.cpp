@@ -6,8 +6,7 @@
 #include "animbytes.h"
 #include "document/animitem.h"
 #include "editorfixture.h"
-
-#include <windows.h>
+#include "heldopen.h"
 
 using namespace tessa;
 using namespace tessa::test;
@@ -15,32 +14,6 @@ using namespace tessa::test;
 namespace {
 
 const ItemList kItems{makeImageItem(frameOf(4)), makeEndItem()};
-
-// A file held open the way most viewers hold one: others may read it, nothing more.
-class HeldOpen
-{
-public:
-    explicit HeldOpen(const QString &path)
-        : m_handle(CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ,
-                               FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                               nullptr))
-    {
-    }
-    ~HeldOpen() { release(); }
-    HeldOpen(const HeldOpen &) = delete;
-    HeldOpen &operator=(const HeldOpen &) = delete;
-
-    bool isOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    void release()
-    {
-        if (isOpen())
-            CloseHandle(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_handle;
-};
 
 } // namespace
 
@@ -70,7 +43,7 @@ TEST_F(EditorTest, SavingOverAFileAnotherProgramHoldsOpenIsRefusedAndLosesNothin
     window->mnuProjectAdd[3]->trigger();
     ASSERT_TRUE(saveEnabled());
 
-    HeldOpen viewer(file);
+    HeldOpen viewer(file.toStdWString());
     ASSERT_TRUE(viewer.isOpen());
     window->mnuFileSave->trigger();
 
