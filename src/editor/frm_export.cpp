@@ -17,6 +17,7 @@
 #include "movieexport.h"
 #include "settings/playbacksettings.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <array>
@@ -48,7 +49,9 @@ void frm::mnuFileExportAnimation_Click()
         if (!items[i].isImage())
             continue;
         const std::string name = exportFileName(animation, int(i));
-        const QString path = QString::fromStdString(joinPath(folder.toStdString(), name));
+        // Shown in messages, so written with the system's separators.
+        const QString path =
+                QDir::toNativeSeparators(QDir(folder).filePath(QString::fromStdString(name)));
         if (auto failure = exportImage(path, items[i])) {
             busy.restore();
             showNotice(*failure);
