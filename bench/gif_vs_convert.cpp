@@ -12,7 +12,7 @@
 // less than five times faster than convert (the demo has a few dozen frames: starting the
 // processes is most of its time), 2 when a tool is missing or fails.
 //
-// usage: gif_vs_convert [--frames N]
+// usage: gif_vs_convert [--frames N] [--keep FOLDER]   (FOLDER: where the files stay)
 #include "document/animfile.h"
 #include "framescenes.h"
 #include "imaging/palette.h"
@@ -202,17 +202,24 @@ bool measure(const std::string &name, const std::string &animation, const std::s
 int main(int argc, char **argv)
 {
     int frames = 1000;
-    if (argc == 3 && std::string(argv[1]) == "--frames")
-        frames = std::max(2, std::atoi(argv[2]));
+    std::string keep;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::string(argv[i]) == "--frames")
+            frames = std::max(2, std::atoi(argv[i + 1]));
+        else if (std::string(argv[i]) == "--keep")
+            keep = argv[i + 1];
+    }
     for (const char *probe : {"convert -version", "gifsicle --version"}) {
         if (std::system((std::string(probe) + " >/dev/null 2>&1").c_str()) != 0) {
             std::cerr << "not installed: " << probe << '\n';
             return 2;
         }
     }
-    test::TempFolder folder;
-    const std::string sprites = folder.file("SPRITES.QLM");
-    const std::string boxes = folder.file("BENCH.QLM");
+    test::TempFolder scratch;
+    const std::filesystem::path where = keep.empty() ? scratch.path() : std::filesystem::path(keep);
+    std::filesystem::create_directories(where);
+    const std::string sprites = (where / "SPRITES.QLM").string();
+    const std::string boxes = (where / "BENCH.QLM").string();
     if (!saveAnimation(sprites, spritesWithFades(frames))
         || !saveAnimation(boxes, rectangles(frames))) {
         std::cerr << "could not write the animations\n";
@@ -227,7 +234,7 @@ int main(int argc, char **argv)
     double worstSpeedup = 1e9;
     for (const auto &[name, path] : animations) {
         Result r;
-        if (!measure(name, path, folder.path().string(), r)) {
+        if (!measure(name, path, where.string(), r)) {
             std::cerr << "a command failed for " << name << '\n';
             return 2;
         }
