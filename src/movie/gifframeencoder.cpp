@@ -68,6 +68,9 @@ struct Candidate
     std::vector<std::uint32_t> localColors; // empty: the global table
     int transparent = -1;
     int tableBits = 8;
+    // Every unchanged pixel may be written as its own colour too: whatever the same table with
+    // the unchanged pixels kept compresses to, this one can choose as well.
+    bool mayKeepAll = false;
 };
 
 // The colours the rectangle's pixels need (only the changed ones when `changedOnly`) in a local
@@ -95,6 +98,7 @@ std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &c
         }
     }
     Candidate candidate;
+    candidate.mayKeepAll = true;
     const int entries = int(colors.size()) + (changedOnly ? 1 : 0);
     if (entries > 128)
         return std::nullopt;
@@ -120,6 +124,7 @@ std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &c
                 candidate.indices[out] = std::uint8_t(candidate.transparent);
                 candidate.alternatives[out] =
                         std::uint8_t(entry >= 0 ? entry : candidate.transparent);
+                candidate.mayKeepAll = candidate.mayKeepAll && entry >= 0;
             }
         }
     }
@@ -144,6 +149,7 @@ std::optional<Candidate> paletteCandidate(const GifScreen &after, const Changes 
         if (unused == used.end())
             return std::nullopt;
         candidate.transparent = int(unused - used.begin());
+        candidate.mayKeepAll = true;
     }
     const int width = changes.right - changes.left;
     candidate.indices.resize(std::size_t(width) * std::size_t(changes.bottom - changes.top));
@@ -281,10 +287,12 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
         if (candidate)
             candidates.push_back(std::move(*candidate));
     };
-    // A table of the colours used, when it is smaller than the whole palette.
-    add(localCandidate(after, changes, false));
-    if (anyKept)
-        add(localCandidate(after, changes, true));
+    // A table of the colours used, when it is smaller than the whole palette; with the unchanged
+    // pixels kept only when leaving them transparent cannot do the same.
+    std::optional<Candidate> local = anyKept ? localCandidate(after, changes, true) : std::nullopt;
+    if (!local || !local->mayKeepAll)
+        add(localCandidate(after, changes, false));
+    add(std::move(local));
     // The screen's own palette: the global table, or a whole local one (a fade step), which is
     // not worth trying when the smaller local table exists: its codes are as long or longer.
     // Nor is the global table against a local one of a few colours, whose codes are much
@@ -292,14 +300,14 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
     const bool fewColours = std::any_of(candidates.begin(), candidates.end(),
                                         [](const Candidate &c) { return c.tableBits <= 4; });
     if ((inGlobal && !fewColours) || candidates.empty()) {
-        for (const bool transparent : {false, true}) {
-            if (transparent && !anyKept)
-                continue;
-            auto candidate = paletteCandidate(after, changes, transparent);
-            if (candidate && !inGlobal)
-                candidate->localColors.assign(after.colors.begin(), after.colors.end());
-            add(std::move(candidate));
-        }
+        // Unchanged pixels may be transparent or their own colour: only when no index is free
+        // for transparency are they simply kept.
+        auto candidate = anyKept ? paletteCandidate(after, changes, true) : std::nullopt;
+        if (!candidate)
+            candidate = paletteCandidate(after, changes, false);
+        if (candidate && !inGlobal)
+            candidate->localColors.assign(after.colors.begin(), after.colors.end());
+        add(std::move(candidate));
     }
 
     // A large rectangle is judged by its first rows, in image pixels: a fraction of the work of
