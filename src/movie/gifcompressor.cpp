@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -207,14 +208,23 @@ bool fits(std::span<const std::uint8_t> pixels, int width, int rows, int stride,
     if (width <= 0 || rows <= 0 || stride < width || codeSize < 2 || codeSize > 8
         || pixels.size() < std::size_t(rows - 1) * std::size_t(stride) + std::size_t(width))
         return false;
-    if (codeSize < 8) {
-        for (int y = 0; y < rows; ++y) {
-            const std::uint8_t *row = pixels.data() + std::size_t(y) * std::size_t(stride);
-            if (*std::max_element(row, row + width) >> codeSize)
-                return false;
+    if (codeSize == 8)
+        return true;
+    // The bits of every pixel together, eight pixels at a time.
+    std::uint64_t bits = 0;
+    for (int y = 0; y < rows; ++y) {
+        const std::uint8_t *row = pixels.data() + std::size_t(y) * std::size_t(stride);
+        int x = 0;
+        for (; x + 8 <= width; x += 8) {
+            std::uint64_t eight;
+            std::memcpy(&eight, row + x, 8);
+            bits |= eight;
         }
+        for (; x < width; ++x)
+            bits |= row[x];
     }
-    return true;
+    const std::uint64_t allowed = 0x0101010101010101u * ((1u << codeSize) - 1);
+    return (bits & ~allowed) == 0;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace tessa {
@@ -31,29 +32,60 @@ struct Changes
     bool empty() const { return right <= left; }
 };
 
+bool sameColour(const GifScreen &a, std::uint8_t indexA, const GifScreen &b, std::uint8_t indexB)
+{
+    return ((a.colors[indexA] ^ b.colors[indexB]) & kRgb) == 0;
+}
+
+// Flags the pixels of one row whose colour changes. In the same palette most pixels keep their
+// index, which is a plain byte comparison; only a changed index may still show the same colour.
+void flagChangedRow(const GifScreen &before, const GifScreen &after, bool samePalette,
+                    std::size_t row, std::uint8_t *flags)
+{
+    const std::uint8_t *was = before.pixels.data() + row;
+    const std::uint8_t *now = after.pixels.data() + row;
+    if (!samePalette) {
+        for (int x = 0; x < kFrameWidth; ++x)
+            flags[x] = !sameColour(before, was[x], after, now[x]);
+        return;
+    }
+    static_assert(kFrameWidth % 8 == 0);
+    std::memset(flags, 0, kFrameWidth);
+    for (int eight = 0; eight < kFrameWidth; eight += 8) {
+        if (std::memcmp(was + eight, now + eight, 8) == 0)
+            continue;
+        for (int x = eight; x < eight + 8; ++x)
+            flags[x] = was[x] != now[x] && !sameColour(before, was[x], after, now[x]);
+    }
+}
+
 Changes findChanges(const GifScreen *before, const GifScreen &after)
 {
     Changes found;
     found.changed.assign(kFrameSize, 1);
+    if (!before) {
+        found.left = found.top = 0;
+        found.right = kFrameWidth;
+        found.bottom = kFrameHeight;
+        return found;
+    }
+    const bool samePalette = before->colors == after.colors;
     for (int y = 0; y < kFrameHeight; ++y) {
         const std::size_t row = std::size_t(y) * kFrameWidth;
-        bool any = false;
-        for (int x = 0; x < kFrameWidth; ++x) {
-            const std::size_t at = row + std::size_t(x);
-            if (before
-                && ((before->colors[before->pixels[at]] ^ after.colors[after.pixels[at]]) & kRgb)
-                           == 0) {
-                found.changed[at] = 0;
-                continue;
-            }
-            any = true;
-            found.left = std::min(found.left, x);
-            found.right = std::max(found.right, x + 1);
-        }
-        if (any) {
-            found.top = std::min(found.top, y);
-            found.bottom = y + 1;
-        }
+        std::uint8_t *flags = found.changed.data() + row;
+        flagChangedRow(*before, after, samePalette, row, flags);
+        const std::uint8_t *start = flags;
+        const std::uint8_t *end = start + kFrameWidth;
+        const std::uint8_t *first = std::find(start, end, 1);
+        if (first == end)
+            continue;
+        const std::uint8_t *last =
+                std::find(std::make_reverse_iterator(end), std::make_reverse_iterator(first), 1)
+                        .base();
+        found.left = std::min(found.left, int(first - start));
+        found.right = std::max(found.right, int(last - start));
+        found.top = std::min(found.top, y);
+        found.bottom = y + 1;
     }
     return found;
 }
@@ -73,29 +105,45 @@ struct Candidate
     bool mayKeepAll = false;
 };
 
+// The indices the rectangle shows: anywhere in it, and in its changed pixels.
+struct IndicesUsed
+{
+    std::array<std::uint8_t, 256> anywhere{};
+    std::array<std::uint8_t, 256> byChanged{};
+};
+
+IndicesUsed indicesUsed(const GifScreen &after, const Changes &changes)
+{
+    IndicesUsed used;
+    for (int y = changes.top; y < changes.bottom; ++y) {
+        const std::size_t row = std::size_t(y) * kFrameWidth;
+        for (int x = changes.left; x < changes.right; ++x) {
+            const std::uint8_t index = after.pixels[row + std::size_t(x)];
+            used.anywhere[index] = 1;
+            used.byChanged[index] |= changes.changed[row + std::size_t(x)];
+        }
+    }
+    return used;
+}
+
 // The colours the rectangle's pixels need (only the changed ones when `changedOnly`) in a local
 // table, one entry a colour however many indices show it; nothing when it would not be smaller
 // than the global one.
 std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &changes,
-                                        bool changedOnly)
+                                        const IndicesUsed &used, bool changedOnly)
 {
+    const std::array<std::uint8_t, 256> &needed = changedOnly ? used.byChanged : used.anywhere;
     std::array<int, 256> entryOf;
     entryOf.fill(-1);
     std::vector<std::uint32_t> colors;
-    for (int y = changes.top; y < changes.bottom; ++y) {
-        for (int x = changes.left; x < changes.right; ++x) {
-            const std::size_t at = std::size_t(y) * kFrameWidth + std::size_t(x);
-            if (changedOnly && !changes.changed[at])
-                continue;
-            const std::uint8_t index = after.pixels[at];
-            if (entryOf[index] >= 0)
-                continue;
-            const std::uint32_t color = after.colors[index] & kRgb;
-            const auto known = std::find(colors.begin(), colors.end(), color);
-            entryOf[index] = int(known - colors.begin());
-            if (known == colors.end())
-                colors.push_back(color);
-        }
+    for (int index = 0; index < 256; ++index) {
+        if (!needed[std::size_t(index)])
+            continue;
+        const std::uint32_t color = after.colors[std::size_t(index)] & kRgb;
+        const auto known = std::find(colors.begin(), colors.end(), color);
+        entryOf[std::size_t(index)] = int(known - colors.begin());
+        if (known == colors.end())
+            colors.push_back(color);
     }
     Candidate candidate;
     candidate.mayKeepAll = true;
@@ -134,21 +182,14 @@ std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &c
 // The rectangle in the screen's own palette, unchanged pixels kept or, when some index is not
 // needed by a changed one, left transparent.
 std::optional<Candidate> paletteCandidate(const GifScreen &after, const Changes &changes,
-                                          bool transparent)
+                                          const IndicesUsed &used, bool transparent)
 {
     Candidate candidate;
     if (transparent) {
-        std::array<bool, 256> used{};
-        for (int y = changes.top; y < changes.bottom; ++y)
-            for (int x = changes.left; x < changes.right; ++x) {
-                const std::size_t at = std::size_t(y) * kFrameWidth + std::size_t(x);
-                if (changes.changed[at])
-                    used[after.pixels[at]] = true;
-            }
-        const auto unused = std::find(used.begin(), used.end(), false);
-        if (unused == used.end())
+        const auto unused = std::find(used.byChanged.begin(), used.byChanged.end(), 0);
+        if (unused == used.byChanged.end())
             return std::nullopt;
-        candidate.transparent = int(unused - used.begin());
+        candidate.transparent = int(unused - used.byChanged.begin());
         candidate.mayKeepAll = true;
     }
     const int width = changes.right - changes.left;
@@ -282,6 +323,7 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
     for (std::size_t i = 0; i < global.size() && inGlobal; ++i)
         inGlobal = ((global[i] ^ after.colors[i]) & kRgb) == 0;
 
+    const IndicesUsed used = indicesUsed(after, changes);
     std::vector<Candidate> candidates;
     const auto add = [&](std::optional<Candidate> candidate) {
         if (candidate)
@@ -289,9 +331,10 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
     };
     // A table of the colours used, when it is smaller than the whole palette; with the unchanged
     // pixels kept only when leaving them transparent cannot do the same.
-    std::optional<Candidate> local = anyKept ? localCandidate(after, changes, true) : std::nullopt;
+    std::optional<Candidate> local =
+            anyKept ? localCandidate(after, changes, used, true) : std::nullopt;
     if (!local || !local->mayKeepAll)
-        add(localCandidate(after, changes, false));
+        add(localCandidate(after, changes, used, false));
     add(std::move(local));
     // The screen's own palette: the global table, or a whole local one (a fade step), which is
     // not worth trying when the smaller local table exists: its codes are as long or longer.
@@ -302,9 +345,9 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
     if ((inGlobal && !fewColours) || candidates.empty()) {
         // Unchanged pixels may be transparent or their own colour: only when no index is free
         // for transparency are they simply kept.
-        auto candidate = anyKept ? paletteCandidate(after, changes, true) : std::nullopt;
+        auto candidate = anyKept ? paletteCandidate(after, changes, used, true) : std::nullopt;
         if (!candidate)
-            candidate = paletteCandidate(after, changes, false);
+            candidate = paletteCandidate(after, changes, used, false);
         if (candidate && !inGlobal)
             candidate->localColors.assign(after.colors.begin(), after.colors.end());
         add(std::move(candidate));
