@@ -126,31 +126,50 @@ IndicesUsed indicesUsed(const GifScreen &after, const Changes &changes)
     return used;
 }
 
-// The colours the rectangle's pixels need (only the changed ones when `changedOnly`) in a local
-// table, one entry a colour however many indices show it; nothing when it would not be smaller
-// than the global one.
-std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &changes,
-                                        const IndicesUsed &used, bool changedOnly)
+// A table of the colours some indices show, one entry a colour however many indices show it.
+struct LocalTable
 {
-    const std::array<std::uint8_t, 256> &needed = changedOnly ? used.byChanged : used.anywhere;
-    std::array<int, 256> entryOf;
-    entryOf.fill(-1);
+    std::array<int, 256> entryOf; // -1: not in the table
     std::vector<std::uint32_t> colors;
+};
+
+LocalTable localTable(const GifScreen &after, const std::array<std::uint8_t, 256> &needed)
+{
+    LocalTable table;
+    table.entryOf.fill(-1);
     for (int index = 0; index < 256; ++index) {
         if (!needed[std::size_t(index)])
             continue;
         const std::uint32_t color = after.colors[std::size_t(index)] & kRgb;
-        const auto known = std::find(colors.begin(), colors.end(), color);
-        entryOf[std::size_t(index)] = int(known - colors.begin());
-        if (known == colors.end())
-            colors.push_back(color);
+        const auto known = std::find(table.colors.begin(), table.colors.end(), color);
+        table.entryOf[std::size_t(index)] = int(known - table.colors.begin());
+        if (known == table.colors.end())
+            table.colors.push_back(color);
     }
+    return table;
+}
+
+// The bits of a local table's index: the colours, and the transparent entry when there is one.
+int localTableBits(const LocalTable &table, bool transparent)
+{
+    const int entries = int(table.colors.size()) + (transparent ? 1 : 0);
+    return std::max(1, int(std::bit_width(unsigned(entries - 1))));
+}
+
+// The rectangle in a local table of the colours its pixels need (only the changed ones when
+// `changedOnly`); nothing when it would not be smaller than the global one.
+std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &changes,
+                                        const IndicesUsed &used, bool changedOnly)
+{
+    LocalTable table = localTable(after, changedOnly ? used.byChanged : used.anywhere);
+    const std::array<int, 256> &entryOf = table.entryOf;
+    std::vector<std::uint32_t> &colors = table.colors;
     Candidate candidate;
     candidate.mayKeepAll = true;
     const int entries = int(colors.size()) + (changedOnly ? 1 : 0);
     if (entries > 128)
         return std::nullopt;
-    candidate.tableBits = std::max(1, int(std::bit_width(unsigned(entries - 1))));
+    candidate.tableBits = localTableBits(table, changedOnly);
     candidate.transparent = changedOnly ? int(colors.size()) : -1;
     candidate.localColors = std::move(colors);
     candidate.localColors.resize(std::size_t(1) << candidate.tableBits, 0);
@@ -181,31 +200,55 @@ std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &c
 
 // The rectangle in the screen's own palette, unchanged pixels kept or, when some index is not
 // needed by a changed one, left transparent.
+// The rectangle in the global table's order (a fade step: the screen's own palette in that order,
+// as a local table), unchanged pixels kept or, when some entry is not needed by a changed one,
+// left transparent. Its codes are as short as the last entry a pixel needs allows; an unchanged
+// pixel whose own entry lies beyond may only be transparent.
 std::optional<Candidate> paletteCandidate(const GifScreen &after, const Changes &changes,
-                                          const IndicesUsed &used, bool transparent)
+                                          const IndicesUsed &used, const GifGlobalTable &global,
+                                          bool transparent)
 {
+    const std::array<std::uint8_t, 256> &entryOf = global.entryOf;
+    const std::array<std::uint8_t, 256> &needed = transparent ? used.byChanged : used.anywhere;
+    std::array<std::uint8_t, 256> entryUsed{};
+    int last = 0;
+    for (int index = 0; index < 256; ++index) {
+        if (!needed[std::size_t(index)])
+            continue;
+        entryUsed[entryOf[std::size_t(index)]] = 1;
+        last = std::max(last, int(entryOf[std::size_t(index)]));
+    }
     Candidate candidate;
     if (transparent) {
-        const auto unused = std::find(used.byChanged.begin(), used.byChanged.end(), 0);
-        if (unused == used.byChanged.end())
+        const auto unused = std::find(entryUsed.begin(), entryUsed.end(), 0);
+        if (unused == entryUsed.end())
             return std::nullopt;
-        candidate.transparent = int(unused - used.byChanged.begin());
-        candidate.mayKeepAll = true;
+        candidate.transparent = int(unused - entryUsed.begin());
+        last = std::max(last, candidate.transparent);
     }
+    candidate.tableBits = std::max(1, int(std::bit_width(unsigned(last))));
+    const int entries = 1 << candidate.tableBits;
+    candidate.mayKeepAll = transparent;
     const int width = changes.right - changes.left;
     candidate.indices.resize(std::size_t(width) * std::size_t(changes.bottom - changes.top));
     if (transparent)
         candidate.alternatives.resize(candidate.indices.size());
     std::size_t out = 0;
     for (int y = changes.top; y < changes.bottom; ++y) {
-        const std::uint8_t *row = after.pixels.data() + std::size_t(y) * kFrameWidth;
+        const std::size_t row = std::size_t(y) * kFrameWidth;
         for (int x = changes.left; x < changes.right; ++x, ++out) {
-            candidate.indices[out] = row[x];
+            const std::uint8_t entry = entryOf[after.pixels[row + std::size_t(x)]];
+            candidate.indices[out] = entry;
             if (!transparent)
                 continue;
-            candidate.alternatives[out] = row[x];
-            if (!changes.changed[std::size_t(y) * kFrameWidth + std::size_t(x)])
-                candidate.indices[out] = std::uint8_t(candidate.transparent);
+            candidate.alternatives[out] = entry;
+            if (changes.changed[row + std::size_t(x)])
+                continue;
+            candidate.indices[out] = std::uint8_t(candidate.transparent);
+            if (entry >= entries) {
+                candidate.alternatives[out] = std::uint8_t(candidate.transparent);
+                candidate.mayKeepAll = false;
+            }
         }
     }
     return candidate;
@@ -303,8 +346,33 @@ bool looksTheSame(const GifScreen &a, const GifScreen &b)
     return true;
 }
 
+std::vector<std::uint32_t> GifGlobalTable::fileOrder() const
+{
+    std::vector<std::uint32_t> ordered(colors.size());
+    for (std::size_t index = 0; index < colors.size(); ++index)
+        ordered[entryOf[index]] = colors[index];
+    return ordered;
+}
+
+GifGlobalTable makeGifGlobalTable(const PaletteColors &colors, std::span<const std::uint8_t> pixels)
+{
+    std::array<std::size_t, 256> shown{};
+    for (const std::uint8_t pixel : pixels)
+        ++shown[pixel];
+    std::array<std::uint8_t, 256> byUse;
+    for (int index = 0; index < 256; ++index)
+        byUse[std::size_t(index)] = std::uint8_t(index);
+    std::stable_sort(byUse.begin(), byUse.end(),
+                     [&](std::uint8_t a, std::uint8_t b) { return shown[a] > shown[b]; });
+    GifGlobalTable table;
+    table.colors = colors;
+    for (int entry = 0; entry < 256; ++entry)
+        table.entryOf[byUse[std::size_t(entry)]] = std::uint8_t(entry);
+    return table;
+}
+
 std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScreen &after,
-                                           const PaletteColors &global, const ScreenScaler &scaler)
+                                           const GifGlobalTable &global, const ScreenScaler &scaler)
 {
     Changes changes = findChanges(before, after);
     if (changes.empty()) {
@@ -320,37 +388,44 @@ std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScr
                   != nullptr;
 
     bool inGlobal = true;
-    for (std::size_t i = 0; i < global.size() && inGlobal; ++i)
-        inGlobal = ((global[i] ^ after.colors[i]) & kRgb) == 0;
+    for (std::size_t i = 0; i < global.colors.size() && inGlobal; ++i)
+        inGlobal = ((global.colors[i] ^ after.colors[i]) & kRgb) == 0;
 
     const IndicesUsed used = indicesUsed(after, changes);
+    // The screen's own palette in the global table's order, unchanged pixels transparent or their
+    // own colour, or simply kept when no entry is free for transparency.
+    std::optional<Candidate> whole =
+            anyKept ? paletteCandidate(after, changes, used, global, true) : std::nullopt;
+    if (!whole)
+        whole = paletteCandidate(after, changes, used, global, false);
+    // A table of only the colours used costs its entries, but may make the codes shorter. It is
+    // not tried when the global table's codes are as short, and the global table is not tried
+    // against one whose codes are much shorter.
+    const int localBits =
+            localTableBits(localTable(after, anyKept ? used.byChanged : used.anywhere), anyKept);
+    const bool tryLocal = !inGlobal || whole->tableBits > localBits;
+    const bool tryGlobal = inGlobal && whole->tableBits < localBits + 4;
+
     std::vector<Candidate> candidates;
     const auto add = [&](std::optional<Candidate> candidate) {
         if (candidate)
             candidates.push_back(std::move(*candidate));
     };
-    // A table of the colours used, when it is smaller than the whole palette; with the unchanged
-    // pixels kept only when leaving them transparent cannot do the same.
-    std::optional<Candidate> local =
-            anyKept ? localCandidate(after, changes, used, true) : std::nullopt;
-    if (!local || !local->mayKeepAll)
-        add(localCandidate(after, changes, used, false));
-    add(std::move(local));
-    // The screen's own palette: the global table, or a whole local one (a fade step), which is
-    // not worth trying when the smaller local table exists: its codes are as long or longer.
-    // Nor is the global table against a local one of a few colours, whose codes are much
-    // shorter for the price of a small table.
-    const bool fewColours = std::any_of(candidates.begin(), candidates.end(),
-                                        [](const Candidate &c) { return c.tableBits <= 4; });
-    if ((inGlobal && !fewColours) || candidates.empty()) {
-        // Unchanged pixels may be transparent or their own colour: only when no index is free
-        // for transparency are they simply kept.
-        auto candidate = anyKept ? paletteCandidate(after, changes, used, true) : std::nullopt;
-        if (!candidate)
-            candidate = paletteCandidate(after, changes, used, false);
-        if (candidate && !inGlobal)
-            candidate->localColors.assign(after.colors.begin(), after.colors.end());
-        add(std::move(candidate));
+    if (tryLocal) {
+        // With the unchanged pixels kept only when leaving them transparent cannot do the same.
+        std::optional<Candidate> local =
+                anyKept ? localCandidate(after, changes, used, true) : std::nullopt;
+        if (!local || !local->mayKeepAll)
+            add(localCandidate(after, changes, used, false));
+        add(std::move(local));
+    }
+    // A fade step's whole palette as a local table, when no smaller one could be made.
+    if (tryGlobal || candidates.empty()) {
+        if (!inGlobal) {
+            whole->localColors = GifGlobalTable{after.colors, global.entryOf}.fileOrder();
+            whole->localColors.resize(std::size_t(1) << whole->tableBits);
+        }
+        add(std::move(whole));
     }
 
     // A large rectangle is judged by its first rows, in image pixels: a fraction of the work of

@@ -6,8 +6,10 @@
 #include "imaging/palette.h"
 #include "screenscaler.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace tessa {
@@ -19,11 +21,28 @@ struct GifScreen
     PaletteColors colors{};
 };
 
+// The animation's palette as the file's global colour table, reordered so that the colours a
+// picture shows most come first: a frame drawn in those alone fits fewer bits a pixel, and its
+// codes start that much shorter without a table of its own.
+struct GifGlobalTable
+{
+    PaletteColors colors{};                  // in the palette's own order
+    std::array<std::uint8_t, 256> entryOf{}; // each index's place in the file's table
+
+    // The colours in the file's order.
+    std::vector<std::uint32_t> fileOrder() const;
+};
+
+// `colors` ordered by how many of `pixels` show each index, most first (ties: lower index).
+GifGlobalTable makeGifGlobalTable(const PaletteColors &colors,
+                                  std::span<const std::uint8_t> pixels);
+
 // True when every pixel of the two screens shows the same colour, whatever its index.
 bool looksTheSame(const GifScreen &a, const GifScreen &b);
 
 // A frame ready to write, in output pixels: where it goes, its colour table (empty: the global
-// one), the index that leaves the pixel below as it is (-1: none) and the compressed pixels.
+// one), the index that leaves the pixel below as it is (-1: none) and the compressed pixels,
+// whose code size may be smaller than the global table's when the pixels fit it.
 struct GifFrameCode
 {
     int left = 0;
@@ -44,6 +63,7 @@ struct GifFrameCode
 // local table of the colours used, each with the unchanged pixels kept or left transparent; the
 // one that compresses smallest wins. Nothing when the compressor refuses (it cannot for these).
 std::optional<GifFrameCode> encodeGifFrame(const GifScreen *before, const GifScreen &after,
-                                           const PaletteColors &global, const ScreenScaler &scaler);
+                                           const GifGlobalTable &global,
+                                           const ScreenScaler &scaler);
 
 } // namespace tessa

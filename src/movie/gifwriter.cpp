@@ -7,6 +7,7 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -37,7 +38,7 @@ ColorMapObject *colorMap(std::span<const std::uint32_t> colors)
 
 GifWriter::GifWriter(std::string path, const MovieOptions &options)
     : m_scaler(options.scale, options.aspect43)
-    , m_global(options.palette)
+    , m_palette(options.palette)
 {
     if (!path.empty())
         m_file.emplace(std::filesystem::path(path));
@@ -60,7 +61,7 @@ Expected<Done, Notice> GifWriter::check(int result, const char *what)
                                    + (reason ? std::string(": ") + reason : std::string()) + ".")};
 }
 
-Expected<Done, Notice> GifWriter::open(const PaletteColors &first)
+Expected<Done, Notice> GifWriter::open(const GifScreen &first)
 {
     if (m_file) {
         m_sink.file = std::fopen(m_file->path().string().c_str(), "wb");
@@ -75,9 +76,8 @@ Expected<Done, Notice> GifWriter::open(const PaletteColors &first)
         return Unexpected{movieFailure(std::string("Could not start the GIF: ")
                                        + GifErrorString(error) + ".")};
     EGifSetGifVersion(m_gif, true);
-    if (!m_global)
-        m_global = first;
-    ColorMapObject *map = colorMap(*m_global);
+    m_global = makeGifGlobalTable(m_palette ? *m_palette : first.colors, first.pixels);
+    ColorMapObject *map = colorMap(m_global.fileOrder());
     if (!map)
         return Unexpected{movieFailure("Out of memory while writing the GIF.")};
     const int described = EGifPutScreenDesc(m_gif, m_scaler.width(), m_scaler.height(), 8, 0, map);
@@ -105,7 +105,7 @@ Expected<Done, Notice> GifWriter::put(Frame &&frame)
     }
     Queued queued{frame.delay, {}};
     queued.code = m_encoders
-                          .run([before = m_canvas, after = frame.screen, global = *m_global,
+                          .run([before = m_canvas, after = frame.screen, &global = m_global,
                                 &scaler = m_scaler] {
                               return encodeGifFrame(before.get(), *after, global, scaler);
                           })
@@ -138,31 +138,31 @@ Expected<Done, Notice> GifWriter::writeOldest()
         !done)
         return done;
 
-    ColorMapObject *map = nullptr;
-    if (!frame->localColors.empty()) {
-        map = colorMap(frame->localColors);
-        if (!map)
-            return Unexpected{movieFailure("Out of memory while writing the GIF.")};
+    return writeImage(*frame);
+}
+
+// The image is written here rather than by giflib, which takes the code size from the colour
+// table: a frame in the global table whose pixels fit fewer bits starts with shorter codes.
+Expected<Done, Notice> GifWriter::writeImage(const GifFrameCode &frame)
+{
+    std::vector<std::uint8_t> bytes{0x2C};
+    for (const int value : {frame.left, frame.top, frame.width, frame.height}) {
+        bytes.push_back(std::uint8_t(value & 0xFF));
+        bytes.push_back(std::uint8_t(value >> 8));
     }
-    const int described = EGifPutImageDesc(m_gif, frame->left, frame->top, frame->width,
-                                           frame->height, false, map);
-    if (map)
-        GifFreeMapObject(map);
-    // giflib keeps its own copy of a frame's local table and drops it unfreed when the next frame
-    // has none: let go of it here, once it is written.
-    if (m_gif->Image.ColorMap) {
-        GifFreeMapObject(m_gif->Image.ColorMap);
-        m_gif->Image.ColorMap = nullptr;
-    }
-    if (auto done = check(described, "write a frame"); !done)
-        return done;
-    // The stream is a row of sub-blocks, each led by its length; giflib writes them as they are.
-    const std::vector<std::uint8_t> &blocks = frame->code.blocks;
-    for (std::size_t at = 0; at < blocks.size(); at += std::size_t(blocks[at]) + 1) {
-        if (auto done = check(EGifPutCodeNext(m_gif, blocks.data() + at), "write a frame"); !done)
-            return done;
-    }
-    return check(EGifPutCodeNext(m_gif, nullptr), "write a frame");
+    const std::size_t entries = frame.localColors.size();
+    // A local table, of 2 to 256 entries: the bits of an index less 1, beside the flag.
+    bytes.push_back(entries ? std::uint8_t(0x80 | (std::bit_width(entries - 1) - 1)) : 0);
+    for (const std::uint32_t color : frame.localColors)
+        bytes.insert(bytes.end(), {redOf(color), greenOf(color), blueOf(color)});
+    bytes.push_back(std::uint8_t(frame.code.codeSize));
+    bytes.insert(bytes.end(), frame.code.blocks.begin(), frame.code.blocks.end());
+    bytes.push_back(0); // the empty block that ends the image
+    if (appendBytes(m_gif, bytes.data(), int(bytes.size())) != int(bytes.size()))
+        return Unexpected{movieFailure(
+                IoError{IoError::Action::Write, m_file->target().string(), std::strerror(errno)}
+                        .text())};
+    return Done{};
 }
 
 Expected<Done, Notice> GifWriter::addScreen(std::span<const std::uint8_t> pixels,
@@ -172,7 +172,7 @@ Expected<Done, Notice> GifWriter::addScreen(std::span<const std::uint8_t> pixels
     screen->pixels.assign(pixels.begin(), pixels.end());
     screen->colors = colors;
     if (!m_pending) {
-        if (auto opened = open(colors); !opened)
+        if (auto opened = open(*screen); !opened)
             return opened;
         m_clock.start(seconds);
         m_pending = Frame{std::move(screen), 0};

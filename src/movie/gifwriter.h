@@ -68,14 +68,16 @@ private:
 
     static constexpr std::size_t kInFlight = 2;
 
-    Expected<Done, Notice> open(const PaletteColors &first);
+    Expected<Done, Notice> open(const GifScreen &first);
+    Expected<Done, Notice> writeImage(const GifFrameCode &frame);
     Expected<Done, Notice> put(Frame &&frame);
     Expected<Done, Notice> writeOldest();
     Expected<Done, Notice> check(int result, const char *what);
 
     ScreenScaler m_scaler;
-    std::optional<PaletteColors> m_global; // the global colour table
-    std::optional<TemporaryPath> m_file;   // none when only counting
+    std::optional<PaletteColors> m_palette; // the animation's palette, when known before
+    GifGlobalTable m_global;                // made by open() from the first screen
+    std::optional<TemporaryPath> m_file;    // none when only counting
     Sink m_sink;
     GifDelays m_clock;
     GifFileType *m_gif = nullptr;
