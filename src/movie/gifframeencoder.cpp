@@ -354,16 +354,22 @@ std::vector<std::uint32_t> GifGlobalTable::fileOrder() const
     return ordered;
 }
 
-GifGlobalTable makeGifGlobalTable(const PaletteColors &colors, std::span<const std::uint8_t> pixels)
+std::array<std::uint64_t, 256> countColourUse(std::span<const std::uint8_t> pixels)
 {
-    std::array<std::size_t, 256> shown{};
+    std::array<std::uint64_t, 256> use{};
     for (const std::uint8_t pixel : pixels)
-        ++shown[pixel];
+        ++use[pixel];
+    return use;
+}
+
+GifGlobalTable makeGifGlobalTable(const PaletteColors &colors,
+                                  const std::array<std::uint64_t, 256> &use)
+{
     std::array<std::uint8_t, 256> byUse;
     for (int index = 0; index < 256; ++index)
         byUse[std::size_t(index)] = std::uint8_t(index);
     std::stable_sort(byUse.begin(), byUse.end(),
-                     [&](std::uint8_t a, std::uint8_t b) { return shown[a] > shown[b]; });
+                     [&](std::uint8_t a, std::uint8_t b) { return use[a] > use[b]; });
     GifGlobalTable table;
     table.colors = colors;
     for (int entry = 0; entry < 256; ++entry)

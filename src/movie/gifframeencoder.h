@@ -33,9 +33,12 @@ struct GifGlobalTable
     std::vector<std::uint32_t> fileOrder() const;
 };
 
-// `colors` ordered by how many of `pixels` show each index, most first (ties: lower index).
+// `colors` ordered by `use`, most used first (ties: lower index).
 GifGlobalTable makeGifGlobalTable(const PaletteColors &colors,
-                                  std::span<const std::uint8_t> pixels);
+                                  const std::array<std::uint64_t, 256> &use);
+
+// How many of `pixels` show each index.
+std::array<std::uint64_t, 256> countColourUse(std::span<const std::uint8_t> pixels);
 
 // True when every pixel of the two screens shows the same colour, whatever its index.
 bool looksTheSame(const GifScreen &a, const GifScreen &b);

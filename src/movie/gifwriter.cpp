@@ -39,6 +39,7 @@ ColorMapObject *colorMap(std::span<const std::uint32_t> colors)
 GifWriter::GifWriter(std::string path, const MovieOptions &options)
     : m_scaler(options.scale, options.aspect43)
     , m_palette(options.palette)
+    , m_colourUse(options.colourUse)
 {
     if (!path.empty())
         m_file.emplace(std::filesystem::path(path));
@@ -76,7 +77,8 @@ Expected<Done, Notice> GifWriter::open(const GifScreen &first)
         return Unexpected{movieFailure(std::string("Could not start the GIF: ")
                                        + GifErrorString(error) + ".")};
     EGifSetGifVersion(m_gif, true);
-    m_global = makeGifGlobalTable(m_palette ? *m_palette : first.colors, first.pixels);
+    m_global = makeGifGlobalTable(m_palette ? *m_palette : first.colors,
+                                  m_colourUse ? *m_colourUse : countColourUse(first.pixels));
     ColorMapObject *map = colorMap(m_global.fileOrder());
     if (!map)
         return Unexpected{movieFailure("Out of memory while writing the GIF.")};

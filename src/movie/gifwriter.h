@@ -76,8 +76,9 @@ private:
 
     ScreenScaler m_scaler;
     std::optional<PaletteColors> m_palette; // the animation's palette, when known before
-    GifGlobalTable m_global;                // made by open() from the first screen
-    std::optional<TemporaryPath> m_file;    // none when only counting
+    std::optional<std::array<std::uint64_t, 256>> m_colourUse; // none: the first screen's
+    GifGlobalTable m_global;             // made by open(), in the order of m_colourUse
+    std::optional<TemporaryPath> m_file; // none when only counting
     Sink m_sink;
     GifDelays m_clock;
     GifFileType *m_gif = nullptr;

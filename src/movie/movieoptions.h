@@ -6,6 +6,7 @@
 #include "document/notice.h"
 #include "imaging/palette.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,6 +42,9 @@ struct MovieOptions
     // The animation's palette as shown in full: a GIF's global colour table (none: the first
     // screen's palette).
     std::optional<PaletteColors> palette;
+    // How many pixels of the movie's pictures show each index (a sample will do): a GIF's global
+    // table puts the common colours first (none: as the first screen shows them).
+    std::optional<std::array<std::uint64_t, 256>> colourUse;
     // The sound track of WebM and MP4; the other formats have none.
     MovieAudio audio;
 };

@@ -63,13 +63,32 @@ Expected<Done, Notice> checkRequest(const ItemList &items, const MovieRequest &r
     return Done{};
 }
 
-MovieOptions movieOptions(const Timeline &timeline, const MovieRequest &request)
+// Every 4th pixel of each picture the timeline shows, counted once a picture.
+std::array<std::uint64_t, 256> colourUse(const Timeline &timeline, const ItemList &items)
+{
+    std::array<std::uint64_t, 256> use{};
+    std::vector<bool> counted(items.size());
+    for (const ScreenStep &step : timeline.steps()) {
+        const int image = step.screen.image;
+        if (image < 0 || std::size_t(image) >= items.size() || counted[std::size_t(image)])
+            continue;
+        counted[std::size_t(image)] = true;
+        const PixelBuffer &pixels = items[std::size_t(image)].Pixels;
+        for (std::size_t at = 0; at < pixels.size(); at += 4)
+            ++use[pixels[at]];
+    }
+    return use;
+}
+
+MovieOptions movieOptions(const Timeline &timeline, const ItemList &items,
+                          const MovieRequest &request)
 {
     MovieOptions options;
     options.frameRate = timeline.tickRate();
     options.scale = request.scale;
     options.aspect43 = request.aspect43;
     options.palette = fadedPalette(request.colors, kFullFadeLevel);
+    options.colourUse = colourUse(timeline, items);
     return options;
 }
 
@@ -128,7 +147,7 @@ Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemLis
     report.ticks = timeline.durationTicks();
     report.seconds = timeline.seconds(report.ticks);
 
-    MovieOptions options = movieOptions(timeline, request);
+    MovieOptions options = movieOptions(timeline, items, request);
     if (wantSound) {
         if (*format == MovieFormat::WebM || *format == MovieFormat::Mp4)
             options.audio = soundTrack(timeline, request, report.warnings);
@@ -161,7 +180,7 @@ Expected<GifSizeEstimate, Notice> estimateGifSize(const ItemList &items,
         return Unexpected{checked.error()};
     const Timeline timeline =
             buildTimeline(items, request.timing, request.fromLine, request.toLine);
-    GifWriter counter({}, movieOptions(timeline, request));
+    GifWriter counter({}, movieOptions(timeline, items, request));
     int screens = 0;
     const auto played = playScreens(counter, timeline, items, request, {}, sampleScreens, screens);
     if (!played)
