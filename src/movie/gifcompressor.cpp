@@ -73,9 +73,8 @@ public:
     LzwEncoder(const LzwEncoder &) = delete;
     LzwEncoder &operator=(const LzwEncoder &) = delete;
 
-    // With `alternatives`, a pixel whose alternative differs may take either value; it is set
-    // to the one that lets the string grow, else to the value of the pixel before when one of
-    // them is that, else it stays.
+    // With `alternatives`, a pixel whose alternative differs may take either value: plan() sets
+    // it and the pixels after it.
     void compress(std::uint8_t *pixels, const std::uint8_t *alternatives, int width, int rows,
                   int stride)
     {
@@ -93,6 +92,17 @@ public:
         }
         m_bytes = buffer.get();
         m_end = m_bytes;
+        m_pixels = pixels;
+        m_alternatives = alternatives;
+        m_width = width;
+        m_stride = stride;
+        m_count = count;
+        m_plannedEnd = 0;
+        if (alternatives) {
+            m_trail.resize(count);
+            m_best.resize(count);
+            m_bestOther.resize(count);
+        }
         put(m_clearCode);
         int string = pixels[0];
         std::uint8_t last = pixels[0];
@@ -105,16 +115,12 @@ public:
                 std::uint8_t pixel = row[x];
                 std::size_t key = std::size_t(string) << 8 | pixel;
                 std::uint16_t known = table()[key];
-                if (choices && choices[x] != pixel) {
-                    const std::size_t other = std::size_t(string) << 8 | choices[x];
-                    if (!known && table()[other]) {
-                        pixel = row[x] = choices[x];
-                        key = other;
-                        known = table()[key];
-                    } else if (!known && choices[x] == last) {
-                        pixel = row[x] = choices[x];
-                        key = other;
-                    }
+                const std::size_t position = std::size_t(y) * std::size_t(width) + std::size_t(x);
+                if (choices && choices[x] != pixel && position >= m_plannedEnd) {
+                    plan(string, Place{row + x - pixels, x, position}, last);
+                    pixel = row[x];
+                    key = std::size_t(string) << 8 | pixel;
+                    known = table()[key];
                 }
                 last = pixel;
                 if (known) {
@@ -141,6 +147,108 @@ public:
 
 private:
     static constexpr int kMaxCode = 4095;
+    // How many times a look ahead may follow both values of a pixel.
+    static constexpr int kBranches = 32;
+
+    // A pixel: its offset in the buffer, its column and its number in reading order.
+    struct Place
+    {
+        std::ptrdiff_t offset;
+        int column;
+        std::size_t position;
+
+        Place next(int width, int stride) const
+        {
+            if (column + 1 < width)
+                return {offset + 1, column + 1, position + 1};
+            return {offset + 1 + stride - width, 0, position + 1};
+        }
+    };
+
+    // Follows the strings the table knows from `code` at `place`, trying both values of a pixel
+    // where both go on (while the branches last); the longest way is kept in m_best.
+    void explore(int code, Place place, std::size_t depth)
+    {
+        while (place.position < m_count) {
+            const std::uint8_t pixel = m_pixels[place.offset];
+            const std::uint8_t other = m_alternatives[place.offset];
+            const std::uint16_t byPixel = table()[std::size_t(code) << 8 | pixel];
+            const std::uint16_t byOther =
+                    other != pixel ? table()[std::size_t(code) << 8 | other] : 0;
+            if (byPixel && byOther && m_branches > 0) {
+                --m_branches;
+                m_trail[depth] = pixel;
+                explore(byPixel, place.next(m_width, m_stride), depth + 1);
+                m_trail[depth] = other;
+                explore(byOther, place.next(m_width, m_stride), depth + 1);
+                return;
+            }
+            if (!byPixel && !byOther)
+                break;
+            m_trail[depth] = byPixel ? pixel : other;
+            code = byPixel ? byPixel : byOther;
+            place = place.next(m_width, m_stride);
+            ++depth;
+        }
+        if (!m_found || depth > m_bestLength) {
+            m_found = true;
+            m_bestLength = depth;
+            std::copy_n(m_trail.begin(), depth, m_best.begin());
+        }
+    }
+
+    std::size_t longestFrom(int code, Place place)
+    {
+        m_branches = kBranches;
+        m_found = false;
+        m_bestLength = 0;
+        explore(code, place, 0);
+        return m_bestLength;
+    }
+
+    void writeWay(const std::vector<std::uint8_t> &way, Place place, std::size_t length)
+    {
+        for (std::size_t i = 0; i < length; ++i, place = place.next(m_width, m_stride))
+            m_pixels[place.offset] = way[i];
+    }
+
+    // Sets the pixels from `place` on, as far as the string that goes on (or starts) there can
+    // grow, to the values that let it grow longest.
+    void plan(int string, Place place, std::uint8_t last)
+    {
+        const std::uint8_t pixel = m_pixels[place.offset];
+        const std::uint8_t other = m_alternatives[place.offset];
+        if (table()[std::size_t(string) << 8 | pixel]
+            || table()[std::size_t(string) << 8 | other]) {
+            const std::size_t length = longestFrom(string, place);
+            writeWay(m_best, place, length);
+            m_plannedEnd = place.position + length;
+            return;
+        }
+        // The string ends here: the next one starts with whichever value goes further, else
+        // with the value of the pixel before, as a run goes on.
+        const Place after = place.next(m_width, m_stride);
+        const std::size_t byPixel = longestFrom(pixel, after);
+        m_best.swap(m_bestOther);
+        const std::size_t byOther = longestFrom(other, after);
+        const bool takeOther = byOther > byPixel || (byOther == byPixel && other == last);
+        m_pixels[place.offset] = takeOther ? other : pixel;
+        writeWay(takeOther ? m_best : m_bestOther, after, takeOther ? byOther : byPixel);
+        m_plannedEnd = place.position + 1 + (takeOther ? byOther : byPixel);
+    }
+
+    std::uint8_t *m_pixels = nullptr;
+    const std::uint8_t *m_alternatives = nullptr;
+    int m_width = 0;
+    int m_stride = 0;
+    std::size_t m_count = 0;
+    std::size_t m_plannedEnd = 0; // the pixels before it are set already
+    std::vector<std::uint8_t> m_trail;
+    std::vector<std::uint8_t> m_best;
+    std::vector<std::uint8_t> m_bestOther;
+    std::size_t m_bestLength = 0;
+    bool m_found = false;
+    int m_branches = 0;
 
     std::uint16_t *table() { return m_table->data(); }
 

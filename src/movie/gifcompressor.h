@@ -30,9 +30,9 @@ std::optional<GifCodeStream> compressGifPixels(std::span<const std::uint8_t> pix
 
 // As compressGifPixels, where a pixel may be written as either its value in `pixels` or its
 // value in `alternatives` (laid out alike; the same value: no choice), as with a pixel that the
-// frame leaves as it is: the transparent index or the colour already there. Each is chosen so
-// that LZW's current string grows where one of them lets it; `pixels` is left holding the values
-// chosen, which giflib would compress to the same bytes.
+// frame leaves as it is: the transparent index or the colour already there. They are chosen,
+// looking ahead, so that each LZW string grows as long as the table lets it; `pixels` is left
+// holding the values chosen, which giflib would compress to the same bytes.
 std::optional<GifCodeStream> compressGifPixelsChoosing(std::span<std::uint8_t> pixels,
                                                        std::span<const std::uint8_t> alternatives,
                                                        int width, int rows, int stride,

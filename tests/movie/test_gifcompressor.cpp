@@ -99,3 +99,48 @@ TEST(GifCompressor, MakesGiflibsBytesForEveryKindOfPicture)
     EXPECT_FALSE(compressGifPixels(Bytes(4), 4, 1, 4, 1));
     EXPECT_FALSE(compressGifPixels(Bytes(4), 4, 1, 4, 9));
 }
+
+// Where a pixel may take either of two values, each pixel must come out as one of its two and
+// the bytes must be giflib's for the values chosen, across row ends of a wider picture and
+// table clears; over a few colours, choosing must also do better than leaving every such pixel
+// transparent.
+TEST(GifCompressor, ChoosesBetweenTwoValuesAndStillMakesGiflibsBytes)
+{
+    std::mt19937 random(11);
+    const int width = 150, rows = 120, stride = 160;
+    const struct
+    {
+        std::string name;
+        int codeSize;
+        int transparent;
+        int colours;
+        int keptPercent; // pixels that may be transparent or their own colour
+        bool smaller;    // than with every such pixel transparent
+    } cases[] = {
+            {"sprites over a few colours", 5, 31, 12, 95, true},
+            {"half kept over noise, many clears", 8, 255, 255, 50, false},
+    };
+    for (const auto &row : cases) {
+        Bytes own(std::size_t(stride) * rows);
+        for (std::size_t i = 0; i < own.size(); ++i)
+            own[i] = std::uint8_t(i % 4 ? own[i - 1] : random() % std::uint32_t(row.colours));
+        // The kept pixels in runs, as around sprites.
+        Bytes pixels = own;
+        for (std::size_t i = 0; i < pixels.size(); i += 8)
+            if (int(random() % 100) < row.keptPercent)
+                std::fill_n(pixels.begin() + std::ptrdiff_t(i), 8, std::uint8_t(row.transparent));
+        const Bytes offered = pixels;
+        const auto chosen =
+                compressGifPixelsChoosing(pixels, own, width, rows, stride, row.codeSize);
+        ASSERT_TRUE(chosen) << row.name;
+        for (std::size_t i = 0; i < pixels.size(); ++i)
+            ASSERT_TRUE(pixels[i] == offered[i] || pixels[i] == own[i]) << row.name << " " << i;
+        EXPECT_EQ(chosen->blocks, giflibBlocks(pixels, width, rows, stride, row.codeSize))
+                << row.name;
+        const auto transparent = compressGifPixels(offered, width, rows, stride, row.codeSize);
+        ASSERT_TRUE(transparent);
+        if (row.smaller) {
+            EXPECT_LT(chosen->blocks.size(), transparent->blocks.size()) << row.name;
+        }
+    }
+}
