@@ -23,11 +23,13 @@ struct GifFileType;
 namespace tessa {
 
 // An animated GIF that loops forever, through giflib. The animation's palette is the global
-// colour table; every frame covers only the rectangle whose colours change from the picture
-// before, in the smallest of a few encodings (encodeGifFrame): the global table or a local one of
-// the colours used, unchanged pixels kept or transparent. A fade step, whose palette is not the
-// global one, gets a local table. Frames are encoded on worker threads (at most kInFlight at once)
-// and written in order. The file is written beside the target under a hidden name and renamed
+// colour table, its most used colours first (MovieOptions::colourUse, else the first screen's),
+// so that frames of few colours start with short codes; giflib cannot be told a code size
+// smaller than the table's, so the image blocks are written here. Every frame covers only the
+// rectangle whose colours change from the picture before, in the smallest of a few encodings
+// (encodeGifFrame): the global table or a local one of the colours used, unchanged pixels kept
+// or transparent. A fade step, whose palette is not the global one, gets a local table. Frames
+// are encoded on worker threads (at most kInFlight at once) and written in order. The file is written beside the target under a hidden name and renamed
 // into place by finish(); a writer made without a path only counts the bytes it would write.
 class GifWriter : public MovieWriter
 {
