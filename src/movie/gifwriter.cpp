@@ -62,14 +62,19 @@ Expected<Done, Notice> GifWriter::check(int result, const char *what)
                                    + (reason ? std::string(": ") + reason : std::string()) + ".")};
 }
 
+// The failure to write the file, with the system's reason in errno.
+Notice GifWriter::writeFailure() const
+{
+    const std::string path = m_file ? m_file->target().string() : std::string("the GIF");
+    return movieFailure(IoError{IoError::Action::Write, path, std::strerror(errno)}.text());
+}
+
 Expected<Done, Notice> GifWriter::open(const GifScreen &first)
 {
     if (m_file) {
         m_sink.file = std::fopen(m_file->path().string().c_str(), "wb");
         if (!m_sink.file)
-            return Unexpected{movieFailure(
-                    IoError{IoError::Action::Write, m_file->target().string(), std::strerror(errno)}
-                            .text())};
+            return Unexpected{writeFailure()};
     }
     int error = 0;
     m_gif = EGifOpen(&m_sink, appendBytes, &error);
@@ -125,7 +130,7 @@ Expected<Done, Notice> GifWriter::writeOldest()
     m_queue.pop_front();
     const std::optional<GifFrameCode> &frame = queued.code.get();
     if (!frame)
-        return Unexpected{movieFailure("Out of memory while writing the GIF.")};
+        return Unexpected{movieFailure("Could not compress a frame of the GIF.")};
 
     GraphicsControlBlock control{};
     // Every frame draws over the one before, which is what its rectangle was worked out against.
@@ -161,9 +166,7 @@ Expected<Done, Notice> GifWriter::writeImage(const GifFrameCode &frame)
     bytes.insert(bytes.end(), frame.code.blocks.begin(), frame.code.blocks.end());
     bytes.push_back(0); // the empty block that ends the image
     if (appendBytes(m_gif, bytes.data(), int(bytes.size())) != int(bytes.size()))
-        return Unexpected{movieFailure(
-                IoError{IoError::Action::Write, m_file->target().string(), std::strerror(errno)}
-                        .text())};
+        return Unexpected{writeFailure()};
     return Done{};
 }
 
@@ -222,9 +225,7 @@ Expected<Done, Notice> GifWriter::finish(double endSeconds)
     const bool flushed = std::fflush(m_sink.file) == 0;
     const bool closedFile = std::fclose(std::exchange(m_sink.file, nullptr)) == 0;
     if (!flushed || !closedFile)
-        return Unexpected{movieFailure(
-                IoError{IoError::Action::Write, m_file->target().string(), std::strerror(errno)}
-                        .text())};
+        return Unexpected{writeFailure()};
     return m_file->commit();
 }
 

@@ -29,8 +29,9 @@ namespace tessa {
 // rectangle whose colours change from the picture before, in the smallest of a few encodings
 // (encodeGifFrame): the global table or a local one of the colours used, unchanged pixels kept
 // or transparent. A fade step, whose palette is not the global one, gets a local table. Frames
-// are encoded on worker threads (at most kInFlight at once) and written in order. The file is written beside the target under a hidden name and renamed
-// into place by finish(); a writer made without a path only counts the bytes it would write.
+// are encoded on worker threads (at most kInFlight at once) and written in order. The file is
+// written beside the target under a hidden name and renamed into place by finish(); a writer made
+// without a path only counts the bytes it would write.
 class GifWriter : public MovieWriter
 {
 public:
@@ -75,6 +76,7 @@ private:
     Expected<Done, Notice> put(Frame &&frame);
     Expected<Done, Notice> writeOldest();
     Expected<Done, Notice> check(int result, const char *what);
+    Notice writeFailure() const;
 
     ScreenScaler m_scaler;
     std::optional<PaletteColors> m_palette; // the animation's palette, when known before

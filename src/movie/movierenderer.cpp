@@ -80,15 +80,17 @@ std::array<std::uint64_t, 256> colourUse(const Timeline &timeline, const ItemLis
     return use;
 }
 
-MovieOptions movieOptions(const Timeline &timeline, const ItemList &items,
-                          const MovieRequest &request)
+// `items` is given for a GIF only, whose global table is ordered by how much each colour is seen.
+MovieOptions movieOptions(const Timeline &timeline, const MovieRequest &request,
+                          const ItemList *items = nullptr)
 {
     MovieOptions options;
     options.frameRate = timeline.tickRate();
     options.scale = request.scale;
     options.aspect43 = request.aspect43;
     options.palette = fadedPalette(request.colors, kFullFadeLevel);
-    options.colourUse = colourUse(timeline, items);
+    if (items)
+        options.colourUse = colourUse(timeline, *items);
     return options;
 }
 
@@ -147,7 +149,8 @@ Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemLis
     report.ticks = timeline.durationTicks();
     report.seconds = timeline.seconds(report.ticks);
 
-    MovieOptions options = movieOptions(timeline, items, request);
+    MovieOptions options =
+            movieOptions(timeline, request, *format == MovieFormat::Gif ? &items : nullptr);
     if (wantSound) {
         if (*format == MovieFormat::WebM || *format == MovieFormat::Mp4)
             options.audio = soundTrack(timeline, request, report.warnings);
@@ -180,7 +183,7 @@ Expected<GifSizeEstimate, Notice> estimateGifSize(const ItemList &items,
         return Unexpected{checked.error()};
     const Timeline timeline =
             buildTimeline(items, request.timing, request.fromLine, request.toLine);
-    GifWriter counter({}, movieOptions(timeline, items, request));
+    GifWriter counter({}, movieOptions(timeline, request, &items));
     int screens = 0;
     const auto played = playScreens(counter, timeline, items, request, {}, sampleScreens, screens);
     if (!played)
