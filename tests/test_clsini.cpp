@@ -315,7 +315,7 @@ TEST_F(ClsIniTest, AHugeSectionInNoOrderIsSortedAsASmallOneIs)
         text += std::to_string(numbers[i]) + "=" + std::to_string(i) + "\r\n";
     text += "[Names]\r\n";
     for (std::size_t i = 0; i < count; ++i)
-        text += "k" + std::to_string(count - i) + "=\r\n";
+        text.append("k").append(std::to_string(count - i)).append("=\r\n");
 
     m_ini.loadText(text);
 
