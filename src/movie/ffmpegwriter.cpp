@@ -3,6 +3,7 @@
 #include "ffmpegwriter.h"
 
 #include "document/fileio.h"
+#include "document/nativefile.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -51,7 +52,7 @@ FfmpegWriter::FfmpegWriter(const std::string &path, MovieFormat format, const Mo
     : m_format(format)
     , m_options(options)
     , m_scaler(options.scale, options.aspect43)
-    , m_file(std::filesystem::path(path))
+    , m_file(pathFromText(path))
 {
 }
 
@@ -80,7 +81,7 @@ Expected<Done, Notice> FfmpegWriter::open()
     // The libraries' own chatter would end up in the command-line tool's output.
     av_log_set_level(AV_LOG_ERROR);
     const char *container = m_format == MovieFormat::WebM ? "webm" : "mp4";
-    const std::string temporary = m_file.path().string();
+    const std::string temporary = textFromPath(m_file.path());
     int result = avformat_alloc_output_context2(&m_output, nullptr, container, temporary.c_str());
     if (result < 0 || !m_output)
         return failed(std::string("start the ") + container + " file", result);
@@ -96,7 +97,7 @@ Expected<Done, Notice> FfmpegWriter::open()
     result = avio_open(&m_output->pb, temporary.c_str(), AVIO_FLAG_WRITE);
     if (result < 0)
         return Unexpected{movieFailure(
-                IoError{IoError::Action::Write, m_file.target().string(), ffmpegReason(result)}
+                IoError{IoError::Action::Write, textFromPath(m_file.target()), ffmpegReason(result)}
                         .text())};
     AVDictionary *muxing = nullptr;
     if (m_format == MovieFormat::Mp4)
@@ -346,7 +347,7 @@ Expected<Done, Notice> FfmpegWriter::finish(double endSeconds)
         return failed("finish the movie", result);
     if (const int result = avio_closep(&m_output->pb); result < 0)
         return Unexpected{movieFailure(
-                IoError{IoError::Action::Write, m_file.target().string(), ffmpegReason(result)}
+                IoError{IoError::Action::Write, textFromPath(m_file.target()), ffmpegReason(result)}
                         .text())};
     release();
     return m_file.commit();

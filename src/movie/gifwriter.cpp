@@ -3,6 +3,7 @@
 #include "gifwriter.h"
 
 #include "document/fileio.h"
+#include "document/nativefile.h"
 
 #include <gif_lib.h>
 
@@ -42,7 +43,7 @@ GifWriter::GifWriter(std::string path, const MovieOptions &options)
     , m_colourUse(options.colourUse)
 {
     if (!path.empty())
-        m_file.emplace(std::filesystem::path(path));
+        m_file.emplace(pathFromText(path));
 }
 
 GifWriter::~GifWriter()
@@ -62,19 +63,19 @@ Expected<Done, Notice> GifWriter::check(int result, const char *what)
                                    + (reason ? std::string(": ") + reason : std::string()) + ".")};
 }
 
-// The failure to write the file, with the system's reason in errno.
-Notice GifWriter::writeFailure() const
+Notice GifWriter::writeFailure(const std::string &reason) const
 {
-    const std::string path = m_file ? m_file->target().string() : std::string("the GIF");
-    return movieFailure(IoError{IoError::Action::Write, path, std::strerror(errno)}.text());
+    const std::string path = m_file ? textFromPath(m_file->target()) : std::string("the GIF");
+    return movieFailure(IoError{IoError::Action::Write, path, reason}.text());
 }
 
 Expected<Done, Notice> GifWriter::open(const GifScreen &first)
 {
     if (m_file) {
-        m_sink.file = std::fopen(m_file->path().string().c_str(), "wb");
+        std::error_code error;
+        m_sink.file = createNewFile(m_file->path(), error);
         if (!m_sink.file)
-            return Unexpected{writeFailure()};
+            return Unexpected{writeFailure(error.message())};
     }
     int error = 0;
     m_gif = EGifOpen(&m_sink, appendBytes, &error);
@@ -166,7 +167,7 @@ Expected<Done, Notice> GifWriter::writeImage(const GifFrameCode &frame)
     bytes.insert(bytes.end(), frame.code.blocks.begin(), frame.code.blocks.end());
     bytes.push_back(0); // the empty block that ends the image
     if (appendBytes(m_gif, bytes.data(), int(bytes.size())) != int(bytes.size()))
-        return Unexpected{writeFailure()};
+        return Unexpected{writeFailure(std::strerror(errno))};
     return Done{};
 }
 
@@ -225,7 +226,7 @@ Expected<Done, Notice> GifWriter::finish(double endSeconds)
     const bool flushed = std::fflush(m_sink.file) == 0;
     const bool closedFile = std::fclose(std::exchange(m_sink.file, nullptr)) == 0;
     if (!flushed || !closedFile)
-        return Unexpected{writeFailure()};
+        return Unexpected{writeFailure(std::strerror(errno))};
     return m_file->commit();
 }
 

@@ -76,7 +76,7 @@ private:
     Expected<Done, Notice> put(Frame &&frame);
     Expected<Done, Notice> writeOldest();
     Expected<Done, Notice> check(int result, const char *what);
-    Notice writeFailure() const;
+    Notice writeFailure(const std::string &reason) const;
 
     ScreenScaler m_scaler;
     std::optional<PaletteColors> m_palette; // the animation's palette, when known before

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "movieoptions.h"
 
+#include "document/nativefile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -10,7 +12,7 @@ namespace tessa {
 
 Expected<MovieFormat, Notice> movieFormatFor(const std::string &path)
 {
-    std::string extension = std::filesystem::path(path).extension().string();
+    std::string extension = textFromPath(pathFromText(path).extension());
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (extension == ".gif")

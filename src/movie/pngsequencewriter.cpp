@@ -3,6 +3,7 @@
 #include "pngsequencewriter.h"
 
 #include "document/fileio.h"
+#include "document/nativefile.h"
 
 #include <QImage>
 
@@ -18,7 +19,8 @@ namespace {
 
 Unexpected<Notice> writeFailure(const fs::path &path, const std::string &reason)
 {
-    return Unexpected{movieFailure(IoError{IoError::Action::Write, path.string(), reason}.text())};
+    return Unexpected{
+            movieFailure(IoError{IoError::Action::Write, textFromPath(path), reason}.text())};
 }
 
 } // namespace
@@ -26,7 +28,7 @@ Unexpected<Notice> writeFailure(const fs::path &path, const std::string &reason)
 PngSequenceWriter::PngSequenceWriter(const std::string &path, const MovieOptions &options)
     : m_frameRate(options.frameRate)
     , m_scaler(options.scale, options.aspect43)
-    , m_folder(fs::path(path))
+    , m_folder(pathFromText(path))
 {
 }
 
@@ -35,7 +37,11 @@ fs::path PngSequenceWriter::frameName(const fs::path &path, long long frame, lon
     const std::size_t digits = std::max<std::size_t>(5, std::to_string(count).size());
     std::string number = std::to_string(frame + 1);
     number.insert(0, digits - number.size(), '0');
-    return path.parent_path() / (path.stem().string() + "-" + number + path.extension().string());
+    // Put together as paths, not as text, so that a name in any script keeps its letters.
+    fs::path name = path.parent_path() / path.stem();
+    name += "-" + number;
+    name += path.extension();
+    return name;
 }
 
 fs::path PngSequenceWriter::scratchFile(long long frame) const
@@ -58,7 +64,7 @@ Expected<Done, Notice> PngSequenceWriter::writeFramesUntil(long long frame)
         std::memcpy(image.scanLine(y), scaled.data() + std::size_t(y) * m_scaler.width(),
                     std::size_t(m_scaler.width()));
     const fs::path first = scratchFile(m_nextFrame);
-    if (!image.save(QString::fromStdString(first.string()), "PNG"))
+    if (!image.save(QString::fromStdU16String(first.u16string()), "PNG"))
         return writeFailure(first, "the PNG could not be written");
     for (long long copy = m_nextFrame + 1; copy < frame; ++copy) {
         std::error_code error;

@@ -3,6 +3,7 @@
 #include "temporarypath.h"
 
 #include "document/fileio.h"
+#include "document/nativefile.h"
 #include "moviewriter.h"
 
 #include <random>
@@ -14,9 +15,10 @@ TemporaryPath::TemporaryPath(std::filesystem::path target)
     : m_target(std::move(target))
 {
     std::random_device random;
-    const std::string name =
-            "." + m_target.filename().string() + ".part-" + std::to_string(random() % 1000000);
-    m_path = m_target.parent_path() / name;
+    // Put together as paths, not as text, so that a name in any script keeps its letters.
+    m_path = m_target.parent_path() / ".";
+    m_path += m_target.filename();
+    m_path += ".part-" + std::to_string(random() % 1000000);
 }
 
 TemporaryPath::~TemporaryPath()
@@ -31,7 +33,7 @@ Expected<Done, Notice> TemporaryPath::commit()
 {
     if (const auto error = FileSystem::real().rename(m_path, m_target))
         return Unexpected{movieFailure(
-                IoError{IoError::Action::Write, m_target.string(), error.message()}.text())};
+                IoError{IoError::Action::Write, textFromPath(m_target), error.message()}.text())};
     m_committed = true;
     return Done{};
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandoutput.h"
+#include "document/nativefile.h"
 #include "movie/movierenderer.h"
 #include "movie/pngsequencewriter.h"
 #include "movieanimation.h"
@@ -241,3 +242,21 @@ TEST(PngSequence, writesOneNumberedPictureForEveryTick)
 }
 
 } // namespace
+
+// Paths come as the program's text (UTF-8): a folder and names in any script must be written as
+// given, not byte by byte, on every system.
+TEST(MovieNames, aFolderAndNamesInAnyScriptAreWrittenAsGiven)
+{
+    TempFolder folder;
+    const std::string place = folder.file("Tessarine St\u00fcdio");
+    std::filesystem::create_directory(pathFromText(place));
+    MovieRequest request = fadingRequest(70.0);
+    request.fromLine = 4; // 30 ticks
+    for (const std::string name : {"/d\u00e9mo.gif", "/d\u00e9mo.png"}) {
+        const auto report = renderMovie(place + name, fadingAnimation(), request);
+        ASSERT_TRUE(report) << report.error().text;
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(pathFromText(place + "/d\u00e9mo.gif")));
+    EXPECT_TRUE(std::filesystem::is_regular_file(pathFromText(place + "/d\u00e9mo-00030.png")));
+    EXPECT_EQ(TempFolder::entriesOf(pathFromText(place)).size(), 31u) << "nothing else is left";
+}
