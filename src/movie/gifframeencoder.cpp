@@ -198,8 +198,6 @@ std::optional<Candidate> localCandidate(const GifScreen &after, const Changes &c
     return candidate;
 }
 
-// The rectangle in the screen's own palette, unchanged pixels kept or, when some index is not
-// needed by a changed one, left transparent.
 // The rectangle in the global table's order (a fade step: the screen's own palette in that order,
 // as a local table), unchanged pixels kept or, when some entry is not needed by a changed one,
 // left transparent. Its codes are as short as the last entry a pixel needs allows; an unchanged
