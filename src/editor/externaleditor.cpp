@@ -139,7 +139,7 @@ ExternalEditor::Entry *ExternalEditor::entryOf(ItemId id)
     return found == m_entries.end() ? nullptr : &*found;
 }
 
-Expected<QString, Notice> ExternalEditor::writeFrame(ItemId id, const QString &documentName,
+Expected<QString, Notice> ExternalEditor::writeFrame(ItemId id, const QString &baseName,
                                                      std::span<const std::uint8_t> pixels,
                                                      const PaletteColors &colors,
                                                      ToolPreferences::ImageFormat format)
@@ -163,11 +163,14 @@ Expected<QString, Notice> ExternalEditor::writeFrame(ItemId id, const QString &d
     if (entry) {
         path = entry->path;
     } else {
-        QString base = QFileInfo(documentName).completeBaseName();
-        if (base.isEmpty())
-            base = QStringLiteral("untitled");
-        path = m_runFolder + QLatin1Char('/') + base + QLatin1Char('-') + QString::number(id)
-               + QLatin1Char('.') + suffix;
+        const QString base = baseName.isEmpty() ? QStringLiteral("untitled") : baseName;
+        const auto taken = [this](const QString &candidate) {
+            return std::any_of(m_entries.begin(), m_entries.end(),
+                               [&](const Entry &kept) { return kept.path == candidate; });
+        };
+        path = m_runFolder + QLatin1Char('/') + base + QLatin1Char('.') + suffix;
+        for (int n = 2; taken(path); ++n)
+            path = m_runFolder + QLatin1Char('/') + base + QStringLiteral(" (%1).").arg(n) + suffix;
     }
 
     const std::vector<std::uint8_t> bytes =

@@ -48,8 +48,9 @@ public:
 
     // Writes `pixels` in `colors` as the working file of item `id` and watches it; its path.
     // An item that is out already keeps its file (rewritten) unless the format changed.
-    // `documentName` (may be "") gives the file a recognisable name.
-    Expected<QString, Notice> writeFrame(ItemId id, const QString &documentName,
+    // A new file is named `baseName` and the format's extension, with a number added when
+    // another item's file has that name already.
+    Expected<QString, Notice> writeFrame(ItemId id, const QString &baseName,
                                          std::span<const std::uint8_t> pixels,
                                          const PaletteColors &colors,
                                          ToolPreferences::ImageFormat format);

@@ -5,6 +5,7 @@
 #include "frm.h"
 
 #include "document/itemrules.h"
+#include "document/paths.h"
 #include "externaleditor.h"
 #include "imageeditorcommand.h"
 #include "itemlistview.h"
@@ -67,9 +68,15 @@ void frm::mnuProjectEditExternally_Click()
     if (line < 0)
         return;
     const ToolPreferences tools = readToolPreferences(m_settings);
-    const auto path = m_external->writeFrame(m_document.itemId(line), m_document.fileName(),
-                                             m_document.item(line).Pixels, m_paletteColors,
-                                             tools.imageFormat);
+    // Named as File > Export names the image of that line: DEMOANIM-QLM-1 for line 1.
+    const QString documentName =
+            m_document.fileName().isEmpty() ? QStringLiteral("untitled") : m_document.fileName();
+    const QString baseName =
+            QFileInfo(QString::fromStdString(exportFileName(documentName.toStdString(), line)))
+                    .completeBaseName();
+    const auto path =
+            m_external->writeFrame(m_document.itemId(line), baseName, m_document.item(line).Pixels,
+                                   m_paletteColors, tools.imageFormat);
     if (!path) {
         showNotice(path.error());
         return;
@@ -111,7 +118,7 @@ void frm::externalImageSaved(ItemId id, const QString &path)
     const QString text = QString::fromStdString(listLine(item));
     changeDocument(
             [&] { m_document.replaceItem(line, std::move(item), text, tr("Update Image")); });
-    showNote(tr("Updated image %1 from %2").arg(line + 1).arg(name));
+    showNote(tr("Updated the image on line %1 from %2.").arg(line + 1).arg(name));
 }
 
 void frm::mnuEditPreferences_Click()

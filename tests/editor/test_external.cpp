@@ -119,9 +119,10 @@ TEST_F(ExternalEditTest, EverySaveComesBackAsOneStepToTheSameItem)
     EXPECT_EQ(pixelsAt(2), expected);
     EXPECT_EQ(pixelsAt(0), frameOf(1));
     EXPECT_EQ(window->mnuEditUndo->text(), "&Undo Update Image");
+    // Named after the line it was taken from, as Export names it.
     const QString name = QFileInfo(workingFile()).fileName();
-    EXPECT_TRUE(name.startsWith("ROUND-") && name.endsWith(".bmp")) << name.toStdString();
-    EXPECT_EQ(note(), "Updated image 3 from " + name);
+    EXPECT_EQ(name, "ROUND-QLM-3.bmp");
+    EXPECT_EQ(note(), "Updated the image on line 3 from ROUND-QLM-3.bmp.");
 
     // Saved again in the same editor: a step of its own.
     strokes("6 5 10\n");
@@ -141,7 +142,7 @@ TEST_F(ExternalEditTest, EverySaveComesBackAsOneStepToTheSameItem)
     const Bytes twice = expected;
     expected[at(7, 5)] = 11;
     EXPECT_EQ(pixelsAt(3), expected);
-    EXPECT_EQ(note(), "Updated image 4 from " + name);
+    EXPECT_EQ(note(), "Updated the image on line 4 from ROUND-QLM-3.bmp.");
 
     window->mnuEditUndo->trigger();
     EXPECT_EQ(pixelsAt(3), twice) << "one save, one step";

@@ -8,6 +8,7 @@
 #include "imageio/palettematch.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -46,7 +47,7 @@ protected:
 
     QString writeFrame(ItemId id, Format format = Format::Png, std::uint8_t seed = 1)
     {
-        auto path = editor.writeFrame(id, QStringLiteral("/x/intro.qlm"), pattern(seed),
+        auto path = editor.writeFrame(id, QStringLiteral("INTRO-QLM-3"), pattern(seed),
                                       mainPalette(), format);
         EXPECT_TRUE(path.has_value());
         return path ? *path : QString();
@@ -74,7 +75,7 @@ TEST_F(ExternalEditorTest, WritesTheFrameAsAnIndexedImageInThePalette)
 {
     for (const Format format : {Format::Png, Format::Bmp}) {
         const QString path = writeFrame(7, format, 3);
-        EXPECT_TRUE(path.startsWith(editor.runFolder() + "/intro-7."));
+        EXPECT_TRUE(path.startsWith(editor.runFolder() + "/INTRO-QLM-3."));
         EXPECT_TRUE(path.endsWith(format == Format::Bmp ? ".bmp" : ".png"));
         auto image = loadImageFile(path);
         ASSERT_TRUE(image.has_value());
@@ -87,10 +88,14 @@ TEST_F(ExternalEditorTest, WritesTheFrameAsAnIndexedImageInThePalette)
 TEST_F(ExternalEditorTest, TwoFramesAndTwoEditorsNeverShareAFile)
 {
     ExternalEditor other{workFolder()};
-    const auto elsewhere = other.writeFrame(1, "intro.qlm", pattern(1), mainPalette(), Format::Png);
+    const auto elsewhere =
+            other.writeFrame(1, "INTRO-QLM-3", pattern(1), mainPalette(), Format::Png);
     ASSERT_TRUE(elsewhere.has_value());
+    // Two items of one editor from the same line name, at different times.
     const QStringList paths{writeFrame(1), writeFrame(2), *elsewhere};
     EXPECT_EQ(QSet<QString>(paths.begin(), paths.end()).size(), 3);
+    EXPECT_EQ(QFileInfo(paths[0]).fileName(), "INTRO-QLM-3.png");
+    EXPECT_EQ(QFileInfo(paths[1]).fileName(), "INTRO-QLM-3 (2).png");
     EXPECT_NE(editor.runFolder(), other.runFolder());
 }
 
@@ -165,7 +170,7 @@ TEST_F(ExternalEditorTest, FoldersOfRunsThatEndedWithoutClosingAreRemoved)
         run = later.runFolder();
         EXPECT_FALSE(std::filesystem::exists(root / "run-1-2-1"));
         EXPECT_TRUE(std::filesystem::exists(root / "run-3-4-1"));
-        EXPECT_TRUE(QFile::exists(run + "/untitled-1.png"));
+        EXPECT_TRUE(QFile::exists(run + "/untitled.png"));
     }
     EXPECT_FALSE(QFile::exists(run)) << "the run's folder outlived it";
 }
