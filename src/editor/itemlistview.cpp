@@ -139,6 +139,15 @@ void ItemListView::keyPressEvent(QKeyEvent *event)
             return;
         }
         break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // Alt+Up and Alt+Down are Move Up and Move Down: where those are off, the keys do
+        // nothing rather than move the selection as the plain arrows do.
+        if (event->modifiers() & Qt::AltModifier) {
+            event->accept();
+            return;
+        }
+        break;
     default:
         break;
     }

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMimeData>
+#include <QTest>
 
 using namespace tessa;
 using namespace tessa::test;
@@ -100,6 +101,9 @@ TEST_F(EditorTest, MovingKeepsAnImageFirstAndEndLast)
     EXPECT_FALSE(window->mnuEditMoveDown->isEnabled()) << "nothing goes past End";
     select(4);
     EXPECT_FALSE(window->mnuEditMoveUp->isEnabled()) << "End stays last";
+    // Its key does nothing then, rather than move the selection as the plain arrow does.
+    QTest::keyClick(window->lst, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(selected(), 4);
     select(1);
     window->mnuEditMoveUp->trigger();
     EXPECT_EQ(window->items()[0].Pixels, frameOf(2));
