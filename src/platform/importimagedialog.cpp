@@ -66,14 +66,14 @@ QString figuresText(const MatchResult &result)
     const MatchFigures &f = result.figures;
     QStringList lines;
     if (f.hasPrevious)
-        lines << ImportImageDialog::tr("Pixels changed from the previous image: %1")
+        lines << ImportImageDialog::tr("Pixels changed from the previous image: %L1")
                          .arg(f.changedFromPrevious);
     if (f.keptFromPrevious > 0)
-        lines << ImportImageDialog::tr("Pixels kept from the previous image: %1")
+        lines << ImportImageDialog::tr("Pixels kept from the previous image: %L1")
                          .arg(f.keptFromPrevious);
-    lines << ImportImageDialog::tr("Pixels not matched exactly: %1").arg(f.notExact);
-    lines << ImportImageDialog::tr("Largest colour error: %1").arg(f.largestError, 0, 'f', 1);
-    lines << ImportImageDialog::tr("Stored size: %1 bytes").arg(qulonglong(f.storedSize));
+    lines << ImportImageDialog::tr("Pixels not matched exactly: %L1").arg(f.notExact);
+    lines << ImportImageDialog::tr("Largest colour error: %L1").arg(f.largestError, 0, 'f', 1);
+    lines << ImportImageDialog::tr("Stored size: %L1 bytes").arg(qulonglong(f.storedSize));
     return lines.join(QLatin1Char('\n'));
 }
 

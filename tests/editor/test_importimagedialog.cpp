@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
@@ -137,4 +138,19 @@ TEST(ImportImageDialog, ShowsTheWholeImageAsRead)
     // The dialog shows that view.
     ImportImageDialog dialog(photoRequest(1280, 800));
     EXPECT_EQ(dialog.controls().source->pixmap().size(), QSize(320, 200));
+}
+
+TEST(ImportImageDialog, WritesItsFiguresAsItemDetailsDoes)
+{
+    // One way of writing numbers in every window: grouped as the user's locale groups them.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ImportImageDialog dialog(photoRequest());
+    const QString text = dialog.controls().figures->text();
+    QLocale::setDefault(before);
+    const QRegularExpression stored(QStringLiteral("Stored size: ([0-9.]+) bytes"));
+    const QRegularExpressionMatch match = stored.match(text);
+    ASSERT_TRUE(match.hasMatch()) << text.toStdString();
+    EXPECT_TRUE(match.captured(1).contains(QLatin1Char('.')))
+            << "not grouped: " << text.toStdString();
 }
