@@ -13,6 +13,7 @@
 #include "imaging/bmp.h"
 #include "platform/dialogs.h"
 
+#include "itemfigures.h"
 #include "itemlistview.h"
 #include "movieexport.h"
 #include "settings/playbacksettings.h"
@@ -96,7 +97,8 @@ void frm::mnuFileExportMovie_Click()
     QString proposed = QFileInfo(m_document.fileName()).fileName();
     proposed.replace(QLatin1Char('.'), QLatin1Char('-'));
     int filterIndex = 1;
-    QString path = m_dialogs.ShowSaveDialog(this, tr(kMovieFilter), tr("Export Movie"), MoviePath,
+    QString path = m_dialogs.ShowSaveDialog(this, tr(kMovieFilter), tr("Export Movie"),
+                                            additionFolder(MoviePath, "MoviePath"),
                                             QStringLiteral("gif"), proposed, filterIndex);
     if (path.isEmpty())
         return;
@@ -110,9 +112,20 @@ void frm::mnuFileExportMovie_Click()
     // The whole animation, as the game plays it with the preview's timing and sounds. Its folder
     // is remembered once the movie is written, not for an export that failed.
     const PlaybackSettings playback(m_settings);
-    if (exportMovie(this, m_dialogs, m_document.items(), m_paletteColors, playback, path))
-        rememberFolder(MoviePath, "MoviePath",
-                       QString::fromStdString(GetFolder(path.toStdString())));
+    if (!exportMovie(this, m_dialogs, m_document.items(), m_paletteColors, playback, path))
+        return;
+    rememberFolder(MoviePath, "MoviePath", QString::fromStdString(GetFolder(path.toStdString())));
+    const QFileInfo written(path);
+    if (written.isFile()) {
+        showNote(tr("Wrote the movie %1 (%2).")
+                         .arg(QDir::toNativeSeparators(path),
+                              bytesText(std::size_t(written.size()))));
+    } else {
+        // A PNG sequence: numbered pictures beside the name given.
+        const QString pattern =
+                written.dir().filePath(written.completeBaseName() + QLatin1String("-*.png"));
+        showNote(tr("Wrote the movie as the pictures %1.").arg(QDir::toNativeSeparators(pattern)));
+    }
 }
 
 } // namespace tessa

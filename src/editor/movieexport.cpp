@@ -25,24 +25,22 @@ QString tr(const char *text)
     return QCoreApplication::translate("MovieExport", text);
 }
 
-// The progress box's text: for a GIF, with the size it will have, so that a movie too big to
-// share can be cancelled at once and written again at a smaller scale or tick rate.
-QString progressText(const ItemList &items, const MovieRequest &request, const QString &path)
+// For a GIF, the size it will have, so that a movie too big to share can be cancelled at once
+// and written again at a smaller scale or tick rate; "" for other kinds.
+QString gifSizeText(const ItemList &items, const MovieRequest &request, const QString &path)
 {
-    const QString writing = tr("Writing the movie...");
     const auto format = movieFormatFor(QFile::encodeName(path).toStdString());
     if (!format || *format != MovieFormat::Gif)
-        return writing;
+        return QString();
     const auto size = estimateGifSize(items, request, kSizeSampleScreens);
     if (!size)
-        return writing;
+        return QString();
     const QString bytes =
             QLocale().formattedDataSize(qint64(size->bytes), 1, QLocale::DataSizeTraditionalFormat);
-    return writing + QLatin1Char('\n')
-           + (size->exact ? tr("The GIF will be %1.").arg(bytes)
-                          : tr("The GIF will be about %1 (estimated from its first %2 seconds).")
-                                    .arg(bytes)
-                                    .arg(qRound(size->sampledSeconds)));
+    return size->exact ? tr("The GIF will be %1.").arg(bytes)
+                       : tr("The GIF will be about %1 (estimated from its first %2 seconds).")
+                                 .arg(bytes)
+                                 .arg(qRound(size->sampledSeconds));
 }
 
 } // namespace
@@ -61,10 +59,27 @@ bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
     request.soundFolder = playback.soundFolder();
     request.soundPattern = playback.soundPattern();
 
-    std::unique_ptr<Dialogs::Progress> progress = dialogs.progress(
-            owner, progressText(items, request, path), tr("Export Movie"), kProgressSteps);
-    const auto rendered = renderMovie(
-            QFile::encodeName(path).toStdString(), items, request, [&](Tick done, Tick total) {
+    const std::string target = QFile::encodeName(path).toStdString();
+    const QString size = gifSizeText(items, request, path);
+    // Said before anything is written, while the user can still choose another kind of movie.
+    const std::optional<std::string> soundsLeftOut = soundsLeftOutWarning(target, items, request);
+    if (soundsLeftOut) {
+        QString question = QString::fromStdString(*soundsLeftOut);
+        if (!size.isEmpty())
+            question += QLatin1String("\r\n") + size;
+        question += QLatin1String("\r\n\r\n") + tr("Write the movie without its sounds?");
+        if (dialogs.messageBox(owner, question, QString::fromUtf8(kProgramTitle),
+                               Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo)
+            != Dialogs::Answer::Yes)
+            return false;
+    }
+    QString text = tr("Writing the movie...");
+    if (!size.isEmpty())
+        text += QLatin1Char('\n') + size;
+    std::unique_ptr<Dialogs::Progress> progress =
+            dialogs.progress(owner, text, tr("Export Movie"), kProgressSteps);
+    const auto rendered =
+            renderMovie(target, items, request, [&](Tick done, Tick total) {
                 if (!progress)
                     return true;
                 progress->setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total)
@@ -81,10 +96,11 @@ bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
     }
     if (rendered->cancelled)
         return false;
-    if (!rendered->warnings.empty()) {
-        QStringList lines;
-        for (const std::string &warning : rendered->warnings)
+    QStringList lines;
+    for (const std::string &warning : rendered->warnings)
+        if (warning != soundsLeftOut)
             lines << QString::fromStdString(warning);
+    if (!lines.isEmpty()) {
         dialogs.messageBox(owner, lines.join(QStringLiteral("\r\n")),
                            QString::fromUtf8(kProgramTitle), Dialogs::Icon::Exclamation,
                            Dialogs::Buttons::Ok);

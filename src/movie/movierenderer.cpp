@@ -16,6 +16,14 @@ namespace tessa {
 
 namespace {
 
+constexpr const char *kSoundsLeftOut =
+        "This kind of movie has no sound track: the sounds are left out.";
+
+bool hasSoundTrack(MovieFormat format)
+{
+    return format == MovieFormat::WebM || format == MovieFormat::Mp4;
+}
+
 // The cues' sounds, each file read once; the ones that cannot be read are named in `warnings`.
 MovieAudio soundTrack(const Timeline &timeline, const MovieRequest &request,
                       std::vector<std::string> &warnings)
@@ -151,13 +159,10 @@ Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemLis
 
     MovieOptions options =
             movieOptions(timeline, request, *format == MovieFormat::Gif ? &items : nullptr);
-    if (wantSound) {
-        if (*format == MovieFormat::WebM || *format == MovieFormat::Mp4)
-            options.audio = soundTrack(timeline, request, report.warnings);
-        else if (!timeline.soundCues().empty())
-            report.warnings.push_back("This kind of movie has no sound track: the sounds are "
-                                      "left out.");
-    }
+    if (wantSound && hasSoundTrack(*format))
+        options.audio = soundTrack(timeline, request, report.warnings);
+    else if (wantSound && !timeline.soundCues().empty())
+        report.warnings.push_back(kSoundsLeftOut);
     auto writer = openMovieWriter(path, options);
     if (!writer)
         return Unexpected{writer.error()};
@@ -174,6 +179,20 @@ Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemLis
     if (progress)
         progress(report.ticks, report.ticks);
     return report;
+}
+
+std::optional<std::string> soundsLeftOutWarning(const std::string &path, const ItemList &items,
+                                                const MovieRequest &request)
+{
+    const auto format = movieFormatFor(path);
+    if (!format || hasSoundTrack(*format) || request.soundFolder.empty()
+        || request.soundPattern.empty() || !checkRequest(items, request))
+        return std::nullopt;
+    const Timeline timeline =
+            buildTimeline(items, request.timing, request.fromLine, request.toLine);
+    if (timeline.soundCues().empty())
+        return std::nullopt;
+    return std::string(kSoundsLeftOut);
 }
 
 Expected<GifSizeEstimate, Notice> estimateGifSize(const ItemList &items,

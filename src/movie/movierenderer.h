@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ using MovieProgress = std::function<bool(Tick done, Tick total)>;
 Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemList &items,
                                           const MovieRequest &request,
                                           const MovieProgress &progress = {});
+
+// The warning renderMovie gives when `request` asks for the sounds of cues among its lines and
+// the movie `path` names has no sound track (a GIF, a PNG sequence); nothing otherwise.
+std::optional<std::string> soundsLeftOutWarning(const std::string &path, const ItemList &items,
+                                                const MovieRequest &request);
 
 // What a GIF of the request would weigh.
 struct GifSizeEstimate

@@ -98,4 +98,27 @@ TEST_F(MovieExportTest, soundsThatCannotBeReadAreOneWarning)
     EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"fade.webm"});
 }
 
+TEST_F(MovieExportTest, aGifWithoutItsSoundsIsAskedForBeforeItIsWritten)
+{
+    m_playback.setSoundFolder(m_folder.path().string());
+    m_playback.setSoundPattern("S%d.WAV");
+    m_dialogs.answerMessage(Dialogs::Answer::No);
+    EXPECT_FALSE(run("fade.gif"));
+    EXPECT_TRUE(m_folder.entries().empty()) << "declined: nothing written";
+    EXPECT_TRUE(m_dialogs.progressTitles.isEmpty());
+
+    m_dialogs.answerMessage(Dialogs::Answer::Yes);
+    ASSERT_TRUE(run("fade.gif"));
+    const auto boxes = m_dialogs.callsOf(DialogCall::Kind::Message);
+    ASSERT_EQ(boxes.size(), 2u) << "asked each time, and no warning after the writing";
+    const QString size = QLocale().formattedDataSize(
+            qint64(std::filesystem::file_size(m_folder.file("fade.gif"))), 1,
+            QLocale::DataSizeTraditionalFormat);
+    EXPECT_EQ(boxes[1].text, "This kind of movie has no sound track: the sounds are left out.\r\n"
+                             "The GIF will be "
+                                     + size + ".\r\n\r\nWrite the movie without its sounds?");
+    EXPECT_EQ(boxes[1].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_FALSE(boxes[1].progressOpen);
+}
+
 } // namespace
