@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
@@ -204,7 +205,7 @@ void frm::createMenus()
         mnuProjectAdd[i]->setShortcut(QKeySequence(Qt::SHIFT | addKeys[i]));
     }
     mnuProjectImport =
-            mnuProject->addAction(tr("Import &Image..."), this, &frm::mnuProjectImport_Click);
+            mnuProject->addAction(tr("I&mport Image..."), this, &frm::mnuProjectImport_Click);
     mnuProjectImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuProject->addSeparator();
     mnuProjectEdit = mnuProject->addAction(tr("&Edit"), this, &frm::mnuProjectEdit_Click);
@@ -270,6 +271,19 @@ void frm::rememberFolder(QString &variable, const char *key, const QString &fold
     variable = QDir::toNativeSeparators(folder);
     m_settings.WriteValue(&variable == &MoviePath ? kMovieSection : kSettingsSection, key,
                           toCore(variable));
+}
+
+QString frm::additionFolder(const QString &remembered, const char *key) const
+{
+    // A character no settings file holds: the key was never written.
+    static const std::string kNotThere(1, '\0');
+    const char *section = &remembered == &MoviePath ? kMovieSection : kSettingsSection;
+    if (m_settings.ReadString(section, key, kNotThere) != kNotThere)
+        return remembered;
+    const QString documentFolder = QFileInfo(m_document.fileName()).absolutePath();
+    if (!m_document.fileName().isEmpty() && QFileInfo(documentFolder).isDir())
+        return QDir::toNativeSeparators(documentFolder);
+    return remembered;
 }
 
 void frm::setCaption(const QString &suffix)
@@ -359,7 +373,7 @@ void frm::mnuFileNew_Click()
     // No question about unsaved changes: the current document is discarded at once (and kept
     // for File > Recover Discarded Animation), and the new one holds only "End" (selected)
     // until its first image is in.
-    m_recovery->keepIfDiscarded();
+    keepReplacedChanges();
     {
         const QScopedValueRollback quiet(m_selecting, true);
         m_document.startUntitled();
@@ -368,9 +382,11 @@ void frm::mnuFileNew_Click()
     if (!addItem(0)) {
         ShowInfo(tr("You need to add an image to begin an animation.\r\nAborting..."));
         ResetDocument();
+        reportReplacedChanges();
         return;
     }
     m_document.finishUntitled();
+    reportReplacedChanges();
 }
 
 void frm::mnuFileOpen_Click()
@@ -388,19 +404,19 @@ void frm::mnuFileOpen_Click()
 
 void frm::OpenAnim(const QString &path)
 {
-    m_recovery->keepIfDiscarded();
+    keepReplacedChanges();
     ResetDocument();
     auto loaded = loadAnimation(toCore(path));
-    if (!loaded) {
+    if (!loaded)
         showNotice(loaded.error());
-        return;
-    }
-    showLoaded(std::move(*loaded), path);
+    else
+        showLoaded(std::move(*loaded), path);
+    reportReplacedChanges();
 }
 
 void frm::showLoaded(ItemList items, const QString &path)
 {
-    m_recovery->keepIfDiscarded();
+    keepReplacedChanges();
     // Named, with the document menus on when there is at least one item, and no unsaved
     // changes.
     {

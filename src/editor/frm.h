@@ -7,6 +7,7 @@
 #include "document/notice.h"
 #include "imaging/palette.h"
 #include "playback/previewwindow.h"
+#include "recoverykeeper.h"
 #include "settings/clsini.h"
 #include "studiopaths.h"
 
@@ -28,7 +29,6 @@ class Dialogs;
 class ExternalEditor;
 class ItemDetailsPanel;
 class ItemListView;
-class RecoveryKeeper;
 class RecoveryStore;
 
 // The main window: the one open animation, its list of items, the picture of the selected line,
@@ -229,6 +229,16 @@ private:
     void SelectPalette(int Index);
     void setDocumentMenusEnabled(bool enabled);
     void rememberFolder(QString &variable, const char *key, const QString &folder);
+    // Where a dialog of File > Export > Movie, Export > Patch, Apply Patch or Import Image
+    // starts: the folder remembered under `key` for `remembered`, or while none was, the open
+    // animation's folder rather than the program's.
+    QString additionFolder(const QString &remembered, const char *key) const;
+    // Keeps the unsaved changes of a document about to be replaced, to be reported by
+    // reportReplacedChanges once the replacing command is done.
+    void keepReplacedChanges();
+    // Tells the user that the changes replaced were kept and how to bring them back, or why
+    // they could not be.
+    void reportReplacedChanges();
 
     // The indices of a chosen BMP; `colorsDiffer` tells whether its colour table is another.
     std::optional<std::vector<std::uint8_t>> chooseImage(bool &colorsDiffer);
@@ -270,6 +280,7 @@ private:
     QPointer<ItemDetailsPanel> m_details; // likewise
     ExternalEditor *m_external = nullptr; // a child of the window
 
+    std::optional<RecoveryKeeper::Kept> m_replacedChanges; // kept, not reported yet
     bool m_centred = false;
     QTimer *m_noteTimer = nullptr;
 };

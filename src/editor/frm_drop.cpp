@@ -60,6 +60,7 @@ void frm::dropFiles(const QStringList &paths)
         }
     }
     showLoaded(std::move(*loaded), path);
+    reportReplacedChanges();
 }
 
 } // namespace tessa

@@ -34,8 +34,9 @@ QString imageFilter()
 void frm::mnuProjectImport_Click()
 {
     int filterIndex = 0;
-    const QStringList paths = m_dialogs.ShowOpenFilesDialog(this, imageFilter(), tr("Import Image"),
-                                                            ImportPath, filterIndex);
+    const QStringList paths =
+            m_dialogs.ShowOpenFilesDialog(this, imageFilter(), tr("Import Image"),
+                                          additionFolder(ImportPath, "ImportPath"), filterIndex);
     if (paths.isEmpty())
         return;
     rememberFolder(ImportPath, "ImportPath",

@@ -10,12 +10,15 @@
 #include "document/fileio.h"
 #include "document/paths.h"
 #include "filters.h"
+#include "itemfigures.h"
 #include "patch/patchapplier.h"
 #include "patch/patchmaker.h"
+#include "patch/patchnotices.h"
 #include "patch/patchreader.h"
 #include "patch/patchwriter.h"
 #include "platform/dialogs.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace tessa {
@@ -41,15 +44,16 @@ void frm::mnuFileExportPatch_Click()
         ShowInfo(tr("Save the animation first: a patch is made from the file as saved."));
         return;
     }
-    const QString original = chooseOriginal(m_dialogs, this, AnimationPath);
+    const QString original =
+            chooseOriginal(m_dialogs, this, additionFolder(AnimationPath, "AnimationPath"));
     if (original.isEmpty())
         return;
     QString proposed = QFileInfo(m_document.fileName()).fileName();
     proposed.replace(QLatin1Char('.'), QLatin1Char('-'));
     int filterIndex = 0;
     const QString path = m_dialogs.ShowSaveDialog(
-            this, tr(kPatchFilter), tr("Export Patch"), ExportPath, QStringLiteral("tpatch"),
-            proposed + QStringLiteral(".tpatch"), filterIndex);
+            this, tr(kPatchFilter), tr("Export Patch"), additionFolder(ExportPath, "ExportPath"),
+            QStringLiteral("tpatch"), proposed + QStringLiteral(".tpatch"), filterIndex);
     if (path.isEmpty())
         return;
     rememberFolder(ExportPath, "ExportPath", QString::fromStdString(GetFolder(path.toStdString())));
@@ -68,46 +72,63 @@ void frm::mnuFileExportPatch_Click()
         showNotice(patch.error());
         return;
     }
-    const auto written = replaceFile(path.toStdString(), writePatch(*patch), Backup::None);
+    const std::vector<std::uint8_t> bytes = writePatch(*patch);
+    const auto written = replaceFile(path.toStdString(), bytes, Backup::None);
     busy.restore();
     if (!written) {
         showNotice(fileFailureNotice(written.error()));
         return;
     }
     m_dialogs.beep();
+    showNote(tr("Wrote the patch %1 (%2).")
+                     .arg(QDir::toNativeSeparators(path), bytesText(bytes.size())));
 }
 
 void frm::mnuFileApplyPatch_Click()
 {
     int filterIndex = 0;
     const QString patchPath = m_dialogs.ShowOpenDialog(
-            this, tr(kPatchFilter), tr("Select the patch"), ExportPath, QString(), filterIndex);
+            this, tr(kPatchFilter), tr("Select the patch"),
+            additionFolder(ExportPath, "ExportPath"), QString(), filterIndex);
     if (patchPath.isEmpty())
         return;
-    const QString original = chooseOriginal(m_dialogs, this, AnimationPath);
+    // The patch is read and checked before anything else is asked: a damaged one, or one made
+    // for a folder, is refused at once.
+    const std::string patchName = GetFileName(patchPath.toStdString());
+    Expected<Patch, Notice> patch = Unexpected{Notice{}};
+    {
+        BusyCursor busy(this);
+        const auto patchBytes = readWholeFile(patchPath.toStdString());
+        patch = patchBytes ? readPatch(*patchBytes, patchName)
+                           : Unexpected{fileFailureNotice(patchBytes.error())};
+        if (patch && (patch->forFolder || patch->files.size() != 1))
+            patch = Unexpected{folderPatchNotice(patchName)};
+    }
+    if (!patch) {
+        showNotice(patch.error());
+        return;
+    }
+    const QString original =
+            chooseOriginal(m_dialogs, this, additionFolder(AnimationPath, "AnimationPath"));
     if (original.isEmpty())
         return;
 
     BusyCursor busy(this);
-    const std::string patchName = GetFileName(patchPath.toStdString());
-    const auto patchBytes = readWholeFile(patchPath.toStdString());
     const auto base = readWholeFile(original.toStdString());
-    if (!patchBytes || !base) {
-        busy.restore();
-        showNotice(fileFailureNotice(!patchBytes ? patchBytes.error() : base.error()));
-        return;
-    }
-    const auto patch = readPatch(*patchBytes, patchName);
-    auto made = patch ? applyPatch(*patch, *base, GetFileName(original.toStdString()), patchName)
-                      : Unexpected{patch.error()};
+    auto made = base ? applyPatch(*patch, *base, GetFileName(original.toStdString()), patchName)
+                     : Unexpected{fileFailureNotice(base.error())};
     auto items = made ? readAnimation(*made) : Unexpected{made.error()};
     busy.restore();
     if (!items) {
         showNotice(items.error());
         return;
     }
+    // Like a drop, it replaces unsaved changes only after the question closing asks.
+    if (!mayDiscardChanges())
+        return;
     // A new document: no name, Save on, as recovered work is opened.
     openRecovered(*items, QString());
+    reportReplacedChanges();
 }
 
 } // namespace tessa

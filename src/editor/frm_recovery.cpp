@@ -13,6 +13,8 @@
 #include <QLocale>
 #include <QScopedValueRollback>
 
+#include <utility>
+
 namespace tessa {
 
 namespace {
@@ -31,9 +33,34 @@ QString timeOf(const RecoveryStore::Entry &entry)
 
 } // namespace
 
+void frm::keepReplacedChanges()
+{
+    const RecoveryKeeper::Kept kept = m_recovery->keepIfDiscarded();
+    if (kept.changes)
+        m_replacedChanges = kept;
+}
+
+void frm::reportReplacedChanges()
+{
+    const std::optional<RecoveryKeeper::Kept> kept = std::exchange(m_replacedChanges, {});
+    if (!kept)
+        return;
+    if (kept->failure.isEmpty()) {
+        showNote(tr("Your unsaved changes were kept: File > Recover Discarded Animation brings "
+                    "them back."));
+        return;
+    }
+    m_dialogs.messageBox(this,
+                         tr("Your unsaved changes could not be kept for File > Recover Discarded "
+                            "Animation: %1")
+                                 .arg(kept->failure),
+                         QLatin1String(kProgramTitle), Dialogs::Icon::Exclamation,
+                         Dialogs::Buttons::Ok);
+}
+
 void frm::openRecovered(const ItemList &items, const QString &fileName)
 {
-    m_recovery->keepIfDiscarded();
+    keepReplacedChanges();
     ResetDocument();
     {
         const QScopedValueRollback quiet(m_selecting, true);
@@ -62,6 +89,7 @@ void frm::offerRecovery()
             continue;
         }
         openRecovered(*items, entry.originalPath);
+        reportReplacedChanges();
         // The document now has a copy of its own.
         m_recoveryStore->remove(entry);
         return;
@@ -87,6 +115,7 @@ void frm::mnuFileRevert_Click()
         return;
     }
     showLoaded(std::move(*loaded), path);
+    reportReplacedChanges();
 }
 
 void frm::mnuFileRecover_Click()
@@ -109,7 +138,11 @@ void frm::mnuFileRecover_Click()
         ShowInfo(tr("The discarded animation could not be read."));
         return;
     }
+    // It replaces the open document: unsaved changes get the question closing asks.
+    if (!mayDiscardChanges())
+        return;
     openRecovered(*items, QString());
+    reportReplacedChanges();
 }
 
 } // namespace tessa

@@ -61,13 +61,19 @@ void RecoveryKeeper::write()
     m_lastWriteMs = took.elapsed();
 }
 
-void RecoveryKeeper::keepIfDiscarded()
+RecoveryKeeper::Kept RecoveryKeeper::keepIfDiscarded()
 {
     m_timer.stop();
-    if (worthKeeping(m_document))
-        m_store.discardCurrent(m_document.items(), m_document.fileName());
-    else
+    // Without a folder nothing is kept, by choice (tests): there is nothing to tell either.
+    if (!worthKeeping(m_document) || m_store.folder().isEmpty()) {
         m_store.removeCurrent();
+        return {};
+    }
+    Kept kept;
+    kept.changes = true;
+    if (auto failure = m_store.discardCurrent(m_document.items(), m_document.fileName()))
+        kept.failure = failure->isEmpty() ? QStringLiteral("?") : *failure;
+    return kept;
 }
 
 } // namespace tessa

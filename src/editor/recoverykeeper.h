@@ -30,9 +30,15 @@ public:
     bool isWaiting() const { return m_timer.isActive(); }
     // How long the last copy took to encode and write, for the curious and for measurements.
     qint64 lastWriteMs() const { return m_lastWriteMs; }
+    // What became of a document's unsaved changes when it was replaced.
+    struct Kept
+    {
+        bool changes = false; // there were unsaved changes to keep
+        QString failure;      // why they could not be kept; "" when they were
+    };
     // Keeps the document as a discarded one if it has unsaved changes (before New or Open
     // replace it, or a close answered No).
-    void keepIfDiscarded();
+    Kept keepIfDiscarded();
 
 private:
     void documentChanged();

@@ -110,18 +110,21 @@ void RecoveryStore::removeCurrent()
     QFile::remove(pathOf(m_runId, ".qlm"));
 }
 
-void RecoveryStore::discardCurrent(const ItemList &items, const QString &originalPath)
+std::optional<QString> RecoveryStore::discardCurrent(const ItemList &items,
+                                                     const QString &originalPath)
 {
     if (m_folder.isEmpty() || items.empty() || !items.front().isImage())
-        return;
+        return std::nullopt;
     const QString id = QStringLiteral("discarded-%1-%2")
                                .arg(QDateTime::currentMSecsSinceEpoch())
                                .arg(QCoreApplication::applicationPid());
     QString error;
     QDir().mkpath(m_folder);
-    if (writeEntry(id, items, originalPath, true, error))
+    const bool written = writeEntry(id, items, originalPath, true, error);
+    if (written)
         removeCurrent();
     prune();
+    return written ? std::nullopt : std::optional<QString>(error);
 }
 
 std::vector<RecoveryStore::Entry> RecoveryStore::entries() const

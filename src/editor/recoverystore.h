@@ -48,8 +48,9 @@ public:
     // Removes this run's copy, if any.
     void removeCurrent();
     // Keeps this run's copy as a discarded document (after writing `items` once more), and
-    // drops discarded documents beyond the number and age kept.
-    void discardCurrent(const ItemList &items, const QString &originalPath);
+    // drops discarded documents beyond the number and age kept; the error text when the copy
+    // could not be written.
+    std::optional<QString> discardCurrent(const ItemList &items, const QString &originalPath);
 
     // Copies left by runs that ended without closing, newest first.
     std::vector<Entry> abandoned() const;

@@ -195,8 +195,7 @@ Expected<std::vector<std::uint8_t>, Notice> applyPatch(const Patch &patch,
                                                        const std::string &patchName)
 {
     if (patch.forFolder || patch.files.size() != 1)
-        return Unexpected{Notice::failure(
-                "Error", patchName + " is a patch of a folder: apply it to the original folder.")};
+        return Unexpected{folderPatchNotice(patchName)};
     return applyFilePatch(patch.files.front(), base, baseName, patchName);
 }
 

@@ -56,4 +56,12 @@ Notice tooLargeNotice(const std::string &fileName)
                    + withThousands(kMaxPatchedFileSize) + " bytes at most).");
 }
 
+Notice folderPatchNotice(const std::string &patchName)
+{
+    return Notice::failure("Error", patchName
+                                            + " is a patch of a folder: apply it to the original "
+                                              "folder with tessanim patch ORIGINAL_DIR PATCH "
+                                              "OUT_DIR.");
+}
+
 } // namespace tessa

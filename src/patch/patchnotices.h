@@ -25,6 +25,9 @@ Notice notAPatchNotice(const std::string &patchName);
 Notice otherVersionNotice(const std::string &patchName, unsigned version);
 Notice damagedPatchNotice(const std::string &patchName, const std::string &detail);
 
+// `patchName` was made from two folders and so cannot be applied to one file; says how to apply it.
+Notice folderPatchNotice(const std::string &patchName);
+
 // A file too large for a patch to describe (see kMaxPatchedFileSize).
 Notice tooLargeNotice(const std::string &fileName);
 

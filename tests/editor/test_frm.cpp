@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMap>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 
@@ -87,6 +89,34 @@ TEST_F(EditorTest, MenuCaptionsAndShortcuts)
     EXPECT_EQ(w.mnuProject->title(), "&Project");
     EXPECT_EQ(w.mnuPalette->title(), "P&alette");
     EXPECT_EQ(w.mnuHelp->title(), "&Help");
+}
+
+TEST_F(EditorTest, EveryMenuGivesEachEntryAnAccessKeyOfItsOwn)
+{
+    // Two entries of one menu with the same access key make the key only move between them.
+    frm &w = start();
+    std::vector<QMenu *> menus;
+    for (QAction *top : w.menuBar()->actions())
+        if (top->menu())
+            menus.push_back(top->menu());
+    ASSERT_GE(menus.size(), 6u);
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        QMap<QChar, QString> taken;
+        for (QAction *action : menus[m]->actions()) {
+            if (action->isSeparator())
+                continue;
+            if (action->menu())
+                menus.push_back(action->menu());
+            const QString caption = action->text();
+            const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+            ASSERT_GE(amp, 0) << caption.toStdString() << " has no access key";
+            const QChar key = caption.at(amp + 1).toLower();
+            EXPECT_FALSE(taken.contains(key))
+                    << caption.toStdString() << " and " << taken.value(key).toStdString() << " in "
+                    << menus[m]->title().toStdString();
+            taken.insert(key, caption);
+        }
+    }
 }
 
 TEST_F(EditorTest, NewWithoutAnImageAbortsAndDropsTheOldDocument)

@@ -107,7 +107,7 @@ TEST_F(ImportTest, OfferedWhereAddImageIs)
 {
     start();
     EXPECT_FALSE(window->mnuProject->menuAction()->isEnabled());
-    EXPECT_EQ(window->mnuProjectImport->text(), "Import &Image...");
+    EXPECT_EQ(window->mnuProjectImport->text(), "I&mport Image...");
     EXPECT_EQ(window->mnuProjectImport->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
     newDocument();
     for (const int line : {0, 1, -1}) {

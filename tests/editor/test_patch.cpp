@@ -3,7 +3,12 @@
 // File > Export > Patch and File > Apply Patch.
 #include "editorfixture.h"
 
+#include "patch/patchmaker.h"
 #include "patch/patchnotices.h"
+#include "patch/patchwriter.h"
+
+#include <QLabel>
+#include <QLocale>
 
 using namespace tessa;
 using namespace tessa::test;
@@ -105,4 +110,81 @@ TEST_F(PatchTest, UnsavedChangesMustBeSavedBeforeAPatchIsMade)
               QStringList{"Save the animation first: a patch is made from the file as saved."});
     EXPECT_TRUE(dialogs.callsOf(Kind::Open).size() == 1u) << "only the Open of openChanged";
     EXPECT_FALSE(std::filesystem::exists(folder.file("fan.tpatch")));
+}
+
+TEST_F(PatchTest, APatchIsCheckedBeforeTheOriginalIsAskedFor)
+{
+    openChanged();
+    exportPatch();
+    const auto size = std::filesystem::file_size(folder.file("fan.tpatch"));
+    EXPECT_EQ(window->lblNote->text(), "Wrote the patch " + path("fan.tpatch") + " ("
+                                               + QLocale().toString(qulonglong(size)) + " bytes).");
+
+    // A folder patch, and a file that is no patch: refused at once, no original asked for.
+    const Bytes base = test::readBytes(original.toStdString());
+    const Bytes made = test::readBytes(changed.toStdString());
+    auto file = makeFilePatch(base, made, "EANIM.QLM");
+    ASSERT_TRUE(file);
+    file->name = "EANIM.QLM";
+    Patch forFolder;
+    forFolder.forFolder = true;
+    forFolder.files.push_back(*file);
+    test::writeBytes(folder.file("folder.tpatch"), writePatch(forFolder));
+    test::writeText(folder.file("notes.tpatch"), "not a patch at all");
+    const std::size_t opened = dialogs.callsOf(Kind::Open).size();
+    for (const char *name : {"folder.tpatch", "notes.tpatch"}) {
+        dialogs.answerOpen(path(name));
+        window->mnuFileApplyPatch->trigger();
+    }
+    EXPECT_EQ(dialogs.callsOf(Kind::Open).size(), opened + 2) << "the two patches, no original";
+    EXPECT_EQ(dialogs.messages(),
+              QStringList({"folder.tpatch is a patch of a folder: apply it to the original folder "
+                           "with tessanim patch ORIGINAL_DIR PATCH OUT_DIR.",
+                           QString::fromStdString(notAPatchNotice("notes.tpatch").text)}));
+    EXPECT_EQ(window->fileName(), changed);
+}
+
+TEST_F(PatchTest, UnsavedChangesAreAskedAboutBeforeAPatchReplacesThem)
+{
+    openChanged();
+    exportPatch();
+    select(1);
+    window->mnuProjectDelete->trigger();
+    const ItemList edited = window->items();
+
+    dialogs.answerOpen(path("fan.tpatch"));
+    dialogs.answerOpen(original);
+    dialogs.answerMessage(Dialogs::Answer::Cancel);
+    window->mnuFileApplyPatch->trigger();
+    EXPECT_EQ(dialogs.messages(), QStringList{"You have not saved your changes.  Save them now?"});
+    EXPECT_TRUE(sameContent(window->items(), edited)) << "cancelled: the document stays";
+
+    dialogs.answerOpen(path("fan.tpatch"));
+    dialogs.answerOpen(original);
+    dialogs.answerMessage(Dialogs::Answer::No);
+    window->mnuFileApplyPatch->trigger();
+    EXPECT_TRUE(dialogs.allAnswered());
+    EXPECT_TRUE(sameContent(window->items(), changedItems()));
+}
+
+TEST_F(PatchTest, ItsDialogsStartInTheAnimationsFolderUntilOneIsRemembered)
+{
+    // The program's folder is where the defaults point; the animation lies elsewhere.
+    openChanged();
+    exportPatch();
+    const QString animationFolder = path("");
+    const auto saves = dialogs.callsOf(Kind::Save);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(QDir(saves[0].initialFolder), QDir(animationFolder));
+    EXPECT_NE(QDir(saves[0].initialFolder), QDir(paths.programFolder));
+
+    // Remembered now (the patch's folder), and used.
+    std::filesystem::create_directories(folder.path() / "patches");
+    dialogs.answerOpen(original);
+    dialogs.answerSave(path("patches/again.tpatch"));
+    window->mnuFileExportPatch->trigger();
+    EXPECT_EQ(QDir(dialogs.callsOf(Kind::Save).back().initialFolder), QDir(animationFolder));
+    dialogs.answerOpen(QString());
+    window->mnuFileApplyPatch->trigger();
+    EXPECT_EQ(QDir(dialogs.callsOf(Kind::Open).back().initialFolder), QDir(path("patches")));
 }

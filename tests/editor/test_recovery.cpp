@@ -7,6 +7,7 @@
 #include "editor/recoverykeeper.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 
 using namespace tessa;
@@ -153,4 +154,54 @@ TEST_F(RecoveryTest, APathGivenRelativeStaysWithItsFolder)
     QDir::setCurrent(startedIn);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "first/RELANIM.QLM.bak"));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "second/RELANIM.QLM"));
+}
+
+TEST_F(RecoveryTest, ReplacedChangesAreSaidToBeKeptAndRecoveringAsksFirst)
+{
+    start();
+    open(writeAnimation("LOSTANIM.QLM", sample()));
+    EXPECT_TRUE(window->lblNote->isHidden()) << "nothing was replaced";
+    select(1);
+    window->mnuProjectDelete->trigger();
+    const ItemList edited = window->items();
+
+    // New asks nothing, as it always did, but says where the changes went.
+    newDocument(5);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_FALSE(window->lblNote->isHidden());
+    EXPECT_EQ(window->lblNote->text(), "Your unsaved changes were kept: File > Recover Discarded "
+                                       "Animation brings them back.");
+
+    // The new document is unsaved too: recovering asks before it replaces it.
+    const ItemList fresh = window->items();
+    dialogs.answerChoice(0);
+    dialogs.answerMessage(Dialogs::Answer::Cancel);
+    window->mnuFileRecover->trigger();
+    EXPECT_EQ(dialogs.messages(), QStringList{"You have not saved your changes.  Save them now?"});
+    EXPECT_TRUE(sameContent(window->items(), fresh)) << "cancelled: the document stays";
+
+    window->lblNote->hide();
+    dialogs.answerChoice(0);
+    dialogs.answerMessage(Dialogs::Answer::No);
+    window->mnuFileRecover->trigger();
+    EXPECT_TRUE(dialogs.allAnswered());
+    EXPECT_TRUE(sameContent(window->items(), edited));
+    EXPECT_FALSE(window->lblNote->isHidden()) << "the new document was kept in its turn";
+}
+
+TEST_F(RecoveryTest, ChangesThatCannotBeKeptAreSaidToBeLost)
+{
+    // A file where the folder of kept copies should be: nothing can be written there.
+    test::writeText(folder.file("blocked"), "");
+    paths.recoveryFolder = QString::fromStdString(folder.file("blocked"));
+    start();
+    open(writeAnimation("LOSTANIM.QLM", sample()));
+    select(1);
+    window->mnuProjectDelete->trigger();
+    open(writeAnimation("OTHERANIM.QLM", sample()));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("Your unsaved changes could not be kept for "
+                                                 "File > Recover Discarded Animation: "))
+            << dialogs.messages()[0].toStdString();
+    EXPECT_EQ(dialogs.callsOf(Kind::Message)[0].icon, Dialogs::Icon::Exclamation);
 }
