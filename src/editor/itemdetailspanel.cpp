@@ -134,7 +134,7 @@ void ItemDetailsPanel::placeBesideWindow()
     const QMargins frame = frameMarginsOf(*this);
     const QRect placed = placeBeside(size().grownBy(frame), anchor, menus,
                                      availableAreaFor(*window), kGapToWindow);
-    move(placed.topLeft());
+    moveFrameTo(*this, placed.topLeft());
     const QSize inside = placed.size().shrunkBy(frame);
     if (inside != size())
         resize(inside); // smaller where the screen is

@@ -15,6 +15,11 @@ public:
     explicit WholeScrollArea(QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
+
+protected:
+    // The widget's own layout changing (a line that wraps to more lines) changes what the area
+    // asks for, which the window's layout is told.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 } // namespace tessa

@@ -25,8 +25,12 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched == parent())
-            keepOnScreen(*static_cast<QWidget *>(watched));
+        // After the dialog has placed itself, which it does as it handles the event.
+        if (event->type() == QEvent::Show && watched == parent()) {
+            auto *window = static_cast<QWidget *>(watched);
+            QMetaObject::invokeMethod(
+                    window, [window] { keepOnScreen(*window); }, Qt::QueuedConnection);
+        }
         return false;
     }
 };
@@ -132,9 +136,18 @@ QSize roomFor(const QWidget &window)
     return available.isEmpty() ? QSize() : available.marginsRemoved(frameMarginsOf(window)).size();
 }
 
-QSize sizeThatFits(const QWidget &window, int wantedWidth)
+void refreshLayouts(QWidget &window)
 {
-    // The layout's minimum, brought up to date, rather than one left from other contents.
+    for (QLayout *layout : window.findChildren<QLayout *>())
+        layout->invalidate();
+}
+
+QSize sizeThatFits(QWidget &window, int wantedWidth)
+{
+    // Measured as the style will show it, with the layout's minimum brought up to date rather
+    // than one left from other contents.
+    window.ensurePolished();
+    refreshLayouts(window);
     if (QLayout *layout = window.layout())
         layout->activate();
     const QSize minimum = window.minimumSize().expandedTo(window.minimumSizeHint());
@@ -164,7 +177,16 @@ void keepOnScreen(QWidget &window)
     const QRect frame = window.geometry().marginsAdded(frameMarginsOf(window));
     const QRect fitted = fitInside(frame, availableAreaFor(window));
     if (fitted.topLeft() != frame.topLeft())
-        window.move(fitted.topLeft());
+        moveFrameTo(window, fitted.topLeft());
+}
+
+void moveFrameTo(QWidget &window, const QPoint &corner)
+{
+    // Until the window system has framed a window (as it is being shown), Qt takes a position
+    // for that of what is inside the frame, and the title would end up above it.
+    const bool framed = !marginsOfShown(window).isNull();
+    const QMargins frame = frameMarginsOf(window);
+    window.move(framed ? corner : corner + QPoint(frame.left(), frame.top()));
 }
 
 void keepOnScreenWhenShown(QWidget &window)

@@ -36,14 +36,21 @@ QRect availableAreaFor(const QWidget &window);
 // The largest size the window's contents may take so that its frame fits the available area.
 QSize roomFor(const QWidget &window);
 
+// Has the layouts in `window` measure again. A layout within a widget of its own (in a scroll
+// area) keeps what it measured until that widget is laid out, which a hidden window's is not.
+void refreshLayouts(QWidget &window);
+
 // The size for `window`'s contents at `wantedWidth` (its size hint's width where 0), no wider
 // than its screen allows, with the height its layout needs at that width, no taller than the
 // screen allows either; never below the window's minimum size.
-QSize sizeThatFits(const QWidget &window, int wantedWidth = 0);
+QSize sizeThatFits(QWidget &window, int wantedWidth = 0);
 
 // Resizes `window` to sizeThatFits and, when it is already shown, moves it to lie within the
 // available area.
 void fitToScreen(QWidget &window, int wantedWidth = 0);
+
+// Moves `window` so that the corner of its frame is at `corner`.
+void moveFrameTo(QWidget &window, const QPoint &corner);
 
 // Moves a shown window, or one whose position was set, to lie within the available area.
 void keepOnScreen(QWidget &window);

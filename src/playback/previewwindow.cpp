@@ -99,10 +99,11 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     layout->addWidget(buildTransport());
     layout->addWidget(m_noteLabel);
     // The choices scroll only where the screen has no room for them beside the whole picture.
-    m_settingsScroll = new QScrollArea;
+    m_settingsScroll = new WholeScrollArea;
     m_settingsScroll->setWidgetResizable(true);
     m_settingsScroll->setFrameShape(QFrame::NoFrame);
     m_settingsScroll->setWidget(buildSettings());
+    m_settingsScroll->viewport()->installEventFilter(this);
     layout->addWidget(m_settingsScroll);
 
     m_cueTimer = new QTimer(this);
@@ -168,7 +169,10 @@ int PreviewWindow::heightNeeded(int width, bool choicesScrolled) const
 
 bool PreviewWindow::wholeWindowFits(const QSize &room, bool choicesScrolled)
 {
-    // Measured without applying the layout: the window's own minimum size stays as it is.
+    // Measured as the style will show it, without applying the layout: the window's own minimum
+    // size stays as it is.
+    ensurePolished();
+    refreshLayouts(*this);
     m_scroll->setMinimumSize(pictureArea());
     const int least = minimumSizeHint().width();
     if (least > room.width())
@@ -290,7 +294,18 @@ void PreviewWindow::escape()
 
 bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Wheel) {
+    // A field being typed in stays in sight when the choices get less room to scroll in.
+    if (event->type() == QEvent::Resize && watched == m_settingsScroll->viewport()) {
+        QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QWidget *typing = focusWidget();
+                    if (typing && m_settingsScroll->widget()->isAncestorOf(typing))
+                        m_settingsScroll->ensureWidgetVisible(typing);
+                },
+                Qt::QueuedConnection);
+    }
+    if (event->type() == QEvent::Wheel && watched != m_settingsScroll->viewport()) {
         if (auto *widget = qobject_cast<QWidget *>(watched); widget && !widget->hasFocus())
             return true;
     }

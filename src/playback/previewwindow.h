@@ -85,7 +85,8 @@ protected:
     bool event(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    // Wheel turns reach the timing choices only while they have the focus.
+    // Wheel turns reach the timing choices only while they have the focus; a field being typed
+    // in stays in sight when the choices get less room.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
