@@ -4,15 +4,22 @@
 
 #include "animdocument.h"
 #include "itemfigures.h"
+#include "platform/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QScreen>
+#include <QMainWindow>
 #include <QTimer>
 
 namespace tessa {
+
+namespace {
+
+constexpr int kGapToWindow = 8;
+
+} // namespace
 
 ItemDetailsPanel::ItemDetailsPanel(const AnimDocument &document, ItemFigures &figures,
                                    QWidget *parent)
@@ -116,16 +123,21 @@ void ItemDetailsPanel::placeBesideWindow()
     if (m_placed || !window || !window->isVisible())
         return;
     m_placed = true;
-    // To the right of the main window, or to its left where the screen ends.
-    QPoint at = window->frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen *screen = window->screen()) {
-        const QRect room = screen->availableGeometry();
-        if (at.x() + frameGeometry().width() > room.right())
-            at.setX(std::max(room.left(),
-                             window->frameGeometry().left() - 8 - frameGeometry().width()));
-        at.setY(std::max(at.y(), room.top()));
+    // Beside the main window where there is room, else where it covers the least of it; never
+    // over its title and menus, where it would stay above them.
+    const QRect anchor = window->frameGeometry();
+    QRect menus(anchor.topLeft(), QPoint(anchor.right(), window->geometry().top() - 1));
+    if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget()) {
+        const QWidget *bar = main->menuWidget();
+        menus.setBottom(bar->mapToGlobal(QPoint(0, bar->height() - 1)).y());
     }
-    move(at);
+    const QMargins frame = frameMarginsOf(*this);
+    const QRect placed = placeBeside(size().grownBy(frame), anchor, menus,
+                                     availableAreaFor(*window), kGapToWindow);
+    moveFrameTo(*this, placed.topLeft());
+    const QSize inside = placed.size().shrunkBy(frame);
+    if (inside != size())
+        resize(inside); // smaller where the screen is
 }
 
 } // namespace tessa

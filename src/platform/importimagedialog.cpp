@@ -4,6 +4,8 @@
 
 #include "document/animitem.h"
 #include "imageio/imagefile.h"
+#include "wholescrollarea.h"
+#include "windowplacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,11 +39,19 @@ int positionOf(const T (&values)[N], T value)
     return 0;
 }
 
-QPixmap shown(const QImage &image)
+// Twice the size where the screen has room: single pixels of a 320 x 200 frame are hard to
+// judge otherwise.
+constexpr int kLargestZoom = 2;
+
+QPixmap shown(const QImage &image, int zoom)
 {
-    // Twice the size: single pixels of a 320 x 200 frame are hard to judge otherwise.
-    return QPixmap::fromImage(image.scaled(image.width() * 2, image.height() * 2,
+    return QPixmap::fromImage(image.scaled(image.width() * zoom, image.height() * zoom,
                                            Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+QSize pictureBox(QSize picture)
+{
+    return picture + QSize(4, 4); // room for the frame around it
 }
 
 } // namespace
@@ -84,6 +94,27 @@ ImportImageDialog::ImportImageDialog(ImportRequest request, QWidget *parent)
     setWindowTitle(tr("Import Image"));
     build();
     setOptions(m_request.options);
+    fitPreview();
+    keepOnScreenWhenShown(*this);
+}
+
+void ImportImageDialog::fitPreview()
+{
+    // The largest zoom at which the whole dialog fits; at the smallest, what is left scrolls.
+    // Measured as the style will show it.
+    ensurePolished();
+    const QSize room = roomFor(*this);
+    for (m_zoom = kLargestZoom; m_zoom > 1; --m_zoom) {
+        m_controls.preview->setFixedSize(pictureBox(QSize(kFrameWidth, kFrameHeight) * m_zoom));
+        refreshLayouts(*this);
+        const QSize hint = sizeHint();
+        const int height = hasHeightForWidth() ? heightForWidth(hint.width()) : hint.height();
+        if (!room.isValid() || (hint.width() <= room.width() && height <= room.height()))
+            break;
+    }
+    m_controls.preview->setFixedSize(pictureBox(QSize(kFrameWidth, kFrameHeight) * m_zoom));
+    showResult();
+    fitToScreen(*this);
 }
 
 void ImportImageDialog::build()
@@ -106,10 +137,11 @@ void ImportImageDialog::build()
     c.figures->setWordWrap(true);
     c.source = new QLabel(this);
     c.preview = new QLabel(this);
-    // The result at twice its size, where single pixels can be judged; the image as read beside
-    // it at the frame's own size, which is enough to compare colours.
-    c.preview->setFixedSize(644, 404);
-    c.source->setFixedSize(324, 204);
+    // The result at twice its size where the screen has room, where single pixels can be
+    // judged; the image as read beside it at the frame's own size, which is enough to compare
+    // colours.
+    c.preview->setFixedSize(pictureBox(QSize(kFrameWidth, kFrameHeight) * m_zoom));
+    c.source->setFixedSize(pictureBox(QSize(kFrameWidth, kFrameHeight)));
     for (QLabel *picture : {c.source, c.preview}) {
         picture->setAlignment(Qt::AlignCenter);
         picture->setFrameShape(QFrame::StyledPanel);
@@ -130,12 +162,26 @@ void ImportImageDialog::build()
     side->addWidget(c.source);
     side->addLayout(form);
     side->addStretch();
-    auto *top = new QHBoxLayout;
+    // All but the file's name and the buttons scroll where not even the smallest zoom leaves
+    // room for them on the screen.
+    auto *body = new QWidget;
+    auto *top = new QHBoxLayout(body);
+    top->setContentsMargins(0, 0, 0, 0);
     top->addWidget(c.preview, 0, Qt::AlignTop);
     top->addLayout(side);
+    auto *scroll = new WholeScrollArea(this);
+    scroll->setObjectName(QStringLiteral("body"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(body);
+
+    auto *name = new QLabel(QDir::toNativeSeparators(m_request.path), this);
+    // A long path is cut rather than widen the dialog past the screen; its tooltip has it all.
+    name->setMinimumWidth(1);
+    name->setToolTip(name->text());
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QDir::toNativeSeparators(m_request.path), this));
-    layout->addLayout(top);
+    layout->addWidget(name);
+    layout->addWidget(scroll, 1);
     layout->addWidget(c.buttons);
 
     if (!m_request.image.isNull())
@@ -228,7 +274,8 @@ void ImportImageDialog::showResult()
     c.figures->setText(figuresText(*m_result));
     c.preview->setPixmap(shown(c.heatMap->isChecked()
                                        ? m_result->heatMap
-                                       : frameImage(m_result->pixels, m_request.palette)));
+                                       : frameImage(m_result->pixels, m_request.palette),
+                               m_zoom));
 }
 
 } // namespace tessa

@@ -19,8 +19,9 @@ namespace tessa {
 
 // The preview of Import Image: the picture as read beside the picture matched to the palette
 // (or its error heat map), the matching options, and the figures of the result. It matches again
-// whenever an option changes; OK is offered only while there is a result. The controls are
-// public so that tests drive it without a screen.
+// whenever an option changes; OK is offered only while there is a result. The result is shown at
+// twice its size where the screen has room, else at its own. The controls are public so that
+// tests drive it without a screen.
 class ImportImageDialog : public QDialog
 {
     Q_OBJECT
@@ -54,6 +55,8 @@ public:
 
 private:
     void build();
+    // Shows the result at the largest zoom at which the dialog fits the screen.
+    void fitPreview();
     void rematch();
     void showResult();
 
@@ -62,6 +65,7 @@ private:
     std::optional<MatchResult> m_result;
     QString m_problem;
     bool m_settingOptions = false;
+    int m_zoom = 2; // the result's pixels per pixel of the frame
 };
 
 // The image as read, as the preview shows it beside the result: whole, in the frame's size at

@@ -3,6 +3,7 @@
 #include "preferencesdialog.h"
 
 #include "dialogs.h"
+#include "windowplacement.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,6 +21,8 @@
 namespace tessa {
 
 namespace {
+
+constexpr int kCommandWidth = 320;
 
 QString programFilter()
 {
@@ -56,7 +59,6 @@ PreferencesDialog::PreferencesDialog(Dialogs &dialogs, const ToolPreferences &cu
     txtImageEditor = new QLineEdit(current.imageEditor, this);
     txtImageEditor->setObjectName(QStringLiteral("txtImageEditor"));
     txtImageEditor->setPlaceholderText(tr("The system's default program"));
-    txtImageEditor->setMinimumWidth(320);
     cmdBrowse = new QPushButton(tr("&Browse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     connect(cmdBrowse, &QPushButton::clicked, this, &PreferencesDialog::browse);
@@ -76,6 +78,8 @@ PreferencesDialog::PreferencesDialog(Dialogs &dialogs, const ToolPreferences &cu
     cboImageFormat->setCurrentIndex(int(current.imageFormat));
 
     auto *form = new QFormLayout;
+    // Captions above their fields where the screen is narrow.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     auto *editorLabel = new QLabel(tr("Image &editor:"), this);
     editorLabel->setBuddy(txtImageEditor);
     form->addRow(editorLabel, editorRow);
@@ -91,6 +95,11 @@ PreferencesDialog::PreferencesDialog(Dialogs &dialogs, const ToolPreferences &cu
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+
+    // Room for a command line of some length, where the screen has it.
+    const int roomForCommand = std::max(0, kCommandWidth - txtImageEditor->sizeHint().width());
+    fitToScreen(*this, sizeHint().width() + roomForCommand);
+    keepOnScreenWhenShown(*this);
 }
 
 ToolPreferences PreferencesDialog::preferences() const

@@ -5,6 +5,7 @@
 #include "filefilter.h"
 #include "importimagedialog.h"
 #include "preferencesdialog.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -12,10 +13,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace tessa {
 
@@ -251,9 +255,17 @@ class QtProgress : public Dialogs::Progress
 {
 public:
     QtProgress(QWidget *owner, const QString &text, const QString &title, int maximum)
-        : m_dialog(text, QtDialogs::tr("Cancel"), 0, maximum, owner)
+        : m_dialog(owner)
     {
+        // A long text wraps rather than widen the box past a small or scaled screen.
+        auto *label = new QLabel(text);
+        label->setWordWrap(true);
+        label->setMaximumWidth(std::max(1, roomFor(m_dialog).width() * 3 / 4));
+        m_dialog.setLabel(label);
+        m_dialog.setCancelButtonText(QtDialogs::tr("Cancel"));
+        m_dialog.setRange(0, maximum);
         m_dialog.setWindowTitle(title);
+        keepOnScreenWhenShown(m_dialog);
         m_dialog.setWindowModality(Qt::WindowModal);
         // Short exports finish before a box would be worth showing.
         m_dialog.setMinimumDuration(500);

@@ -4,6 +4,9 @@
 
 #include "document/soundname.h"
 #include "platform/dialogs.h"
+#include "platform/wholescrollarea.h"
+#include "platform/windowplacement.h"
+#include "playback/flowlayout.h"
 #include "playback/framewidget.h"
 #include "playback/soundcueplayer.h"
 #include "playback/timeruler.h"
@@ -23,7 +26,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStandardItemModel>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <array>
@@ -72,23 +77,34 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     // The picture takes the focus first: the transport keys are then not taken by a choice such
     // as the tick rate, which the user has to pick first to change it by the keyboard.
     m_frame->setFocusPolicy(Qt::StrongFocus);
-    m_scroll = new QScrollArea;
+    m_scroll = new WholeScrollArea;
     m_scroll->setWidget(m_frame);
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setFocusPolicy(Qt::NoFocus);
 
     m_ruler = new TimeRuler;
+    m_ruler->setToolTip(tr("Click or drag to go to a moment (Home: the start, End: the end)"));
     m_noteLabel = new QLabel;
     m_noteLabel->setWordWrap(true);
     m_noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A note naming a long path wraps or is cut rather than widen the window past the screen.
+    m_noteLabel->setMinimumWidth(1);
+    // Without a note, no line is kept for one.
+    m_noteLabel->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_scroll, 1);
-    layout->addWidget(m_ruler);
+    layout->addWidget(buildRulerRow());
     layout->addWidget(buildTransport());
     layout->addWidget(m_noteLabel);
-    layout->addWidget(buildSettings());
+    // The choices scroll only where the screen has no room for them beside the whole picture.
+    m_settingsScroll = new WholeScrollArea;
+    m_settingsScroll->setWidgetResizable(true);
+    m_settingsScroll->setFrameShape(QFrame::NoFrame);
+    m_settingsScroll->setWidget(buildSettings());
+    m_settingsScroll->viewport()->installEventFilter(this);
+    layout->addWidget(m_settingsScroll);
 
     m_cueTimer = new QTimer(this);
     m_cueTimer->setSingleShot(true);
@@ -119,62 +135,130 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     m_player->setLoop(m_settings->loop());
     m_player->setSpeed(m_settings->speed());
     rebuildTimeline();
-    // The remembered zoom, or a smaller one where the whole window would not fit the screen
-    // (a scaled screen has fewer logical pixels). It stays a choice of this screen only: the
-    // setting keeps what the user chose.
-    m_frame->setZoom(zoomThatFits(m_frame->zoom()));
-    m_zoomBox->setCurrentIndex(m_frame->zoom() - FrameWidget::kMinZoom);
-    fitToPicture();
+    // The choices are shown where that costs the picture no zoom step; a scaled screen has fewer
+    // logical pixels. A smaller zoom stays a choice of this screen only: the setting keeps the
+    // user's.
+    m_chosenZoom = m_settings->zoom();
+    bool unfolded = true;
+    if (const QSize room = roomFor(*this); room.isValid()) {
+        showSettings(false);
+        const int folded = std::min(m_chosenZoom, largestZoomThatFits(room, false));
+        showSettings(true);
+        const int withChoices = std::min(m_chosenZoom, largestZoomThatFits(room, false));
+        unfolded = withChoices > 0 && withChoices >= folded;
+    }
+    showSettings(unfolded);
+    fitToScreen();
+    keepOnScreenWhenShown(*this);
     m_frame->setFocus();
 }
 
 QSize PreviewWindow::pictureArea() const
 {
-    const int frame = 2 * m_scroll->frameWidth();
-    const QMargins margins = layout()->contentsMargins();
-    return m_frame->sizeHint() + QSize(frame + margins.left() + margins.right(), frame);
+    return m_scroll->sizeHint();
 }
 
-QSize PreviewWindow::sizeForPicture() const
+int PreviewWindow::heightNeeded(int width, bool choicesScrolled) const
 {
-    // A scroll area asks for no more room than some lines of text take, less than a frame needs
-    // at zoom 2: the window asks for the whole picture instead.
-    layout()->invalidate();
-    const QSize hint = sizeHint();
-    const QSize picture = pictureArea();
-    const int shortBy = picture.height() - m_scroll->sizeHint().height();
-    return {std::max(hint.width(), picture.width()), hint.height() + std::max(0, shortBy)};
+    int height = hasHeightForWidth() ? heightForWidth(width) : sizeHint().height();
+    if (choicesScrolled && !m_settingsScroll->isHidden())
+        height -= m_settingsScroll->sizeHint().height()
+                  - m_settingsScroll->minimumSizeHint().height();
+    return std::max(height, minimumSizeHint().height());
 }
 
-QSize PreviewWindow::roomOnScreen() const
+bool PreviewWindow::wholeWindowFits(const QSize &room, bool choicesScrolled)
 {
-    const QScreen *shownOn = screen();
-    // Room for the window's frame and the desktop's panels.
-    return shownOn ? shownOn->availableGeometry().size() - QSize(40, 80) : QSize();
+    // Measured as the style will show it, without applying the layout: the window's own minimum
+    // size stays as it is.
+    ensurePolished();
+    refreshLayouts(*this);
+    m_scroll->setMinimumSize(pictureArea());
+    const int least = minimumSizeHint().width();
+    if (least > room.width())
+        return false;
+    const int width = std::clamp(sizeHint().width(), least, room.width());
+    return heightNeeded(width, choicesScrolled) <= room.height();
 }
 
-int PreviewWindow::zoomThatFits(int wanted)
+int PreviewWindow::largestZoomThatFits(const QSize &room, bool choicesScrolled)
 {
-    const QSize room = roomOnScreen();
-    int zoom = wanted;
-    for (; zoom > FrameWidget::kMinZoom && room.isValid(); --zoom) {
+    const int shown = m_frame->zoom();
+    int fitting = 0;
+    for (int zoom = FrameWidget::kMaxZoom; zoom >= FrameWidget::kMinZoom && !fitting; --zoom) {
         m_frame->setZoom(zoom);
-        // The other rows may be wider than the screen and still shrink; the picture cannot.
-        if (sizeForPicture().height() <= room.height() && pictureArea().width() <= room.width())
-            break;
+        if (wholeWindowFits(room, choicesScrolled))
+            fitting = zoom;
     }
-    m_frame->setZoom(zoom);
-    return zoom;
+    m_frame->setZoom(shown);
+    return fitting;
 }
 
-void PreviewWindow::fitToPicture()
+void PreviewWindow::fitToScreen()
 {
-    if (isMaximized() || isFullScreen())
+    if (m_fitting)
         return;
-    QSize wanted = sizeForPicture();
-    if (const QSize room = roomOnScreen(); room.isValid())
-        wanted = wanted.boundedTo(room).expandedTo(minimumSizeHint());
-    resize(wanted);
+    m_fitting = true;
+    const QSize room = roomFor(*this);
+    int fitting = room.isValid() ? largestZoomThatFits(room, false) : FrameWidget::kMaxZoom;
+    // Choices the user opened where even the smallest zoom leaves no room for them scroll
+    // within the room there is; the picture scrolls only where not even that is enough.
+    m_choicesScrolled = false;
+    if (fitting == 0 && !m_settingsScroll->isHidden()) {
+        fitting = largestZoomThatFits(room, true);
+        m_choicesScrolled = fitting > 0;
+    }
+    m_pictureWhole = fitting > 0;
+    const int largest = std::max(fitting, FrameWidget::kMinZoom);
+    m_frame->setZoom(std::clamp(m_chosenZoom, FrameWidget::kMinZoom, largest));
+    auto *zooms = qobject_cast<QStandardItemModel *>(m_zoomBox->model());
+    for (int row = 0; row < m_zoomBox->count(); ++row)
+        zooms->item(row)->setEnabled(m_zoomBox->itemData(row).toInt() <= largest);
+    m_zoomBox->setCurrentIndex(m_frame->zoom() - FrameWidget::kMinZoom);
+    // The picture keeps its size whatever the lines below it do.
+    m_scroll->setMinimumSize(m_pictureWhole ? pictureArea() : QSize(0, 0));
+    if (!isMaximized() && !isFullScreen())
+        tessa::fitToScreen(*this);
+    m_fitting = false;
+}
+
+void PreviewWindow::growToContents()
+{
+    // Where the picture scrolls, the window has all the screen gives already.
+    if (m_fitting || !m_pictureWhole || !isVisible() || isMaximized() || isFullScreen())
+        return;
+    const int needed = heightNeeded(width(), m_choicesScrolled);
+    if (needed <= height())
+        return;
+    if (const QSize room = roomFor(*this); room.isValid() && needed > room.height()) {
+        fitToScreen(); // at a smaller zoom
+        return;
+    }
+    resize(width(), needed);
+    keepOnScreen(*this);
+}
+
+bool PreviewWindow::event(QEvent *event)
+{
+    // The layout has taken in the change by now: a line that wraps to more lines, a choice shown.
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        growToContents();
+    return handled;
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    // Made narrower by the user, the rows of controls may wrap to more rows.
+    QMetaObject::invokeMethod(this, &PreviewWindow::growToContents, Qt::QueuedConnection);
+}
+
+void PreviewWindow::showSettings(bool shown)
+{
+    m_settingsScroll->setVisible(shown);
+    m_settingsButton->setChecked(shown);
+    m_settingsButton->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
 }
 
 void PreviewWindow::installKeys()
@@ -187,7 +271,7 @@ void PreviewWindow::installKeys()
         connect(shortcut, &QShortcut::activated, this, action);
     };
     key({Qt::Key_Space}, [this] { m_player->togglePause(); });
-    key({Qt::Key_Escape}, [this] { m_player->stop(); });
+    key({Qt::Key_Escape}, [this] { escape(); });
     key({Qt::Key_Right, Qt::Key_PageDown}, [this] { m_player->stepNext(); });
     key({Qt::Key_Left, Qt::Key_PageUp}, [this] { m_player->stepPrevious(); });
     key({Qt::Key_Home}, [this] { m_player->seek(0); });
@@ -199,9 +283,29 @@ void PreviewWindow::installKeys()
         [this] { changeSpeed(-1); });
 }
 
+void PreviewWindow::escape()
+{
+    // Esc stops and goes back to the start; a second Esc, or one while stopped there, closes.
+    if (m_player->isPlaying() || m_player->position() != 0)
+        m_player->stop();
+    else
+        close();
+}
+
 bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Wheel) {
+    // A field being typed in stays in sight when the choices get less room to scroll in.
+    if (event->type() == QEvent::Resize && watched == m_settingsScroll->viewport()) {
+        QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QWidget *typing = focusWidget();
+                    if (typing && m_settingsScroll->widget()->isAncestorOf(typing))
+                        m_settingsScroll->ensureWidgetVisible(typing);
+                },
+                Qt::QueuedConnection);
+    }
+    if (event->type() == QEvent::Wheel && watched != m_settingsScroll->viewport()) {
         if (auto *widget = qobject_cast<QWidget *>(watched); widget && !widget->hasFocus())
             return true;
     }
@@ -219,35 +323,64 @@ PreviewWindow::~PreviewWindow()
             field->disconnect(this);
 }
 
-QWidget *PreviewWindow::buildTransport()
+QWidget *PreviewWindow::buildRulerRow()
 {
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_ruler, 1);
+    m_cueLabel = new QLabel;
+    m_cueLabel->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("sound 65535")));
+    layout->addWidget(m_cueLabel);
+    m_timeLabel = new QLabel;
+    layout->addWidget(m_timeLabel);
+    return row;
+}
+
+QWidget *PreviewWindow::buildTransport()
+{
+    // Groups that stay together, in as many rows as the screen's width needs.
+    auto *row = new QWidget;
+    auto *flow = new FlowLayout(row);
+    flow->setContentsMargins(0, 0, 0, 0);
+    const auto group = [&] {
+        auto *box = new QWidget;
+        auto *layout = new QHBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+        flow->addWidget(box);
+        return layout;
+    };
     // Keys belong to the window: no transport control takes the focus (and with it Space).
-    const auto button = [&](const QString &text, auto slot) {
+    QHBoxLayout *buttons = group();
+    const auto button = [&](const QString &text, const QString &tip, auto slot) {
         auto *b = new QPushButton(text);
         b->setFocusPolicy(Qt::NoFocus);
+        b->setToolTip(tip);
         connect(b, &QPushButton::clicked, m_player, slot);
-        layout->addWidget(b);
+        buttons->addWidget(b);
         return b;
     };
-    button(tr("Previous"), &Player::stepPrevious);
-    m_playButton = button(tr("Play"), &Player::togglePause);
-    button(tr("Stop"), &Player::stop);
-    button(tr("Next"), &Player::stepNext);
+    button(tr("Previous"), tr("The item before (Left or Page Up)"), &Player::stepPrevious);
+    m_playButton = button(tr("Play"), tr("Play or pause (Space)"), &Player::togglePause);
+    button(tr("Stop"),
+           tr("Stop and go back to the start (Esc); Esc when stopped closes the window"),
+           &Player::stop);
+    button(tr("Next"), tr("The item after (Right or Page Down)"), &Player::stepNext);
 
+    QHBoxLayout *playing = group();
     m_loopBox = new QCheckBox(tr("Loop"));
     m_loopBox->setFocusPolicy(Qt::NoFocus);
+    m_loopBox->setToolTip(tr("Play again from the start at the end (L)"));
     m_loopBox->setChecked(m_settings->loop());
     connect(m_loopBox, &QCheckBox::toggled, this, [this](bool loop) {
         m_player->setLoop(loop);
         m_settings->setLoop(loop);
     });
-    layout->addWidget(m_loopBox);
+    playing->addWidget(m_loopBox);
 
     m_speedBox = new QComboBox;
     m_speedBox->setFocusPolicy(Qt::NoFocus);
+    m_speedBox->setToolTip(tr("Speed (+ faster, - slower)"));
     for (double speed : kSpeeds)
         m_speedBox->addItem(speedText(speed), speed);
     const double speed = m_settings->speed();
@@ -259,45 +392,56 @@ QWidget *PreviewWindow::buildTransport()
         m_player->setSpeed(chosen);
         m_settings->setSpeed(chosen);
     });
-    layout->addWidget(m_speedBox);
+    playing->addWidget(m_speedBox);
 
+    QHBoxLayout *view = group();
     m_zoomBox = new QComboBox;
     m_zoomBox->setObjectName(QStringLiteral("zoom"));
     m_zoomBox->setFocusPolicy(Qt::NoFocus);
+    m_zoomBox->setToolTip(tr("Zooms larger than the screen has room for are not offered"));
     for (int zoom = FrameWidget::kMinZoom; zoom <= FrameWidget::kMaxZoom; ++zoom)
         m_zoomBox->addItem(tr("Zoom %1x").arg(zoom), zoom);
     m_zoomBox->setCurrentIndex(m_frame->zoom() - FrameWidget::kMinZoom);
     connect(m_zoomBox, &QComboBox::activated, this, [this](int index) {
-        const int zoom = m_zoomBox->itemData(index).toInt();
-        m_frame->setZoom(zoom);
-        m_settings->setZoom(zoom);
-        fitToPicture();
+        m_chosenZoom = m_zoomBox->itemData(index).toInt();
+        m_settings->setZoom(m_chosenZoom);
+        fitToScreen();
     });
-    layout->addWidget(m_zoomBox);
+    view->addWidget(m_zoomBox);
 
     m_aspectBox = new QCheckBox(tr("4:3"));
     m_aspectBox->setFocusPolicy(Qt::NoFocus);
+    m_aspectBox->setToolTip(tr("The 200 rows shown as 240, as a 4:3 screen showed them"));
     m_aspectBox->setChecked(m_frame->aspect43());
     connect(m_aspectBox, &QCheckBox::toggled, this, [this](bool on) {
         m_frame->setAspect43(on);
         m_settings->setAspect43(on);
-        fitToPicture();
+        fitToScreen();
     });
-    layout->addWidget(m_aspectBox);
+    view->addWidget(m_aspectBox);
 
-    layout->addStretch(1);
-    m_cueLabel = new QLabel;
-    m_cueLabel->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("sound 65535")));
-    layout->addWidget(m_cueLabel);
-    m_timeLabel = new QLabel;
-    layout->addWidget(m_timeLabel);
+    QHBoxLayout *choices = group();
+    m_settingsButton = new QToolButton;
+    m_settingsButton->setObjectName(QStringLiteral("timingAndSound"));
+    m_settingsButton->setText(tr("Timing and sound"));
+    m_settingsButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_settingsButton->setAutoRaise(true);
+    m_settingsButton->setCheckable(true);
+    m_settingsButton->setFocusPolicy(Qt::NoFocus);
+    connect(m_settingsButton, &QToolButton::clicked, this, [this](bool shown) {
+        showSettings(shown);
+        fitToScreen();
+    });
+    choices->addWidget(m_settingsButton);
     return row;
 }
 
 QWidget *PreviewWindow::buildSettings()
 {
-    auto *group = new QGroupBox(tr("Timing and sound"));
+    auto *group = new QGroupBox;
     auto *form = new QFormLayout(group);
+    // Captions above their fields where the screen is narrow.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
 
     m_rateBox = new QComboBox;
     m_rateBox->setObjectName(QStringLiteral("tickRate"));
@@ -346,8 +490,11 @@ QWidget *PreviewWindow::buildSettings()
 
     m_folderLabel = new QLabel;
     m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path is cut rather than widen the window past the screen; its tooltip has it all.
+    m_folderLabel->setMinimumWidth(fontMetrics().averageCharWidth() * 8);
     const QString folder = QString::fromStdString(m_settings->soundFolder());
     m_folderLabel->setText(folder.isEmpty() ? tr("(none)") : QDir::toNativeSeparators(folder));
+    m_folderLabel->setToolTip(m_folderLabel->text());
     auto *folderButton = new QPushButton(tr("Choose..."));
     // Not the dialog's default: Enter in the pattern field applies the pattern and nothing else.
     folderButton->setAutoDefault(false);
@@ -438,6 +585,10 @@ void PreviewWindow::showCue(const SoundCue &cue)
 void PreviewWindow::showNote(const QString &text)
 {
     m_noteLabel->setText(text);
+    m_noteLabel->setVisible(!text.isEmpty());
+    // A zoom given up for the note's lines comes back with the room they leave.
+    if (text.isEmpty() && m_frame->zoom() < m_chosenZoom)
+        fitToScreen();
 }
 
 void PreviewWindow::updateTimeLabel()
@@ -470,6 +621,7 @@ void PreviewWindow::chooseSoundFolder()
     m_settings->setSoundFolder(folder.toStdString());
     m_sounds->setFolder(folder);
     m_folderLabel->setText(QDir::toNativeSeparators(folder));
+    m_folderLabel->setToolTip(m_folderLabel->text());
 }
 
 void PreviewWindow::tryPattern()

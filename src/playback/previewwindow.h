@@ -19,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QTimer;
+class QToolButton;
 
 namespace tessa {
 
@@ -30,9 +31,15 @@ class SoundCuePlayer;
 class TimeRuler;
 
 // The animation played as the game plays it: the picture with its fades, a ruler to seek on, the
-// transport (Space pauses, Esc stops, Left and Right step through the items, Home and End go to
-// the start and the end, L loops, + and - change the speed), and the timing and sound choices,
-// each remembered in the settings at once.
+// transport (Space pauses, Esc stops and, once stopped, closes the window, Left and Right step
+// through the items, Home and End go to the start and the end, L loops, + and - change the speed;
+// the controls' tooltips say so), and the timing and sound choices, each remembered in the
+// settings at once.
+//
+// The window fits its screen's available area, the picture at the zoom chosen or the largest
+// smaller one at which the whole window fits; larger zooms are not offered. The timing and sound
+// choices fold away, and start folded where showing them would cost the picture a zoom step. The
+// picture keeps its size while the lines below it change: the window grows, within the screen.
 //
 // The transport keys work wherever the focus is, except in a text field that takes them as
 // typing; the picture holds the focus at first, so a choice such as the tick rate changes only
@@ -75,25 +82,36 @@ signals:
     void playbackEnded();
 
 protected:
+    bool event(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    // Wheel turns reach the timing choices only while they have the focus.
+    void resizeEvent(QResizeEvent *event) override;
+    // Wheel turns reach the timing choices only while they have the focus; a field being typed
+    // in stays in sight when the choices get less room.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QWidget *buildRulerRow();
     QWidget *buildTransport();
     QWidget *buildSettings();
     void installKeys();
+    void escape();
     void rebuildTimeline();
     void endPlayback();
     // The width and height the picture needs in the window, with the scroll area's frame.
     QSize pictureArea() const;
-    // The window's size for the whole picture at the frame's zoom, before the screen's limit.
-    QSize sizeForPicture() const;
-    // Sizes the window to show the whole picture at its zoom, within the screen.
-    void fitToPicture();
-    // The largest zoom up to `wanted` at which the whole window fits the screen.
-    int zoomThatFits(int wanted);
-    QSize roomOnScreen() const;
+    // How tall the window must be at `width` for the whole picture and the lines below it; with
+    // `choicesScrolled`, the timing and sound choices take their least height and scroll.
+    int heightNeeded(int width, bool choicesScrolled) const;
+    // Whether the whole window, the whole picture at the frame's zoom in it, fits `room`.
+    bool wholeWindowFits(const QSize &room, bool choicesScrolled);
+    // The largest zoom at which the whole window fits `room`; 0 for none.
+    int largestZoomThatFits(const QSize &room, bool choicesScrolled);
+    // Shows the picture at the zoom chosen, or the largest smaller one that fits, and sizes the
+    // window to show it whole within the screen.
+    void fitToScreen();
+    // Lets the window grow, within the screen, where a line below the picture needs more room.
+    void growToContents();
+    void showSettings(bool shown);
     void showScreen(const ScreenState &screen);
     void showCue(const SoundCue &cue);
     void showNote(const QString &text);
@@ -123,6 +141,10 @@ private:
     QCheckBox *m_loopBox = nullptr;
     QComboBox *m_speedBox = nullptr;
     QComboBox *m_zoomBox = nullptr;
+    int m_chosenZoom = 0; // the user's, which the screen may not have room for
+    bool m_fitting = false;
+    bool m_pictureWhole = true;     // false where not even the smallest zoom fits the screen
+    bool m_choicesScrolled = false; // the choices scroll to leave the picture whole
     QCheckBox *m_aspectBox = nullptr;
     QLabel *m_timeLabel = nullptr;
     QLabel *m_cueLabel = nullptr;
@@ -131,6 +153,8 @@ private:
     QComboBox *m_rateBox = nullptr;
     QDoubleSpinBox *m_customRate = nullptr;
     QDoubleSpinBox *m_multiplier = nullptr;
+    QToolButton *m_settingsButton = nullptr;
+    QScrollArea *m_settingsScroll = nullptr;
     QLabel *m_folderLabel = nullptr;
     QLineEdit *m_patternEdit = nullptr;
     QLabel *m_patternState = nullptr;

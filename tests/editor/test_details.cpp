@@ -6,10 +6,13 @@
 #include "editor/changespicture.h"
 #include "editor/itemdetailspanel.h"
 #include "editorfixture.h"
+#include "onscreen.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QMenuBar>
+#include <QTest>
 
 namespace tessa::test {
 namespace {
@@ -183,6 +186,35 @@ TEST_F(DetailsTest, theDetailsPanelIsHiddenAtStartRememberedAndLeavesTheWindowAl
     EXPECT_TRUE(window->details()->isVisible());
     EXPECT_EQ(window->centralWidget()->size(), QSize(481, 218));
     EXPECT_EQ(settingsText(), written) << "nothing written at start-up";
+}
+
+TEST_F(DetailsTest, thePanelFitsTheScreenBesideTheWindowAndNeverOverItsMenus)
+{
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->mnuViewDetails->trigger();
+    QCoreApplication::processEvents();
+    const ItemDetailsPanel &panel = *window->details();
+    ASSERT_TRUE(panel.isVisible());
+    EXPECT_TRUE(fitsItsScreen(panel));
+    EXPECT_TRUE(noTextCut(panel));
+
+    const QRect placed = panel.frameGeometry();
+    const QRect main = window->frameGeometry();
+    const QMenuBar *bar = window->menuBar();
+    const QRect menus(main.topLeft(),
+                      QPoint(main.right(), bar->mapToGlobal(QPoint(0, bar->height() - 1)).y()));
+    EXPECT_FALSE(placed.intersects(menus)) << "over the title or the menus";
+    // Beside or below the window wherever one of them has the room.
+    const QRect screen = window->screen()->availableGeometry();
+    const bool room = screen.right() - main.right() > placed.width()
+                      || main.left() - screen.left() > placed.width()
+                      || screen.bottom() - main.bottom() > placed.height();
+    if (room) {
+        EXPECT_FALSE(placed.intersects(main)) << "over the window with room beside it";
+    }
+    EXPECT_EQ(window->centralWidget()->size(), QSize(481, 218));
 }
 
 TEST_F(DetailsTest, thePanelAndTheTooltipsGiveTheFiguresOfTheSavedFile)

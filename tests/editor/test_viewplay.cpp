@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // View > Play, the bold line of the playing item, File > Export > Movie and the sharp picture.
 #include "editorfixture.h"
+#include "onscreen.h"
 
 #include "editor/itemlistmodel.h"
 #include "movie/movieanimation.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTest>
 
 #include <cmath>
 
@@ -207,6 +209,37 @@ TEST_F(ViewPlayTest, theListKeepsThePlayingLineInSight)
         EXPECT_TRUE(inSight.contains(shown)) << "line " << line;
     }
     EXPECT_EQ(selected(), 0) << "the selection is not moved";
+}
+
+TEST_F(ViewPlayTest, thePreviewFitsTheScreenAndASecondEscClosesIt)
+{
+    openThreeImages();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    PreviewWindow &preview = playFrom(2);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fitsItsScreen(preview));
+    EXPECT_TRUE(noTextCut(preview));
+    // The whole picture, or, where not even the smallest zoom leaves room for the controls,
+    // a window as tall as the screen allows.
+    const QSize shown = preview.frameWidget().parentWidget()->size();
+    const QSize picture = preview.frameWidget().size();
+    if (shown.width() < picture.width() || shown.height() < picture.height()) {
+        EXPECT_EQ(preview.frameWidget().zoom(), 1);
+        EXPECT_GE(preview.frameGeometry().height(),
+                  preview.screen()->availableGeometry().height() - 1);
+    }
+
+    preview.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+    ASSERT_NE(boldLine(), -1);
+    QTest::keyClick(&preview, Qt::Key_Escape);
+    EXPECT_EQ(preview.player().position(), 0);
+    EXPECT_EQ(boldLine(), -1);
+    EXPECT_TRUE(preview.isVisible()) << "the first Esc stops";
+    QTest::keyClick(&preview, Qt::Key_Escape);
+    EXPECT_FALSE(preview.isVisible()) << "the second closes";
 }
 
 TEST_F(ViewPlayTest, exportMovieWritesAGifAsLongAsTheTimeline)

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/onscreen.h"
 #include "editor/scripteddialogs.h"
 #include "playback/framewidget.h"
 #include "playback/previewwindow.h"
@@ -18,11 +19,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStandardItemModel>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -46,6 +50,21 @@ QList<QRgb> tableOf(const PaletteColors &colors)
     for (std::uint32_t c : colors)
         table.append(qRgb(redOf(c), greenOf(c), blueOf(c)));
     return table;
+}
+
+// The picture's size at `zoom`: whole device pixels per pixel, so at 1.5 zoom 3 is 5 device
+// pixels (4.5 rounded).
+QSize pictureAtRatio(int zoom, double ratio, bool aspect43)
+{
+    const int deviceScale = std::max(1, int(std::lround(zoom * ratio)));
+    return {int(std::ceil(320 * deviceScale / ratio - 1e-9)),
+            int(std::ceil((aspect43 ? 240 : 200) * deviceScale / ratio - 1e-9))};
+}
+
+bool offered(const QComboBox *box, int zoom)
+{
+    const auto *model = qobject_cast<const QStandardItemModel *>(box->model());
+    return model->item(zoom - 1)->isEnabled();
 }
 
 class PreviewWindowTest : public ::testing::Test
@@ -82,6 +101,22 @@ protected:
     std::string storedPlayback(const char *key) const
     {
         return m_ini.ReadString(PlaybackSettings::kSection, key);
+    }
+    QSize pictureAt(int zoom) const
+    {
+        const FrameWidget &frame = m_window->frameWidget();
+        return pictureAtRatio(zoom, frame.devicePixelRatioF(), frame.aspect43());
+    }
+    QSize viewportSize() const
+    {
+        // The picture lies in the scroll area's viewport.
+        return m_window->frameWidget().parentWidget()->size();
+    }
+    bool wholePictureShown() const
+    {
+        const QSize shown = viewportSize();
+        const QSize picture = m_window->frameWidget().size();
+        return shown.width() >= picture.width() && shown.height() >= picture.height();
     }
     void play(int line)
     {
@@ -213,34 +248,6 @@ TEST_F(PreviewWindowTest, KeysAndChoicesAreRememberedAtOnce)
     EXPECT_EQ(saved.speed(), 2.0);
     EXPECT_TRUE(m_window->player().loop());
     EXPECT_EQ(m_window->player().speed(), 2.0);
-}
-
-TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureWhereTheScreenAllows)
-{
-    m_window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
-    auto *zoomBox = m_window->findChild<QComboBox *>(QStringLiteral("zoom"));
-    ASSERT_TRUE(zoomBox);
-    const QSize room = m_window->screen()->availableGeometry().size() - QSize(40, 80);
-    for (const int zoom : {2, 3, 1, 6}) {
-        zoomBox->setCurrentIndex(zoom - 1);
-        emit zoomBox->activated(zoom - 1);
-        QCoreApplication::processEvents();
-        const QSize picture = m_window->frameWidget().size();
-        const QSize shown = m_window->findChild<QScrollArea *>()->viewport()->size();
-        // Whole device pixels per pixel: at 1.5, zoom 3 is 5 device pixels (4.5 rounded).
-        const double ratio = m_window->frameWidget().devicePixelRatioF();
-        const int deviceScale = std::max(1, int(std::lround(zoom * ratio)));
-        ASSERT_EQ(picture.width(), int(std::ceil(320 * deviceScale / ratio - 1e-9)));
-        if (m_window->width() < room.width()) {
-            EXPECT_GE(shown.width(), picture.width()) << "zoom " << zoom;
-        }
-        if (m_window->height() < room.height()) {
-            EXPECT_GE(shown.height(), picture.height()) << "zoom " << zoom;
-        }
-        EXPECT_LE(m_window->height(),
-                  std::max(room.height(), m_window->minimumSizeHint().height()));
-    }
 }
 
 TEST_F(PreviewWindowTest, TheTransportKeysWorkWhereverTheFocusIs)
@@ -375,6 +382,49 @@ TEST_F(PreviewWindowTest, EnterAppliesTheSoundPatternWhichTakesEffectAsItIsTyped
     EXPECT_TRUE(m_dialogs.allAnswered());
 }
 
+TEST_F(PreviewWindowTest, TheWindowFitsTheScreenWithThePictureAtTheLargestZoomThatFits)
+{
+    showActive();
+    auto *zoomBox = child<QComboBox>("zoom");
+    auto *choices = child<QToolButton>("timingAndSound");
+    const QRect screen = m_window->screen()->availableGeometry();
+    for (const bool unfolded : {false, true, false}) {
+        if (choices->isChecked() != unfolded)
+            choices->click();
+        ASSERT_EQ(child<QLineEdit>("soundPattern")->isVisible(), unfolded);
+        for (int chosen = FrameWidget::kMinZoom; chosen <= FrameWidget::kMaxZoom; ++chosen) {
+            SCOPED_TRACE(testing::Message() << "zoom " << chosen << (unfolded ? ", choices" : ""));
+            zoomBox->setCurrentIndex(chosen - 1);
+            emit zoomBox->activated(chosen - 1);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(storedPlayback("Zoom"), std::to_string(chosen)) << "the choice is kept";
+            EXPECT_TRUE(test::fitsItsScreen(*m_window));
+            const int zoom = m_window->frameWidget().zoom();
+            ASSERT_EQ(m_window->frameWidget().size(), pictureAt(zoom));
+            EXPECT_EQ(zoomBox->currentIndex(), zoom - 1);
+            // Offered: the zooms up to the largest at which it fits, and no others.
+            int largest = 0;
+            while (largest < zoomBox->count() && offered(zoomBox, largest + 1))
+                ++largest;
+            for (int other = largest + 1; other <= FrameWidget::kMaxZoom; ++other)
+                EXPECT_FALSE(offered(zoomBox, other)) << other;
+            EXPECT_EQ(zoom, std::min(chosen, largest));
+            if (!wholePictureShown()) {
+                EXPECT_EQ(zoom, 1) << "only where not even the smallest zoom fits";
+                EXPECT_GE(m_window->frameGeometry().height(), screen.height() - 1);
+                continue;
+            }
+            if (largest < FrameWidget::kMaxZoom) {
+                // One step larger, with the rest of the window as it is, would not fit.
+                const QSize rest = m_window->size() - viewportSize();
+                const QSize larger = rest + pictureAt(largest + 1);
+                EXPECT_TRUE(larger.width() > screen.width() || larger.height() > screen.height())
+                        << largest + 1 << " would fit";
+            }
+        }
+    }
+}
+
 TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureAtStart)
 {
     // Nothing stored: the default zoom, or the largest smaller one at which the window fits.
@@ -384,25 +434,113 @@ TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureAtStart)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
     QCoreApplication::processEvents();
     EXPECT_EQ(storedPlayback("Zoom"), "") << "a fitted zoom is not a choice to keep";
+    EXPECT_TRUE(test::fitsItsScreen(*m_window));
     const int zoom = m_window->frameWidget().zoom();
     EXPECT_LE(zoom, 2);
-    auto *zoomBox = child<QComboBox>("zoom");
-    EXPECT_EQ(zoomBox->currentIndex(), zoom - 1);
-    const QSize room = m_window->screen()->availableGeometry().size() - QSize(40, 80);
-    const auto wholePictureShown = [&] {
-        const QSize shown = m_window->findChild<QScrollArea *>()->viewport()->size();
-        const QSize picture = m_window->frameWidget().size();
-        return shown.width() >= picture.width() && shown.height() >= picture.height();
-    };
-    // At zoom 1 a screen may be too small even for that.
-    if (zoom > 1 || m_window->height() < room.height()) {
+    EXPECT_EQ(child<QComboBox>("zoom")->currentIndex(), zoom - 1);
+    if (zoom < 2) {
+        EXPECT_FALSE(offered(child<QComboBox>("zoom"), zoom + 1)) << "one step larger fits";
+    }
+    if (zoom == 2 || wholePictureShown()) {
         EXPECT_TRUE(wholePictureShown()) << "zoom " << zoom;
     }
-    if (zoom < 2) {
-        // One step larger would not have fitted.
-        zoomBox->setCurrentIndex(zoom);
-        emit zoomBox->activated(zoom);
+    // The choices are open unless opening them would cost the picture.
+    auto *choices = child<QToolButton>("timingAndSound");
+    const bool whole = wholePictureShown();
+    if (!choices->isChecked()) {
+        choices->click();
         QCoreApplication::processEvents();
-        EXPECT_FALSE(wholePictureShown()) << "zoom " << zoom + 1;
+        // Shown, they take a zoom step, or they scroll, or else the picture does.
+        const QWidget *group = m_window->findChild<QGroupBox *>();
+        const bool scrolled = group->height() > group->parentWidget()->height();
+        EXPECT_TRUE(m_window->frameWidget().zoom() < zoom || scrolled
+                    || (whole && !wholePictureShown()));
     }
+}
+
+TEST_F(PreviewWindowTest, TheWindowKeepsThePictureWholeWhenANoteAppears)
+{
+    showActive();
+    const QRect screen = m_window->screen()->availableGeometry();
+    const QSize picture = m_window->frameWidget().size();
+    const bool whole = wholePictureShown();
+    auto *choices = child<QToolButton>("timingAndSound");
+    for (const bool unfolded : {true, false}) {
+        SCOPED_TRACE(unfolded ? "choices shown" : "choices folded");
+        if (choices->isChecked() != unfolded)
+            choices->click();
+        QCoreApplication::processEvents();
+        const QSize before = m_window->frameWidget().size();
+        const bool wholeBefore = wholePictureShown();
+        // A refused pattern changes the line under the field as it is typed, and Enter adds a
+        // note; both may take more lines than before.
+        auto *pattern = child<QLineEdit>("soundPattern");
+        auto *state = child<QLabel>("patternState");
+        if (unfolded) {
+            pattern->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(pattern, "S%q.VOC");
+            EXPECT_TRUE(state->text().contains("\"%q\"")) << state->text().toStdString();
+            QTest::keyClick(pattern, Qt::Key_Return);
+        } else {
+            emit pattern->editingFinished(); // the refused pattern again: the note stays
+        }
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(m_window->noteText().isEmpty());
+        EXPECT_TRUE(test::fitsItsScreen(*m_window));
+        EXPECT_TRUE(test::noTextCut(*m_window));
+        // The window grew for the lines; only at the screen's edge may the picture give way,
+        // to a smaller zoom, or where not even the smallest fits, by scrolling.
+        if (m_window->frameGeometry().height() < screen.height() - 1) {
+            EXPECT_EQ(m_window->frameWidget().size(), before) << "the picture keeps its size";
+            EXPECT_EQ(wholePictureShown(), wholeBefore);
+        } else {
+            EXPECT_TRUE(wholePictureShown() || m_window->frameWidget().zoom() == 1);
+        }
+    }
+    // The note gone and the choices folded, the window is as at the start.
+    m_window->findChild<QLineEdit *>("soundPattern")->clear();
+    emit m_window->findChild<QLineEdit *>("soundPattern")->editingFinished();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_window->noteText(), "");
+    EXPECT_EQ(m_window->frameWidget().size(), picture);
+    EXPECT_EQ(wholePictureShown(), whole);
+}
+
+TEST_F(PreviewWindowTest, EscStopsAndOnceStoppedClosesTheWindow)
+{
+    Player &player = m_window->player();
+    play(0);
+    showActive();
+    at(20);
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(player.position(), 0);
+    EXPECT_TRUE(m_window->isVisible()) << "the first Esc only stops";
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(m_window->isVisible()) << "a second Esc closes";
+
+    // Paused on the way, Esc goes back to the start first.
+    play(3);
+    showActive();
+    QTest::keyClick(m_window.get(), Qt::Key_Space);
+    ASSERT_FALSE(player.isPlaying());
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    EXPECT_EQ(player.position(), 0);
+    EXPECT_TRUE(m_window->isVisible());
+
+    // Stopped at the start already (and in a text field): one Esc closes.
+    child<QLineEdit>("soundPattern")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(m_window->isVisible());
+}
+
+TEST_F(PreviewWindowTest, TheControlsNameTheKeysThatWorkThem)
+{
+    QStringList tips;
+    for (const QWidget *control : m_window->findChildren<QWidget *>())
+        tips << control->toolTip();
+    const QString all = tips.join(QLatin1Char('\n'));
+    for (const char *key : {"(Space)", "(Esc)", "Esc when stopped closes", "Left", "Right",
+                            "Page Up", "Page Down", "Home", "End", "(L)", "+", "-"})
+        EXPECT_TRUE(all.contains(QLatin1String(key))) << key;
 }
