@@ -385,13 +385,6 @@ std::string manifestLine(const AnimItem &item, std::string_view imageFile)
     return line;
 }
 
-std::string exportFileNameAs(std::string_view animationPath, int position,
-                             std::string_view extension)
-{
-    std::string name = exportFileName(animationPath, position);
-    return name.substr(0, name.size() - 4) + std::string(extension);
-}
-
 Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_view animationPath,
                                             std::string_view extension)
 {

@@ -68,10 +68,6 @@ std::string manifestLine(const AnimItem &item, std::string_view imageFile);
 Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_view animationPath,
                                             std::string_view extension = ".bmp");
 
-// The export name of the item at `position` with `extension` in place of ".bmp".
-std::string exportFileNameAs(std::string_view animationPath, int position,
-                             std::string_view extension);
-
 // The file a manifest goes into beside those images: EANIM.QLM gives EANIM-QLM.txt.
 std::string manifestFileName(std::string_view animationPath);
 
