@@ -56,10 +56,12 @@ std::string typeNameAt(lua_State *state, int argument)
 
 lua_Integer checkInteger(lua_State *state, int argument, const char *what)
 {
+    // Numbers only: Lua would also take the text "1", which here is more likely a mistake (an
+    // argument of the command line not turned into a number).
+    const bool number = lua_type(state, argument) == LUA_TNUMBER;
     int isInteger = 0;
-    const lua_Integer value = lua_tointegerx(state, argument, &isInteger);
+    const lua_Integer value = number ? lua_tointegerx(state, argument, &isInteger) : 0;
     if (!isInteger) {
-        const bool number = lua_type(state, argument) == LUA_TNUMBER;
         failArgument(argument, std::string(what) + ": a whole number expected, got "
                                        + (number ? "a fraction" : typeNameAt(state, argument)));
     }
@@ -78,12 +80,10 @@ lua_Integer checkIntegerIn(lua_State *state, int argument, const char *what, lua
 
 double checkNumber(lua_State *state, int argument, const char *what)
 {
-    int isNumber = 0;
-    const double value = lua_tonumberx(state, argument, &isNumber);
-    if (!isNumber)
+    if (lua_type(state, argument) != LUA_TNUMBER)
         failArgument(argument,
                      std::string(what) + ": a number expected, got " + typeNameAt(state, argument));
-    return value;
+    return lua_tonumber(state, argument);
 }
 
 std::string checkString(lua_State *state, int argument, const char *what)

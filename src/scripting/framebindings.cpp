@@ -81,7 +81,8 @@ int frameReplace(lua_State *state)
         table[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
         if (lua_rawgeti(state, 2, i) != LUA_TNIL) {
             int isInteger = 0;
-            const lua_Integer to = lua_tointegerx(state, -1, &isInteger);
+            const lua_Integer to =
+                    lua_type(state, -1) == LUA_TNUMBER ? lua_tointegerx(state, -1, &isInteger) : 0;
             if (!isInteger || to < 0 || to > 255)
                 failArgument(2, "the new index of " + std::to_string(i)
                                         + " must be a whole number from 0 to 255");
@@ -93,7 +94,8 @@ int frameReplace(lua_State *state)
     lua_pushnil(state);
     while (lua_next(state, 2) != 0) {
         int isInteger = 0;
-        const lua_Integer from = lua_tointegerx(state, -2, &isInteger);
+        const lua_Integer from =
+                lua_type(state, -2) == LUA_TNUMBER ? lua_tointegerx(state, -2, &isInteger) : 0;
         lua_pop(state, 1);
         if (!isInteger || from < 0 || from > 255) {
             lua_pop(state, 1);

@@ -7,6 +7,7 @@
 #include "bindingsupport.h"
 #include "document/animfile.h"
 #include "document/fileio.h"
+#include "document/nativefile.h"
 #include "document/paths.h"
 #include "imaging/bmp.h"
 #include "imaging/paletteloader.h"
@@ -14,6 +15,10 @@
 #include "patch/patchmaker.h"
 #include "patch/patchreader.h"
 #include "patch/patchwriter.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
 
 namespace tessa {
 
@@ -182,19 +187,40 @@ int tessaExportName(lua_State *state)
     return 1;
 }
 
+// tessa.files(folder): the names of the files in a folder (not its subfolders), sorted, for
+// scripts that treat every animation of a folder alike.
+int tessaFiles(lua_State *state)
+{
+    const std::string folder = checkString(state, 1, "folder");
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(pathFromText(folder), error), end;
+         !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (it->is_regular_file(ignored))
+            names.push_back(textFromPath(it->path().filename()));
+    }
+    if (error)
+        fail("could not read the folder \"" + folder + "\": " + error.message());
+    std::sort(names.begin(), names.end());
+    lua_createtable(state, static_cast<int>(names.size()), 0);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        lua_pushlstring(state, names[i].data(), names[i].size());
+        lua_rawseti(state, -2, static_cast<lua_Integer>(i + 1));
+    }
+    return 1;
+}
+
 } // namespace
 
 void pushLibrary(lua_State *state)
 {
-    static const luaL_Reg functions[] = {{"open", guarded<tessaOpen>},
-                                         {"new", guarded<tessaNew>},
-                                         {"frame", guarded<tessaFrame>},
-                                         {"image", guarded<tessaImage>},
-                                         {"palette", guarded<tessaPalette>},
-                                         {"diff", guarded<tessaDiff>},
-                                         {"patch", guarded<tessaPatch>},
-                                         {"exportName", guarded<tessaExportName>},
-                                         {nullptr, nullptr}};
+    static const luaL_Reg functions[] = {
+            {"open", guarded<tessaOpen>},       {"new", guarded<tessaNew>},
+            {"frame", guarded<tessaFrame>},     {"image", guarded<tessaImage>},
+            {"palette", guarded<tessaPalette>}, {"diff", guarded<tessaDiff>},
+            {"patch", guarded<tessaPatch>},     {"exportName", guarded<tessaExportName>},
+            {"files", guarded<tessaFiles>},     {nullptr, nullptr}};
     lua_newtable(state);
     luaL_setfuncs(state, functions, 0);
     lua_pushstring(state, TESSA_VERSION);
