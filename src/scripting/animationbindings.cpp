@@ -109,19 +109,21 @@ int animInsert(lua_State *state)
     const int line = checkLine(state, 2, animation);
     const std::string kind = checkString(state, 3, "kind");
     AnimItem item;
-    if (kind == "image")
+    if (kind == "image") {
         item = makeImageItem(framePixelsArgument(state, 4));
-    else if (kind == "fadein")
+        spendFrames(state, 1);
+    } else if (kind == "fadein") {
         item = makeFadeInItem();
-    else if (kind == "fadeout")
+    } else if (kind == "fadeout") {
         item = makeFadeOutItem();
-    else if (kind == "pause")
+    } else if (kind == "pause") {
         item = makePauseItem(checkValue(state, 4));
-    else if (kind == "sound")
+    } else if (kind == "sound") {
         item = makeSoundItem(checkValue(state, 4));
-    else
+    } else {
         failArgument(3,
                      "kind must be image, fadein, fadeout, pause or sound, not \"" + kind + "\"");
+    }
     check(2, animation.insert(line, std::move(item)));
     return 0;
 }
@@ -144,7 +146,10 @@ int animMove(lua_State *state)
 int animDuplicate(lua_State *state)
 {
     ScriptAnimation &animation = checkAnimation(state, 1);
-    check(2, animation.duplicate(checkLine(state, 2, animation)));
+    const int line = checkLine(state, 2, animation);
+    if (animation.item(line).isImage())
+        spendFrames(state, 1);
+    check(2, animation.duplicate(line));
     return 0;
 }
 
@@ -173,7 +178,7 @@ int animSave(lua_State *state)
     const std::string path = optionalString(state, 2, "path", animation.path());
     if (path.empty())
         failArgument(2, "a new animation needs a path to be saved to");
-    checkMayWrite(state, "saving an animation");
+    checkMayUseFiles(state, "saving an animation");
     if (const auto saved = saveAnimation(path, animation.items()); !saved)
         failWith(saved.error());
     animation.setPath(path);
@@ -202,6 +207,7 @@ int animPath(lua_State *state)
 int animClone(lua_State *state)
 {
     const ScriptAnimation &animation = checkAnimation(state, 1);
+    spendFrames(state, imageCount(animation.items()));
     pushAnimation(state, std::make_shared<ScriptAnimation>(animation.items(), animation.path()));
     return 1;
 }
@@ -291,7 +297,7 @@ int animRender(lua_State *state)
     optionalField(state, 3, "palette");
     const PaletteColors colors = paletteArgument(state, lua_gettop(state));
     lua_pop(state, 1);
-    checkMayWrite(state, "rendering a movie");
+    checkMayUseFiles(state, "rendering a movie");
     const ScriptMedia &media = contextOf(state).media;
     if (!media.renderMovie)
         fail("writing the movie \"" + path

@@ -37,10 +37,27 @@ void setContext(lua_State *state, ScriptContext &context)
     lua_rawsetp(state, LUA_REGISTRYINDEX, &kContextKey);
 }
 
-void checkMayWrite(lua_State *state, const char *what)
+void checkMayUseFiles(lua_State *state, const char *what)
 {
-    if (!contextOf(state).mayWriteFiles)
-        fail(std::string(what) + ": this script may not write files");
+    if (!contextOf(state).mayUseFiles)
+        fail(std::string(what) + ": this script may not use files");
+}
+
+void spendFrames(lua_State *state, std::uint64_t count)
+{
+    ScriptContext &context = contextOf(state);
+    context.framesMade += count;
+    if (context.frameLimit != 0 && context.framesMade > context.frameLimit)
+        fail("the script made more than its limit of " + std::to_string(context.frameLimit)
+             + " frames");
+}
+
+std::uint64_t imageCount(const ItemList &items)
+{
+    std::uint64_t count = 0;
+    for (const AnimItem &item : items)
+        count += item.isImage() ? 1 : 0;
+    return count;
 }
 
 std::string typeNameAt(lua_State *state, int argument)

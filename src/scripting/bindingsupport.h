@@ -67,8 +67,12 @@ int guarded(lua_State *state)
 ScriptContext &contextOf(lua_State *state);
 // Keeps `context` (which must outlive the state) for contextOf.
 void setContext(lua_State *state, ScriptContext &context);
-// Fails when the script may not write files.
-void checkMayWrite(lua_State *state, const char *what);
+// Fails when the script may not use files.
+void checkMayUseFiles(lua_State *state, const char *what);
+// Counts `count` frames made, failing past the context's limit.
+void spendFrames(lua_State *state, std::uint64_t count);
+// The number of images in `items`.
+std::uint64_t imageCount(const ItemList &items);
 
 // Argument checks; `what` names the argument in the message ("x", "line", ...).
 lua_Integer checkInteger(lua_State *state, int argument, const char *what);

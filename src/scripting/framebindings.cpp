@@ -205,6 +205,7 @@ void pushItemFrame(lua_State *state, const std::shared_ptr<ScriptAnimation> &ani
 
 void pushOwnFrame(lua_State *state, PixelBuffer pixels)
 {
+    spendFrames(state, 1);
     pushObject(state, kFrameType,
                FrameObject{nullptr, 0, 0, std::make_shared<PixelBuffer>(std::move(pixels))});
 }
@@ -212,7 +213,7 @@ void pushOwnFrame(lua_State *state, PixelBuffer pixels)
 void saveFrame(lua_State *state, const std::string &path, const PixelBuffer &pixels,
                const PaletteColors &colors)
 {
-    checkMayWrite(state, "saving a frame");
+    checkMayUseFiles(state, "saving a frame");
     const bool png = path.size() >= 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
     if (png) {
         const ScriptMedia &media = contextOf(state).media;

@@ -24,8 +24,9 @@ namespace tessa {
 
 namespace {
 
-std::vector<std::uint8_t> readFile(const std::string &path)
+std::vector<std::uint8_t> readFile(lua_State *state, const std::string &path)
 {
+    checkMayUseFiles(state, "reading a file");
     auto bytes = readWholeFile(path);
     if (!bytes)
         failWith(fileFailureNotice(bytes.error()));
@@ -35,9 +36,11 @@ std::vector<std::uint8_t> readFile(const std::string &path)
 int tessaOpen(lua_State *state)
 {
     const std::string path = checkString(state, 1, "path");
+    checkMayUseFiles(state, "opening an animation");
     auto items = loadAnimation(path);
     if (!items)
         failWith(items.error());
+    spendFrames(state, imageCount(*items));
     pushAnimation(state, std::make_shared<ScriptAnimation>(std::move(*items), path));
     return 1;
 }
@@ -90,7 +93,7 @@ int tessaImage(lua_State *state)
     const PaletteColors palette = paletteArgument(state, 3);
     // The game's own BMP frames, taken by their indices, need no image library.
     if (colors == ImportColors::Keep) {
-        const auto file = readFile(path);
+        const auto file = readFile(state, path);
         if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M') {
             auto pixels = RemoveBMPHeader(file);
             if (!pixels)
@@ -125,7 +128,7 @@ std::pair<std::vector<std::uint8_t>, std::string> animationFile(lua_State *state
 {
     if (lua_type(state, argument) == LUA_TSTRING) {
         const std::string path = checkString(state, argument, "animation");
-        return {readFile(path), GetFileName(path)};
+        return {readFile(state, path), GetFileName(path)};
     }
     const ScriptAnimation &animation = checkAnimation(state, argument);
     auto bytes = writeAnimation(animation.items());
@@ -142,7 +145,7 @@ int tessaDiff(lua_State *state)
     const auto original = animationFile(state, 1);
     const auto changed = animationFile(state, 2);
     const std::string patchPath = checkString(state, 3, "patch path");
-    checkMayWrite(state, "writing a patch");
+    checkMayUseFiles(state, "writing a patch");
     const auto patch = makePatch(original.first, changed.first, changed.second);
     if (!patch)
         failWith(patch.error());
@@ -157,7 +160,7 @@ int tessaPatch(lua_State *state)
     const auto original = animationFile(state, 1);
     const std::string patchPath = checkString(state, 2, "patch path");
     const std::string patchName = GetFileName(patchPath);
-    const auto patch = readPatch(readFile(patchPath), patchName);
+    const auto patch = readPatch(readFile(state, patchPath), patchName);
     if (!patch)
         failWith(patch.error());
     const auto made = applyPatch(*patch, original.first, original.second, patchName);
@@ -166,6 +169,7 @@ int tessaPatch(lua_State *state)
     auto items = readAnimation(*made);
     if (!items)
         failWith(items.error());
+    spendFrames(state, imageCount(*items));
     std::string path;
     if (lua_type(state, 1) == LUA_TSTRING)
         path = checkString(state, 1, "animation");
@@ -192,6 +196,7 @@ int tessaExportName(lua_State *state)
 int tessaFiles(lua_State *state)
 {
     const std::string folder = checkString(state, 1, "folder");
+    checkMayUseFiles(state, "listing a folder");
     std::vector<std::string> names;
     std::error_code error;
     for (std::filesystem::directory_iterator it(pathFromText(folder), error), end;

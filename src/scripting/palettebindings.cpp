@@ -59,6 +59,8 @@ PaletteColors paletteArgument(lua_State *state, int argument)
     if (const PaletteObject *palette = testObject<PaletteObject>(state, argument, kPaletteType))
         return palette->colors;
     const std::string name = checkString(state, argument, "palette");
+    if (name != "main" && name != "extra")
+        checkMayUseFiles(state, "reading a palette file");
     const auto colors = choosePalette(name);
     if (!colors)
         failWith(colors.error());

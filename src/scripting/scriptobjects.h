@@ -17,9 +17,13 @@ namespace tessa {
 struct ScriptContext
 {
     ScriptMedia media;
-    // Off for scripts that must not touch files (the fuzz target): every call that writes one
-    // fails instead.
-    bool mayWriteFiles = true;
+    // Off for scripts that must not touch files (the fuzz target): every call that reads or
+    // writes one fails instead.
+    bool mayUseFiles = true;
+    // The most frames a script may make (opened, copied, inserted), 0 for no limit: frames live
+    // outside Lua's memory, which its own limit does not see.
+    std::uint64_t frameLimit = 0;
+    std::uint64_t framesMade = 0;
 };
 
 // A script's animation: shared by the frames taken from it.
