@@ -54,6 +54,11 @@ swap:replace({[1] = 2, [2] = 1})
 check.equal(swap:get(0, 0), 1, "top half swapped")
 check.equal(swap:get(0, 199), 2, "bottom half swapped")
 check.equal(swap:counts()[1], 32000, "as many as before")
+-- Many indices at once (a table lookup rather than a few compares), the unmapped ones kept.
+local ramp = tessa.frame(string.rep(string.char(0, 1, 2, 3, 4, 5, 6, 7), 8000))
+ramp:replace({[0] = 10, [1] = 11, [2] = 12, [3] = 13, [4] = 14, [6] = 16})
+check.equal(ramp:bytes():sub(1, 8), string.char(10, 11, 12, 13, 14, 5, 16, 7), "a ramp replaced")
+check.equal(ramp:counts()[16], 8000, "every 6 replaced")
 
 -- Copies, whole and in part, overlapping ones included.
 local source = tessa.frame(0)
