@@ -14,31 +14,18 @@ namespace tessa {
 
 namespace {
 
-ImageColors manifestColors(ImportColors colors)
-{
-    switch (colors) {
-    case ImportColors::Match:
-        return ImageColors::Match;
-    case ImportColors::Dither:
-        return ImageColors::Dither;
-    case ImportColors::Keep:
-        break;
-    }
-    return ImageColors::Keep;
-}
-
 // The media functions are those of the manifest, the export and render commands, so a script
 // reads, writes and renders exactly as they do (and loads the media module only when it must).
 ScriptMedia tessanimMedia()
 {
     ScriptMedia media;
     media.importImage =
-            [](const std::string &path, ImportColors colors,
+            [](const std::string &path, ImageColors colors,
                const PaletteColors &palette) -> Expected<std::vector<std::uint8_t>, Notice> {
         const auto file = readWholeFile(path);
         if (!file)
             return Unexpected{fileFailureNotice(file.error())};
-        return manifestImagePixels(*file, path, manifestColors(colors), palette);
+        return manifestImagePixels(*file, path, colors, palette);
     };
     media.writePng = &writeFramePng;
     media.renderMovie =

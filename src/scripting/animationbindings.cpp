@@ -306,11 +306,7 @@ int animRender(lua_State *state)
     const auto warnings = media.renderMovie(animation.items(), path, colors, choices);
     if (!warnings)
         failWith(warnings.error());
-    lua_createtable(state, static_cast<int>(warnings->size()), 0);
-    for (std::size_t i = 0; i < warnings->size(); ++i) {
-        lua_pushstring(state, (*warnings)[i].c_str());
-        lua_rawseti(state, -2, static_cast<lua_Integer>(i + 1));
-    }
+    pushStringList(state, *warnings);
     return 1;
 }
 

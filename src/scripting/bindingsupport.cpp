@@ -134,6 +134,15 @@ int checkLine(lua_State *state, int argument, const ScriptAnimation &animation)
     return static_cast<int>(line - 1);
 }
 
+void pushStringList(lua_State *state, const std::vector<std::string> &strings)
+{
+    lua_createtable(state, static_cast<int>(strings.size()), 0);
+    for (std::size_t i = 0; i < strings.size(); ++i) {
+        lua_pushlstring(state, strings[i].data(), strings[i].size());
+        lua_rawseti(state, -2, static_cast<lua_Integer>(i + 1));
+    }
+}
+
 int optionalField(lua_State *state, int argument, const char *name)
 {
     if (lua_isnoneornil(state, argument)) {

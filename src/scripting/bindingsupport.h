@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 // What every binding uses: argument checks, the script's objects as Lua values, and the one way
 // errors reach the script.
@@ -86,6 +87,9 @@ std::string optionalString(lua_State *state, int argument, const char *what,
 std::uint8_t checkIndex(lua_State *state, int argument, const char *what);
 // A 1-based line of `animation`, turned 0-based.
 int checkLine(lua_State *state, int argument, const ScriptAnimation &animation);
+// A Lua sequence of the strings.
+void pushStringList(lua_State *state, const std::vector<std::string> &strings);
+
 // A field of the options table at `argument` (nil when absent or no table was given).
 int optionalField(lua_State *state, int argument, const char *name);
 

@@ -72,15 +72,11 @@ int tessaFrame(lua_State *state)
     return 1;
 }
 
-ImportColors checkColors(lua_State *state, int argument)
+ImageColors checkColors(lua_State *state, int argument)
 {
     const std::string rule = optionalString(state, argument, "colours", "keep");
-    if (rule == "keep")
-        return ImportColors::Keep;
-    if (rule == "match")
-        return ImportColors::Match;
-    if (rule == "dither")
-        return ImportColors::Dither;
+    if (const auto colors = imageColorsNamed(rule))
+        return *colors;
     failArgument(argument, "colours must be keep, match or dither, not \"" + rule + "\"");
 }
 
@@ -89,10 +85,10 @@ ImportColors checkColors(lua_State *state, int argument)
 int tessaImage(lua_State *state)
 {
     const std::string path = checkString(state, 1, "path");
-    const ImportColors colors = checkColors(state, 2);
+    const ImageColors colors = checkColors(state, 2);
     const PaletteColors palette = paletteArgument(state, 3);
     // The game's own BMP frames, taken by their indices, need no image library.
-    if (colors == ImportColors::Keep) {
+    if (colors == ImageColors::Keep) {
         const auto file = readFile(state, path);
         if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M') {
             auto pixels = RemoveBMPHeader(file);
@@ -208,11 +204,7 @@ int tessaFiles(lua_State *state)
     if (error)
         fail("could not read the folder \"" + folder + "\": " + error.message());
     std::sort(names.begin(), names.end());
-    lua_createtable(state, static_cast<int>(names.size()), 0);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        lua_pushlstring(state, names[i].data(), names[i].size());
-        lua_rawseti(state, -2, static_cast<lua_Integer>(i + 1));
-    }
+    pushStringList(state, names);
     return 1;
 }
 

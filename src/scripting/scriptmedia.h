@@ -5,6 +5,7 @@
 #include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
+#include "imaging/imagecolors.h"
 #include "imaging/palette.h"
 
 #include <cstdint>
@@ -18,9 +19,6 @@
 // editor from its own libraries. The bindings themselves stay on the core; a function left
 // empty makes the script's call fail with a message that says what is missing.
 namespace tessa {
-
-// How an imported image takes its colours, as a manifest's image line says it.
-enum class ImportColors { Keep, Match, Dither };
 
 // The movie choices of `tessanim render` that a script may give.
 struct MovieChoices
@@ -39,7 +37,7 @@ struct ScriptMedia
 {
     // The frame of any image file: indices kept, or colours matched to `palette`.
     std::function<Expected<std::vector<std::uint8_t>, Notice>(
-            const std::string &path, ImportColors colors, const PaletteColors &palette)>
+            const std::string &path, ImageColors colors, const PaletteColors &palette)>
             importImage;
     // Writes a frame as an 8-bit indexed PNG in `palette`'s colours.
     std::function<Expected<Done, Notice>(const std::string &path,

@@ -1,7 +1,8 @@
 -- SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 -- SPDX-License-Identifier: GPL-3.0-or-later
 --
--- What the scripting tests share: a call that must fail, with the message it must give.
+-- What the scripting tests share: a call that must fail, with the message it must give, and
+-- the lines and files to compare.
 local check = {}
 
 local thisFile = arg[0]:match("[^/\\]+$")
@@ -29,6 +30,14 @@ function check.equal(actual, expected, what)
         error(("%s: expected %s, got %s"):format(what or "value", tostring(expected),
             tostring(actual)), 2)
     end
+end
+
+-- The bytes of a file.
+function check.contents(path)
+    local file = assert(io.open(path, "rb"))
+    local bytes = file:read("a")
+    file:close()
+    return bytes
 end
 
 -- The kinds of every line, joined: "image fadein pause end".

@@ -7,25 +7,18 @@
 local check = dofile(arg[0]:match("^(.*[/\\])") .. "check.lua")
 local demo, work = ...
 
-local function contents(path)
-    local file = assert(io.open(path, "rb"))
-    local bytes = file:read("a")
-    file:close()
-    return bytes
-end
-
 -- The safe save writes what tessanim resave writes (the ctest after this one compares them).
 local anim = tessa.open(demo)
 check.equal(anim:path(), demo, "the path of an opened animation")
 anim:save(work .. "/script-saved.qlm")
 check.equal(anim:path(), work .. "/script-saved.qlm", "the path after saving")
-check.equal(anim:bytes(), contents(work .. "/resaved.qlm"), "the bytes of the animation")
+check.equal(anim:bytes(), check.contents(work .. "/resaved.qlm"), "the bytes of the animation")
 check.fails("needs a path", function() tessa.new():save() end)
 check.fails("Could not read", function() tessa.open(work .. "/missing.qlm") end)
 
 -- A frame exported as tessanim frame exports it, in the palette chosen.
 anim:frame(5):save(work .. "/script-frame5.bmp", tessa.palette("extra"))
-check.equal(contents(work .. "/script-frame5.bmp"), contents(work .. "/frame5.bmp"),
+check.equal(check.contents(work .. "/script-frame5.bmp"), check.contents(work .. "/frame5.bmp"),
     "a frame as tessanim frame writes it")
 check.fails("line 4 is not an image", function() anim:frame(4):save(work .. "/x.bmp") end)
 

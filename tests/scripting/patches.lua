@@ -6,24 +6,18 @@
 local check = dofile(arg[0]:match("^(.*[/\\])") .. "check.lua")
 local originalPath, changedPath, tessanimPatch, work = ...
 
-local function contents(path)
-    local file = assert(io.open(path, "rb"))
-    local bytes = file:read("a")
-    file:close()
-    return bytes
-end
-
 -- The same patch from the files, and from the animations opened.
 tessa.diff(originalPath, changedPath, work .. "/script.patch")
-check.equal(contents(work .. "/script.patch"), contents(tessanimPatch), "a patch of two files")
+local expected = check.contents(tessanimPatch)
+check.equal(check.contents(work .. "/script.patch"), expected, "a patch of two files")
 local original, changed = tessa.open(originalPath), tessa.open(changedPath)
 tessa.diff(original, changed, work .. "/script-opened.patch")
-check.equal(contents(work .. "/script-opened.patch"), contents(tessanimPatch),
-    "a patch of two animations")
+check.equal(check.contents(work .. "/script-opened.patch"), expected, "a patch of two animations")
 
 -- Applied, it makes the changed animation, from a file or from an animation.
-check.equal(tessa.patch(originalPath, tessanimPatch):bytes(), contents(changedPath), "applied")
-check.equal(tessa.patch(original, tessanimPatch):bytes(), contents(changedPath), "applied again")
+local changedBytes = check.contents(changedPath)
+check.equal(tessa.patch(originalPath, tessanimPatch):bytes(), changedBytes, "applied to a file")
+check.equal(tessa.patch(original, tessanimPatch):bytes(), changedBytes, "applied to an animation")
 -- And to anything else it is refused, naming the file.
 check.fails("swapped.qlm is not that file", function() tessa.patch(changed, tessanimPatch) end)
 check.fails("swapped.qlm is not that file", function() tessa.patch(changedPath, tessanimPatch) end)

@@ -6,16 +6,10 @@
 local check = dofile(arg[0]:match("^(.*[/\\])") .. "check.lua")
 local folder, other = ...
 
-local function contents(path)
-    local file = assert(io.open(path, "rb"))
-    local bytes = file:read("a")
-    file:close()
-    return bytes
-end
-
 local names, otherNames = tessa.files(folder), tessa.files(other)
 check.equal(table.concat(names, " "), table.concat(otherNames, " "), "the files")
 assert(#names > 0, "no files: the test proves nothing")
 for _, name in ipairs(names) do
-    check.equal(contents(folder .. "/" .. name) == contents(other .. "/" .. name), true, name)
+    local same = check.contents(folder .. "/" .. name) == check.contents(other .. "/" .. name)
+    check.equal(same, true, name)
 end
