@@ -7,6 +7,7 @@
 #include "document/notice.h"
 #include "imaging/palette.h"
 #include "imaging/paletteloader.h" // choosePalette, for --palette
+#include "scripting/scriptmedia.h"
 
 #include <optional>
 #include <ostream>
@@ -98,6 +99,10 @@ CommandResult renderCommand(const std::string &animationPath, const std::string 
 CommandResult renderItems(const ItemList &items, const std::string &outPath,
                           const PaletteColors &colors, const RenderChoices &choices,
                           std::ostream &warnings);
+
+// The image and movie functions of tessanim's commands as scripts call them (tessa.image,
+// frame:save to PNG, anim:render), for whoever runs scripts: tessanim, the editor.
+ScriptMedia scriptMediaFunctions();
 
 // Runs the Lua script at `scriptPath` with the tessa library (docs/scripting.md), `arguments` as
 // its `...` and `arg`. A script that fails is refused with its error, which starts with the

@@ -12,11 +12,9 @@
 
 namespace tessa {
 
-namespace {
-
 // The media functions are those of the manifest, the export and render commands, so a script
 // reads, writes and renders exactly as they do (and loads the media module only when it must).
-ScriptMedia tessanimMedia()
+ScriptMedia scriptMediaFunctions()
 {
     ScriptMedia media;
     media.importImage =
@@ -53,12 +51,10 @@ ScriptMedia tessanimMedia()
     return media;
 }
 
-} // namespace
-
 CommandResult runCommand(const std::string &scriptPath, const std::vector<std::string> &arguments)
 {
     ScriptSettings settings;
-    settings.context.media = tessanimMedia();
+    settings.context.media = scriptMediaFunctions();
     ScriptEngine engine(std::move(settings));
     if (const auto failure = engine.runFile(scriptPath, arguments))
         return Unexpected{Notice::failure("Error", *failure)};

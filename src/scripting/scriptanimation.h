@@ -18,6 +18,8 @@ class ScriptAnimation
 {
 public:
     ScriptAnimation() = default;
+    // The items get the identities 1 to n in order, so that whoever made the animation from
+    // its own items can tell afterwards which of them each item is (or that it is new: above n).
     explicit ScriptAnimation(ItemList items, std::string path = {});
 
     const ItemList &items() const { return m_items; }

@@ -47,6 +47,16 @@ int openEverything(lua_State *state)
     return 0;
 }
 
+// tessa.document = the animation passed as light userdata.
+int setDocumentField(lua_State *state)
+{
+    auto &animation = *static_cast<std::shared_ptr<ScriptAnimation> *>(lua_touserdata(state, 1));
+    lua_getglobal(state, "tessa");
+    pushAnimation(state, animation);
+    lua_setfield(state, -2, "document");
+    return 0;
+}
+
 // The message of an error object that is no string, as the `lua` interpreter gives it.
 int errorMessage(lua_State *state)
 {
@@ -106,6 +116,19 @@ std::optional<std::string> ScriptEngine::runText(std::string_view text,
     const int status = luaL_loadbufferx(m_state.get(), text.data(), text.size(),
                                         ("=" + chunkName).c_str(), "t");
     return runLoaded(status, 0);
+}
+
+bool ScriptEngine::setDocument(std::shared_ptr<ScriptAnimation> animation)
+{
+    if (!m_state)
+        return false;
+    lua_State *state = m_state.get();
+    lua_pushcfunction(state, setDocumentField);
+    lua_pushlightuserdata(state, &animation);
+    if (lua_pcall(state, 1, 0, 0) == LUA_OK)
+        return true;
+    lua_pop(state, 1);
+    return false;
 }
 
 std::optional<std::string> ScriptEngine::runLoaded(int status, int argumentCount)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "luastate.h"
+#include "scriptanimation.h"
 #include "scriptobjects.h"
 
 #include <memory>
@@ -45,6 +46,11 @@ public:
                                        const std::vector<std::string> &arguments);
     // Runs `text` as a chunk named `chunkName` (in messages: chunkName:line:).
     std::optional<std::string> runText(std::string_view text, const std::string &chunkName);
+
+    // Makes `animation` the script's `tessa.document`: the editor's open document, which the
+    // script changes in place and the editor takes back once it has run. False when there was
+    // no memory for it.
+    bool setDocument(std::shared_ptr<ScriptAnimation> animation);
 
 private:
     std::optional<std::string> runLoaded(int status, int argumentCount);
