@@ -23,6 +23,8 @@ void fillRect(std::span<std::uint8_t> pixels, int rowLength, PixelRect rect, std
 void copyRect(std::span<const std::uint8_t> source, PixelRect from, std::span<std::uint8_t> target,
               int toX, int toY, int rowLength)
 {
+    if (from.width == 0 || from.height == 0)
+        return; // nothing to copy, and no buffer to copy through
     // Through a copy of the rectangle, so that overlapping parts of one frame copy as a whole.
     std::vector<std::uint8_t> taken(static_cast<std::size_t>(from.width) * from.height);
     for (int row = 0; row < from.height; ++row)
