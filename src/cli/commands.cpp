@@ -3,22 +3,9 @@
 #include "commands.h"
 
 #include "document/animfile.h"
-#include "imaging/paletteloader.h"
 #include "manifest.h"
 
 namespace tessa {
-
-Expected<PaletteColors, Notice> choosePalette(const std::string &choice)
-{
-    if (choice == "main")
-        return paletteColorsFromData(builtInPalette(0));
-    if (choice == "extra")
-        return paletteColorsFromData(builtInPalette(1));
-    const auto data = LoadPaletteDataFromFile(choice);
-    if (!data)
-        return Unexpected{data.error()};
-    return paletteColorsFromData(*data);
-}
 
 CommandResult listCommand(const std::string &animationPath, std::ostream &out)
 {
@@ -60,6 +47,18 @@ CommandResult buildCommand(const std::string &manifestPath, const std::string &o
     if (!items)
         return Unexpected{items.error()};
     return saveAnimation(outPath, *items);
+}
+
+CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
+                            const RenderChoices &choices, std::ostream &warnings)
+{
+    const auto colors = choosePalette(choices.palette);
+    if (!colors)
+        return Unexpected{colors.error()};
+    const auto items = loadAnimation(animationPath);
+    if (!items)
+        return Unexpected{items.error()};
+    return renderItems(*items, outPath, *colors, choices, warnings);
 }
 
 } // namespace tessa

@@ -2,23 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
 #include "imaging/palette.h"
+#include "imaging/paletteloader.h" // choosePalette, for --palette
+#include "scripting/scriptmedia.h"
 
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace tessa {
 
 // The subcommands of tessanim. Each does all of its work or reports why not with the notice to
 // print; main() only turns the command line into one of these calls.
 using CommandResult = Expected<Done, Notice>;
-
-// The colours named by --palette: "main" and "extra" are the built-in palettes, anything else is
-// the path of a palette file (so a file called "main" is reached as "./main").
-Expected<PaletteColors, Notice> choosePalette(const std::string &choice);
 
 // Prints the list line of every item of the animation, one a line (an unknown code: empty).
 CommandResult listCommand(const std::string &animationPath, std::ostream &out);
@@ -93,5 +93,20 @@ struct RenderChoices
 // written: the size of the GIF (exact, counted by writing it nowhere) is printed on stdout.
 CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
                             const RenderChoices &choices, std::ostream &warnings);
+
+// renderCommand for items already read, in `colors` (choices.palette is not looked at): the
+// part of it that needs the movie libraries, which scripts call too.
+CommandResult renderItems(const ItemList &items, const std::string &outPath,
+                          const PaletteColors &colors, const RenderChoices &choices,
+                          std::ostream &warnings);
+
+// The image and movie functions of tessanim's commands as scripts call them (tessa.image,
+// frame:save to PNG, anim:render), for whoever runs scripts: tessanim, the editor.
+ScriptMedia scriptMediaFunctions();
+
+// Runs the Lua script at `scriptPath` with the tessa library (docs/scripting.md), `arguments` as
+// its `...` and `arg`. A script that fails is refused with its error, which starts with the
+// script's file and line.
+CommandResult runCommand(const std::string &scriptPath, const std::vector<std::string> &arguments);
 
 } // namespace tessa

@@ -167,6 +167,31 @@ int main(int argc, char **argv)
     renderMovie->add_flag("--dry-run", render.dryRun,
                           "Print the size the GIF will have and write nothing");
 
+    CLI::App *run = app.add_subcommand(
+            "run", "Run a Lua script with the tessa library (see docs/scripting.md)");
+    std::string script;
+    std::vector<std::string> scriptArguments;
+    run->add_option("SCRIPT", script, "Lua script")->required();
+    run->add_option("ARGS", scriptArguments, "The script's arguments: its ... and arg[1..n]");
+
+    // Everything after the script is the script's, options included, as for the `lua`
+    // interpreter: CLI11 would take them for tessanim's own.
+    if (argc > 2 && std::string(argv[1]) == "run" && argv[2][0] != '-') {
+        try {
+            const auto result =
+                    runCommand(argv[2], std::vector<std::string>(argv + 3, argv + argc));
+            std::cout.flush();
+            if (!result) {
+                printNotice(result.error());
+                return kExitFailure;
+            }
+            return std::cout ? 0 : kExitFailure;
+        } catch (const std::exception &error) {
+            std::cerr << error.what() << '\n';
+            return kExitFailure;
+        }
+    }
+
     // The only options before a command are --help and --version, so a first word that is not an
     // option is meant as a command.
     if (argc > 1 && argv[1][0] != '-' && !isCommand(app, argv[1]))
@@ -211,6 +236,8 @@ int main(int argc, char **argv)
             result = patchCheckCommand(patchArguments[0], patchArguments[1], std::cout);
         else if (patch->parsed())
             result = patchCommand(patchArguments[0], patchArguments[1], patchArguments[2]);
+        else if (run->parsed())
+            result = runCommand(script, scriptArguments);
         else if (renderMovie->parsed()) {
             render.aspect43 = aspect == "4:3";
             result = renderCommand(in, out, render, std::cerr);

@@ -159,18 +159,6 @@ std::optional<ManifestEntry> LineReader::parse(std::string_view keyword)
     return fail("unknown keyword " + quoted(keyword));
 }
 
-std::optional<ImageColors> colorsWord(std::string_view word)
-{
-    const std::string lower = lowerAscii(word);
-    if (lower == "keep")
-        return ImageColors::Keep;
-    if (lower == "match")
-        return ImageColors::Match;
-    if (lower == "dither")
-        return ImageColors::Dither;
-    return std::nullopt;
-}
-
 // The blank-separated last word of `text` (trimmed), and what stands before it.
 std::pair<std::string_view, std::string_view> splitLastWord(std::string_view text)
 {
@@ -188,11 +176,11 @@ std::optional<ManifestEntry> LineReader::parseImage()
     std::string_view name = trimmed(m_rest);
     ImageColors colors = ImageColors::Keep;
     const auto [before, last] = splitLastWord(name);
-    if (const auto rule = colorsWord(last); rule && !before.empty()) {
+    if (const auto rule = imageColorsNamed(last); rule && !before.empty()) {
         colors = *rule;
         name = before;
     }
-    if (name.empty() || colorsWord(name))
+    if (name.empty() || imageColorsNamed(name))
         return fail("'image' needs a file name");
     return entry(makeImageItem({}), std::string(name), colors);
 }
@@ -361,7 +349,8 @@ std::string manifestLine(const AnimItem &item, std::string_view imageFile)
     if (item.isImage()) {
         // A leading blank would be taken for the space after the keyword: "./" keeps it.
         const bool leadingBlank = !imageFile.empty() && kBlanks.find(imageFile[0]) != kBlanks.npos;
-        const bool ruleAtEnd = colorsWord(splitLastWord(trimmed(imageFile)).second).has_value();
+        const bool ruleAtEnd =
+                imageColorsNamed(splitLastWord(trimmed(imageFile)).second).has_value();
         return "image " + std::string(leadingBlank ? "./" : "") + std::string(imageFile)
                + (ruleAtEnd ? " keep" : "");
     }
@@ -383,13 +372,6 @@ std::string manifestLine(const AnimItem &item, std::string_view imageFile)
     if (!item.Data.empty())
         line += " " + hexBytes(item.Data);
     return line;
-}
-
-std::string exportFileNameAs(std::string_view animationPath, int position,
-                             std::string_view extension)
-{
-    std::string name = exportFileName(animationPath, position);
-    return name.substr(0, name.size() - 4) + std::string(extension);
 }
 
 Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_view animationPath,

@@ -5,6 +5,7 @@
 #include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
+#include "imaging/imagecolors.h"
 #include "imaging/palette.h"
 
 #include <string>
@@ -25,13 +26,8 @@ namespace tessa {
 //   item CODE [size N] [HEX...] any item exactly as stored: CODE two printable ASCII characters
 //                              or 0xHHHH, N the stored size (only needed when negative)
 
-// How an image line takes its file's pixels: the last word of the line, when it is one of
-// "keep", "match" and "dither" (in any case); "keep" when there is none.
-enum class ImageColors {
-    Keep,   // the indices as they stand (a BMP), or an indexed image in the palette's colours
-    Match,  // every colour matched to the nearest palette colour
-    Dither, // matched with Floyd-Steinberg dithering
-};
+// An image line takes its file's pixels as its last word says, when that is one of "keep",
+// "match" and "dither" (in any case, imageColorsNamed); "keep" when there is none.
 
 // One line of a manifest that names an item.
 struct ManifestEntry
@@ -67,10 +63,6 @@ std::string manifestLine(const AnimItem &item, std::string_view imageFile);
 // which no manifest line can name.
 Expected<std::string, Notice> writeManifest(const ItemList &items, std::string_view animationPath,
                                             std::string_view extension = ".bmp");
-
-// The export name of the item at `position` with `extension` in place of ".bmp".
-std::string exportFileNameAs(std::string_view animationPath, int position,
-                             std::string_view extension);
 
 // The file a manifest goes into beside those images: EANIM.QLM gives EANIM-QLM.txt.
 std::string manifestFileName(std::string_view animationPath);

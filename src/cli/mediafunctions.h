@@ -15,7 +15,7 @@ struct MediaFunctions
     const char *version; // TESSA_VERSION of the module, which must be tessanim's own
     decltype(&manifestImagePixels) imagePixels;
     decltype(&writeFramePng) framePng;
-    decltype(&renderCommand) render;
+    decltype(&renderItems) render;
 };
 
 // The refusal of a command that needs the image libraries when they are not there, and why.

@@ -84,12 +84,13 @@ Expected<Done, Notice> writeFramePng(const std::string &path, std::span<const st
     return module().functions->framePng(path, pixels, colors);
 }
 
-CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
-                            const RenderChoices &choices, std::ostream &warnings)
+CommandResult renderItems(const ItemList &items, const std::string &outPath,
+                          const PaletteColors &colors, const RenderChoices &choices,
+                          std::ostream &warnings)
 {
     if (!module().functions)
         return mediaRefusal("Writing the movie \"" + outPath + "\"", module().failure);
-    return module().functions->render(animationPath, outPath, choices, warnings);
+    return module().functions->render(items, outPath, colors, choices, warnings);
 }
 
 } // namespace tessa

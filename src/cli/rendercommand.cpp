@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
-#include "document/animfile.h"
 #include "movie/movierenderer.h"
 #include "movie/moviewriter.h"
 
@@ -28,18 +27,12 @@ bool stderrIsTerminal()
 
 } // namespace
 
-CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
-                            const RenderChoices &choices, std::ostream &warnings)
+CommandResult renderItems(const ItemList &items, const std::string &outPath,
+                          const PaletteColors &colors, const RenderChoices &choices,
+                          std::ostream &warnings)
 {
-    const auto colors = choosePalette(choices.palette);
-    if (!colors)
-        return Unexpected{colors.error()};
-    const auto items = loadAnimation(animationPath);
-    if (!items)
-        return Unexpected{items.error()};
-
     MovieRequest request;
-    request.colors = *colors;
+    request.colors = colors;
     request.timing.tickRate = choices.tickRate;
     request.timing.pauseMultiplier = choices.pauseMultiplier;
     request.fromLine = choices.fromLine - 1;
@@ -55,7 +48,7 @@ CommandResult renderCommand(const std::string &animationPath, const std::string 
             return Unexpected{format.error()};
         if (*format != MovieFormat::Gif)
             return Unexpected{movieFailure("--dry-run tells the size of a GIF only.")};
-        const auto estimate = estimateGifSize(*items, request);
+        const auto estimate = estimateGifSize(items, request);
         if (!estimate)
             return Unexpected{estimate.error()};
         std::cout << outPath << ": " << estimate->bytes << " bytes ("
@@ -77,7 +70,7 @@ CommandResult renderCommand(const std::string &animationPath, const std::string 
             return true;
         };
     }
-    const auto rendered = renderMovie(outPath, *items, request, progress);
+    const auto rendered = renderMovie(outPath, items, request, progress);
     if (!rendered)
         return Unexpected{rendered.error()};
     for (const std::string &warning : rendered->warnings)

@@ -60,8 +60,8 @@ Expected<Done, Notice> writeFramePng(const std::string &path, std::span<const st
     return notInThisBuild("Writing the PNG file \"" + path + "\"");
 }
 
-CommandResult renderCommand(const std::string &, const std::string &outPath, const RenderChoices &,
-                            std::ostream &)
+CommandResult renderItems(const ItemList &, const std::string &outPath, const PaletteColors &,
+                          const RenderChoices &, std::ostream &)
 {
     return notInThisBuild("Writing the movie \"" + outPath + "\"");
 }

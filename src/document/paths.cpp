@@ -44,4 +44,11 @@ std::string joinPath(std::string_view folder, std::string_view name)
     return joined;
 }
 
+std::string exportFileNameAs(std::string_view animationPath, int position,
+                             std::string_view extension)
+{
+    std::string name = exportFileName(animationPath, position);
+    return name.substr(0, name.size() - 4) + std::string(extension);
+}
+
 } // namespace tessa

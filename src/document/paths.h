@@ -19,6 +19,10 @@ std::string GetFolder(std::string_view path);
 // exported: the file name with every "." made "-", then "-", position + 1 and ".bmp".
 std::string exportFileName(std::string_view animationPath, int position);
 
+// The export name of the item at `position` with `extension` in place of ".bmp".
+std::string exportFileNameAs(std::string_view animationPath, int position,
+                             std::string_view extension);
+
 // `folder` and `name` joined with one "/" (none added when `folder` already ends in a separator).
 std::string joinPath(std::string_view folder, std::string_view name);
 

@@ -233,11 +233,14 @@ void frm::createMenus()
         mnuPaletteSel[i]->setShortcut(QKeySequence(Qt::SHIFT | paletteKeys[i]));
     }
 
+    createToolsMenu();
+
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelpAbout = mnuHelp->addAction(tr("&About"), this, &frm::mnuHelpAbout_Click);
 
     mnuFileExport->menuAction()->setEnabled(false);
     mnuProject->menuAction()->setEnabled(false);
+    mnuTools->menuAction()->setEnabled(false);
     mnuPalette->menuAction()->setEnabled(false);
 }
 
@@ -296,6 +299,7 @@ void frm::setDocumentMenusEnabled(bool enabled)
     mnuFileExport->menuAction()->setEnabled(enabled);
     mnuProject->menuAction()->setEnabled(enabled);
     mnuPalette->menuAction()->setEnabled(enabled);
+    mnuTools->menuAction()->setEnabled(enabled);
     mnuFileSaveAs->setEnabled(enabled);
 }
 

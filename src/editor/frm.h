@@ -102,6 +102,8 @@ public:
     QAction *mnuProjectDelete = nullptr;
     QMenu *mnuPalette = nullptr;
     std::array<QAction *, 3> mnuPaletteSel{};
+    QMenu *mnuTools = nullptr;
+    QAction *mnuToolsRunScript = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
@@ -152,6 +154,7 @@ public slots:
     void mnuViewChanges_Click();
     void mnuViewDetails_Click();
     void mnuPaletteSel_Click(int Index);
+    void mnuToolsRunScript_Click();
     void mnuHelpAbout_Click();
     void lst_Click();
     void lst_DblClick();
@@ -176,6 +179,7 @@ private:
     void createViewMenu();
     // Edit Externally's watching of the files it hands out.
     void createExternalEditing();
+    void createToolsMenu();
     // The image line Edit Externally takes: the selected one, or the nearest image above; -1.
     int externalEditLine() const;
     // The working file of item `id` was saved by the image editor: the item takes its frame.

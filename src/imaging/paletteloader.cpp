@@ -201,4 +201,16 @@ Expected<PaletteData, Notice> LoadPaletteDataFromFile(const std::string &path)
     return readPaletteData(*bytes);
 }
 
+Expected<PaletteColors, Notice> choosePalette(const std::string &choice)
+{
+    if (choice == "main")
+        return paletteColorsFromData(builtInPalette(0));
+    if (choice == "extra")
+        return paletteColorsFromData(builtInPalette(1));
+    const auto data = LoadPaletteDataFromFile(choice);
+    if (!data)
+        return Unexpected{data.error()};
+    return paletteColorsFromData(*data);
+}
+
 } // namespace tessa

@@ -31,4 +31,9 @@ Expected<PaletteData, Notice> readPaletteData(std::span<const std::uint8_t> byte
 // The same for the file at `path`; a file that cannot be read is refused with its path and reason.
 Expected<PaletteData, Notice> LoadPaletteDataFromFile(const std::string &path);
 
+// The colours of a palette named as tessanim's --palette and scripts name them: "main" and
+// "extra" are the built-in palettes, anything else is the path of a palette file (so a file
+// called "main" is reached as "./main").
+Expected<PaletteColors, Notice> choosePalette(const std::string &choice);
+
 } // namespace tessa

@@ -102,14 +102,16 @@ protected:
         return window->mnuFileSaveAs->isEnabled()
                && window->mnuFileExport->menuAction()->isEnabled()
                && window->mnuProject->menuAction()->isEnabled()
-               && window->mnuPalette->menuAction()->isEnabled();
+               && window->mnuPalette->menuAction()->isEnabled()
+               && window->mnuTools->menuAction()->isEnabled();
     }
     bool documentMenusDisabled() const
     {
         return !window->mnuFileSaveAs->isEnabled()
                && !window->mnuFileExport->menuAction()->isEnabled()
                && !window->mnuProject->menuAction()->isEnabled()
-               && !window->mnuPalette->menuAction()->isEnabled();
+               && !window->mnuPalette->menuAction()->isEnabled()
+               && !window->mnuTools->menuAction()->isEnabled();
     }
 
     std::string settingsText() const { return test::readText(paths.settingsFile.toStdString()); }

@@ -97,7 +97,8 @@ TEST_F(ViewPlayTest, theMenuBarKeepsItsOrderAndAccessKeysStayDistinct)
         ASSERT_GE(amp, 0) << title.toStdString();
         keys << title.at(amp + 1).toLower();
     }
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Project", "P&alette", "&Help"}));
+    EXPECT_EQ(titles,
+              (QStringList{"&File", "&Edit", "&View", "&Project", "P&alette", "&Tools", "&Help"}));
     for (const QChar key : keys)
         EXPECT_EQ(keys.count(key), 1) << QString(key).toStdString();
     const QList<QAction *> exports = window->mnuFileExport->actions();

@@ -1,0 +1,27 @@
+-- SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+-- SPDX-License-Identifier: GPL-3.0-or-later
+--
+-- The same change to every animation of a folder: index A becomes index B in every image of
+-- every .QLM file. Each file is saved in place, its previous version kept as .bak.
+--   tessanim run recolour-folder.lua FOLDER A B
+local folder, a, b = ...
+a, b = math.tointeger(tonumber(a)), math.tointeger(tonumber(b))
+if not (folder and a and b) then
+    error("usage: tessanim run recolour-folder.lua FOLDER A B (A and B: indices 0 to 255)", 0)
+end
+
+local changed = 0
+for _, name in ipairs(tessa.files(folder)) do
+    if name:upper():match("%.QLM$") then
+        local anim = tessa.open(folder .. "/" .. name)
+        for line = 1, anim:count() do
+            local kind, frame = anim:item(line)
+            if kind == "image" then
+                frame:replace({[a] = b})
+            end
+        end
+        anim:save()
+        changed = changed + 1
+    end
+end
+print(("%d animations changed"):format(changed))
