@@ -61,6 +61,21 @@ QImage sourceView(const QImage &image)
     return image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+QString sourceCaption(const ImportRequest &request)
+{
+    const QString path = QDir::toNativeSeparators(request.path);
+    const QSize inFile = request.sizeInFile;
+    const QSize read = request.image.size();
+    if (!inFile.isValid() || inFile == read)
+        return path;
+    return ImportImageDialog::tr("%1 (%2 x %3 pixels, read scaled down to %4 x %5)")
+            .arg(path)
+            .arg(inFile.width())
+            .arg(inFile.height())
+            .arg(read.width())
+            .arg(read.height());
+}
+
 QString figuresText(const MatchResult &result)
 {
     const MatchFigures &f = result.figures;
@@ -104,6 +119,7 @@ void ImportImageDialog::build()
     c.kind = new QLabel(this);
     c.figures = new QLabel(this);
     c.figures->setWordWrap(true);
+    c.file = new QLabel(sourceCaption(m_request), this);
     c.source = new QLabel(this);
     c.preview = new QLabel(this);
     // The result at twice its size, where single pixels can be judged; the image as read beside
@@ -134,7 +150,7 @@ void ImportImageDialog::build()
     top->addWidget(c.preview, 0, Qt::AlignTop);
     top->addLayout(side);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QDir::toNativeSeparators(m_request.path), this));
+    layout->addWidget(c.file);
     layout->addLayout(top);
     layout->addWidget(c.buttons);
 
@@ -189,8 +205,8 @@ void ImportImageDialog::rematch()
     if (!locked) {
         m_problem = QString::fromStdString(locked.error());
     } else {
-        auto matched =
-                matchImage(m_request.image, m_request.palette, m_request.previous, options());
+        auto matched = matchImage(m_request.image, m_request.palette, m_request.previous, options(),
+                                  m_request.sizeInFile);
         if (matched)
             m_result = std::move(*matched);
         else
