@@ -26,10 +26,14 @@ Expected<std::vector<std::uint8_t>, Notice> manifestImagePixels(std::span<const 
     MatchOptions options;
     options.method =
             colors == ImageColors::Dither ? MatchMethod::FloydSteinberg : MatchMethod::Nearest;
-    const auto image = loadImageBytes(content, name);
-    if (!image)
-        return Unexpected{image.error()};
-    auto matched = matchImage(*image, palette, {}, options);
+    // A file cut short is refused: a frame with a grey stripe where data was missing is no
+    // picture anyone meant to build.
+    const auto read = readImageBytes(content, name);
+    if (!read)
+        return Unexpected{read.error()};
+    if (read->damage)
+        return Unexpected{*read->damage};
+    auto matched = matchImage(read->image, palette, {}, options, read->sizeInFile);
     if (!matched)
         return Unexpected{matched.error()};
     return std::move(matched->pixels);
