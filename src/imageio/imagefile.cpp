@@ -131,7 +131,7 @@ Expected<ImageRead, Notice> readImageBytes(const QByteArray &bytes, const QStrin
         image = image.convertToFormat(QImage::Format_Indexed8);
     if (image.format() == QImage::Format_Indexed8 && image.colorCount() == 0)
         return unreadable(name, "it has no colours");
-    ImageRead read{image, size.isValid() ? size : image.size(), {}};
+    ImageRead read{image, scaledDown ? size : image.size(), {}};
     if (remains)
         read.damage = damagedNotice(name, *remains);
     return read;
