@@ -166,8 +166,10 @@ inline ToolRun run(const std::string &program, const std::string &outPath,
     startup.hStdOutput = out.get();
     startup.hStdError = err.get();
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                        nullptr, &startup, &started)) {
+    // Detached from any console: its output goes to the files, and a test run from a program
+    // without a console would otherwise open a console window for every run.
+    if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                        DETACHED_PROCESS, nullptr, nullptr, &startup, &started)) {
         result.err = "Could not start " + program + ": " + systemMessage(GetLastError());
         return result;
     }
