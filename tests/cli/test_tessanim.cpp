@@ -211,8 +211,7 @@ TEST(ToolRuns, WordsArriveAsGivenAndAFailureToStartIsExplained)
     TempFolder folder;
     for (const std::string word :
          {"two words", "a \"quoted\" word", "back\\slash", "ends in a backslash\\",
-          "\\\\\" mixed \\\"", "", "$HOME 'single' %PATH% & | <>",
-          "\xC3\xBC" "n" "\xC3\xAF" "c" "\xC3\xB6" "de"}) {
+          "\\\\\" mixed \\\"", "", "$HOME 'single' %PATH% & | <>", "\u00FCn\u00EFc\u00F6de"}) {
         const ToolRun run = runTool(folder, {word, "second"});
         EXPECT_EQ(run.status, 2) << word;
         EXPECT_EQ(run.err.substr(0, run.err.find(" The commands")),
