@@ -54,9 +54,10 @@ CommandResult buildCommand(const std::string &manifestPath, const std::string &o
 
 // Writes to `patchPath` the patch that turns `originalPath` into `changedPath`: two animation
 // files, or two folders (a patch of every file of the changed folder that the original folder
-// lacks or holds with other bytes). An existing patch file is replaced.
+// lacks or holds with other bytes). An existing patch file is replaced. Two identical files
+// still make their patch, which changes nothing, with a warning on `warnings` that says so.
 CommandResult diffCommand(const std::string &originalPath, const std::string &changedPath,
-                          const std::string &patchPath);
+                          const std::string &patchPath, std::ostream &warnings);
 
 // Writes what the patch makes of `originalPath` to `outPath`: a file (an existing one kept as
 // ".bak"), or for a folder patch every file it makes into the folder `outPath` (made if missing;

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <ostream>
 #include <system_error>
 
 namespace tessa {
@@ -117,10 +118,19 @@ Expected<Patch, Notice> filePatch(const std::string &originalPath, const std::st
     return makePatch(*original, *changed, GetFileName(changedPath));
 }
 
+// A patch of one file whose result is its base: applying it changes nothing.
+bool changesNothing(const Patch &patch)
+{
+    if (patch.forFolder || patch.files.size() != 1)
+        return false;
+    const FilePatch &file = patch.files.front();
+    return !file.isNew && file.baseSize == file.resultSize && file.baseHash == file.resultHash;
+}
+
 } // namespace
 
 CommandResult diffCommand(const std::string &originalPath, const std::string &changedPath,
-                          const std::string &patchPath)
+                          const std::string &patchPath, std::ostream &warnings)
 {
     const bool folders = isFolder(originalPath);
     if (folders != isFolder(changedPath))
@@ -132,6 +142,12 @@ CommandResult diffCommand(const std::string &originalPath, const std::string &ch
     const auto written = replaceFile(patchPath, writePatch(*patch), Backup::None);
     if (!written)
         return Unexpected{fileFailureNotice(written.error())};
+    // Still written, so that a script can count on PATCH; but two identical files are more
+    // often a mistake in the names than a wish for an empty patch. Two identical folders make
+    // no patch at all (folderPatch refuses them), since a folder patch of no file cannot exist.
+    if (changesNothing(*patch))
+        warnings << "Warning: " << originalPath << " and " << changedPath
+                 << " are identical: the patch " << patchPath << " changes nothing.\n";
     return Done{};
 }
 

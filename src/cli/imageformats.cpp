@@ -6,15 +6,46 @@
 #include "imageio/imageimport.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QString>
 
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tessa {
+
+namespace {
+
+// Qt looks for its image plugins (JPEG, ICO) beside the program only once a QCoreApplication
+// exists, which tessanim never makes; without this the Windows package, which has them in
+// imageformats\ beside tessanim.exe, read no JPEG. Elsewhere they are where Qt was installed.
+void findPluginsBesideTheProgram()
+{
+#ifdef _WIN32
+    static const bool added = [] {
+        std::wstring path(32768, L'\0');
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length > 0 && length < path.size())
+            QCoreApplication::addLibraryPath(
+                    QFileInfo(QString::fromWCharArray(path.data(), int(length))).absolutePath());
+        return true;
+    }();
+    (void)added;
+#endif
+}
+
+} // namespace
 
 Expected<std::vector<std::uint8_t>, Notice> manifestImagePixels(std::span<const std::uint8_t> file,
                                                                 const std::string &path,
                                                                 ImageColors colors,
                                                                 const PaletteColors &palette)
 {
+    findPluginsBesideTheProgram();
     const QByteArray content(reinterpret_cast<const char *>(file.data()),
                              static_cast<qsizetype>(file.size()));
     const QString name = QString::fromStdString(path);
@@ -26,10 +57,14 @@ Expected<std::vector<std::uint8_t>, Notice> manifestImagePixels(std::span<const 
     MatchOptions options;
     options.method =
             colors == ImageColors::Dither ? MatchMethod::FloydSteinberg : MatchMethod::Nearest;
-    const auto image = loadImageBytes(content, name);
-    if (!image)
-        return Unexpected{image.error()};
-    auto matched = matchImage(*image, palette, {}, options);
+    // A file cut short is refused: a frame with a grey stripe where data was missing is no
+    // picture anyone meant to build.
+    const auto read = readImageBytes(content, name);
+    if (!read)
+        return Unexpected{read.error()};
+    if (read->damage)
+        return Unexpected{*read->damage};
+    auto matched = matchImage(read->image, palette, {}, options, read->sizeInFile);
     if (!matched)
         return Unexpected{matched.error()};
     return std::move(matched->pixels);

@@ -229,7 +229,7 @@ int main(int argc, char **argv)
         else if (build->parsed())
             result = buildCommand(in, out, palette);
         else if (diff->parsed())
-            result = diffCommand(in, changed, out);
+            result = diffCommand(in, changed, out, std::cerr);
         else if (patch->parsed() && patchInfo)
             result = patchInfoCommand(patchArguments[0], std::cout);
         else if (patch->parsed() && patchCheck)

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// tessanim built without the image and movie libraries (the Windows build): the game's BMP frames
-// work as in every build; PNG, colour matching and movies are refused, saying why.
+// tessanim built without the image and movie libraries (TESSA_MEDIA_LIBRARIES=OFF: the core and
+// the tool alone): the game's BMP frames work as in every build; PNG, colour matching and movies
+// are refused, saying why.
 #include "mediafunctions.h"
 
 #include "imaging/bmp.h"

@@ -4,6 +4,7 @@
 
 #include "document/animfile.h"
 #include "document/fileio.h"
+#include "imageio/cutshort.h"
 #include "imageio/imagefile.h"
 #include "imaging/bmp.h"
 
@@ -27,37 +28,18 @@ QString lockPathOf(const QString &runFolder)
     return runFolder + QLatin1String(".lock");
 }
 
-quint32 littleEndian32(const QByteArray &bytes, qsizetype at)
-{
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | quint8(bytes[at + i]);
-    return value;
-}
-
-// Whether the file ends where its own header says it does. Image readers are lenient: Qt's BMP
-// reader takes a file cut off halfway, and a PNG reader may stop before the end chunk, so a file
-// still being written can decode. Other kinds are left to their reader.
-bool endsWhereItSays(const QByteArray &bytes)
-{
-    if (bytes.startsWith("\x89PNG")) {
-        static const QByteArray end("\0\0\0\0IEND\xAE\x42\x60\x82", 12);
-        return bytes.endsWith(end);
-    }
-    if (bytes.startsWith("BM") && bytes.size() >= 14) {
-        const quint32 declared = littleEndian32(bytes, 2); // 0 in some writers' files
-        return declared <= quint32(bytes.size());
-    }
-    return true;
-}
-
+// Whether the file ends where its own structure says it does, and reads. Image readers are
+// lenient: Qt's BMP reader takes a file cut off halfway, so a file still being written can
+// decode; cutShortRemains tells it apart.
 bool readsWhole(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
-    return endsWhereItSays(bytes) && loadImageBytes(bytes, path).has_value();
+    const auto data = std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                std::size_t(bytes.size()));
+    return !cutShortRemains(data) && loadImageBytes(bytes, path).has_value();
 }
 
 } // namespace

@@ -74,18 +74,30 @@ bool frm::importImages(const QStringList &paths, int line)
 std::optional<std::vector<std::uint8_t>> frm::importFrame(const QString &path,
                                                           const std::vector<std::uint8_t> &previous)
 {
-    auto image = loadImageFile(path);
-    if (!image) {
-        showNotice(image.error());
+    auto read = readImageFile(path);
+    if (!read) {
+        showNotice(read.error());
         return std::nullopt;
     }
+    // What is left of a file cut short may still be worth having, but only knowingly.
+    if (read->damage) {
+        const auto answer = m_dialogs.messageBox(
+                this,
+                tr("%1\r\n\r\nImport what is there?")
+                        .arg(QString::fromStdString(read->damage->text)),
+                QLatin1String(kProgramTitle), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo);
+        if (answer != Dialogs::Answer::Yes)
+            return std::nullopt;
+    }
     // Indices that already mean the palette's colours, or the same colours under other
-    // numbers, are taken exactly, without asking.
-    if (auto exact = takeIndices(*image, m_paletteColors))
+    // numbers, are taken exactly, without asking; not from a picture read scaled down.
+    const bool whole = read->sizeInFile == read->image.size();
+    if (auto exact = whole ? takeIndices(read->image, m_paletteColors) : std::nullopt)
         return exact;
     ImportRequest request;
     request.path = path;
-    request.image = std::move(*image);
+    request.image = std::move(read->image);
+    request.sizeInFile = read->sizeInFile;
     request.palette = m_paletteColors;
     request.previous = previous;
     return m_dialogs.matchImage(this, request);

@@ -70,10 +70,13 @@ Notice wrongSizeNotice(int width, int height)
                         + " pixels, not 320 x 200.");
 }
 
-Expected<QImage, Notice> fitToFrame(const QImage &image, FrameFit fit)
+Expected<QImage, Notice> fitToFrame(const QImage &image, FrameFit fit, QSize sizeInFile)
 {
     if (image.isNull())
         return Unexpected{Notice::info("The image holds no pixels.")};
+    const QSize original = sizeInFile.isValid() ? sizeInFile : image.size();
+    if (fit == FrameFit::Refuse && original != QSize(kFrameWidth, kFrameHeight))
+        return Unexpected{wrongSizeNotice(original.width(), original.height())};
     if (image.width() == kFrameWidth && image.height() == kFrameHeight)
         return image;
     if (fit == FrameFit::Refuse)

@@ -20,7 +20,9 @@ enum class FrameFit {
 // `image` as a 320 x 200 picture by `fit`, scaled with nearest neighbour. An indexed image stays
 // indexed with its colour table (filled with its darkest colour); any other comes back as
 // RGB32 (filled with black). A 320 x 200 image comes back as it is, whatever `fit` says.
-Expected<QImage, Notice> fitToFrame(const QImage &image, FrameFit fit);
+// `sizeInFile`, when valid, is the picture's size in its file, for an `image` read scaled down
+// (ImageRead): Refuse then goes by it.
+Expected<QImage, Notice> fitToFrame(const QImage &image, FrameFit fit, QSize sizeInFile = {});
 
 // The refusal of a picture of the wrong size: "The image is 640 x 480 pixels, not 320 x 200."
 Notice wrongSizeNotice(int width, int height);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagefile.h"
 
+#include "cutshort.h"
 #include "gifimage.h"
 
 #include "document/animfile.h"
@@ -14,6 +15,9 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tessa {
 
@@ -34,43 +38,128 @@ QImage indexedFromBmp(const BmpFrame &frame)
     return image;
 }
 
-Unexpected<Notice> unreadable(const QString &name, const QString &reason)
+Unexpected<Notice> unreadable(const QString &name, const std::string &reason)
 {
     return Unexpected{Notice::info("The image \"" + QDir::toNativeSeparators(name).toStdString()
-                                   + "\" could not be read: " + reason.toStdString() + ".")};
+                                   + "\" could not be read: " + reason + ".")};
+}
+
+Notice damagedNotice(const QString &name, const std::string &remains)
+{
+    return Notice::info("The image \"" + QDir::toNativeSeparators(name).toStdString()
+                        + "\" is damaged: the file is cut short, and " + remains + ".");
+}
+
+qint64 pixelBytes(QSize size, QImage::Format format)
+{
+    // Qt's readers make 32-bit pictures of most files; the reader says when it knows better.
+    const qint64 bits =
+            format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    return (qint64(size.width()) * bits + 31) / 32 * 4 * size.height();
+}
+
+// The smallest size of `size`'s proportions that covers the frame, all that Crop and Scale to
+// fit take from a picture; `size` itself when it is not larger.
+QSize coveringSize(QSize size)
+{
+    const double scale =
+            std::max(double(kFrameWidth) / size.width(), double(kFrameHeight) / size.height());
+    if (scale >= 1.0)
+        return size;
+    return {std::max(kFrameWidth, int(std::ceil(size.width() * scale))),
+            std::max(kFrameHeight, int(std::ceil(size.height() * scale)))};
+}
+
+// Qt's readers refuse a picture over their allocation limit (128 MB in Qt 6.4) as "unable to
+// read image data", reckoning 4 bytes a pixel whatever the picture's depth, so an 8-bit picture
+// of 100 MB is refused too. The limit is raised so that what is read whole here passes.
+constexpr int kReaderLimitMegabytes = 4 * kWholePictureMegabytes;
+
+void allowWholePictures()
+{
+    const int limit = QImageReader::allocationLimit();
+    if (limit != 0 && limit < kReaderLimitMegabytes)
+        QImageReader::setAllocationLimit(kReaderLimitMegabytes);
+}
+
+bool exceeds(qint64 bytes, int megabytes)
+{
+    return bytes > qint64(megabytes) * 1024 * 1024;
 }
 
 } // namespace
 
-Expected<QImage, Notice> loadImageBytes(const QByteArray &bytes, const QString &name)
+Expected<ImageRead, Notice> readImageBytes(const QByteArray &bytes, const QString &name)
 {
     if (bytes.startsWith("BM")) {
         const auto frame = readFrameBmp(
                 std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()), bytes.size()));
         if (frame)
-            return indexedFromBmp(*frame);
+            return ImageRead{indexedFromBmp(*frame), QSize(kFrameWidth, kFrameHeight), {}};
     }
-    if (auto gif = readIndexedGif(bytes))
-        return std::move(*gif);
+    if (auto gif = readIndexedGif(bytes)) {
+        const QSize size = gif->size();
+        return ImageRead{std::move(*gif), size, {}};
+    }
+    const auto remains = cutShortRemains(
+            std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()), bytes.size()));
+    allowWholePictures();
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    const bool scaledDown =
+            size.isValid()
+            && exceeds(pixelBytes(size, reader.imageFormat()), kWholePictureMegabytes);
+    if (scaledDown)
+        reader.setScaledSize(coveringSize(size));
     QImage image = reader.read();
-    if (image.isNull())
-        return unreadable(name, reader.errorString().toLower());
+    if (image.isNull()) {
+        if (remains)
+            return unreadable(name, "the file is cut short");
+        // The reader could not scale the picture down, or refused it whole by its own reckoning.
+        if (scaledDown
+            || (size.isValid()
+                && exceeds(pixelBytes(size, QImage::Format_ARGB32), kReaderLimitMegabytes)))
+            return unreadable(name, "at " + std::to_string(size.width()) + " x "
+                                            + std::to_string(size.height())
+                                            + " pixels it is too large to hold");
+        return unreadable(name, reader.errorString().toLower().toStdString());
+    }
     if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB)
         image = image.convertToFormat(QImage::Format_Indexed8);
     if (image.format() == QImage::Format_Indexed8 && image.colorCount() == 0)
         return unreadable(name, "it has no colours");
-    return image;
+    ImageRead read{image, scaledDown ? size : image.size(), {}};
+    if (remains)
+        read.damage = damagedNotice(name, *remains);
+    return read;
+}
+
+Expected<ImageRead, Notice> readImageFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable(path, file.errorString().toLower().toStdString());
+    return readImageBytes(file.readAll(), path);
+}
+
+Expected<QImage, Notice> loadImageBytes(const QByteArray &bytes, const QString &name)
+{
+    auto read = readImageBytes(bytes, name);
+    if (!read)
+        return Unexpected{read.error()};
+    if (read->damage)
+        return Unexpected{*read->damage};
+    return std::move(read->image);
 }
 
 Expected<QImage, Notice> loadImageFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return unreadable(path, file.errorString().toLower());
+        return unreadable(path, file.errorString().toLower().toStdString());
     return loadImageBytes(file.readAll(), path);
 }
 

@@ -2,33 +2,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imageimport.h"
 
+#include "document/animitem.h"
 #include "imagefile.h"
 #include "imaging/bmp.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 
 namespace tessa {
+
+namespace {
+
+// Whether Qt's readers know the kind of file `bytes` hold, by its content, whether or not they
+// can read it.
+bool isKnownImageKind(const QByteArray &bytes)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return !QImageReader::imageFormat(&buffer).isEmpty();
+}
+
+} // namespace
 
 Expected<ImageAnalysis, Notice> analyzeImageFile(const QString &path, const PaletteColors &palette,
                                                  FrameFit fit, const IndexSet &locked)
 {
-    auto image = loadImageFile(path);
-    if (!image)
-        return Unexpected{image.error()};
-    const auto fitted = fitToFrame(*image, fit);
+    const auto read = readImageFile(path);
+    if (!read)
+        return Unexpected{read.error()};
+    if (read->damage)
+        return Unexpected{*read->damage};
+    const auto fitted = fitToFrame(read->image, fit, read->sizeInFile);
     if (!fitted)
         return Unexpected{fitted.error()};
-    return ImageAnalysis{*image, classifyImage(*fitted, palette, locked)};
+    return ImageAnalysis{read->image, classifyImage(*fitted, palette, locked)};
 }
 
 Expected<MatchResult, Notice> importImageFile(const QString &path, const PaletteColors &palette,
                                               std::span<const std::uint8_t> previous,
                                               const MatchOptions &options)
 {
-    const auto image = loadImageFile(path);
-    if (!image)
-        return Unexpected{image.error()};
-    return matchImage(*image, palette, previous, options);
+    const auto read = readImageFile(path);
+    if (!read)
+        return Unexpected{read.error()};
+    if (read->damage)
+        return Unexpected{*read->damage};
+    return matchImage(read->image, palette, previous, options, read->sizeInFile);
 }
 
 Expected<std::vector<std::uint8_t>, Notice> importIndexedFile(const QString &path,
@@ -48,8 +69,8 @@ Expected<std::vector<std::uint8_t>, Notice> importIndexedBytes(const QByteArray 
 {
     // A BMP keeps the rule of Add Image exactly: its indices, whatever its colour table says. So
     // does a file that is no image at all, which is refused in the words Add Image uses.
-    const auto image = loadImageBytes(bytes, name);
-    if (bytes.startsWith("BM") || !image) {
+    const auto read = readImageBytes(bytes, name);
+    if (bytes.startsWith("BM") || (!read && !isKnownImageKind(bytes))) {
         auto pixels =
                 RemoveBMPHeader(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                                           std::size_t(bytes.size())));
@@ -57,11 +78,16 @@ Expected<std::vector<std::uint8_t>, Notice> importIndexedBytes(const QByteArray 
             return std::move(*pixels);
         return Unexpected{pixels.error()};
     }
-    if (image->width() != 320 || image->height() != 200)
-        return Unexpected{wrongSizeNotice(image->width(), image->height())};
-    if (auto pixels = takeIndices(*image, palette))
+    if (!read)
+        return Unexpected{read.error()};
+    if (read->damage)
+        return Unexpected{*read->damage};
+    const QImage &image = read->image;
+    if (read->sizeInFile != QSize(kFrameWidth, kFrameHeight))
+        return Unexpected{wrongSizeNotice(read->sizeInFile.width(), read->sizeInFile.height())};
+    if (auto pixels = takeIndices(image, palette))
         return std::move(*pixels);
-    return Unexpected{Notice::info((image->format() == QImage::Format_Indexed8
+    return Unexpected{Notice::info((image.format() == QImage::Format_Indexed8
                                             ? "The image's colours are not all in the palette: "
                                               "match them to it"
                                             : "The image is not indexed: match its colours to "

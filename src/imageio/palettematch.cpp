@@ -278,9 +278,9 @@ MatchFigures measureFrame(const QImage &image, std::span<const std::uint8_t> pix
 
 Expected<MatchResult, Notice> matchImage(const QImage &image, const PaletteColors &palette,
                                          std::span<const std::uint8_t> previous,
-                                         const MatchOptions &options)
+                                         const MatchOptions &options, QSize sizeInFile)
 {
-    const auto fitted = fitToFrame(image, options.fit);
+    const auto fitted = fitToFrame(image, options.fit, sizeInFile);
     if (!fitted)
         return Unexpected{fitted.error()};
     if (std::all_of(options.locked.begin(), options.locked.end(), [](bool b) { return b; }))

@@ -75,10 +75,11 @@ takeIndices(const QImage &image, const PaletteColors &palette, const IndexSet &l
 // Turns `image` into a frame of `palette`: fitted to 320 x 200 by options.fit, then passed
 // through, renumbered or matched as classifyImage says, with the figures. `previous` is the
 // frame before (64000 indices) or empty for none. Refuses an image of the wrong size under
-// FrameFit::Refuse, and options that lock every index.
+// FrameFit::Refuse (by `sizeInFile`, when valid, as fitToFrame does), and options that lock
+// every index.
 Expected<MatchResult, Notice> matchImage(const QImage &image, const PaletteColors &palette,
                                          std::span<const std::uint8_t> previous,
-                                         const MatchOptions &options);
+                                         const MatchOptions &options, QSize sizeInFile = {});
 
 // The "Matching" figures of `pixels` for `image` (320 x 200), as matchImage gives them.
 MatchFigures measureFrame(const QImage &image, std::span<const std::uint8_t> pixels,

@@ -71,6 +71,21 @@ QImage sourceView(const QImage &image)
     return image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+QString sourceCaption(const ImportRequest &request)
+{
+    const QString path = QDir::toNativeSeparators(request.path);
+    const QSize inFile = request.sizeInFile;
+    const QSize read = request.image.size();
+    if (!inFile.isValid() || inFile == read)
+        return path;
+    return ImportImageDialog::tr("%1 (%2 x %3 pixels, read scaled down to %4 x %5)")
+            .arg(path)
+            .arg(inFile.width())
+            .arg(inFile.height())
+            .arg(read.width())
+            .arg(read.height());
+}
+
 QString figuresText(const MatchResult &result)
 {
     const MatchFigures &f = result.figures;
@@ -135,6 +150,7 @@ void ImportImageDialog::build()
     c.kind = new QLabel(this);
     c.figures = new QLabel(this);
     c.figures->setWordWrap(true);
+    c.file = new QLabel(sourceCaption(m_request), this);
     c.source = new QLabel(this);
     c.preview = new QLabel(this);
     // The result at twice its size where the screen has room, where single pixels can be
@@ -175,12 +191,11 @@ void ImportImageDialog::build()
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(body);
 
-    auto *name = new QLabel(QDir::toNativeSeparators(m_request.path), this);
     // A long path is cut rather than widen the dialog past the screen; its tooltip has it all.
-    name->setMinimumWidth(1);
-    name->setToolTip(name->text());
+    c.file->setMinimumWidth(1);
+    c.file->setToolTip(c.file->text());
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(name);
+    layout->addWidget(c.file);
     layout->addWidget(scroll, 1);
     layout->addWidget(c.buttons);
 
@@ -235,8 +250,8 @@ void ImportImageDialog::rematch()
     if (!locked) {
         m_problem = QString::fromStdString(locked.error());
     } else {
-        auto matched =
-                matchImage(m_request.image, m_request.palette, m_request.previous, options());
+        auto matched = matchImage(m_request.image, m_request.palette, m_request.previous, options(),
+                                  m_request.sizeInFile);
         if (matched)
             m_result = std::move(*matched);
         else

@@ -39,6 +39,7 @@ public:
         QCheckBox *heatMap = nullptr;
         QLabel *kind = nullptr;    // passes through / renumbering / matched
         QLabel *figures = nullptr; // the figures, or why there is no result
+        QLabel *file = nullptr;    // the file's name, and how it was read (sourceCaption)
         QLabel *source = nullptr;
         QLabel *preview = nullptr;
         QDialogButtonBox *buttons = nullptr;
@@ -71,6 +72,10 @@ private:
 // The image as read, as the preview shows it beside the result: whole, in the frame's size at
 // most, grown by a whole factor where it is smaller.
 QImage sourceView(const QImage &image);
+
+// The file of a request as the preview names it: its path, and for a picture too large to read
+// whole, its size in the file and the size it was read at.
+QString sourceCaption(const ImportRequest &request);
 
 // The figures of a result as the preview shows them, one a line.
 QString figuresText(const MatchResult &result);

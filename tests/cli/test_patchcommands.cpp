@@ -96,6 +96,25 @@ TEST(TessanimPatch, DiffThenPatchMakesTheChangedFile)
             << info.out;
 }
 
+// Two identical files: the patch, which changes nothing, is still written, for scripts that count
+// on it, with a warning that says so; and it applies.
+TEST(TessanimPatch, DiffOfIdenticalFilesWarnsThatThePatchChangesNothing)
+{
+    PatchScene scene;
+    writeBytes(scene.path("COPY.QLM"), animationOf(kOriginal));
+    const ToolRun diff = scene.run(
+            {"diff", scene.path("EANIM.QLM"), scene.path("COPY.QLM"), scene.path("same.tpatch")});
+    EXPECT_EQ(diff.status, 0) << diff.err;
+    EXPECT_EQ(diff.out, "");
+    EXPECT_EQ(diff.err, "Warning: " + scene.path("EANIM.QLM") + " and " + scene.path("COPY.QLM")
+                                + " are identical: the patch " + scene.path("same.tpatch")
+                                + " changes nothing.\n");
+    const ToolRun patch = scene.run(
+            {"patch", scene.path("EANIM.QLM"), scene.path("same.tpatch"), scene.path("OUT.QLM")});
+    ASSERT_EQ(patch.status, 0) << patch.err;
+    EXPECT_EQ(readBytes(scene.path("OUT.QLM")), animationOf(kOriginal));
+}
+
 TEST(TessanimPatch, RefusalsWriteNothing)
 {
     PatchScene scene;

@@ -203,6 +203,26 @@ TEST(TessanimUsage, UnknownOrMissingCommandListsTheCommands)
     }
 }
 
+// Every word reaches tessanim as it was given, however it has to be quoted on the way (tessanim
+// prints an unknown command back as it got it), and a program that cannot be started is
+// reported with the reason, not a bare status.
+TEST(ToolRuns, WordsArriveAsGivenAndAFailureToStartIsExplained)
+{
+    TempFolder folder;
+    for (const std::string word :
+         {"two words", "a \"quoted\" word", "back\\slash", "ends in a backslash\\",
+          "\\\\\" mixed \\\"", "", "$HOME 'single' %PATH% & | <>", "\u00FCn\u00EFc\u00F6de"}) {
+        const ToolRun run = runTool(folder, {word, "second"});
+        EXPECT_EQ(run.status, 2) << word;
+        EXPECT_EQ(run.err.substr(0, run.err.find(" The commands")),
+                  "Unknown command '" + word + "'.");
+    }
+    const std::string missing = folder.file("no-such-program");
+    const ToolRun none = runProgram(missing, folder, {});
+    EXPECT_NE(none.status, 0);
+    EXPECT_NE(none.err.find("no-such-program"), std::string::npos) << none.err;
+}
+
 namespace {
 
 // The words of `text` that start with "--" and a letter: the long options it names.

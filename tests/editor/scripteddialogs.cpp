@@ -43,7 +43,8 @@ std::optional<std::vector<std::uint8_t>> ScriptedDialogs::matchImage(QWidget *,
     m_matchAnswers.pop_front();
     if (!options)
         return std::nullopt;
-    auto matched = tessa::matchImage(request.image, request.palette, request.previous, *options);
+    auto matched = tessa::matchImage(request.image, request.palette, request.previous, *options,
+                                     request.sizeInFile);
     if (!matched) {
         ADD_FAILURE() << "the scripted options gave no frame: " << matched.error().text;
         return std::nullopt;

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Project > Import Image, image files dropped on the list, the colours note of Add Image, and
 // Export > Frame to a PNG file.
-#include "editorfixture.h"
 #include "editor/filters.h"
+#include "editorfixture.h"
 #include "imageio/imagefile.h"
+#include "plainpng.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImageWriter>
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
@@ -101,6 +104,20 @@ protected:
     }
 
     bool noteShown() const { return !window->lblNote->isHidden(); }
+
+    // A photo as a JPEG file cut off halfway: Qt's reader paints the lower half grey.
+    QString writeCutJpeg(const std::string &name)
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(QImageWriter(&buffer, "jpeg").write(QImage(path("photo.png"))));
+        bytes.truncate(bytes.size() / 2);
+        test::writeBytes(folder.file(name),
+                         std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                   std::size_t(bytes.size())));
+        return path(name);
+    }
 };
 
 TEST_F(ImportTest, OfferedWhereAddImageIs)
@@ -191,6 +208,61 @@ TEST_F(ImportTest, AFileThatIsNoImageIsRefusedWithAMessage)
     window->mnuProjectImport->trigger();
     EXPECT_EQ(lines(), QStringList({"Image", "End"}));
     EXPECT_EQ(dialogs.messages().size(), 1);
+}
+
+// What is left of a file cut short is shown in the preview only once the user, told what is
+// wrong with which file, wants it; until then nothing changes.
+TEST_F(ImportTest, AFileCutShortIsNamedAndImportedOnlyWhenTheUserWantsIt)
+{
+    start();
+    newDocument();
+    writePhoto("photo.png");
+    const QString cut = writeCutJpeg("cut.jpg");
+    const QString undo = window->mnuEditUndo->text();
+    dialogs.answerOpenFiles({cut});
+    dialogs.answerMessage(Dialogs::Answer::No);
+    window->mnuProjectImport->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0],
+              "The image \"" + cut
+                      + "\" is damaged: the file is cut short, and the picture is there only down "
+                        "to where the file stops; below that it comes out grey.\r\n\r\nImport "
+                        "what is there?");
+    const DialogCall asked = dialogs.callsOf(Kind::Message).back();
+    EXPECT_EQ(asked.buttons, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(asked.icon, Dialogs::Icon::Exclamation);
+    EXPECT_TRUE(dialogs.matchRequests.empty()) << "no preview before the answer";
+    EXPECT_EQ(lines(), QStringList({"Image", "End"}));
+    EXPECT_EQ(window->mnuEditUndo->text(), undo);
+
+    dialogs.answerOpenFiles({cut});
+    dialogs.answerMessage(Dialogs::Answer::Yes);
+    dialogs.answerMatch(MatchOptions{});
+    window->mnuProjectImport->trigger();
+    ASSERT_EQ(dialogs.matchRequests.size(), 1u);
+    EXPECT_EQ(dialogs.matchRequests[0].image.pixel(160, 199), qRgb(128, 128, 128));
+    EXPECT_EQ(lines(), QStringList({"Image", "Image", "End"}));
+    EXPECT_TRUE(dialogs.allAnswered());
+}
+
+// A picture too large to hold whole reaches the preview scaled down, with its size in the file.
+TEST_F(ImportTest, APictureTooLargeToHoldIsPreviewedScaledDown)
+{
+    start();
+    newDocument();
+    test::writeBytes(folder.file("huge.png"), test::plainPng(12000, 6000, {200, 30, 40}));
+    dialogs.answerOpenFiles({path("huge.png")});
+    MatchOptions crop;
+    crop.fit = FrameFit::Crop;
+    dialogs.answerMatch(crop);
+    window->mnuProjectImport->trigger();
+    ASSERT_EQ(dialogs.matchRequests.size(), 1u);
+    EXPECT_EQ(dialogs.matchRequests[0].sizeInFile, QSize(12000, 6000));
+    EXPECT_EQ(dialogs.matchRequests[0].image.size(), QSize(400, 200));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    ASSERT_EQ(lines(), QStringList({"Image", "Image", "End"}));
+    const Bytes frame = pixelsAt(1);
+    EXPECT_EQ(std::count(frame.begin(), frame.end(), frame[0]), kFrameSize) << "one colour";
 }
 
 TEST_F(ImportTest, DroppedImageFilesGoInOrderBeforeTheLineDroppedOn)

@@ -76,6 +76,25 @@ TEST(ImportImageDialog, OffersOkForAWrongSizeOnlyOnceAFitIsChosen)
     EXPECT_TRUE(okEnabled(dialog));
 }
 
+// A picture too large to hold whole was read scaled down: the file's own size is what is wrong,
+// and the preview says how the picture was read.
+TEST(ImportImageDialog, APictureReadScaledDownGoesByItsSizeInTheFile)
+{
+    ImportRequest request = photoRequest(400, 200);
+    request.sizeInFile = QSize(12000, 6000);
+    ImportImageDialog dialog(request);
+    EXPECT_FALSE(okEnabled(dialog));
+    EXPECT_EQ(dialog.problem(), "The image is 12000 x 6000 pixels, not 320 x 200.");
+    EXPECT_EQ(dialog.controls().file->text(),
+              "photo.png (12000 x 6000 pixels, read scaled down to 400 x 200)");
+    dialog.controls().fit->setCurrentIndex(2);
+    EXPECT_TRUE(okEnabled(dialog));
+
+    request = photoRequest();
+    request.sizeInFile = QSize(320, 200);
+    EXPECT_EQ(sourceCaption(request), "photo.png") << "read whole";
+}
+
 TEST(ImportImageDialog, SaysWhenAnIndexedImagePassesThrough)
 {
     ImportRequest request = photoRequest();

@@ -4,11 +4,14 @@
 #include "imageio/imagefile.h"
 #include "imageio/imageimport.h"
 #include "imaging/bmp.h"
+#include "plainpng.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
 
 #include <gif_lib.h>
 
@@ -127,11 +130,11 @@ TEST(IndexedGif, DamagedGifIsRefusedNamingTheFile)
     const PaletteColors colors = paletteColorsFromData(builtInPalette(0));
     QByteArray bytes = gifBytes(pattern(), colors, 320, 200, {});
     bytes.truncate(bytes.size() / 2);
+    // Qt's reader would still show the rows it got: the file is refused as cut short.
     const auto image = loadImageBytes(bytes, "cut.gif");
-    // Qt may still show the rows it got; giflib's refusal must not crash or lose the file's name.
-    if (!image) {
-        EXPECT_NE(image.error().text.find("cut.gif"), std::string::npos) << image.error().text;
-    }
+    ASSERT_FALSE(image);
+    EXPECT_NE(image.error().text.find("\"cut.gif\""), std::string::npos) << image.error().text;
+    EXPECT_NE(image.error().text.find("cut short"), std::string::npos) << image.error().text;
     for (const int size : {0, 3, 6, 13, 30})
         EXPECT_FALSE(loadImageBytes(bytes.left(size), "cut.gif")) << size;
 }
@@ -169,4 +172,94 @@ TEST(ImportIndexedFile, KeepsBmpIndicesAndRefusesWhatNeedsMatching)
     test::writeBytes(folder.file("t.txt"), std::vector<std::uint8_t>(40, 'x'));
     EXPECT_EQ(importIndexedFile(QString::fromStdString(folder.file("t.txt")), main).error().text,
               "The file was not an 320x200 8-bit BMP.");
+}
+
+// Readers fill in what a file cut short lacks (a JPEG's missing rows come out grey): such a
+// picture comes with a notice that says so, and loadImageBytes refuses it. Qt refuses a PNG cut
+// short itself; a reader that read it must say the same as for a JPEG.
+TEST(ReadImage, FileCutShortIsReadWithItsDamageOrRefused)
+{
+    QImage picture(320, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 320; ++x)
+            picture.setPixel(x, y, qRgb(x % 256, y, (x * y) % 256));
+    const struct
+    {
+        const char *name;
+        const char *format;
+        std::string remains;
+    } rows[] = {
+            {"cut.jpg", "jpeg",
+             "the picture is there only down to where the file stops; below that it comes out "
+             "grey"},
+            {"cut.png", "png", "only part of the picture is there"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QImageWriter(&buffer, row.format).write(picture));
+        bytes.truncate(bytes.size() / 2);
+        const auto read = readImageBytes(bytes, row.name);
+        const auto loaded = loadImageBytes(bytes, row.name);
+        ASSERT_FALSE(loaded);
+        if (!read) {
+            EXPECT_EQ(read.error().text, "The image \"" + std::string(row.name)
+                                                 + "\" could not be read: the file "
+                                                   "is cut short.");
+            EXPECT_EQ(loaded.error(), read.error());
+            continue;
+        }
+        ASSERT_TRUE(read->damage);
+        EXPECT_EQ(read->damage->text, "The image \"" + std::string(row.name)
+                                              + "\" is damaged: the file is cut short, and "
+                                              + row.remains + ".");
+        EXPECT_EQ(read->image.size(), QSize(320, 200));
+        EXPECT_EQ(loaded.error(), *read->damage);
+    }
+}
+
+// A picture whose pixels Qt would refuse to hold is read scaled down to what the fits take from
+// it, and refusals still give its size in the file; one its reader cannot scale is refused as
+// too large, with its size. Pictures up to the limit are read whole, beyond Qt's own limit.
+TEST(ReadImage, PictureTooLargeToHoldIsReadScaledDownOrRefusedWithItsSize)
+{
+    const auto bytesOf = [](const std::vector<std::uint8_t> &png) {
+        return QByteArray(reinterpret_cast<const char *>(png.data()), qsizetype(png.size()));
+    };
+    const QRgb green = qRgb(10, 200, 30);
+    const auto wide = readImageBytes(bytesOf(test::plainPng(12000, 6000, {10, 200, 30})), "w.png");
+    ASSERT_TRUE(wide) << wide.error().text;
+    EXPECT_EQ(wide->sizeInFile, QSize(12000, 6000));
+    EXPECT_EQ(wide->image.size(), QSize(400, 200)) << "the smallest that covers the frame";
+    EXPECT_EQ(wide->image.pixel(0, 0), green);
+    EXPECT_EQ(wide->image.pixel(399, 199), green);
+    EXPECT_FALSE(wide->damage);
+
+    const auto refused = fitToFrame(wide->image, FrameFit::Refuse, wide->sizeInFile);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().text, "The image is 12000 x 6000 pixels, not 320 x 200.");
+    const PaletteColors palette = paletteColorsFromData(builtInPalette(0));
+    const auto matched = matchImage(wide->image, palette, {}, MatchOptions{}, wide->sizeInFile);
+    ASSERT_FALSE(matched);
+    EXPECT_EQ(matched.error(), refused.error());
+    const auto scaled = fitToFrame(wide->image, FrameFit::Scale, wide->sizeInFile);
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(scaled->pixel(0, 19), qRgb(0, 0, 0)) << "a bar above the 320 x 160 picture";
+    EXPECT_EQ(scaled->pixel(0, 20), green);
+    EXPECT_EQ(scaled->pixel(319, 179), green);
+
+    const auto huge =
+            readImageBytes(bytesOf(test::plainPng(17000, 17000, {1, 2, 3}, true)), "huge.png");
+    ASSERT_FALSE(huge);
+    EXPECT_EQ(huge.error().text,
+              "The image \"huge.png\" could not be read: at 17000 x 17000 pixels it is too large "
+              "to hold.");
+
+    const auto large =
+            readImageBytes(bytesOf(test::plainPng(9000, 9000, {1, 2, 3}, true)), "large.png");
+    ASSERT_TRUE(large) << large.error().text;
+    EXPECT_EQ(large->image.size(), QSize(9000, 9000));
+    EXPECT_EQ(large->image.format(), QImage::Format_Indexed8);
 }
