@@ -92,4 +92,12 @@ CommandResult renderCommand(const std::string &animationPath, const std::string 
     return module().functions->render(animationPath, outPath, choices, warnings);
 }
 
+CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
+                            const EncodeChoices &choices)
+{
+    if (!module().functions)
+        return mediaRefusal("Encoding the movie \"" + moviePath + "\"", module().failure);
+    return module().functions->encode(moviePath, outPath, choices);
+}
+
 } // namespace tessa

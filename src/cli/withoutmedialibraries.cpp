@@ -66,4 +66,10 @@ CommandResult renderCommand(const std::string &, const std::string &outPath, con
     return notInThisBuild("Writing the movie \"" + outPath + "\"");
 }
 
+CommandResult encodeCommand(const std::string &moviePath, const std::string &,
+                            const EncodeChoices &)
+{
+    return notInThisBuild("Encoding the movie \"" + moviePath + "\"");
+}
+
 } // namespace tessa
