@@ -95,6 +95,25 @@ struct RenderChoices
 CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
                             const RenderChoices &choices, std::ostream &warnings);
 
+// The choices of `tessanim encode`, as typed.
+struct EncodeChoices
+{
+    std::string palette = "main";
+    int quality = 75;
+    double tickRate = 70.0;
+    double pauseMultiplier = 1.0;
+    double fps = 25.0; // pictures a second of a folder or pattern of pictures
+    double from = 0.0; // seconds into the movie
+    double to = -1.0;  // seconds into the movie; below 0: to its end
+    std::string fit = "crop";
+};
+
+// Makes the movie at `moviePath` (a movie file, a folder of numbered pictures, or a pattern such
+// as shots/f_%04d.png) into an animation in the palette and writes it to `outPath`, keeping a
+// previous file there as ".bak". Nothing is written when the movie is refused.
+CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
+                            const EncodeChoices &choices);
+
 // renderCommand for items already read, in `colors` (choices.palette is not looked at): the
 // part of it that needs the movie libraries, which scripts call too.
 CommandResult renderItems(const ItemList &items, const std::string &outPath,

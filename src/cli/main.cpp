@@ -167,6 +167,44 @@ int main(int argc, char **argv)
     renderMovie->add_flag("--dry-run", render.dryRun,
                           "Print the size the GIF will have and write nothing");
 
+    EncodeChoices encode;
+    CLI::App *encodeMovie = app.add_subcommand(
+            "encode", "Make a movie or a sequence of pictures into an animation in the palette");
+    encodeMovie
+            ->add_option("MOVIE", in,
+                         "Movie file (any FFmpeg reads), folder of numbered pictures, or a "
+                         "pattern such as shots/f_%04d.png")
+            ->required();
+    encodeMovie->add_option("OUT", out, "File to write (an existing one is kept as .bak)")
+            ->required();
+    addPaletteOption(*encodeMovie, encode.palette, "the animation");
+    encodeMovie
+            ->add_option("--quality", encode.quality,
+                         "0 to 100: how closely the screen follows the movie; lower is smaller")
+            ->capture_default_str()
+            ->check(CLI::Range(0, 100));
+    encodeMovie->add_option("--tick-rate", encode.tickRate, "Ticks per second the game plays at")
+            ->capture_default_str()
+            ->check(CLI::PositiveNumber);
+    encodeMovie
+            ->add_option("--pause-multiplier", encode.pauseMultiplier,
+                         "Ticks per pause unit, above 0")
+            ->capture_default_str()
+            ->check(CLI::PositiveNumber);
+    encodeMovie->add_option("--fps", encode.fps, "Pictures a second of a folder or pattern")
+            ->capture_default_str()
+            ->check(CLI::PositiveNumber);
+    encodeMovie->add_option("--from", encode.from, "Seconds into the movie to start at")
+            ->check(CLI::NonNegativeNumber);
+    encodeMovie
+            ->add_option("--to", encode.to, "Seconds into the movie to end at (default: its end)")
+            ->check(CLI::PositiveNumber);
+    encodeMovie
+            ->add_option("--fit", encode.fit,
+                         "How a picture becomes the 4:3 screen: crop, pad (black bars) or stretch")
+            ->capture_default_str()
+            ->check(CLI::IsMember({"crop", "pad", "stretch"}));
+
     CLI::App *run = app.add_subcommand(
             "run", "Run a Lua script with the tessa library (see docs/scripting.md)");
     std::string script;
@@ -241,7 +279,8 @@ int main(int argc, char **argv)
         else if (renderMovie->parsed()) {
             render.aspect43 = aspect == "4:3";
             result = renderCommand(in, out, render, std::cerr);
-        }
+        } else if (encodeMovie->parsed())
+            result = encodeCommand(in, out, encode);
         if (!result) {
             printNotice(result.error());
             return kExitFailure;

@@ -16,6 +16,7 @@ struct MediaFunctions
     decltype(&manifestImagePixels) imagePixels;
     decltype(&writeFramePng) framePng;
     decltype(&renderItems) render;
+    decltype(&encodeCommand) encode;
 };
 
 // The refusal of a command that needs the image libraries when they are not there, and why.

@@ -93,4 +93,12 @@ CommandResult renderItems(const ItemList &items, const std::string &outPath,
     return module().functions->render(items, outPath, colors, choices, warnings);
 }
 
+CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
+                            const EncodeChoices &choices)
+{
+    if (!module().functions)
+        return mediaRefusal("Encoding the movie \"" + moviePath + "\"", module().failure);
+    return module().functions->encode(moviePath, outPath, choices);
+}
+
 } // namespace tessa

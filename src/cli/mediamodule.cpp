@@ -8,6 +8,7 @@ extern "C" __attribute__((visibility("default"))) const tessa::MediaFunctions *
 tessanimMediaFunctions()
 {
     static const tessa::MediaFunctions functions{TESSA_VERSION, &tessa::manifestImagePixels,
-                                                 &tessa::writeFramePng, &tessa::renderItems};
+                                                 &tessa::writeFramePng, &tessa::renderItems,
+                                                 &tessa::encodeCommand};
     return &functions;
 }

@@ -67,4 +67,10 @@ CommandResult renderItems(const ItemList &, const std::string &outPath, const Pa
     return notInThisBuild("Writing the movie \"" + outPath + "\"");
 }
 
+CommandResult encodeCommand(const std::string &moviePath, const std::string &,
+                            const EncodeChoices &)
+{
+    return notInThisBuild("Encoding the movie \"" + moviePath + "\"");
+}
+
 } // namespace tessa

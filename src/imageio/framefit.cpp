@@ -11,29 +11,8 @@ namespace tessa {
 
 namespace {
 
-// Where the scaled picture lies in the frame: its size and its top-left corner, which may be
-// outside the frame when the picture is cut.
-struct Placement
-{
-    int width, height, left, top;
-};
-
-Placement placement(int width, int height, FrameFit fit)
-{
-    double scale = 1.0;
-    const double across = double(kFrameWidth) / width;
-    const double down = double(kFrameHeight) / height;
-    if (fit == FrameFit::Crop)
-        scale = std::max(across, down);
-    else if (fit == FrameFit::Scale)
-        scale = std::min(across, down);
-    const int w = std::max(1, int(std::lround(width * scale)));
-    const int h = std::max(1, int(std::lround(height * scale)));
-    return {w, h, (kFrameWidth - w) / 2, (kFrameHeight - h) / 2};
-}
-
 template<typename Pixel>
-void resample(const QImage &from, QImage &to, const Placement &place, Pixel fill)
+void resample(const QImage &from, QImage &to, const FramePlacement &place, Pixel fill)
 {
     for (int y = 0; y < kFrameHeight; ++y) {
         auto *out = reinterpret_cast<Pixel *>(to.scanLine(y));
@@ -64,6 +43,20 @@ uchar darkestIndex(const QList<QRgb> &table)
 
 } // namespace
 
+FramePlacement placeInFrame(int width, int height, FrameFit fit, double rowHeight)
+{
+    double scale = 1.0;
+    const double across = double(kFrameWidth) / width;
+    const double down = kFrameHeight * rowHeight / height;
+    if (fit == FrameFit::Crop)
+        scale = std::max(across, down);
+    else if (fit == FrameFit::Scale)
+        scale = std::min(across, down);
+    const int w = std::max(1, int(std::lround(width * scale)));
+    const int h = std::max(1, int(std::lround(height * scale / rowHeight)));
+    return {w, h, (kFrameWidth - w) / 2, (kFrameHeight - h) / 2};
+}
+
 Notice wrongSizeNotice(int width, int height)
 {
     return Notice::info("The image is " + std::to_string(width) + " x " + std::to_string(height)
@@ -82,7 +75,7 @@ Expected<QImage, Notice> fitToFrame(const QImage &image, FrameFit fit, QSize siz
     if (fit == FrameFit::Refuse)
         return Unexpected{wrongSizeNotice(image.width(), image.height())};
 
-    const Placement place = placement(image.width(), image.height(), fit);
+    const FramePlacement place = placeInFrame(image.width(), image.height(), fit);
     if (image.format() == QImage::Format_Indexed8) {
         QImage frame(kFrameWidth, kFrameHeight, QImage::Format_Indexed8);
         frame.setColorTable(image.colorTable());

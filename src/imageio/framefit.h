@@ -24,6 +24,16 @@ enum class FrameFit {
 // (ImageRead): Refuse then goes by it.
 Expected<QImage, Notice> fitToFrame(const QImage &image, FrameFit fit, QSize sizeInFile = {});
 
+// Where a picture of `width` x `height` lies in the frame when fitted by `fit` (Crop or Scale;
+// anything else leaves it unscaled): its size in frame pixels and its top-left corner, which may
+// lie outside the frame when the picture is cut. `rowHeight` is how tall a frame pixel is shown,
+// in widths: 1 for square pixels, 1.2 for the 320 x 200 screen shown at 4:3.
+struct FramePlacement
+{
+    int width, height, left, top;
+};
+FramePlacement placeInFrame(int width, int height, FrameFit fit, double rowHeight = 1.0);
+
 // The refusal of a picture of the wrong size: "The image is 640 x 480 pixels, not 320 x 200."
 Notice wrongSizeNotice(int width, int height);
 

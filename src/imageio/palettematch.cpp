@@ -6,6 +6,7 @@
 #include "document/framecodec.h"
 #include "imaging/bmp.h"
 #include "nearestcolor.h"
+#include "ordereddither.h"
 
 #include <QColor>
 
@@ -69,21 +70,6 @@ std::vector<std::uint8_t> indicesOf(const QImage &image)
     return pixels;
 }
 
-// The 8 x 8 Bayer matrix, thresholds 0 to 63.
-constexpr std::array<std::array<int, 8>, 8> kBayer = {{
-        {0, 32, 8, 40, 2, 34, 10, 42},
-        {48, 16, 56, 24, 50, 18, 58, 26},
-        {12, 44, 4, 36, 14, 46, 6, 38},
-        {60, 28, 52, 20, 62, 30, 54, 22},
-        {3, 35, 11, 43, 1, 33, 9, 41},
-        {51, 19, 59, 27, 49, 17, 57, 25},
-        {15, 47, 7, 39, 13, 45, 5, 37},
-        {63, 31, 55, 23, 61, 29, 53, 21},
-}};
-// How far ordered dithering moves a colour at most, in 8-bit units: about the gap between
-// neighbouring colours of a 256-colour palette.
-constexpr int kOrderedSpread = 32;
-
 class Matcher
 {
 public:
@@ -142,7 +128,7 @@ std::vector<std::uint8_t> Matcher::run()
             }
             int offset = 0;
             if (m_options.method == MatchMethod::Ordered)
-                offset = (kBayer[y & 7][x & 7] * 2 - 63) * kOrderedSpread / 128;
+                offset = orderedDitherOffset(x, y);
             out[at] = m_nearest.nearest(std::clamp(qRed(row[x]) + offset, 0, 255),
                                         std::clamp(qGreen(row[x]) + offset, 0, 255),
                                         std::clamp(qBlue(row[x]) + offset, 0, 255));

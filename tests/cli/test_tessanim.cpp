@@ -184,7 +184,7 @@ TEST(TessanimUsage, UnknownOrMissingCommandListsTheCommands)
 {
     TempFolder folder;
     const std::string commands =
-            "list, resave, export, frame, unpack, build, diff, patch, render, run.\n"
+            "list, resave, export, frame, unpack, build, diff, patch, render, encode, run.\n"
             "Run with --help for more information.\n";
     const struct
     {
@@ -259,8 +259,8 @@ TEST(TessanimUsage, HelpAndDocumentationAgree)
             docs.substr(usageStart, docs.find("```", usageStart + 3) - usageStart);
 
     std::set<std::string> helped{"--help", "--version"};
-    for (const char *command :
-         {"list", "resave", "export", "frame", "unpack", "build", "diff", "patch", "render"}) {
+    for (const char *command : {"list", "resave", "export", "frame", "unpack", "build", "diff",
+                                "patch", "render", "encode"}) {
         EXPECT_NE(usage.find(std::string("\ntessanim ") + command + " "), std::string::npos)
                 << command << " is missing from the usage lines";
         const ToolRun help = runTool(folder, {command, "--help"});

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "encode/picturesequence.h"
+#include "tempfolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessa;
+using namespace tessa::test;
+
+namespace {
+
+std::vector<std::string> namesOf(const std::vector<std::string> &paths)
+{
+    std::vector<std::string> names;
+    for (const std::string &path : paths)
+        names.push_back(std::filesystem::path(path).filename().string());
+    return names;
+}
+
+void touch(const TempFolder &folder, const std::string &name)
+{
+    writeText(folder.file(name), "x");
+}
+
+} // namespace
+
+TEST(PictureSequence, AFolderIsTakenInTheOrderOfTheNumbersNotOfTheNames)
+{
+    TempFolder folder;
+    for (const char *name : {"shot10.png", "shot2.png", "shot1.png", "notes.txt", "take3-9.png"})
+        touch(folder, name);
+    EXPECT_EQ(namesOf(numberedPictures(folder.path().string())),
+              (std::vector<std::string>{"shot1.png", "shot2.png", "take3-9.png", "shot10.png"}));
+}
+
+TEST(PictureSequence, APatternRunsFromItsFirstNumberToTheFirstGap)
+{
+    TempFolder folder;
+    for (const char *name : {"f_0001.png", "f_0002.png", "f_0003.png", "f_0005.png", "100%_7.png"})
+        touch(folder, name);
+    const auto files = patternPictures(folder.file("f_%04d.png"));
+    ASSERT_TRUE(files);
+    EXPECT_EQ(namesOf(*files),
+              (std::vector<std::string>{"f_0001.png", "f_0002.png", "f_0003.png"}));
+    const auto percent = patternPictures(folder.file("100%%_%d.png"));
+    ASSERT_TRUE(percent);
+    EXPECT_TRUE(percent->empty()); // 7 is past the first numbers a sequence may start at
+    EXPECT_TRUE(patternPictures(folder.file("g_%04d.png"))->empty());
+}
+
+TEST(PictureSequence, OnlyOneWholeNumberConversionMakesAPattern)
+{
+    for (const char *text : {"f.png", "f_%s.png", "f_%d_%d.png", "f_%4x.png", "f_%"})
+        EXPECT_FALSE(patternPictures(text)) << text;
+}
