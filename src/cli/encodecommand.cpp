@@ -7,6 +7,8 @@
 #include "encode/moviefit.h"
 #include "encode/moviesource.h"
 
+#include <QThreadPool>
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,6 +26,12 @@ Unexpected<Notice> refused(const std::string &text)
 CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
                             const EncodeChoices &choices)
 {
+    // Qt scales large pictures on the threads of its pool. They are ended before the command
+    // returns, so that no thread of this module is left running while tessanim exits.
+    struct PoolThreadsEnded
+    {
+        ~PoolThreadsEnded() { QThreadPool::globalInstance()->waitForDone(); }
+    } poolThreadsEnded;
     const auto colors = choosePalette(choices.palette);
     if (!colors)
         return Unexpected{colors.error()};
