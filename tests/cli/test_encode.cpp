@@ -8,11 +8,43 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 using namespace tessa;
 using namespace tessa::test;
 
 namespace {
+
+// While it lives, the tessanim runs of a test decode movies without the sanitizer build's leak
+// check at their exit: with FFmpeg's and Qt's threads loaded through the media module, the
+// check of GCC 12's sanitizer at times crashes reading their thread-local storage (status 134)
+// after a run that went well. Nothing changes in other builds.
+class NoLeakCheckInToolRuns
+{
+public:
+    NoLeakCheckInToolRuns()
+    {
+#ifndef _WIN32
+        if (const char *options = std::getenv("ASAN_OPTIONS"))
+            m_before = options;
+        setenv("ASAN_OPTIONS",
+               (m_before ? *m_before + ":" : std::string()).append("detect_leaks=0").c_str(), 1);
+#endif
+    }
+    ~NoLeakCheckInToolRuns()
+    {
+#ifndef _WIN32
+        if (m_before)
+            setenv("ASAN_OPTIONS", m_before->c_str(), 1);
+        else
+            unsetenv("ASAN_OPTIONS");
+#endif
+    }
+
+private:
+    std::optional<std::string> m_before;
+};
 
 // Makes a clip with ffmpeg's own sources: `input` as given after -f lavfi -i.
 bool makeClip(const std::string &input, const std::string &path, const std::string &more = "")
@@ -44,6 +76,7 @@ TEST(TessanimEncode, AMovieLastsItsLengthToTheTickAndTheOldFileIsKept)
     TempFolder folder;
     const std::string clip = folder.file("clip.mp4");
     ASSERT_TRUE(makeClip("testsrc=size=640x360:rate=25:duration=2", clip, "-pix_fmt yuv420p"));
+    const NoLeakCheckInToolRuns decodingMovies;
     const std::string out = folder.file("OUT.QLM");
     ASSERT_EQ(runTool(folder, {"encode", clip, out}).status, 0);
     EXPECT_EQ(ticksOf(out), 140);
@@ -63,6 +96,7 @@ TEST(TessanimEncode, AStillGifIsOneImageAndAPause)
     TempFolder folder;
     const std::string clip = folder.file("still.gif");
     ASSERT_TRUE(makeClip("smptebars=size=320x200:rate=10:duration=1", clip));
+    const NoLeakCheckInToolRuns decodingMovies;
     const std::string out = folder.file("still.qlm");
     ASSERT_EQ(runTool(folder, {"encode", clip, out}).status, 0);
     const auto items = loadAnimation(out);
@@ -107,6 +141,7 @@ TEST_P(TessanimEncodeRefuses, NamingTheFileAndWritingNothing)
     writeText(folder.file("text.mp4"), std::string(100, 'x'));
     ASSERT_TRUE(makeClip("sine=duration=0.5", folder.file("sound.wav")));
     std::filesystem::create_directory(folder.path() / "empty");
+    const NoLeakCheckInToolRuns decodingMovies;
     const std::string out = folder.file("OUT.QLM");
     const std::vector<std::uint8_t> before{'o', 'l', 'd'};
     writeBytes(out, before);
