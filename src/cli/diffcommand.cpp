@@ -121,7 +121,7 @@ Expected<Patch, Notice> filePatch(const std::string &originalPath, const std::st
 // A patch of one file whose result is its base: applying it changes nothing.
 bool changesNothing(const Patch &patch)
 {
-    if (patch.forFolder || patch.files.size() != 1)
+    if (!patch.isForOneFile())
         return false;
     const FilePatch &file = patch.files.front();
     return !file.isNew && file.baseSize == file.resultSize && file.baseHash == file.resultHash;

@@ -101,7 +101,7 @@ void frm::mnuFileApplyPatch_Click()
         const auto patchBytes = readWholeFile(patchPath.toStdString());
         patch = patchBytes ? readPatch(*patchBytes, patchName)
                            : Unexpected{fileFailureNotice(patchBytes.error())};
-        if (patch && (patch->forFolder || patch->files.size() != 1))
+        if (patch && !patch->isForOneFile())
             patch = Unexpected{folderPatchNotice(patchName)};
     }
     if (!patch) {

@@ -194,7 +194,7 @@ Expected<std::vector<std::uint8_t>, Notice> applyPatch(const Patch &patch,
                                                        const std::string &baseName,
                                                        const std::string &patchName)
 {
-    if (patch.forFolder || patch.files.size() != 1)
+    if (!patch.isForOneFile())
         return Unexpected{folderPatchNotice(patchName)};
     return applyFilePatch(patch.files.front(), base, baseName, patchName);
 }

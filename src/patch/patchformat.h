@@ -119,6 +119,9 @@ struct Patch
     // Made from two folders (applied to a folder), or from two files.
     bool forFolder = false;
     std::vector<FilePatch> files;
+
+    // A patch that applies to one file, not to a folder.
+    bool isForOneFile() const { return !forFolder && files.size() == 1; }
 };
 
 } // namespace tessa

@@ -480,8 +480,9 @@ TEST_F(PreviewWindowTest, TheWindowKeepsThePictureWholeWhenANoteAppears)
             pattern->setFocus(Qt::TabFocusReason);
             QTest::keyClicks(pattern, "S%q.VOC");
             // A build without sound output says so in that line instead.
-            if (SoundCuePlayer::hasSoundOutput())
+            if (SoundCuePlayer::hasSoundOutput()) {
                 EXPECT_TRUE(state->text().contains("\"%q\"")) << state->text().toStdString();
+            }
             QTest::keyClick(pattern, Qt::Key_Return);
         } else {
             emit pattern->editingFinished(); // the refused pattern again: the note stays
