@@ -156,7 +156,11 @@ void selectionChange(benchmark::State &state)
     test::writeBytes(file, *writeAnimation(test::makeDocument(1000)));
     SilentDialogs dialogs;
     StudioPaths paths{QString::fromStdString(folder.path().string()),
-                      QString::fromStdString(folder.file("studio.ini")), QString(), QString()};
+                      QString::fromStdString(folder.file("studio.ini")),
+                      QString(),
+                      QString(),
+                      QString(),
+                      QString()};
     frm window(dialogs, paths);
     window.show();
     window.OpenAnim(QString::fromStdString(file));

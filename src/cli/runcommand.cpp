@@ -8,6 +8,7 @@
 #include "imageformats.h"
 #include "scripting/scriptengine.h"
 
+#include <iostream>
 #include <sstream>
 
 namespace tessa {
@@ -55,6 +56,19 @@ CommandResult runCommand(const std::string &scriptPath, const std::vector<std::s
 {
     ScriptSettings settings;
     settings.context.media = scriptMediaFunctions();
+    // tessa.ask: the prompt on standard error, the answer a line of standard input (nil at its
+    // end), so that a script asks the same in a terminal as in the editor.
+    settings.context.ask = [](const std::string &prompt,
+                              const std::string &defaultText) -> std::optional<std::string> {
+        std::cerr << prompt << (defaultText.empty() ? "" : " [" + defaultText + "]") << ' '
+                  << std::flush;
+        std::string line;
+        if (!std::getline(std::cin, line))
+            return std::nullopt;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        return line.empty() ? defaultText : line;
+    };
     ScriptEngine engine(std::move(settings));
     if (const auto failure = engine.runFile(scriptPath, arguments))
         return Unexpected{Notice::failure("Error", *failure)};

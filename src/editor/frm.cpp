@@ -70,6 +70,7 @@ frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
 {
     createControls();
     createMenus();
+    registerCommands();
     connectDocument();
     createExternalEditing();
     Form_Load();
@@ -240,7 +241,8 @@ void frm::createMenus()
 
     mnuFileExport->menuAction()->setEnabled(false);
     mnuProject->menuAction()->setEnabled(false);
-    mnuTools->menuAction()->setEnabled(false);
+    mnuToolsRunScript->setEnabled(false);
+    mnuToolsScripts->menuAction()->setEnabled(false);
     mnuPalette->menuAction()->setEnabled(false);
 }
 
@@ -299,7 +301,8 @@ void frm::setDocumentMenusEnabled(bool enabled)
     mnuFileExport->menuAction()->setEnabled(enabled);
     mnuProject->menuAction()->setEnabled(enabled);
     mnuPalette->menuAction()->setEnabled(enabled);
-    mnuTools->menuAction()->setEnabled(enabled);
+    mnuToolsRunScript->setEnabled(enabled);
+    mnuToolsScripts->menuAction()->setEnabled(enabled);
     mnuFileSaveAs->setEnabled(enabled);
 }
 

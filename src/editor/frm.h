@@ -3,6 +3,7 @@
 #pragma once
 
 #include "animdocument.h"
+#include "commandregistry.h"
 #include "document/animitem.h"
 #include "document/notice.h"
 #include "imaging/palette.h"
@@ -16,9 +17,11 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
+class QFileSystemWatcher;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -52,6 +55,8 @@ public:
     RecoveryKeeper &recovery() { return *m_recovery; }
     const QString &fileName() const { return m_document.fileName(); }
     AnimDocument &document() { return m_document; }
+    // Every menu command by name, as scripts reach them (app.command.NAME).
+    const CommandRegistry &commands() const { return m_commands; }
     const PaletteColors &paletteColors() const { return m_paletteColors; }
     // The preview window once View > Play has opened it, else null.
     PreviewWindow *preview() const { return m_preview; }
@@ -104,6 +109,9 @@ public:
     std::array<QAction *, 3> mnuPaletteSel{};
     QMenu *mnuTools = nullptr;
     QAction *mnuToolsRunScript = nullptr;
+    // The .lua files of the scripts folder, then the examples that come with the program.
+    QMenu *mnuToolsScripts = nullptr;
+    QAction *mnuToolsOpenScriptsFolder = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
@@ -155,6 +163,11 @@ public slots:
     void mnuViewDetails_Click();
     void mnuPaletteSel_Click(int Index);
     void mnuToolsRunScript_Click();
+    // Runs the script `path` on the document (Run Script once a file is chosen, an entry of
+    // Tools > Scripts).
+    void runScript(const QString &path);
+    // Shows the scripts folder in the system's file manager, made first if need be.
+    void mnuToolsOpenScriptsFolder_Click();
     void mnuHelpAbout_Click();
     void lst_Click();
     void lst_DblClick();
@@ -180,6 +193,10 @@ private:
     // Edit Externally's watching of the files it hands out.
     void createExternalEditing();
     void createToolsMenu();
+    // Names every menu command in m_commands, once the menus are made.
+    void registerCommands();
+    // Tools > Scripts as the scripts folder and the examples folder hold it now.
+    void listScripts();
     // The image line Edit Externally takes: the selected one, or the nearest image above; -1.
     int externalEditLine() const;
     // The working file of item `id` was saved by the image editor: the item takes its frame.
@@ -283,6 +300,11 @@ private:
     QPointer<PreviewWindow> m_preview;    // a child of the window, made on first use
     QPointer<ItemDetailsPanel> m_details; // likewise
     ExternalEditor *m_external = nullptr; // a child of the window
+
+    CommandRegistry m_commands;
+    // The folders the user let each script (by path) reach, for as long as the editor runs.
+    std::map<QString, QStringList> m_scriptFolders;
+    QFileSystemWatcher *m_scriptsWatcher = nullptr; // a child of the window
 
     std::optional<RecoveryKeeper::Kept> m_replacedChanges; // kept, not reported yet
     bool m_centred = false;

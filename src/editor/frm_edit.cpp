@@ -54,12 +54,14 @@ void frm::clipboardChanged()
 
 void frm::showHistory()
 {
+    // A step named after a file ("b&w.lua") shows its ampersand rather than take it as a key.
+    const auto shown = [](QString name) { return name.replace(QLatin1Char('&'), "&&"); };
     const bool undo = m_document.canUndo();
     mnuEditUndo->setEnabled(undo);
-    mnuEditUndo->setText(undo ? tr("&Undo %1").arg(m_document.undoText()) : tr("&Undo"));
+    mnuEditUndo->setText(undo ? tr("&Undo %1").arg(shown(m_document.undoText())) : tr("&Undo"));
     const bool redo = m_document.canRedo();
     mnuEditRedo->setEnabled(redo);
-    mnuEditRedo->setText(redo ? tr("&Redo %1").arg(m_document.redoText()) : tr("&Redo"));
+    mnuEditRedo->setText(redo ? tr("&Redo %1").arg(shown(m_document.redoText())) : tr("&Redo"));
 }
 
 void frm::UpdateEditMenu()

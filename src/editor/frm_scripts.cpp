@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tools > Run Script...: a Lua script (docs/scripting.md) run on the open document, whose changes
-// become one step of the history, named after the script. A script that fails changes nothing.
+// The Tools menu: Lua scripts (docs/scripting.md) run on the open document, chosen from a file
+// dialog or from the scripts folder, whose changes become one step of the history named after
+// the script. A script that fails or is stopped changes nothing.
 #include "frm.h"
 
-#include "busycursor.h"
-#include "commands.h"
-#include "scripting/scriptengine.h"
-#include "scriptresult.h"
+#include "scriptrunner.h"
 
 #include "platform/dialogs.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -22,6 +22,14 @@ namespace {
 constexpr const char *kScriptFilter =
         QT_TRANSLATE_NOOP("tessa::frm", "Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*");
 
+QFileInfoList scriptsIn(const QString &folder)
+{
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).entryInfoList({QStringLiteral("*.lua")}, QDir::Files | QDir::Readable,
+                                      QDir::Name | QDir::IgnoreCase);
+}
+
 } // namespace
 
 void frm::createToolsMenu()
@@ -29,6 +37,50 @@ void frm::createToolsMenu()
     mnuTools = menuBar()->addMenu(tr("&Tools"));
     mnuToolsRunScript =
             mnuTools->addAction(tr("&Run Script..."), this, &frm::mnuToolsRunScript_Click);
+    mnuToolsScripts = mnuTools->addMenu(tr("&Scripts"));
+    mnuToolsOpenScriptsFolder = mnuTools->addAction(tr("&Open Scripts Folder"), this,
+                                                    &frm::mnuToolsOpenScriptsFolder_Click);
+
+    // The list follows the folder: a script saved there shows up without a restart. The
+    // watcher needs the folder to exist; until it does, the list is made when the menu opens.
+    m_scriptsWatcher = new QFileSystemWatcher(this);
+    if (!m_paths.scriptsFolder.isEmpty() && QFileInfo(m_paths.scriptsFolder).isDir())
+        m_scriptsWatcher->addPath(m_paths.scriptsFolder);
+    connect(m_scriptsWatcher, &QFileSystemWatcher::directoryChanged, this, &frm::listScripts);
+    connect(mnuToolsScripts, &QMenu::aboutToShow, this, &frm::listScripts);
+    listScripts();
+}
+
+void frm::listScripts()
+{
+    mnuToolsScripts->clear();
+    if (!m_paths.scriptsFolder.isEmpty() && QFileInfo(m_paths.scriptsFolder).isDir()
+        && m_scriptsWatcher->directories().isEmpty())
+        m_scriptsWatcher->addPath(m_paths.scriptsFolder);
+
+    int number = 0;
+    const auto addScripts = [this, &number](const QFileInfoList &scripts) {
+        for (const QFileInfo &script : scripts) {
+            const QString path = script.absoluteFilePath();
+            // "&&" shows an ampersand of the file name instead of making an access key of it;
+            // the first nine have their number as theirs, as a list of recent files does.
+            QString caption = script.fileName();
+            caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+            if (++number <= 9)
+                caption = QStringLiteral("&%1 %2").arg(number).arg(caption);
+            mnuToolsScripts->addAction(caption, this, [this, path] { runScript(path); });
+        }
+    };
+    const QFileInfoList own = scriptsIn(m_paths.scriptsFolder);
+    addScripts(own);
+    if (own.isEmpty()) {
+        mnuToolsScripts->addAction(tr("(No scripts in the scripts folder)"))->setEnabled(false);
+    }
+    const QFileInfoList examples = scriptsIn(m_paths.examplesFolder);
+    if (!examples.isEmpty()) {
+        mnuToolsScripts->addSection(tr("Examples"));
+        addScripts(examples);
+    }
 }
 
 void frm::mnuToolsRunScript_Click()
@@ -37,31 +89,46 @@ void frm::mnuToolsRunScript_Click()
     const QString path = m_dialogs.ShowOpenDialog(this, tr(kScriptFilter), tr("Run Script"),
                                                   additionFolder(AnimationPath, "AnimationPath"),
                                                   QString(), filterIndex);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        runScript(path);
+}
 
-    // The script works on a copy of the items; the document changes only once it has run.
-    std::vector<ItemId> ids;
-    for (int line = 0; line < m_document.count(); ++line)
-        ids.push_back(m_document.itemId(line));
-    auto result = std::make_shared<ScriptAnimation>(m_document.items(),
-                                                    m_document.fileName().toStdString());
-    ScriptSettings settings;
-    settings.context.media = scriptMediaFunctions();
-    ScriptEngine engine(std::move(settings));
-    BusyCursor busy(this);
-    std::optional<std::string> failure;
-    if (!engine.setDocument(result))
-        failure = "There was not enough memory to start the script.";
-    else
-        failure = engine.runFile(path.toStdString(), {});
-    busy.restore();
-    if (failure) {
-        showNotice(Notice::failure(tr("Script Failed").toStdString(), *failure));
+void frm::runScript(const QString &path)
+{
+    if (!m_document.isOpen())
+        return;
+    QStringList &allowed = m_scriptFolders[QFileInfo(path).absoluteFilePath()];
+    ScriptRunner runner(this, m_dialogs, m_document, m_commands, allowed);
+    ScriptRunner::Result result;
+    changeDocument([&] { result = runner.run(path); });
+    // Steps dropped from the history after a failure say nothing of themselves.
+    showHistory();
+    const QString name = QFileInfo(path).fileName();
+    switch (result.outcome) {
+    case ScriptRunner::Outcome::Done:
+        break;
+    case ScriptRunner::Outcome::Stopped:
+        showNote(tr("%1 was stopped: the animation is as it was before it ran.").arg(name));
+        break;
+    case ScriptRunner::Outcome::Failed:
+        showNotice(
+                Notice::failure(tr("Script Failed").toStdString(), result.message.toStdString()));
+        break;
+    }
+}
+
+void frm::mnuToolsOpenScriptsFolder_Click()
+{
+    const QString folder = m_paths.scriptsFolder;
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        showNotice(Notice::failure(tr("Open Scripts Folder").toStdString(),
+                                   tr("The scripts folder \"%1\" could not be made.")
+                                           .arg(QDir::toNativeSeparators(folder))
+                                           .toStdString()));
         return;
     }
-    const QString name = QFileInfo(path).fileName();
-    changeDocument([&] { applyScriptResult(m_document, *result, ids, name); });
+    listScripts();
+    m_dialogs.openFile(folder);
 }
 
 } // namespace tessa

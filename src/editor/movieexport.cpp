@@ -78,14 +78,13 @@ bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
         text += QLatin1Char('\n') + size;
     std::unique_ptr<Dialogs::Progress> progress =
             dialogs.progress(owner, text, tr("Export Movie"), kProgressSteps);
-    const auto rendered =
-            renderMovie(target, items, request, [&](Tick done, Tick total) {
-                if (!progress)
-                    return true;
-                progress->setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total)
-                                             : kProgressSteps);
-                return !progress->wasCancelled();
-            });
+    const auto rendered = renderMovie(target, items, request, [&](Tick done, Tick total) {
+        if (!progress)
+            return true;
+        progress->setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total)
+                                     : kProgressSteps);
+        return !progress->wasCancelled();
+    });
     // Closed before any box that reports the outcome, which it would otherwise hide.
     progress.reset();
     if (!rendered) {

@@ -4,7 +4,7 @@
 
 #include <QUndoStack>
 
-#include <unordered_map>
+#include <vector>
 
 namespace tessa {
 
@@ -16,12 +16,16 @@ QString lineTextOf(const AnimItem &item)
 }
 
 // The document's id of each line of `result` that was a line of the document; 0 for new lines.
-std::vector<ItemId> documentIds(const ScriptAnimation &result, const std::vector<ItemId> &idsBefore)
+// The document's id of each line of `result`, 0 for those that are not in the document (new, or
+// gone with a step taken back).
+std::vector<ItemId> documentIdsOfLines(const AnimDocument &document, const ScriptAnimation &result,
+                                       const DocumentIds &known)
 {
     std::vector<ItemId> ids;
     for (int line = 0; line < result.count(); ++line) {
-        const std::uint64_t scriptId = result.idAt(line);
-        ids.push_back(scriptId >= 1 && scriptId <= idsBefore.size() ? idsBefore[scriptId - 1] : 0);
+        const auto found = known.find(result.idAt(line));
+        const bool inDocument = found != known.end() && document.lineOf(found->second) >= 0;
+        ids.push_back(inDocument ? found->second : 0);
     }
     return ids;
 }
@@ -41,12 +45,12 @@ bool unchanged(const AnimDocument &document, const ScriptAnimation &result,
 
 } // namespace
 
-void applyScriptResult(AnimDocument &document, const ScriptAnimation &result,
-                       const std::vector<ItemId> &idsBefore, const QString &stepName)
+bool applyScriptResult(AnimDocument &document, const ScriptAnimation &result,
+                       const DocumentIds &documentIds, const QString &stepName)
 {
-    const std::vector<ItemId> ids = documentIds(result, idsBefore);
+    const std::vector<ItemId> ids = documentIdsOfLines(document, result, documentIds);
     if (unchanged(document, result, ids))
-        return;
+        return false;
     std::unordered_map<ItemId, bool> kept;
     for (const ItemId id : ids) {
         if (id != 0)
@@ -74,6 +78,7 @@ void applyScriptResult(AnimDocument &document, const ScriptAnimation &result,
             document.replaceItem(line, item, lineTextOf(item), stepName);
     }
     history.endMacro();
+    return true;
 }
 
 } // namespace tessa

@@ -7,7 +7,8 @@
 
 #include <QString>
 
-#include <vector>
+#include <cstdint>
+#include <unordered_map>
 
 namespace tessa {
 
@@ -15,9 +16,10 @@ namespace tessa {
 // `stepName`, through the editor's own commands: the lines the script deleted are deleted, those
 // it moved are moved, those it changed are replaced and its new ones are inserted, so that every
 // line the script kept keeps its identity (a frame out in an image editor stays tied to it).
-// `result` began as the document's items, their identities 1 to n standing for `idsBefore`.
-// Nothing is recorded when the script changed nothing.
-void applyScriptResult(AnimDocument &document, const ScriptAnimation &result,
-                       const std::vector<ItemId> &idsBefore, const QString &stepName);
+// `documentIds` gives the document's identity of each of the script's items that came from the
+// document; the others are new. Nothing is recorded when the script changed nothing; false then.
+using DocumentIds = std::unordered_map<std::uint64_t, ItemId>;
+bool applyScriptResult(AnimDocument &document, const ScriptAnimation &result,
+                       const DocumentIds &documentIds, const QString &stepName);
 
 } // namespace tessa

@@ -50,6 +50,22 @@ StudioPaths currentStudioPaths()
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     paths.recoveryFolder = data + QLatin1String("/recovery");
     paths.editingFolder = data + QLatin1String("/editing");
+    // Scripts are the user's own work: they follow the user as the settings do.
+#ifdef Q_OS_WIN
+    const auto config = QStandardPaths::AppDataLocation;
+#else
+    const auto config = QStandardPaths::AppConfigLocation;
+#endif
+    paths.scriptsFolder = QStandardPaths::writableLocation(config) + QLatin1String("/scripts");
+    // Beside the program in the Windows zip and the build, in share/ once installed on Linux.
+    for (const QString &examples :
+         {paths.programFolder + QLatin1String("/scripts"),
+          paths.programFolder + QLatin1String("/../share/tessarine-studio/scripts")}) {
+        if (QFileInfo(examples).isDir()) {
+            paths.examplesFolder = QDir::cleanPath(examples);
+            break;
+        }
+    }
     return paths;
 }
 

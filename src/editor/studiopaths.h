@@ -13,6 +13,8 @@ struct StudioPaths
     QString settingsFile;   // "<program folder>/<executable base name>.ini", see below
     QString recoveryFolder; // copies of unsaved work; "" keeps none
     QString editingFolder;  // frames being edited in another program; "" for a temporary folder
+    QString scriptsFolder;  // the user's own scripts, listed in Tools > Scripts; "" for none
+    QString examplesFolder; // the example scripts that come with the program; "" for none
 };
 
 // The paths of the running program. The settings file lies beside the executable; when that

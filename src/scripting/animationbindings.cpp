@@ -178,7 +178,7 @@ int animSave(lua_State *state)
     const std::string path = optionalString(state, 2, "path", animation.path());
     if (path.empty())
         failArgument(2, "a new animation needs a path to be saved to");
-    checkMayUseFiles(state, "saving an animation");
+    checkFileAccess(state, path, FileAccess::Write, "saving an animation");
     if (const auto saved = saveAnimation(path, animation.items()); !saved)
         failWith(saved.error());
     animation.setPath(path);
@@ -297,7 +297,9 @@ int animRender(lua_State *state)
     optionalField(state, 3, "palette");
     const PaletteColors colors = paletteArgument(state, lua_gettop(state));
     lua_pop(state, 1);
-    checkMayUseFiles(state, "rendering a movie");
+    checkFileAccess(state, path, FileAccess::Write, "rendering a movie");
+    if (!choices.soundFolder.empty())
+        checkFileAccess(state, choices.soundFolder, FileAccess::Read, "reading sounds");
     const ScriptMedia &media = contextOf(state).media;
     if (!media.renderMovie)
         fail("writing the movie \"" + path

@@ -37,10 +37,15 @@ void setContext(lua_State *state, ScriptContext &context)
     lua_rawsetp(state, LUA_REGISTRYINDEX, &kContextKey);
 }
 
-void checkMayUseFiles(lua_State *state, const char *what)
+void checkFileAccess(lua_State *state, const std::string &path, FileAccess access, const char *what)
 {
-    if (!contextOf(state).mayUseFiles)
+    const ScriptContext &context = contextOf(state);
+    if (!context.mayUseFiles)
         fail(std::string(what) + ": this script may not use files");
+    if (!context.fileAccess)
+        return;
+    if (std::string refusal = context.fileAccess(path, access); !refusal.empty())
+        fail(std::string(what) + ": " + refusal);
 }
 
 void spendFrames(lua_State *state, std::uint64_t count)

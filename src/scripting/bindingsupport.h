@@ -68,8 +68,9 @@ int guarded(lua_State *state)
 ScriptContext &contextOf(lua_State *state);
 // Keeps `context` (which must outlive the state) for contextOf.
 void setContext(lua_State *state, ScriptContext &context);
-// Fails when the script may not use files.
-void checkMayUseFiles(lua_State *state, const char *what);
+// Fails when the script may not reach the file `path` (`what` says what for) in this way.
+void checkFileAccess(lua_State *state, const std::string &path, FileAccess access,
+                     const char *what);
 // Counts `count` frames made, failing past the context's limit.
 void spendFrames(lua_State *state, std::uint64_t count);
 // The number of images in `items`.

@@ -213,7 +213,7 @@ void pushOwnFrame(lua_State *state, PixelBuffer pixels)
 void saveFrame(lua_State *state, const std::string &path, const PixelBuffer &pixels,
                const PaletteColors &colors)
 {
-    checkMayUseFiles(state, "saving a frame");
+    checkFileAccess(state, path, FileAccess::Write, "saving a frame");
     const bool png = path.size() >= 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
     if (png) {
         const ScriptMedia &media = contextOf(state).media;

@@ -26,7 +26,7 @@ namespace {
 
 std::vector<std::uint8_t> readFile(lua_State *state, const std::string &path)
 {
-    checkMayUseFiles(state, "reading a file");
+    checkFileAccess(state, path, FileAccess::Read, "reading a file");
     auto bytes = readWholeFile(path);
     if (!bytes)
         failWith(fileFailureNotice(bytes.error()));
@@ -36,7 +36,7 @@ std::vector<std::uint8_t> readFile(lua_State *state, const std::string &path)
 int tessaOpen(lua_State *state)
 {
     const std::string path = checkString(state, 1, "path");
-    checkMayUseFiles(state, "opening an animation");
+    checkFileAccess(state, path, FileAccess::Read, "opening an animation");
     auto items = loadAnimation(path);
     if (!items)
         failWith(items.error());
@@ -98,6 +98,7 @@ int tessaImage(lua_State *state)
             return 1;
         }
     }
+    checkFileAccess(state, path, FileAccess::Read, "reading an image");
     const ScriptMedia &media = contextOf(state).media;
     if (!media.importImage)
         fail("reading the image \"" + path
@@ -141,7 +142,7 @@ int tessaDiff(lua_State *state)
     const auto original = animationFile(state, 1);
     const auto changed = animationFile(state, 2);
     const std::string patchPath = checkString(state, 3, "patch path");
-    checkMayUseFiles(state, "writing a patch");
+    checkFileAccess(state, patchPath, FileAccess::Write, "writing a patch");
     const auto patch = makePatch(original.first, changed.first, changed.second);
     if (!patch)
         failWith(patch.error());
@@ -192,7 +193,7 @@ int tessaExportName(lua_State *state)
 int tessaFiles(lua_State *state)
 {
     const std::string folder = checkString(state, 1, "folder");
-    checkMayUseFiles(state, "listing a folder");
+    checkFileAccess(state, folder, FileAccess::Read, "listing a folder");
     std::vector<std::string> names;
     std::error_code error;
     for (std::filesystem::directory_iterator it(pathFromText(folder), error), end;

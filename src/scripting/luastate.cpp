@@ -13,6 +13,8 @@ namespace {
 // Instructions between two calls of the hook: small enough that a limit is kept to within it,
 // large enough that counting costs nothing measurable.
 constexpr int kHookInterval = 1000;
+// Hook calls between two questions whether the script may go on.
+constexpr int kHooksPerQuestion = 10;
 
 void *allocate(void *userData, void *block, std::size_t oldSize, std::size_t newSize)
 {
@@ -42,6 +44,13 @@ LuaMemory &memoryOf(lua_State *state)
 void countInstructions(lua_State *state, lua_Debug *)
 {
     LuaMemory &memory = memoryOf(state);
+    if (memory.keepGoing && --memory.hooksUntilAsking <= 0) {
+        memory.hooksUntilAsking = kHooksPerQuestion;
+        if (!memory.keepGoing())
+            luaL_error(state, "the script was stopped");
+    }
+    if (memory.instructionLimit == 0)
+        return;
     if (memory.instructionsLeft > kHookInterval) {
         memory.instructionsLeft -= kHookInterval;
         return;
@@ -62,8 +71,10 @@ LuaStatePtr newLuaState(LuaMemory &memory, const LuaLimits &limits)
     memory.limit = limits.memoryBytes;
     memory.instructionLimit = limits.instructions;
     memory.instructionsLeft = limits.instructions;
+    memory.keepGoing = limits.keepGoing;
+    memory.hooksUntilAsking = kHooksPerQuestion;
     LuaStatePtr state(lua_newstate(allocate, &memory));
-    if (state && limits.instructions != 0)
+    if (state && (limits.instructions != 0 || limits.keepGoing))
         lua_sethook(state.get(), countInstructions, LUA_MASKCOUNT, kHookInterval);
     return state;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 struct lua_State;
@@ -23,6 +24,9 @@ struct LuaLimits
 {
     std::size_t memoryBytes = 0;    // 0: as much as the machine gives
     std::uint64_t instructions = 0; // 0: no limit; else the script fails after about this many
+    // Asked every 10,000 instructions or so whether the script may go on: false stops it (the
+    // user stopped it). Empty: it is never asked.
+    std::function<bool()> keepGoing;
 };
 
 // The memory a state has allocated, kept beside it so that a limit can be enforced.
@@ -32,6 +36,8 @@ struct LuaMemory
     std::size_t limit = 0;
     std::uint64_t instructionsLeft = 0;
     std::uint64_t instructionLimit = 0;
+    std::function<bool()> keepGoing;
+    int hooksUntilAsking = 0;
 };
 
 // A fresh state allocating through `memory` (which must outlive it), with a hook that ends the

@@ -60,7 +60,7 @@ PaletteColors paletteArgument(lua_State *state, int argument)
         return palette->colors;
     const std::string name = checkString(state, argument, "palette");
     if (name != "main" && name != "extra")
-        checkMayUseFiles(state, "reading a palette file");
+        checkFileAccess(state, name, FileAccess::Read, "reading a palette file");
     const auto colors = choosePalette(name);
     if (!colors)
         failWith(colors.error());

@@ -90,6 +90,16 @@ void ScriptAnimation::replaceAll(ItemList items)
         id = nextId();
 }
 
+void ScriptAnimation::replaceAll(ItemList items, const std::vector<std::uint64_t> &ids)
+{
+    m_items = std::move(items);
+    m_ids.assign(m_items.size(), 0);
+    for (std::size_t line = 0; line < m_items.size(); ++line) {
+        const std::uint64_t id = line < ids.size() ? ids[line] : 0;
+        m_ids[line] = id != 0 ? id : nextId();
+    }
+}
+
 ItemList newAnimationItems()
 {
     ItemList items;

@@ -42,6 +42,9 @@ public:
 
     // Every item replaced (a patch applied): frames held of the old items are gone.
     void replaceAll(ItemList items);
+    // Every item replaced by what the editor made of them: the item on each line keeps the
+    // identity `ids` gives it (so frames held of it stay tied to it), a new one where it is 0.
+    void replaceAll(ItemList items, const std::vector<std::uint64_t> &ids);
 
 private:
     std::uint64_t nextId() { return ++m_lastId; }

@@ -4,6 +4,7 @@
 
 #include "bindings.h"
 #include "bindingsupport.h"
+#include "document/nativefile.h"
 
 #include <lua.hpp>
 
@@ -44,6 +45,7 @@ int openEverything(lua_State *state)
     registerPaletteType(state);
     pushLibrary(state);
     lua_setglobal(state, "tessa");
+    installHost(state);
     return 0;
 }
 
@@ -99,6 +101,16 @@ std::optional<std::string> ScriptEngine::runFile(const std::string &path,
         lua_rawseti(state, -2, static_cast<lua_Integer>(i + 1));
     }
     lua_setglobal(state, "arg");
+    // Where files are asked about, require finds modules beside the script only.
+    if (m_context->fileAccess) {
+        if (lua_getglobal(state, "package") == LUA_TTABLE) {
+            const std::string folder = textFromPath(pathFromText(path).parent_path());
+            const std::string pattern = (folder.empty() ? std::string(".") : folder) + "/?.lua";
+            lua_pushlstring(state, pattern.data(), pattern.size());
+            lua_setfield(state, -2, "path");
+        }
+        lua_pop(state, 1);
+    }
 
     const int status = luaL_loadfile(state, path.c_str());
     if (status == LUA_OK) {

@@ -8,10 +8,16 @@
 #include "scriptmedia.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 // The C++ objects behind the script's values, and what every binding shares.
 namespace tessa {
+
+enum class FileAccess { Read, Write };
 
 // What the running script may do, kept in the state's registry for the bindings.
 struct ScriptContext
@@ -20,6 +26,26 @@ struct ScriptContext
     // Off for scripts that must not touch files (the fuzz target): every call that reads or
     // writes one fails instead.
     bool mayUseFiles = true;
+    // Asked before the script reaches a file, through the tessa library or Lua's io and os:
+    // "" lets it, anything else is why not. Empty: every file may be reached. When set, Lua's
+    // ways to files that cannot be asked about (io.popen, os.execute, C modules) are gone.
+    std::function<std::string(const std::string &path, FileAccess access)> fileAccess;
+    // False where ending the process would end more than the script (the editor): os.exit
+    // fails instead.
+    bool mayExit = true;
+    // tessa.ask(prompt [, default]): the line the user typed, nothing when they cancelled.
+    // Empty: tessa.ask fails, there is no one to ask.
+    std::function<std::optional<std::string>(const std::string &prompt,
+                                             const std::string &defaultText)>
+            ask;
+    // tessa.message(text): shown to the user. Empty: a line on standard output.
+    std::function<void(const std::string &text)> message;
+    // The program's commands, app.command.NAME(): "" when NAME ran, else why it did not.
+    // No names: there is no table `app`.
+    std::vector<std::string> commandNames;
+    std::function<std::string(const std::string &name)> runCommand;
+    // The line selected where the script was started (1-based; 0: none), as tessa.selected.
+    int selectedLine = 0;
     // The most frames a script may make (opened, copied, inserted), 0 for no limit: frames live
     // outside Lua's memory, which its own limit does not see.
     std::uint64_t frameLimit = 0;

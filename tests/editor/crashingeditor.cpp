@@ -32,7 +32,8 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     describeApplication();
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    StudioPaths paths{folder, folder + "/studio.ini", folder + "/recovery", folder + "/editing"};
+    StudioPaths paths{folder, folder + "/studio.ini", folder + "/recovery", folder + "/editing", {},
+                      {}};
     test::ScriptedDialogs dialogs;
     frm window(dialogs, paths);
 

@@ -103,7 +103,8 @@ protected:
                && window->mnuFileExport->menuAction()->isEnabled()
                && window->mnuProject->menuAction()->isEnabled()
                && window->mnuPalette->menuAction()->isEnabled()
-               && window->mnuTools->menuAction()->isEnabled();
+               && window->mnuToolsRunScript->isEnabled()
+               && window->mnuToolsScripts->menuAction()->isEnabled();
     }
     bool documentMenusDisabled() const
     {
@@ -111,7 +112,8 @@ protected:
                && !window->mnuFileExport->menuAction()->isEnabled()
                && !window->mnuProject->menuAction()->isEnabled()
                && !window->mnuPalette->menuAction()->isEnabled()
-               && !window->mnuTools->menuAction()->isEnabled();
+               && !window->mnuToolsRunScript->isEnabled()
+               && !window->mnuToolsScripts->menuAction()->isEnabled();
     }
 
     std::string settingsText() const { return test::readText(paths.settingsFile.toStdString()); }

@@ -101,6 +101,9 @@ TEST_F(EditorTest, EveryMenuGivesEachEntryAnAccessKeyOfItsOwn)
             menus.push_back(top->menu());
     ASSERT_GE(menus.size(), 6u);
     for (std::size_t m = 0; m < menus.size(); ++m) {
+        // Tools > Scripts lists file names, numbered as far as digits go.
+        if (menus[m] == w.mnuToolsScripts)
+            continue;
         QMap<QChar, QString> taken;
         for (QAction *action : menus[m]->actions()) {
             if (action->isSeparator())

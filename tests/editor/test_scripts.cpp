@@ -1,8 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tools > Run Script...: a script's changes as one step of the history, and nothing from a script
-// that fails.
+// Tools > Run Script... and Tools > Scripts: a script's changes, its own and those of the
+// commands it runs, as one step of the history; nothing from a script that fails or is stopped;
+// files outside its folders only once the user allowed them.
 #include "editorfixture.h"
+
+#include "document/animfile.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
 
 #include <fstream>
 
@@ -25,9 +32,23 @@ protected:
 
     void run(const std::string &name, const std::string &text)
     {
-        std::ofstream(folder.file(name), std::ios::binary) << text;
+        write(name, text);
         dialogs.answerOpen(path(name));
         window->mnuToolsRunScript->trigger();
+    }
+
+    void write(const std::string &name, const std::string &text)
+    {
+        std::filesystem::create_directories(std::filesystem::path(folder.file(name)).parent_path());
+        std::ofstream(folder.file(name), std::ios::binary) << text;
+    }
+
+    QStringList scriptEntries() const
+    {
+        QStringList captions;
+        for (QAction *action : window->mnuToolsScripts->actions())
+            captions << action->text();
+        return captions;
     }
 };
 
@@ -90,4 +111,140 @@ TEST_F(ScriptTest, ACancelledChoiceRunsNothing)
     EXPECT_TRUE(dialogs.allAnswered());
     EXPECT_TRUE(dialogs.messages().isEmpty());
     EXPECT_FALSE(window->mnuEditUndo->isEnabled());
+}
+
+TEST_F(ScriptTest, CommandsRunByTheScriptAreInItsOneStep)
+{
+    openItems();
+    run("step.lua", R"(
+        local anim = tessa.document
+        local frame = anim:frame(3)
+        anim:insert(2, "pause", 5)
+        app.command.Save()
+        assert(anim:count() == 5, "the script goes on with the document the command left")
+        frame:fill(4) -- a frame held across a command is still the image of its line
+        local ok, why = pcall(app.command.Open)
+        assert(not ok and why:find("replaces the document the script works on"), why)
+        ok, why = pcall(function() return app.command.Nonsense end)
+        assert(not ok and why:find("no command app.command.Nonsense"), why)
+    )");
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+    const auto saved = loadAnimation(path("EANIM.QLM").toStdString());
+    ASSERT_TRUE(saved);
+    QStringList savedLines;
+    for (const AnimItem &item : *saved)
+        savedLines << QString::fromStdString(listLine(item));
+    EXPECT_EQ(savedLines, QStringList({"Image", "Pause: 5", "Pause: 30", "Image", "End"}));
+    EXPECT_EQ(window->items()[3].Pixels, frameOf(4));
+    EXPECT_TRUE(saveEnabled()) << "the fill came after the save";
+    EXPECT_EQ(window->mnuEditUndo->text(), "&Undo step.lua");
+
+    window->mnuEditUndo->trigger();
+    EXPECT_TRUE(sameContent(window->items(), kItems)) << "one undo takes back the whole script";
+}
+
+TEST_F(ScriptTest, AScriptFailingAfterACommandLeavesNoTrace)
+{
+    openItems();
+    select(0);
+    run("late.lua", R"(
+        tessa.document:insert(2, "pause", 5)
+        app.command.Duplicate()
+        error("gave up late")
+    )");
+    EXPECT_TRUE(sameContent(window->items(), kItems));
+    EXPECT_FALSE(window->mnuEditUndo->isEnabled());
+    EXPECT_FALSE(window->mnuEditRedo->isEnabled()) << "nothing of the script is left to redo";
+    EXPECT_FALSE(saveEnabled());
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].contains("late.lua:4: gave up late"))
+            << dialogs.messages()[0].toStdString();
+}
+
+TEST_F(ScriptTest, FilesElsewhereAreReachedOnlyOnceTheUserAllowedThem)
+{
+    std::filesystem::create_directories(folder.file("anims"));
+    start();
+    open(writeAnimation("anims/EANIM.QLM", kItems));
+    const QString elsewhere =
+            QDir::toNativeSeparators(QString::fromStdString(folder.file("elsewhere/notes.txt")));
+    std::filesystem::create_directories(folder.file("elsewhere"));
+    write("scripts/notes.lua", R"(
+        local path = tessa.ask("Where?")
+        local own = io.open(arg[0]:gsub("notes.lua$", "own.txt"), "w") -- its own folder: free
+        own:write("x")
+        own:close()
+        assert(os.execute == nil and io.popen == nil, "no way around the question")
+        assert(not pcall(os.exit), "os.exit would close the editor")
+        local file, why = pcall(io.open, path, "w")
+        if not file then error(why, 0) end
+        why:write("written")
+        why:close()
+    )");
+    const auto runNotes = [&](std::optional<Dialogs::Answer> question) {
+        dialogs.answerOpen(path("scripts/notes.lua"));
+        dialogs.answerInput(elsewhere);
+        if (question)
+            dialogs.answerMessage(*question);
+        window->mnuToolsRunScript->trigger();
+    };
+
+    runNotes(Dialogs::Answer::No);
+    auto asked = dialogs.callsOf(Kind::Message);
+    ASSERT_EQ(asked.size(), 2u) << "the question, then the failure";
+    EXPECT_EQ(asked[0].text, "The script notes.lua wants to change " + elsewhere
+                                     + ", outside its own folder and the animation's folder."
+                                       "\n\nLet it read and change the files in "
+                                     + QFileInfo(elsewhere).path() + " until the editor closes?");
+    EXPECT_EQ(asked[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_TRUE(asked[1].text.contains("not allowed to reach")) << asked[1].text.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.toStdString()));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("scripts/own.txt")));
+
+    runNotes(Dialogs::Answer::Yes);
+    EXPECT_EQ(dialogs.callsOf(Kind::Message).size(), 3u) << "asked again after a No";
+    EXPECT_EQ(test::readText(elsewhere.toStdString()), "written");
+
+    std::filesystem::remove(elsewhere.toStdString());
+    runNotes(std::nullopt);
+    EXPECT_EQ(dialogs.callsOf(Kind::Message).size(), 3u) << "a Yes is held";
+    EXPECT_EQ(test::readText(elsewhere.toStdString()), "written");
+    EXPECT_TRUE(dialogs.allAnswered());
+}
+
+TEST_F(ScriptTest, TheProgressBoxStopsAScriptThatRunsOn)
+{
+    openItems();
+    dialogs.cancelProgressAfter = 2;
+    run("forever.lua", "tessa.document:insert(2, 'pause', 5)\nwhile true do end\n");
+    EXPECT_EQ(dialogs.progressTitles, QStringList({"Run Script"}));
+    EXPECT_EQ(dialogs.openProgress, 0);
+    EXPECT_TRUE(sameContent(window->items(), kItems));
+    EXPECT_FALSE(window->mnuEditUndo->isEnabled());
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << "a stop is no failure";
+    EXPECT_EQ(window->lblNote->text(),
+              "forever.lua was stopped: the animation is as it was before it ran.");
+}
+
+TEST_F(ScriptTest, TheScriptsMenuFollowsTheFolderAndRunsOnTheSelectedLine)
+{
+    paths.scriptsFolder = QString::fromStdString(folder.file("my scripts"));
+    paths.examplesFolder = QString::fromStdString(folder.file("examples"));
+    write("examples/swap.lua", "");
+    openItems();
+    EXPECT_EQ(scriptEntries(),
+              QStringList({"(No scripts in the scripts folder)", "Examples", "&1 swap.lua"}));
+
+    window->mnuToolsOpenScriptsFolder->trigger();
+    EXPECT_EQ(dialogs.openedFiles, QStringList({paths.scriptsFolder}));
+    ASSERT_TRUE(QFileInfo(paths.scriptsFolder).isDir()) << "made when first opened";
+    write("my scripts/b&w.lua", "tessa.document:remove(tessa.selected)");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return scriptEntries()[0].endsWith(".lua"); }, 5000))
+            << "listed without opening the menu";
+    EXPECT_EQ(scriptEntries(), QStringList({"&1 b&&w.lua", "Examples", "&2 swap.lua"}));
+
+    select(1);
+    window->mnuToolsScripts->actions()[0]->trigger();
+    EXPECT_EQ(lines(), QStringList({"Image", "Image", "End"}));
+    EXPECT_EQ(window->mnuEditUndo->text(), "&Undo b&&w.lua");
 }

@@ -1,0 +1,172 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scriptrunner.h"
+
+#include "commandregistry.h"
+#include "commands.h"
+#include "scriptfileaccess.h"
+#include "scripting/scriptengine.h"
+
+#include <QFileInfo>
+#include <QUndoStack>
+
+#include <unordered_map>
+
+namespace tessa {
+
+namespace {
+
+// A script that is still running after this long shows the progress box.
+constexpr qint64 kQuietMilliseconds = 400;
+// How often the progress box takes the user's clicks while the script runs.
+constexpr qint64 kEventMilliseconds = 50;
+
+} // namespace
+
+ScriptRunner::ScriptRunner(QWidget *owner, Dialogs &dialogs, AnimDocument &document,
+                           const CommandRegistry &commands, QStringList &allowedFolders)
+    : m_owner(owner)
+    , m_dialogs(dialogs)
+    , m_document(document)
+    , m_commands(commands)
+    , m_allowedFolders(allowedFolders)
+{
+}
+
+ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
+{
+    m_stepName = QFileInfo(scriptPath).fileName();
+    m_historyIndex = m_document.undoStack().index();
+    m_animation = std::make_shared<ScriptAnimation>(m_document.items(),
+                                                    m_document.fileName().toStdString());
+    m_documentIds.clear();
+    for (int line = 0; line < m_document.count(); ++line)
+        m_documentIds[m_animation->idAt(line)] = m_document.itemId(line);
+
+    ScriptFileAccess files(m_dialogs, m_owner, scriptPath, m_document.fileName(), m_allowedFolders);
+    ScriptSettings settings;
+    ScriptContext &context = settings.context;
+    context.media = scriptMediaFunctions();
+    context.fileAccess = [&files](const std::string &path, FileAccess access) {
+        return files.check(path, access);
+    };
+    context.mayExit = false;
+    context.ask = [this](const std::string &prompt,
+                         const std::string &defaultText) -> std::optional<std::string> {
+        const auto typed = m_dialogs.inputBox(m_owner, QString::fromStdString(prompt), m_stepName,
+                                              QString::fromStdString(defaultText));
+        if (!typed)
+            return std::nullopt;
+        return typed->toStdString();
+    };
+    for (const QString &name : m_commands.names())
+        context.commandNames.push_back(name.toStdString());
+    context.runCommand = [this](const std::string &name) {
+        return runCommand(QString::fromStdString(name)).toStdString();
+    };
+    context.selectedLine = m_document.selectedLine() + 1;
+    settings.limits.keepGoing = [this] { return keepGoing(); };
+
+    m_running.start();
+    m_sinceEvents.start();
+    std::optional<std::string> failure;
+    {
+        ScriptEngine engine(std::move(settings));
+        if (!engine.setDocument(m_animation))
+            failure = tr("There was not enough memory to start the script.").toStdString();
+        else
+            failure = engine.runFile(scriptPath.toStdString(), {});
+    }
+    m_progress.reset();
+
+    if (!failure && !m_commandRan && m_document.undoStack().index() != m_historyIndex) {
+        failure = tr("The animation changed while the script ran (an image came back from the "
+                     "image editor), so the script's changes were not made. Run it again.")
+                          .toStdString();
+    }
+    if (failure) {
+        dropStepsOfTheRun();
+        return {m_stopped ? Outcome::Stopped : Outcome::Failed, QString::fromStdString(*failure)};
+    }
+    if (m_commandRan) {
+        // The commands made steps of their own, each shown as it happened; they go, and what
+        // the script left becomes the one step, made from the document as it was before.
+        bringIntoDocument();
+        const bool saved = m_savedByCommand;
+        dropStepsOfTheRun();
+        applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName);
+        if (saved)
+            m_document.markSaved(m_document.fileName());
+        return {};
+    }
+    applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName);
+    return {};
+}
+
+void ScriptRunner::bringIntoDocument()
+{
+    if (applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName))
+        m_savedByCommand = false;
+    for (int line = 0; line < m_animation->count(); ++line)
+        m_documentIds[m_animation->idAt(line)] = m_document.itemId(line);
+}
+
+void ScriptRunner::takeFromDocument()
+{
+    std::unordered_map<ItemId, std::uint64_t> scriptIds;
+    for (const auto &[scriptId, documentId] : m_documentIds)
+        scriptIds[documentId] = scriptId;
+    std::vector<std::uint64_t> ids;
+    for (int line = 0; line < m_document.count(); ++line) {
+        const auto found = scriptIds.find(m_document.itemId(line));
+        ids.push_back(found == scriptIds.end() ? 0 : found->second);
+    }
+    m_animation->replaceAll(m_document.items(), ids);
+    m_animation->setPath(m_document.fileName().toStdString());
+    for (int line = 0; line < m_animation->count(); ++line)
+        m_documentIds[m_animation->idAt(line)] = m_document.itemId(line);
+}
+
+QString ScriptRunner::runCommand(const QString &name)
+{
+    m_commandRan = true;
+    bringIntoDocument();
+    const QString refusal = m_commands.runForScript(name);
+    m_savedByCommand = !m_document.isModified();
+    takeFromDocument();
+    return refusal;
+}
+
+bool ScriptRunner::keepGoing()
+{
+    if (m_running.elapsed() < kQuietMilliseconds)
+        return true;
+    if (!m_progress) {
+        m_progress = m_dialogs.progress(m_owner, tr("Running %1...").arg(m_stepName),
+                                        tr("Run Script"), 0);
+    }
+    if (m_sinceEvents.elapsed() >= kEventMilliseconds) {
+        m_sinceEvents.restart();
+        m_progress->setValue(0);
+        QCoreApplication::processEvents();
+    }
+    if (m_progress->wasCancelled())
+        m_stopped = true;
+    return !m_stopped;
+}
+
+void ScriptRunner::dropStepsOfTheRun()
+{
+    QUndoStack &history = m_document.undoStack();
+    if (history.index() == m_historyIndex)
+        return;
+    while (history.index() > m_historyIndex)
+        history.undo();
+    // A push clears the redo list, so nothing of the run can come back; a command that is
+    // obsolete once done is not kept itself.
+    auto *nothing = new QUndoCommand;
+    nothing->setObsolete(true);
+    history.push(nothing);
+}
+
+} // namespace tessa
