@@ -3,13 +3,19 @@
 --
 -- Puts a pause of N after every image.
 --   tessanim run pause-after-images.lua IN OUT N
+-- In the editor (Tools > Scripts): the open animation, N asked for.
 local input, output, length = ...
+local anim = tessa.document
+if anim then
+    length = tessa.ask("Pause after every image, of what length (0 to 65535)?", "8")
+    if not length then return end -- cancelled
+end
 length = math.tointeger(tonumber(length))
-if not (input and output and length) then
+if not (length and (anim or (input and output))) then
     error("usage: tessanim run pause-after-images.lua IN OUT N (N: 0 to 65535)", 0)
 end
 
-local anim = tessa.open(input)
+anim = anim or tessa.open(input)
 -- From the end, so that the lines still to visit keep their numbers. New items go before a
 -- line, so the pause after line i goes before line i + 1 (the End is always there).
 for line = anim:count() - 1, 1, -1 do
@@ -17,4 +23,4 @@ for line = anim:count() - 1, 1, -1 do
         anim:insert(line + 1, "pause", length)
     end
 end
-anim:save(output)
+if not tessa.document then anim:save(output) end

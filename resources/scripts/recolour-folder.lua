@@ -4,7 +4,15 @@
 -- The same change to every animation of a folder: index A becomes index B in every image of
 -- every .QLM file. Each file is saved in place, its previous version kept as .bak.
 --   tessanim run recolour-folder.lua FOLDER A B
+-- In the editor (Tools > Scripts): the folder and the indices asked for; the open animation is
+-- not touched (if it is in the folder, File > Revert shows the file as changed).
 local folder, a, b = ...
+if tessa.document then
+    folder = tessa.ask("Recolour every animation of which folder?")
+    a = folder and tessa.ask("Palette index to change (0 to 255):", "228")
+    b = a and tessa.ask("Into index:", "73")
+    if not b then return end -- cancelled
+end
 a, b = math.tointeger(tonumber(a)), math.tointeger(tonumber(b))
 if not (folder and a and b) then
     error("usage: tessanim run recolour-folder.lua FOLDER A B (A and B: indices 0 to 255)", 0)
@@ -24,4 +32,4 @@ for _, name in ipairs(tessa.files(folder)) do
         changed = changed + 1
     end
 end
-print(("%d animations changed"):format(changed))
+tessa.message(("%d animations changed."):format(changed))

@@ -4,13 +4,21 @@
 -- Reverses the order of the images on lines FROM to TO: the first of them shows the last one's
 -- picture and so on. Fades, pauses and sounds stay where they are.
 --   tessanim run reverse-images.lua IN OUT FROM TO
+-- In the editor (Tools > Scripts): the open animation, from the selected line to a line asked
+-- for.
 local input, output, from, to = ...
+local anim = tessa.document
+if anim then
+    from = tessa.ask("Reverse the images from line:", tostring(tessa.selected or 1))
+    to = from and tessa.ask("To line:", tostring(anim:count() - 1))
+    if not to then return end -- cancelled
+end
 from, to = math.tointeger(tonumber(from)), math.tointeger(tonumber(to))
-if not (input and output and from and to) then
+if not (from and to and (anim or (input and output))) then
     error("usage: tessanim run reverse-images.lua IN OUT FROM TO (lines, from 1)", 0)
 end
 
-local anim = tessa.open(input)
+anim = anim or tessa.open(input)
 local lines, frames = {}, {}
 for line = from, to do
     local kind, frame = anim:item(line)
@@ -22,4 +30,4 @@ end
 for i, line in ipairs(lines) do
     anim:setFrame(line, frames[#frames + 1 - i])
 end
-anim:save(output)
+if not tessa.document then anim:save(output) end

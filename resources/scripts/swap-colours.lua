@@ -3,17 +3,24 @@
 --
 -- Swaps two palette indices in every image of an animation.
 --   tessanim run swap-colours.lua IN OUT A B
+-- In the editor (Tools > Scripts): the open animation, the two indices asked for.
 local input, output, a, b = ...
+local anim = tessa.document
+if anim then
+    a = tessa.ask("Swap which palette index (0 to 255)?", "73")
+    b = a and tessa.ask("With which index?", "228")
+    if not b then return end -- cancelled
+end
 a, b = math.tointeger(tonumber(a)), math.tointeger(tonumber(b))
-if not (input and output and a and b) then
+if not (a and b and (anim or (input and output))) then
     error("usage: tessanim run swap-colours.lua IN OUT A B (A and B: indices 0 to 255)", 0)
 end
 
-local anim = tessa.open(input)
+anim = anim or tessa.open(input)
 for line = 1, anim:count() do
     local kind, frame = anim:item(line)
     if kind == "image" then
         frame:replace({[a] = b, [b] = a})
     end
 end
-anim:save(output)
+if not tessa.document then anim:save(output) end

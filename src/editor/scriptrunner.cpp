@@ -59,6 +59,10 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
             return std::nullopt;
         return typed->toStdString();
     };
+    context.message = [this](const std::string &text) {
+        m_dialogs.messageBox(m_owner, QString::fromStdString(text), m_stepName,
+                             Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    };
     for (const QString &name : m_commands.names())
         context.commandNames.push_back(name.toStdString());
     context.runCommand = [this](const std::string &name) {

@@ -248,3 +248,33 @@ TEST_F(ScriptTest, TheScriptsMenuFollowsTheFolderAndRunsOnTheSelectedLine)
     EXPECT_EQ(lines(), QStringList({"Image", "Image", "End"}));
     EXPECT_EQ(window->mnuEditUndo->text(), "&Undo b&&w.lua");
 }
+
+TEST_F(ScriptTest, TheExamplesWorkOnTheOpenAnimationWithWhatTheyAsk)
+{
+    paths.examplesFolder = QStringLiteral(TESSA_EXAMPLE_SCRIPTS);
+    openItems();
+    const auto runExample = [&](const QString &name, const QStringList &answers) {
+        for (const QString &answer : answers)
+            dialogs.answerInput(answer);
+        for (QAction *entry : window->mnuToolsScripts->actions()) {
+            if (entry->text().endsWith(" " + name))
+                entry->trigger();
+        }
+        EXPECT_TRUE(dialogs.allAnswered()) << name.toStdString();
+        EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+    };
+
+    runExample("swap-colours.lua", {"1", "2"});
+    EXPECT_EQ(window->items()[0].Pixels, frameOf(2));
+    EXPECT_EQ(window->items()[2].Pixels, frameOf(1));
+    runExample("pause-after-images.lua", {"8"});
+    EXPECT_EQ(lines(), QStringList({"Image", "Pause: 8", "Pause: 30", "Image", "Pause: 8", "End"}));
+    runExample("reverse-images.lua", {"1", "5"});
+    EXPECT_EQ(window->items()[0].Pixels, frameOf(1));
+    EXPECT_EQ(window->items()[3].Pixels, frameOf(2));
+
+    EXPECT_EQ(window->mnuEditUndo->text(), "&Undo reverse-images.lua");
+    for (int step = 0; step < 3; ++step)
+        window->mnuEditUndo->trigger();
+    EXPECT_TRUE(sameContent(window->items(), kItems)) << "one step for each";
+}
