@@ -195,7 +195,7 @@ TEST_F(ScriptTest, FilesElsewhereAreReachedOnlyOnceTheUserAllowedThem)
     EXPECT_EQ(asked[0].text, "The script notes.lua wants to change " + elsewhere
                                      + ", outside its own folder and the animation's folder."
                                        "\n\nLet it read and change the files in "
-                                     + QFileInfo(elsewhere).path() + " until the editor closes?");
+                                     + path("elsewhere") + " until the editor closes?");
     EXPECT_EQ(asked[0].buttons, Dialogs::Buttons::YesNo);
     EXPECT_TRUE(asked[1].text.contains("not allowed to reach")) << asked[1].text.toStdString();
     EXPECT_FALSE(std::filesystem::exists(elsewhere.toStdString()));
