@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/soundclip.h"
+#include "sound/vocfile.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -234,5 +235,26 @@ TEST(SoundClip, ReadsVocFilesBlockByBlock)
         EXPECT_EQ(clip->sampleRate, row.rate) << row.name;
         EXPECT_EQ(clip->channels, row.channels) << row.name;
         EXPECT_EQ(clip->samples, row.samples) << row.name;
+    }
+}
+
+TEST(SoundClip, WrittenVocFilesReadBackAsWritten)
+{
+    // Long enough to need a continuation block, so that the block lengths are held too.
+    std::vector<std::uint8_t> samples(0xFFFFFF + 1000);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = std::uint8_t(i * 7 + i / 300);
+    for (const std::size_t length : {std::size_t(1), samples.size()}) {
+        const auto file = writeVocFile(std::span(samples).first(length), kGameSoundRate);
+        ASSERT_TRUE(isVocFile(file));
+        const auto sound = readVocFile(file, 3600);
+        ASSERT_TRUE(sound) << sound.error();
+        EXPECT_EQ(sound->channels, 1);
+        EXPECT_EQ(sound->codec, VocCodec::Unsigned8);
+        EXPECT_NEAR(sound->sampleRate, kGameSoundRate, kGameSoundRate / 100);
+        EXPECT_TRUE(std::equal(sound->samples.begin(), sound->samples.end(), samples.begin(),
+                               samples.begin() + std::ptrdiff_t(length)))
+                << length;
+        EXPECT_EQ(sound->samples.size(), length);
     }
 }

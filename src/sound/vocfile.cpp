@@ -258,4 +258,40 @@ Expected<VocSound, std::string> readVocFile(std::span<const std::uint8_t> file, 
     return VocReader(file, maxSeconds).read();
 }
 
+std::vector<std::uint8_t> writeVocFile(std::span<const std::uint8_t> samples, int sampleRate)
+{
+    // A block's length takes three bytes; the first block also holds the rate and the codec.
+    constexpr std::size_t kMostBlockBytes = 0xFFFFFF;
+    constexpr std::uint16_t kVersion = 0x010A;
+    std::vector<std::uint8_t> file(kSignature.begin(), kSignature.end());
+    const auto appendLittle = [&file](std::size_t value, int count) {
+        for (int i = 0; i < count; ++i)
+            file.push_back(std::uint8_t(value >> (8 * i)));
+    };
+    appendLittle(kHeaderSize, 2);
+    appendLittle(kVersion, 2);
+    appendLittle(std::uint16_t(~kVersion + 0x1234), 2);
+
+    const int rate = std::clamp(sampleRate, 4000, 44100);
+    const auto timeConstant = std::uint8_t(std::clamp(256 - std::lround(1e6 / rate), 0L, 255L));
+    std::size_t at = 0;
+    bool first = true;
+    do {
+        const std::size_t room = first ? kMostBlockBytes - 2 : kMostBlockBytes;
+        const std::size_t count = std::min(room, samples.size() - at);
+        file.push_back(first ? SoundData : Continuation);
+        appendLittle(count + (first ? 2 : 0), 3);
+        if (first) {
+            file.push_back(timeConstant);
+            file.push_back(0); // unsigned 8-bit samples
+        }
+        file.insert(file.end(), samples.begin() + std::ptrdiff_t(at),
+                    samples.begin() + std::ptrdiff_t(at + count));
+        at += count;
+        first = false;
+    } while (at < samples.size());
+    file.push_back(Terminator);
+    return file;
+}
+
 } // namespace tessa

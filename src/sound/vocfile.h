@@ -37,4 +37,12 @@ bool isVocFile(std::span<const std::uint8_t> file);
 // whose formats differ, and a sound longer than `maxSeconds`.
 Expected<VocSound, std::string> readVocFile(std::span<const std::uint8_t> file, double maxSeconds);
 
+// The sample rate of the sounds the game plays, and of the VOC files this program writes.
+inline constexpr int kGameSoundRate = 11025;
+
+// A VOC file of unsigned 8-bit mono `samples` at `sampleRate` (4,000 to 44,100; the one-byte
+// time constant of the oldest players holds it only to about 1 %), as the oldest players read
+// it: one sound block, continued in further blocks where it is longer than a block holds.
+std::vector<std::uint8_t> writeVocFile(std::span<const std::uint8_t> samples, int sampleRate);
+
 } // namespace tessa
