@@ -5,6 +5,7 @@
 #include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
+#include "encodechoices.h"
 #include "imaging/palette.h"
 #include "imaging/paletteloader.h" // choosePalette, for --palette
 #include "scripting/scriptmedia.h"
@@ -95,22 +96,11 @@ struct RenderChoices
 CommandResult renderCommand(const std::string &animationPath, const std::string &outPath,
                             const RenderChoices &choices, std::ostream &warnings);
 
-// The choices of `tessanim encode`, as typed.
-struct EncodeChoices
-{
-    std::string palette = "main";
-    int quality = 75;
-    double tickRate = 70.0;
-    double pauseMultiplier = 1.0;
-    double fps = 25.0; // pictures a second of a folder or pattern of pictures
-    double from = 0.0; // seconds into the movie
-    double to = -1.0;  // seconds into the movie; below 0: to its end
-    std::string fit = "crop";
-};
-
 // Makes the movie at `moviePath` (a movie file, a folder of numbered pictures, or a pattern such
 // as shots/f_%04d.png) into an animation in the palette and writes it to `outPath`, keeping a
-// previous file there as ".bak". Nothing is written when the movie is refused.
+// previous file there as ".bak". Nothing is written when the movie is refused. With
+// choices.maxBytes, the file is at most that long, at the best quality that fits. How far it is
+// goes to standard error when that is a terminal.
 CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
                             const EncodeChoices &choices);
 

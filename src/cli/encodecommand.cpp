@@ -3,14 +3,29 @@
 #include "commands.h"
 
 #include "document/animfile.h"
-#include "encode/movieencoder.h"
-#include "encode/moviefit.h"
-#include "encode/moviesource.h"
+#include "document/nativefile.h"
+#include "document/soundname.h"
+#include "encode/encodemoviefile.h"
+#include "encode/moviesoundtrack.h"
+#include "imageformats.h"
+#include "sound/vocfile.h"
 
 #include <QThreadPool>
 
-#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+#ifdef _WIN32
+#include <io.h>
+#define TESSA_ISATTY _isatty
+#define TESSA_FILENO _fileno
+#else
+#include <unistd.h>
+#define TESSA_ISATTY isatty
+#define TESSA_FILENO fileno
+#endif
 
 namespace tessa {
 
@@ -21,73 +36,173 @@ Unexpected<Notice> refused(const std::string &text)
     return Unexpected{Notice::failure("Error", text)};
 }
 
+// Qt scales large pictures on the threads of its pool. They are ended before a command returns,
+// so that no thread of the media module is left running while tessanim exits.
+struct PoolThreadsEnded
+{
+    ~PoolThreadsEnded() { QThreadPool::globalInstance()->waitForDone(); }
+};
+
+struct EncodeSettings
+{
+    MovieInput input;
+    EncodeOptions options;
+};
+
+Expected<EncodeSettings, Notice> settingsOf(const EncodeChoices &choices)
+{
+    const auto fit = movieFitNamed(choices.fit);
+    if (!fit)
+        return refused("--fit takes crop, pad or stretch, not \"" + choices.fit + "\".");
+    EncodeSettings settings;
+    settings.options = {choices.quality, {choices.tickRate, choices.pauseMultiplier}};
+    settings.input = {choices.fps, choices.from, choices.to, *fit};
+    if (const auto refusal = checkEncodeOptions(settings.options))
+        return Unexpected{*refusal};
+    if (!std::isfinite(choices.fps) || choices.fps <= 0)
+        return refused("--fps must be a number above 0.");
+    if (!std::isfinite(choices.from) || choices.from < 0 || !std::isfinite(choices.to)
+        || (choices.to >= 0 && choices.to <= choices.from))
+        return refused("--from must be 0 or more, and --to after it.");
+    return settings;
+}
+
+// "Encoding: 42%" rewritten in place on a terminal; nothing where standard error is a file or a
+// pipe, whose readers want the messages only.
+class TerminalProgress
+{
+public:
+    TerminalProgress()
+        : m_shown(TESSA_ISATTY(TESSA_FILENO(stderr)) != 0)
+    {
+    }
+    ~TerminalProgress()
+    {
+        if (m_shown && m_percent >= 0)
+            std::cerr << '\n';
+    }
+    EncodeProgress reporter()
+    {
+        if (!m_shown)
+            return {};
+        return [this](double done) {
+            const int percent = static_cast<int>(done * 100);
+            if (percent != m_percent) {
+                m_percent = percent;
+                std::cerr << "\rEncoding: " << percent << '%' << std::flush;
+            }
+            return true;
+        };
+    }
+
+private:
+    bool m_shown;
+    int m_percent = -1;
+};
+
+// Where the movie's sound is to go: checked before anything is encoded, so that a file that
+// would be replaced unasked stops the command before it has taken any time.
+Expected<std::string, Notice> soundTarget(const EncodeChoices &choices)
+{
+    if (choices.soundFolder.empty() || choices.soundPattern.empty())
+        return refused("--sound needs the game's sound folder and the name of its files: "
+                       "--sounds DIR --sound-pattern PATTERN (such as SOUND%02d.VOC).");
+    const auto name = formatSoundName(choices.soundPattern, choices.sound);
+    if (!name)
+        return Unexpected{name.error()};
+    const std::filesystem::path path = pathFromText(choices.soundFolder) / pathFromText(*name);
+    std::error_code error;
+    if (!std::filesystem::is_directory(pathFromText(choices.soundFolder), error))
+        return refused("The sound folder \"" + choices.soundFolder + "\" does not exist.");
+    if (std::filesystem::exists(path, error) && !choices.force)
+        return refused("The sound file \"" + textFromPath(path)
+                       + "\" exists already. Give --force to replace it, or another --sound "
+                         "number.");
+    return textFromPath(path);
+}
+
 } // namespace
 
 CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
                             const EncodeChoices &choices)
 {
-    // Qt scales large pictures on the threads of its pool. They are ended before the command
-    // returns, so that no thread of this module is left running while tessanim exits.
-    struct PoolThreadsEnded
-    {
-        ~PoolThreadsEnded() { QThreadPool::globalInstance()->waitForDone(); }
-    } poolThreadsEnded;
+    const PoolThreadsEnded poolThreadsEnded;
     const auto colors = choosePalette(choices.palette);
     if (!colors)
         return Unexpected{colors.error()};
-    const auto fit = movieFitNamed(choices.fit);
-    if (!fit)
-        return refused("--fit takes crop, pad or stretch, not \"" + choices.fit + "\".");
-    const EncodeOptions options{choices.quality, {choices.tickRate, choices.pauseMultiplier}};
-    if (const auto refusal = checkEncodeOptions(options))
-        return Unexpected{*refusal};
-    if (!std::isfinite(choices.fps) || choices.fps <= 0)
-        return refused("--fps must be a number above 0.");
-    if (!std::isfinite(choices.from) || choices.from < 0
-        || (choices.to >= 0 && choices.to <= choices.from))
-        return refused("--from must be 0 or more, and --to after it.");
+    const auto settings = settingsOf(choices);
+    if (!settings)
+        return Unexpected{settings.error()};
 
-    auto source = openMovieSource(moviePath, choices.fps);
-    if (!source)
-        return Unexpected{source.error()};
-    MovieEncoder encoder(*colors, options);
-    bool added = false;
-    bool stoppedEarly = false;
-    // The last picture before --from: it is still on the screen there, unless one starts just then.
-    std::optional<SourcePicture> before;
-    for (;;) {
-        auto picture = (*source)->next();
-        if (!picture)
-            return Unexpected{picture.error()};
-        if (!*picture)
-            break;
-        const double seconds = (*picture)->seconds;
-        if (choices.to >= 0 && seconds >= choices.to) {
-            stoppedEarly = true;
-            break;
-        }
-        if (seconds < choices.from) {
-            before = std::move(*picture);
-            continue;
-        }
-        if (before && seconds > choices.from) {
-            encoder.addFrame(fitMoviePicture(before->image, *fit), 0);
-            added = true;
-        }
-        before.reset();
-        encoder.addFrame(fitMoviePicture((*picture)->image, *fit), seconds - choices.from);
-        added = true;
+    std::string soundPath;
+    if (choices.sound >= 0) {
+        std::error_code error;
+        if (std::filesystem::is_directory(pathFromText(moviePath), error)
+            || moviePath.find('%') != std::string::npos)
+            return refused("--sound takes the sound of a movie file; numbered pictures have "
+                           "none.");
+        auto target = soundTarget(choices);
+        if (!target)
+            return Unexpected{target.error()};
+        soundPath = std::move(*target);
     }
-    const double movieEnd = stoppedEarly ? choices.to : (*source)->endSeconds();
-    const double end = (choices.to >= 0 ? std::min(choices.to, movieEnd) : movieEnd) - choices.from;
-    if (before && !added && end > 0) {
-        encoder.addFrame(fitMoviePicture(before->image, *fit), 0);
-        added = true;
+
+    ItemList items;
+    {
+        TerminalProgress progress;
+        if (choices.maxBytes > 0) {
+            auto encoded = encodeMovieWithin(moviePath, settings->input, *colors, settings->options,
+                                             choices.maxBytes, progress.reporter());
+            if (!encoded)
+                return Unexpected{encoded.error()};
+            items = std::move(encoded->items);
+        } else {
+            auto encoded = encodeMovieFile(moviePath, settings->input, *colors, settings->options,
+                                           progress.reporter());
+            if (!encoded)
+                return Unexpected{encoded.error()};
+            items = std::move(*encoded);
+        }
     }
-    if (!added)
-        return refused("Cannot encode \"" + moviePath + "\": it holds no pictures"
-                       + (choices.from > 0 || choices.to >= 0 ? " between --from and --to." : "."));
-    return saveAnimation(outPath, encoder.finish(end));
+    if (soundPath.empty())
+        return saveAnimation(outPath, items);
+
+    const auto track =
+            movieSoundTrack(moviePath, settings->input.from, settings->input.to, kGameSoundRate);
+    if (!track)
+        return Unexpected{track.error()};
+    // Played as the first picture shows, so that sound and pictures start together.
+    items.insert(items.begin() + 1, makeSoundItem(static_cast<std::int16_t>(choices.sound)));
+    if (auto saved = saveAnimation(outPath, items); !saved)
+        return saved;
+    const auto voc = writeVocFile(*track, kGameSoundRate);
+    if (auto written = replaceFile(soundPath, voc, Backup::Keep); !written)
+        return Unexpected{fileFailureNotice(written.error())};
+    return Done{};
+}
+
+Expected<ItemList, Notice> manifestMovieItems(const std::string &path, const EncodeChoices &choices,
+                                              const PaletteColors &palette)
+{
+    const PoolThreadsEnded poolThreadsEnded;
+    const auto settings = settingsOf(choices);
+    if (!settings)
+        return Unexpected{settings.error()};
+    ItemList items;
+    if (choices.maxBytes > 0) {
+        auto encoded = encodeMovieWithin(path, settings->input, palette, settings->options,
+                                         choices.maxBytes);
+        if (!encoded)
+            return Unexpected{encoded.error()};
+        items = std::move(encoded->items);
+    } else {
+        auto encoded = encodeMovieFile(path, settings->input, palette, settings->options);
+        if (!encoded)
+            return Unexpected{encoded.error()};
+        items = std::move(*encoded);
+    }
+    items.pop_back(); // the End: the manifest goes on after the movie
+    return items;
 }
 
 } // namespace tessa

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
+#include "encodechoices.h"
 #include "imaging/palette.h"
 #include "manifest.h"
 
@@ -27,5 +29,10 @@ Expected<std::vector<std::uint8_t>, Notice> manifestImagePixels(std::span<const 
 // Writes a frame as an 8-bit indexed PNG with `colors` as its palette (no backup).
 Expected<Done, Notice> writeFramePng(const std::string &path, std::span<const std::uint8_t> pixels,
                                      const PaletteColors &colors);
+
+// The images and pauses of the movie at `path` (a manifest's movie line, read relative to the
+// manifest already) in `palette`, with no End after them. Refusals name the file.
+Expected<ItemList, Notice> manifestMovieItems(const std::string &path, const EncodeChoices &choices,
+                                              const PaletteColors &palette);
 
 } // namespace tessa

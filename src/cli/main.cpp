@@ -183,6 +183,20 @@ int main(int argc, char **argv)
                          "0 to 100: how closely the screen follows the movie; lower is smaller")
             ->capture_default_str()
             ->check(CLI::Range(0, 100));
+    encodeMovie
+            ->add_option("--max-bytes", encode.maxBytes,
+                         "Make the file at most this many bytes, at the best quality that fits "
+                         "(up to --quality)")
+            ->check(CLI::PositiveNumber);
+    encodeMovie
+            ->add_option("--sound", encode.sound,
+                         "Write the movie's sound as the game's sound N and play it from the start")
+            ->check(CLI::Range(0, 65535));
+    encodeMovie->add_option("--sounds", encode.soundFolder,
+                            "Folder of the game's sound files, for --sound");
+    encodeMovie->add_option("--sound-pattern", encode.soundPattern,
+                            "File name of sound n, such as SOUND%02d.VOC, for --sound");
+    encodeMovie->add_flag("--force", encode.force, "Let --sound replace an existing sound file");
     encodeMovie->add_option("--tick-rate", encode.tickRate, "Ticks per second the game plays at")
             ->capture_default_str()
             ->check(CLI::PositiveNumber);

@@ -16,6 +16,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <type_traits>
 
 namespace tessa {
 
@@ -120,7 +121,7 @@ private:
     std::optional<ManifestEntry> entry(AnimItem item, std::string imageFile = {},
                                        ImageColors colors = ImageColors::Keep)
     {
-        return ManifestEntry{m_line, std::move(imageFile), colors, std::move(item)};
+        return ManifestEntry{m_line, std::move(imageFile), colors, std::move(item), {}, {}};
     }
     // Refuses anything left on the line after a complete item.
     std::optional<ManifestEntry> finished(AnimItem item)
@@ -135,6 +136,8 @@ private:
     std::optional<ManifestEntry> parseFade();
     std::optional<ManifestEntry> parseValue(std::string_view keyword, std::string_view code);
     std::optional<ManifestEntry> parseItem();
+    std::optional<ManifestEntry> parseMovie();
+    bool takeMovieSetting(std::string_view name, std::string_view value, EncodeChoices &choices);
 
     int m_line;
     std::string_view m_rest;
@@ -156,6 +159,8 @@ std::optional<ManifestEntry> LineReader::parse(std::string_view keyword)
         return finished(makeEndItem());
     if (lower == "item")
         return parseItem();
+    if (lower == "movie")
+        return parseMovie();
     return fail("unknown keyword " + quoted(keyword));
 }
 
@@ -183,6 +188,68 @@ std::optional<ManifestEntry> LineReader::parseImage()
     if (name.empty() || imageColorsNamed(name))
         return fail("'image' needs a file name");
     return entry(makeImageItem({}), std::string(name), colors);
+}
+
+bool LineReader::takeMovieSetting(std::string_view name, std::string_view value,
+                                  EncodeChoices &choices)
+{
+    const auto take = [&](auto &field) {
+        using Field = std::remove_reference_t<decltype(field)>;
+        const auto number = wholeNumber<Field>(value);
+        if (!number) {
+            fail(quoted(name) + " needs a number, not " + quoted(value));
+            return false;
+        }
+        field = *number;
+        return true;
+    };
+    if (name == "quality")
+        return take(choices.quality);
+    if (name == "max-bytes")
+        return take(choices.maxBytes);
+    if (name == "fps")
+        return take(choices.fps);
+    if (name == "from")
+        return take(choices.from);
+    if (name == "to")
+        return take(choices.to);
+    if (name == "tick-rate")
+        return take(choices.tickRate);
+    if (name == "pause-multiplier")
+        return take(choices.pauseMultiplier);
+    if (name == "fit") {
+        choices.fit = lowerAscii(value);
+        return true;
+    }
+    fail(quoted(name)
+         + " is not a movie setting: quality, max-bytes, fit, fps, from, to, "
+           "tick-rate or pause-multiplier");
+    return false;
+}
+
+std::optional<ManifestEntry> LineReader::parseMovie()
+{
+    // As with images, the name may hold spaces; the settings are the words after it that are
+    // NAME=VALUE, NAME being letters and hyphens. The first word always belongs to the name.
+    std::string_view name = trimmed(m_rest);
+    ManifestEntry movie{m_line, {}, ImageColors::Keep, {}, {}, {}};
+    for (;;) {
+        const auto [before, last] = splitLastWord(name);
+        const auto equals = last.find('=');
+        if (before.empty() || equals == std::string_view::npos || equals == 0
+            || last.substr(0, equals).find_first_not_of("abcdefghijklmnopqrstuvwxyz-ABCDEFGHIJKLM"
+                                                        "NOPQRSTUVWXYZ")
+                       != std::string_view::npos)
+            break;
+        if (!takeMovieSetting(lowerAscii(last.substr(0, equals)), last.substr(equals + 1),
+                              movie.movie))
+            return std::nullopt;
+        name = before;
+    }
+    if (name.empty())
+        return fail("'movie' needs a file name");
+    movie.movieFile = std::string(name);
+    return movie;
 }
 
 std::optional<ManifestEntry> LineReader::parseFade()
@@ -412,6 +479,17 @@ Expected<ItemList, Notice> loadManifest(const std::string &path, const PaletteCo
     ItemList items;
     items.reserve(entries->size());
     for (const ManifestEntry &entry : *entries) {
+        if (!entry.movieFile.empty()) {
+            const std::string moviePath = textFromPath(folder / pathFromText(entry.movieFile));
+            auto movie = manifestMovieItems(moviePath, entry.movie, palette);
+            if (!movie)
+                return refusal(
+                        ManifestError{entry.line, "movie \"" + entry.movieFile + "\":"}.text()
+                        + "\r\n" + movie.error().text);
+            items.insert(items.end(), std::make_move_iterator(movie->begin()),
+                         std::make_move_iterator(movie->end()));
+            continue;
+        }
         items.push_back(entry.item);
         if (!entry.item.isImage())
             continue;

@@ -5,6 +5,7 @@
 #include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
+#include "encodechoices.h"
 #include "imaging/imagecolors.h"
 #include "imaging/palette.h"
 
@@ -23,6 +24,9 @@ namespace tessa {
 //                              its colours matched to the palette (nearest, Floyd-Steinberg)
 //   fade in | fade out | end
 //   pause N | sound N          N from 0 to 65535, stored as two bytes
+//   movie FILE [NAME=VALUE...]  the images and pauses `tessanim encode` makes of a movie, with
+//                              its settings quality, max-bytes, fit, fps, from, to, tick-rate
+//                              and pause-multiplier
 //   item CODE [size N] [HEX...] any item exactly as stored: CODE two printable ASCII characters
 //                              or 0xHHHH, N the stored size (only needed when negative)
 
@@ -35,7 +39,9 @@ struct ManifestEntry
     int line = 0;          // 1-based line number in the manifest
     std::string imageFile; // for an image: the file name as written; empty otherwise
     ImageColors colors = ImageColors::Keep;
-    AnimItem item; // the item; an image's frame is only known once its file is read
+    AnimItem item;         // the item; an image's frame is only known once its file is read
+    std::string movieFile; // for a movie: its file name as written, and item means nothing
+    EncodeChoices movie;   // for a movie: how to encode it (its palette is the manifest's)
 };
 
 // A line that could not be read, for the message "manifest line 7: unknown keyword 'pase'".

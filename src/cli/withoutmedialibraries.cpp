@@ -73,4 +73,10 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &,
     return notInThisBuild("Encoding the movie \"" + moviePath + "\"");
 }
 
+Expected<ItemList, Notice> manifestMovieItems(const std::string &path, const EncodeChoices &,
+                                              const PaletteColors &)
+{
+    return notInThisBuild("Encoding the movie \"" + path + "\"");
+}
+
 } // namespace tessa

@@ -54,6 +54,7 @@ public:
     Expected<Done, Notice> open();
     Expected<std::optional<SourcePicture>, Notice> next() override;
     double endSeconds() const override { return m_end; }
+    double durationSeconds() const override { return m_duration; }
 
 private:
     Unexpected<Notice> refuse(const std::string &why) const
@@ -75,6 +76,7 @@ private:
     double m_start = 0;
     double m_frameSeconds = 0.04; // one picture's time, for the end of the last
     double m_end = 0;
+    double m_duration = 0;
 };
 
 Expected<Done, Notice> FfmpegSource::open()
@@ -104,6 +106,10 @@ Expected<Done, Notice> FfmpegSource::open()
             stream->avg_frame_rate.num > 0 ? stream->avg_frame_rate : stream->r_frame_rate;
     if (rate.num > 0 && rate.den > 0)
         m_frameSeconds = av_q2d(av_inv_q(rate));
+    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+        m_duration = double(stream->duration) * av_q2d(stream->time_base);
+    else if (input->duration != AV_NOPTS_VALUE && input->duration > 0)
+        m_duration = double(input->duration) / AV_TIME_BASE;
     return Done{};
 }
 

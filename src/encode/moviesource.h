@@ -30,6 +30,8 @@ public:
     virtual Expected<std::optional<SourcePicture>, Notice> next() = 0;
     // When the last picture given ends, in seconds.
     virtual double endSeconds() const = 0;
+    // How long the whole movie lasts as far as is known before it is read; 0 when unknown.
+    virtual double durationSeconds() const = 0;
 };
 
 // The pictures of `path`: a folder of numbered pictures or a printf-style pattern of them

@@ -17,6 +17,7 @@ public:
 
     Expected<std::optional<SourcePicture>, Notice> next() override;
     double endSeconds() const override { return double(m_files.size()) / m_fps; }
+    double durationSeconds() const override { return endSeconds(); }
 
 private:
     std::vector<std::string> m_files;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Movie files in a build made without FFmpeg (the Windows build): refused, saying what works.
+#include "moviesoundtrack.h"
 #include "moviesource.h"
 
 namespace tessa {
@@ -11,6 +12,13 @@ Expected<std::unique_ptr<MovieSource>, Notice> openMovieFile(const std::string &
     return Unexpected{movieSourceRefusal(
             path, "movie files need FFmpeg, which this build was made without. Give a folder "
                   "of numbered pictures or a pattern such as shots/f_%04d.png instead.")};
+}
+
+Expected<std::vector<std::uint8_t>, Notice> movieSoundTrack(const std::string &path, double, double,
+                                                            int)
+{
+    return Unexpected{movieSourceRefusal(
+            path, "reading a movie's sound needs FFmpeg, which this build was made without.")};
 }
 
 } // namespace tessa

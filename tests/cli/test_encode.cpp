@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/animfile.h"
 #include "runtool.h"
+#include "sound/vocfile.h"
 #include "timing/timeline.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -161,3 +163,116 @@ INSTANTIATE_TEST_SUITE_P(Inputs, TessanimEncodeRefuses,
                                          Refusal{"sound.wav", "no video"},
                                          Refusal{"f_%04d.png", "no file matches"},
                                          Refusal{"empty", "no files with numbered names"}));
+
+TEST(TessanimEncode, AByteLimitIsKeptByLoweringTheQualityAndRefusedWhenNothingFits)
+{
+    if (!haveFfmpeg())
+        GTEST_SKIP() << "ffmpeg is not installed: it makes the clips";
+    TempFolder folder;
+    const std::string clip = folder.file("clip.mp4");
+    ASSERT_TRUE(makeClip("testsrc2=size=320x240:rate=25:duration=1", clip, "-pix_fmt yuv420p"));
+    const NoLeakCheckInToolRuns decodingMovies;
+    const std::string full = folder.file("FULL.QLM");
+    ASSERT_EQ(runTool(folder, {"encode", clip, full}).status, 0);
+    const std::size_t fullSize = readBytes(full).size();
+
+    const std::size_t limit = fullSize * 3 / 4;
+    const std::string within = folder.file("WITHIN.QLM");
+    const ToolRun fitted =
+            runTool(folder, {"encode", clip, within, "--max-bytes", std::to_string(limit)});
+    ASSERT_EQ(fitted.status, 0) << fitted.err;
+    EXPECT_LE(readBytes(within).size(), limit);
+    EXPECT_GT(readBytes(within).size(), limit / 2) << "the quality drops no further than needed";
+    EXPECT_EQ(ticksOf(within), 70) << "the whole movie is kept";
+
+    const ToolRun refused = runTool(folder, {"encode", clip, within, "--max-bytes", "1000"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("does not fit in 1000 bytes"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(within + ".bak")) << "nothing was written";
+}
+
+TEST(TessanimBuild, AMovieLineGoesAmongTheOtherItems)
+{
+    if (!haveFfmpeg())
+        GTEST_SKIP() << "ffmpeg is not installed: it makes the clips";
+    TempFolder folder;
+    ASSERT_TRUE(makeClip("testsrc=size=320x240:rate=25:duration=2", folder.file("my clip.mp4"),
+                         "-pix_fmt yuv420p"));
+    const NoLeakCheckInToolRuns decodingMovies;
+    const std::string encoded = folder.file("ENCODED.QLM");
+    ASSERT_EQ(runTool(folder, {"encode", folder.file("my clip.mp4"), encoded, "--from", "1",
+                               "--fit", "pad", "--quality", "50"})
+                      .status,
+              0);
+    writeText(folder.file("cut.txt"),
+              "movie my clip.mp4 from=1 fit=pad quality=50\nsound 3\npause 5\nfade out\nend\n");
+    const std::string built = folder.file("BUILT.QLM");
+    const ToolRun run = runTool(folder, {"build", folder.file("cut.txt"), built});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    auto expected = loadAnimation(encoded);
+    const auto items = loadAnimation(built);
+    ASSERT_TRUE(expected && items);
+    ASSERT_GE(items->size(), 4u);
+    expected->pop_back();
+    expected->insert(expected->end(), items->end() - 4, items->end());
+    const auto builtBytes = writeAnimation(*items);
+    const auto expectedBytes = writeAnimation(*expected);
+    ASSERT_TRUE(builtBytes && expectedBytes);
+    EXPECT_EQ(*builtBytes, *expectedBytes);
+    EXPECT_EQ((*items)[items->size() - 4].Code, kCodeSound);
+
+    writeText(folder.file("bad.txt"), "fade in\nmovie missing.mp4\nend\n");
+    const ToolRun refused = runTool(folder, {"build", folder.file("bad.txt"), built});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("manifest line 2: movie \"missing.mp4\":"), std::string::npos)
+            << refused.err;
+}
+
+TEST(TessanimEncode, TheSoundTrackBecomesAGameSoundPlayedFromTheStart)
+{
+    if (!haveFfmpeg())
+        GTEST_SKIP() << "ffmpeg is not installed: it makes the clips";
+    TempFolder folder;
+    const std::string clip = folder.file("clip.mkv");
+    ASSERT_TRUE(makeClip("testsrc=size=320x240:rate=25:duration=2", clip,
+                         "-f lavfi -i sine=frequency=440:duration=2 -c:v ffv1 -c:a flac"));
+    std::filesystem::create_directory(folder.path() / "sounds");
+    const NoLeakCheckInToolRuns decodingMovies;
+    const std::string out = folder.file("OUT.QLM");
+    const std::vector<std::string> withSound = {"encode",
+                                                clip,
+                                                out,
+                                                "--to",
+                                                "1.5",
+                                                "--sound",
+                                                "7",
+                                                "--sounds",
+                                                folder.file("sounds"),
+                                                "--sound-pattern",
+                                                "SND%02d.VOC"};
+    const ToolRun run = runTool(folder, withSound);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto items = loadAnimation(out);
+    ASSERT_TRUE(items && items->size() > 2);
+    EXPECT_EQ((*items)[1].Code, kCodeSound);
+    EXPECT_EQ(payloadValue((*items)[1]), 7);
+    EXPECT_EQ(ticksOf(out), 105);
+    const auto voc = readVocFile(readBytes(folder.file("sounds/SND07.VOC")), 60);
+    ASSERT_TRUE(voc) << voc.error();
+    EXPECT_EQ(voc->channels, 1);
+    EXPECT_NEAR(double(voc->samples.size()) / voc->sampleRate, 1.5, 0.05);
+    const auto loudest = *std::max_element(voc->samples.begin(), voc->samples.end());
+    EXPECT_GE(loudest, 0x8C) << "the sine (at an eighth of full scale) is there, not silence";
+
+    // The sound file is kept unless replacing it is asked for, and nothing else is written.
+    const auto before = readBytes(out);
+    const ToolRun again = runTool(folder, withSound);
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.err.find("exists already"), std::string::npos) << again.err;
+    EXPECT_EQ(readBytes(out), before);
+    EXPECT_FALSE(std::filesystem::exists(out + ".bak"));
+    auto forced = withSound;
+    forced.push_back("--force");
+    EXPECT_EQ(runTool(folder, forced).status, 0);
+}

@@ -198,6 +198,47 @@ TEST(ManifestReader, RefusalsNameTheLineAndTheFault)
         EXPECT_EQ(refusalOf(row.text), row.error) << row.text;
 }
 
+TEST(ManifestReader, AMovieLineTakesItsNameWithSpacesAndItsSettings)
+{
+    const auto entries = readManifest("movie shots/f_%04d.png fps=12.5 FIT=pad quality=40\n"
+                                      "movie my clip.mp4 max-bytes=300000 from=1.5 to=3 "
+                                      "tick-rate=60 pause-multiplier=2\n"
+                                      "movie fit=odd name.gif\n");
+    ASSERT_TRUE(entries) << entries.error().text();
+    ASSERT_EQ(entries->size(), 3u);
+    const ManifestEntry &pictures = (*entries)[0];
+    EXPECT_EQ(pictures.movieFile, "shots/f_%04d.png");
+    EXPECT_EQ(pictures.movie.fps, 12.5);
+    EXPECT_EQ(pictures.movie.fit, "pad");
+    EXPECT_EQ(pictures.movie.quality, 40);
+    EXPECT_EQ(pictures.movie.maxBytes, 0u);
+    const ManifestEntry &clip = (*entries)[1];
+    EXPECT_EQ(clip.movieFile, "my clip.mp4");
+    EXPECT_EQ(clip.movie.maxBytes, 300000u);
+    EXPECT_EQ(clip.movie.from, 1.5);
+    EXPECT_EQ(clip.movie.to, 3.0);
+    EXPECT_EQ(clip.movie.tickRate, 60.0);
+    EXPECT_EQ(clip.movie.pauseMultiplier, 2.0);
+    EXPECT_EQ(clip.movie.quality, EncodeChoices{}.quality);
+    // The first word is always the name, even when it looks like a setting.
+    EXPECT_EQ((*entries)[2].movieFile, "fit=odd name.gif");
+
+    const struct
+    {
+        std::string text;
+        ManifestError error;
+    } refusals[] = {
+            {"movie", {1, "'movie' needs a file name"}},
+            {"movie a.mp4 quality=high", {1, "'quality' needs a number, not 'high'"}},
+            {"movie a.mp4 max-bytes=-5", {1, "'max-bytes' needs a number, not '-5'"}},
+            {"movie a.mp4 qualty=50",
+             {1, "'qualty' is not a movie setting: quality, max-bytes, fit, fps, from, to, "
+                 "tick-rate or pause-multiplier"}},
+    };
+    for (const auto &row : refusals)
+        EXPECT_EQ(refusalOf(row.text), row.error) << row.text;
+}
+
 TEST(ManifestReader, ErrorTextNamesTheLine)
 {
     EXPECT_EQ((ManifestError{7, "unknown keyword 'pase'"}).text(),
