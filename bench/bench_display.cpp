@@ -70,6 +70,10 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<MovieImportChoice> importMovie(QWidget *, const MovieImportRequest &) override
+    {
+        return std::nullopt;
+    }
     void runModal(QDialog &) override {}
     void beep() override {}
     std::unique_ptr<Progress> progress(QWidget *, const QString &, const QString &, int) override

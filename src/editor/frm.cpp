@@ -208,6 +208,8 @@ void frm::createMenus()
     mnuProjectImport =
             mnuProject->addAction(tr("I&mport Image..."), this, &frm::mnuProjectImport_Click);
     mnuProjectImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuProjectImportMovie =
+            mnuProject->addAction(tr("Import Mo&vie..."), this, &frm::mnuProjectImportMovie_Click);
     mnuProject->addSeparator();
     mnuProjectEdit = mnuProject->addAction(tr("&Edit"), this, &frm::mnuProjectEdit_Click);
     mnuProjectEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -325,6 +327,7 @@ void frm::UpdateItemMenus()
         mnuProjectAdd[i]->setEnabled(offered.add[i]);
     // Import Image adds images, so it is offered where Add Image is.
     mnuProjectImport->setEnabled(offered.add[0]);
+    mnuProjectImportMovie->setEnabled(offered.add[0]);
     mnuProjectEdit->setEnabled(offered.edit);
     mnuProjectEditExternally->setEnabled(externalEditLine() >= 0);
     mnuProjectDelete->setEnabled(offered.remove);

@@ -28,6 +28,9 @@ class QTimer;
 
 namespace tessa {
 
+struct EncodeOptions;
+struct MovieImportChoice;
+
 class Dialogs;
 class ExternalEditor;
 class ItemDetailsPanel;
@@ -102,6 +105,9 @@ public:
     QMenu *mnuProject = nullptr;
     std::array<QAction *, 5> mnuProjectAdd{};
     QAction *mnuProjectImport = nullptr;
+    QAction *mnuProjectImportMovie = nullptr;
+    // How long a movie import runs before its progress box shows, so that a short one shows none.
+    int progressDelayMilliseconds = 400;
     QAction *mnuProjectEdit = nullptr;
     QAction *mnuProjectEditExternally = nullptr;
     QAction *mnuProjectDelete = nullptr;
@@ -154,6 +160,10 @@ public slots:
     void mnuProjectImport_Click();
     // Imports `paths` as Import Image does, before `line`; false when nothing was inserted.
     bool importImages(const QStringList &paths, int line);
+    void mnuProjectImportMovie_Click();
+    // Asks how to take the movie at `path` (a file, or a folder of numbered pictures) and puts
+    // its images and pauses before `line` as one step; false when nothing was inserted.
+    bool importMovie(const QString &path, int line);
     void mnuProjectEdit_Click();
     // Hands the image of the selected line (or the nearest one above) to the image editor.
     void mnuProjectEditExternally_Click();
@@ -265,6 +275,12 @@ private:
     std::optional<std::vector<std::uint8_t>> chooseImage(bool &colorsDiffer);
     // The frame of one file for Import Image: its indices when they can be taken exactly, else
     // the preview's answer. Nothing when the user cancelled or the file was refused.
+    // The movie encoded as `choice` says, with a progress box that can stop it; nothing (and
+    // the reason shown) when it was refused or stopped.
+    std::optional<ItemList> encodeWithProgress(const QString &path, const MovieImportChoice &choice,
+                                               const EncodeOptions &options);
+    // Whether a dropped file is a movie by its name.
+    static bool isMovieFile(const QString &path);
     std::optional<std::vector<std::uint8_t>> importFrame(const QString &path,
                                                          const std::vector<std::uint8_t> &previous);
     // Shows `text` in lblNote for a while.

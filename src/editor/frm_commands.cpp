@@ -46,6 +46,7 @@ void frm::registerCommands()
             {"AddPause", mnuProjectAdd[3], {}},
             {"AddSound", mnuProjectAdd[4], {}},
             {"ImportImage", mnuProjectImport, {}},
+            {"ImportMovie", mnuProjectImportMovie, {}},
             {"Edit", mnuProjectEdit, {}},
             {"EditExternally", mnuProjectEditExternally, {}},
             {"DeleteItem", mnuProjectDelete, {}},

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Files dropped on the window: images are imported, an animation is opened.
+// Files dropped on the window: images and movies are imported, an animation is opened.
 #include "frm.h"
 
 #include "document/animfile.h"
@@ -8,6 +8,7 @@
 #include "itemlistview.h"
 
 #include <QDropEvent>
+#include <QFileInfo>
 
 namespace tessa {
 
@@ -40,6 +41,12 @@ void frm::dropFiles(const QStringList &paths)
             return;
         }
         importImages(images, line);
+        return;
+    }
+    // A movie, or a folder of numbered pictures, goes in before the selected line.
+    const QString first = paths.first();
+    if (isMovieFile(first) || QFileInfo(first).isDir()) {
+        importMovie(first, lst->currentRow());
         return;
     }
     // Read before anything is asked or closed: a file that is no animation changes nothing.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "imageio/imageimport.h"
+#include "importmoviedialog.h"
 #include "toolpreferences.h"
 
 #include <QString>
@@ -80,6 +81,11 @@ public:
     // when they cancelled.
     virtual std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
                                                                 const ImportRequest &request) = 0;
+
+    // The Import Movie dialog for `request`: what the user chose, or nothing when they
+    // cancelled.
+    virtual std::optional<MovieImportChoice> importMovie(QWidget *owner,
+                                                         const MovieImportRequest &request) = 0;
 
     // Runs a dialog of the program's own (the About box) modally.
     virtual void runModal(QDialog &dialog) = 0;

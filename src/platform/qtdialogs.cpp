@@ -219,6 +219,15 @@ std::optional<std::vector<std::uint8_t>> QtDialogs::matchImage(QWidget *owner,
     return dialog.result()->pixels;
 }
 
+std::optional<MovieImportChoice> QtDialogs::importMovie(QWidget *owner,
+                                                        const MovieImportRequest &request)
+{
+    ImportMovieDialog dialog(request, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
 void QtDialogs::runModal(QDialog &dialog)
 {
     dialog.exec();

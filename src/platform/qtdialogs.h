@@ -32,6 +32,8 @@ public:
                    const QStringList &choices) override;
     std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
                                                         const ImportRequest &request) override;
+    std::optional<MovieImportChoice> importMovie(QWidget *owner,
+                                                 const MovieImportRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override;
     std::unique_ptr<Progress> progress(QWidget *owner, const QString &text, const QString &title,

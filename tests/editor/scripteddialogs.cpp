@@ -13,6 +13,21 @@ ScriptedDialogs::~ScriptedDialogs()
             << m_matchAnswers.size() << " scripted previews were never shown";
     EXPECT_TRUE(m_preferenceAnswers.empty())
             << m_preferenceAnswers.size() << " scripted preferences were never asked for";
+    EXPECT_TRUE(m_movieAnswers.empty())
+            << m_movieAnswers.size() << " scripted movie imports were never asked for";
+}
+
+std::optional<MovieImportChoice> ScriptedDialogs::importMovie(QWidget *,
+                                                              const MovieImportRequest &request)
+{
+    movieRequests.push_back(request);
+    if (m_movieAnswers.empty()) {
+        ADD_FAILURE() << "unexpected Import Movie dialog of " << request.path.toStdString();
+        return std::nullopt;
+    }
+    const auto chosen = m_movieAnswers.front();
+    m_movieAnswers.pop_front();
+    return chosen;
 }
 
 std::optional<ToolPreferences> ScriptedDialogs::editPreferences(QWidget *,

@@ -76,6 +76,14 @@ public:
     // The requests the previews were shown, in order.
     std::vector<ImportRequest> matchRequests;
 
+    // Answers the next Import Movie dialog with `chosen`, or cancels it.
+    void answerMovie(std::optional<MovieImportChoice> chosen)
+    {
+        m_movieAnswers.push_back(std::move(chosen));
+    }
+    // The requests the Import Movie dialogs were shown, in order.
+    std::vector<MovieImportRequest> movieRequests;
+
     // Answers the next Edit > Preferences with `chosen`, or cancels it.
     void answerPreferences(std::optional<ToolPreferences> chosen)
     {
@@ -86,7 +94,8 @@ public:
 
     bool allAnswered() const
     {
-        return m_answers.empty() && m_matchAnswers.empty() && m_preferenceAnswers.empty();
+        return m_answers.empty() && m_matchAnswers.empty() && m_preferenceAnswers.empty()
+               && m_movieAnswers.empty();
     }
 
     // The calls of one kind, in order.
@@ -120,6 +129,8 @@ public:
                    const QStringList &choices) override;
     std::optional<std::vector<std::uint8_t>> matchImage(QWidget *owner,
                                                         const ImportRequest &request) override;
+    std::optional<MovieImportChoice> importMovie(QWidget *owner,
+                                                 const MovieImportRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override { ++beeps; }
     // The progress box reports a cancel once it has been given `cancelProgressAfter` values
@@ -159,6 +170,7 @@ private:
     std::deque<Scripted> m_answers;
     std::deque<std::optional<MatchOptions>> m_matchAnswers;
     std::deque<std::optional<ToolPreferences>> m_preferenceAnswers;
+    std::deque<std::optional<MovieImportChoice>> m_movieAnswers;
 };
 
 } // namespace tessa::test

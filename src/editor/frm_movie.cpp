@@ -1,0 +1,208 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Project > Import Movie: a movie's pictures in the palette and the pauses that keep its timing,
+// before the selected line, as one step.
+#include "frm.h"
+
+#include "document/animfile.h"
+#include "document/itemrules.h"
+#include "document/paths.h"
+#include "encode/encodemoviefile.h"
+#include "encode/moviesource.h"
+#include "itemlistview.h"
+#include "picture.h"
+#include "platform/dialogs.h"
+#include "settings/playbacksettings.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace tessa {
+
+namespace {
+
+// What the estimate encodes of the movie, from the start of the part taken.
+constexpr double kSampleSeconds = 2.0;
+// The passes a size limit takes, about, when the chosen quality does not fit.
+constexpr double kSearchPasses = 5.0;
+
+QString movieFilter()
+{
+    const QString patterns =
+            QStringLiteral("*.mp4 *.m4v *.mkv *.webm *.avi *.mov *.mpg *.mpeg *.ogv *.gif *.apng");
+    return frm::tr("Movies (%1)|%1|All Files (*.*)|*.*").arg(patterns);
+}
+
+MovieInput inputOf(const MovieImportChoice &choice)
+{
+    return {choice.fps, choice.from, choice.to, choice.fit};
+}
+
+// A folder of pictures or a pattern such as f_%04d.png is timed by the pictures a second.
+bool isNumberedPictures(const QString &path)
+{
+    return QFileInfo(path).isDir() || path.contains(QLatin1Char('%'));
+}
+
+} // namespace
+
+bool frm::isMovieFile(const QString &path)
+{
+    static const QStringList kinds = {QStringLiteral("mp4"), QStringLiteral("m4v"),
+                                      QStringLiteral("mkv"), QStringLiteral("webm"),
+                                      QStringLiteral("avi"), QStringLiteral("mov"),
+                                      QStringLiteral("mpg"), QStringLiteral("mpeg"),
+                                      QStringLiteral("ogv"), QStringLiteral("apng")};
+    return kinds.contains(QFileInfo(path).suffix().toLower());
+}
+
+void frm::mnuProjectImportMovie_Click()
+{
+    int filterIndex = 0;
+    const QString path = m_dialogs.ShowOpenDialog(this, movieFilter(), tr("Import Movie"),
+                                                  additionFolder(ImportPath, "ImportPath"),
+                                                  QString(), filterIndex);
+    if (path.isEmpty())
+        return;
+    rememberFolder(ImportPath, "ImportPath", QString::fromStdString(GetFolder(path.toStdString())));
+    importMovie(path, lst->currentRow());
+}
+
+bool frm::importMovie(const QString &path, int line)
+{
+    if (!m_document.isOpen() || line < 0 || line >= m_document.count()
+        || !offeredAt(m_document.items(), line).add[0]) {
+        showNote(tr("Open or begin an animation to add a movie to it."));
+        return false;
+    }
+    const std::string file = path.toStdString();
+    const bool pictures = isNumberedPictures(path);
+    // Read before anything is asked: a file that is no movie is refused at once.
+    double duration = 0;
+    {
+        auto source = openMovieSource(file, 25.0);
+        if (!source) {
+            showNotice(source.error());
+            return false;
+        }
+        duration = (*source)->durationSeconds();
+    }
+    const PaletteColors palette = m_paletteColors;
+    const TimingSettings timing = PlaybackSettings(m_settings).timing();
+    const auto optionsOf = [timing](const MovieImportChoice &choice) {
+        return EncodeOptions{choice.quality, timing};
+    };
+
+    MovieImportRequest request;
+    request.path = path;
+    request.durationSeconds = pictures ? 0 : duration;
+    request.numberedPictures = pictures;
+    request.pictureAt = [=](double seconds, const MovieImportChoice &choice) {
+        MovieImportChoice moment = choice;
+        moment.from = seconds;
+        moment.to = seconds + 0.2;
+        const auto items = encodeMovieFile(file, inputOf(moment), palette, optionsOf(choice));
+        if (!items || items->empty() || !items->front().isImage())
+            return QImage();
+        return CreatePicture(kFrameWidth, kFrameHeight, items->front().Pixels, palette);
+    };
+    request.estimate = [=](const MovieImportChoice &choice) {
+        // Pictures were counted at 25 a second above.
+        const double length = pictures ? duration * 25.0 / choice.fps : duration;
+        const double end = choice.to >= 0 ? choice.to : length;
+        MovieImportChoice sample = choice;
+        if (end <= 0 || end - choice.from > kSampleSeconds)
+            sample.to = choice.from + kSampleSeconds;
+        QElapsedTimer took;
+        took.start();
+        MovieEstimate estimate;
+        const auto items = encodeMovieFile(file, inputOf(sample), palette, optionsOf(choice));
+        if (!items) {
+            estimate.problem = QString::fromStdString(items.error().text);
+            return estimate;
+        }
+        const auto bytes = writeAnimation(*items);
+        if (!bytes) {
+            estimate.problem = QString::fromStdString(bytes.error().text);
+            return estimate;
+        }
+        const double sampled = (sample.to >= 0 ? sample.to : end) - choice.from;
+        const double scale = end > choice.from && sampled > 0 ? (end - choice.from) / sampled : 1;
+        estimate.bytes = std::uint64_t(double(bytes->size()) * std::max(1.0, scale));
+        estimate.seconds = took.elapsed() / 1000.0 * std::max(1.0, scale);
+        if (choice.maxBytes > 0 && estimate.bytes > choice.maxBytes)
+            estimate.seconds *= kSearchPasses;
+        return estimate;
+    };
+    const auto choice = m_dialogs.importMovie(this, request);
+    if (!choice)
+        return false;
+
+    auto items = encodeWithProgress(path, *choice, optionsOf(*choice));
+    if (!items)
+        return false;
+    items->pop_back(); // the End: the animation goes on after the movie
+    const int images = int(std::count_if(items->begin(), items->end(),
+                                         [](const AnimItem &item) { return item.isImage(); }));
+    std::vector<std::pair<AnimItem, QString>> lines;
+    lines.reserve(items->size());
+    for (AnimItem &item : *items) {
+        QString text = QString::fromStdString(listLine(item));
+        lines.emplace_back(std::move(item), std::move(text));
+    }
+    const int count = int(lines.size());
+    changeDocument([&] { m_document.insertItems(line, std::move(lines), tr("Import Movie")); });
+    showNote(tr("Imported %1: %2 images and %3 pauses.")
+                     .arg(QFileInfo(path).fileName())
+                     .arg(images)
+                     .arg(count - images));
+    return true;
+}
+
+std::optional<ItemList> frm::encodeWithProgress(const QString &path,
+                                                const MovieImportChoice &choice,
+                                                const EncodeOptions &options)
+{
+    std::unique_ptr<Dialogs::Progress> progress;
+    QElapsedTimer running;
+    running.start();
+    bool stopped = false;
+    const EncodeProgress report = [&](double done) {
+        if (running.elapsed() < progressDelayMilliseconds)
+            return true;
+        if (!progress) {
+            progress =
+                    m_dialogs.progress(this, tr("Encoding %1...").arg(QFileInfo(path).fileName()),
+                                       tr("Import Movie"), 1000);
+        }
+        progress->setValue(std::clamp(int(done * 1000), 0, 1000));
+        QCoreApplication::processEvents();
+        stopped = stopped || progress->wasCancelled();
+        return !stopped;
+    };
+    const std::string file = path.toStdString();
+    auto items = [&]() -> Expected<ItemList, Notice> {
+        if (choice.maxBytes == 0)
+            return encodeMovieFile(file, inputOf(choice), m_paletteColors, options, report);
+        auto within = encodeMovieWithin(file, inputOf(choice), m_paletteColors, options,
+                                        choice.maxBytes, report);
+        if (!within)
+            return Unexpected{within.error()};
+        return std::move(within->items);
+    }();
+    progress.reset();
+    if (stopped) {
+        showNote(tr("The movie was not imported: it was stopped. Nothing has changed."));
+        return std::nullopt;
+    }
+    if (!items) {
+        showNotice(items.error());
+        return std::nullopt;
+    }
+    return std::move(*items);
+}
+
+} // namespace tessa

@@ -1,0 +1,234 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "importmoviedialog.h"
+
+#include "windowplacement.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tessa {
+
+namespace {
+
+// Long enough that dragging the slider or typing a number does not decode at every step.
+constexpr int kRefreshDelayMilliseconds = 300;
+// The screen is 320 x 200 pixels shown at 4:3.
+constexpr int kPictureWidth = 320;
+constexpr int kPictureHeight = 240;
+// Where the length of a movie is not known before it is read, the slider reaches this far.
+constexpr double kUnknownLengthSeconds = 60.0;
+
+const MovieFit kFits[] = {MovieFit::Crop, MovieFit::Pad, MovieFit::Stretch};
+
+QString secondsText(double seconds)
+{
+    return ImportMovieDialog::tr("%1 s").arg(QLocale().toString(seconds, 'f', 1));
+}
+
+} // namespace
+
+QString estimateText(const MovieEstimate &estimate, std::uint64_t maxBytes)
+{
+    if (!estimate.problem.isEmpty())
+        return estimate.problem;
+    const QString time =
+            estimate.seconds < 1.5
+                    ? ImportMovieDialog::tr("in a moment")
+                    : ImportMovieDialog::tr("in about %1 seconds")
+                              .arg(QLocale().toString(std::ceil(estimate.seconds), 'f', 0));
+    const QString size = QLocale().toString(static_cast<qulonglong>(estimate.bytes));
+    if (maxBytes > 0 && estimate.bytes > maxBytes)
+        return ImportMovieDialog::tr("At most %1 bytes, at a lower quality; made %2.")
+                .arg(QLocale().toString(static_cast<qulonglong>(maxBytes)), time);
+    return ImportMovieDialog::tr("About %1 bytes, made %2.").arg(size, time);
+}
+
+ImportMovieDialog::ImportMovieDialog(MovieImportRequest request, QWidget *parent)
+    : QDialog(parent)
+    , m_request(std::move(request))
+{
+    setWindowTitle(tr("Import Movie"));
+    m_refresh.setSingleShot(true);
+    m_refresh.setInterval(kRefreshDelayMilliseconds);
+    connect(&m_refresh, &QTimer::timeout, this, &ImportMovieDialog::refreshNow);
+    build();
+    refreshNow();
+    fitToScreen(*this);
+    keepOnScreenWhenShown(*this);
+}
+
+void ImportMovieDialog::build()
+{
+    Controls &c = m_controls;
+    const double length =
+            m_request.durationSeconds > 0 ? m_request.durationSeconds : kUnknownLengthSeconds;
+
+    c.picture = new QLabel(this);
+    c.picture->setFixedSize(kPictureWidth + 4, kPictureHeight + 4);
+    c.picture->setAlignment(Qt::AlignCenter);
+    c.picture->setFrameShape(QFrame::StyledPanel);
+    c.moment = new QSlider(Qt::Horizontal, this);
+    c.moment->setRange(0, std::max(1, int(std::floor(length * 10))));
+    c.momentText = new QLabel(secondsText(0), this);
+
+    c.from = new QDoubleSpinBox(this);
+    c.from->setDecimals(2);
+    c.from->setRange(0, 24 * 3600);
+    c.from->setSuffix(tr(" s"));
+    c.to = new QDoubleSpinBox(this);
+    c.to->setDecimals(2);
+    c.to->setRange(0, 24 * 3600);
+    c.to->setSuffix(tr(" s"));
+    c.to->setSpecialValueText(tr("the end"));
+    c.to->setValue(m_request.durationSeconds > 0 ? m_request.durationSeconds : 0);
+    c.fps = new QDoubleSpinBox(this);
+    c.fps->setDecimals(2);
+    c.fps->setRange(0.1, 1000);
+    c.fps->setValue(25);
+    c.fps->setEnabled(m_request.numberedPictures);
+    c.fit = new QComboBox(this);
+    c.fit->addItems({tr("Crop to 4:3"), tr("Black bars to 4:3"), tr("Stretch to 4:3")});
+
+    c.byQuality = new QRadioButton(tr("&Quality:"), this);
+    c.byQuality->setChecked(true);
+    c.quality = new QSpinBox(this);
+    c.quality->setRange(0, 100);
+    c.quality->setValue(75);
+    c.bySize = new QRadioButton(tr("At &most:"), this);
+    c.kilobytes = new QSpinBox(this);
+    c.kilobytes->setRange(1, 2'000'000);
+    c.kilobytes->setValue(1000);
+    c.kilobytes->setSuffix(tr(" KB"));
+    c.kilobytes->setEnabled(false);
+    c.estimate = new QLabel(this);
+    c.estimate->setWordWrap(true);
+
+    c.buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    c.buttons->button(QDialogButtonBox::Ok)->setText(tr("&Import"));
+    connect(c.buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(c.buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *file = new QLabel(QDir::toNativeSeparators(m_request.path), this);
+    file->setWordWrap(true);
+    file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *momentRow = new QHBoxLayout;
+    momentRow->addWidget(c.moment, 1);
+    momentRow->addWidget(c.momentText);
+
+    auto *form = new QFormLayout;
+    form->addRow(tr("&From:"), c.from);
+    form->addRow(tr("&To:"), c.to);
+    form->addRow(tr("&Pictures a second:"), c.fps);
+    form->addRow(tr("F&it:"), c.fit);
+    form->addRow(c.byQuality, c.quality);
+    form->addRow(c.bySize, c.kilobytes);
+    for (QWidget *field : {static_cast<QWidget *>(c.from), static_cast<QWidget *>(c.to),
+                           static_cast<QWidget *>(c.fps), static_cast<QWidget *>(c.fit)}) {
+        if (auto *label = qobject_cast<QLabel *>(form->labelForField(field)))
+            label->setBuddy(field);
+    }
+
+    auto *pictureColumn = new QVBoxLayout;
+    pictureColumn->addWidget(c.picture);
+    pictureColumn->addLayout(momentRow);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(pictureColumn);
+    columns->addLayout(form);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(file);
+    layout->addLayout(columns);
+    layout->addWidget(c.estimate);
+    layout->addWidget(c.buttons);
+
+    connect(c.moment, &QSlider::valueChanged, this, [this](int tenths) {
+        m_controls.momentText->setText(secondsText(tenths / 10.0));
+        scheduleRefresh();
+    });
+    connect(c.byQuality, &QRadioButton::toggled, this, [this](bool byQuality) {
+        m_controls.quality->setEnabled(byQuality);
+        m_controls.kilobytes->setEnabled(!byQuality);
+        scheduleRefresh();
+    });
+    for (QDoubleSpinBox *box : {c.from, c.to, c.fps})
+        connect(box, &QDoubleSpinBox::valueChanged, this, &ImportMovieDialog::scheduleRefresh);
+    for (QSpinBox *box : {c.quality, c.kilobytes})
+        connect(box, &QSpinBox::valueChanged, this, &ImportMovieDialog::scheduleRefresh);
+    connect(c.fit, &QComboBox::currentIndexChanged, this, &ImportMovieDialog::scheduleRefresh);
+}
+
+MovieImportChoice ImportMovieDialog::choice() const
+{
+    const Controls &c = m_controls;
+    MovieImportChoice chosen;
+    chosen.from = c.from->value();
+    chosen.to = c.to->value() > c.to->minimum() ? c.to->value() : -1.0;
+    // A movie's known end is its end: taking it as such keeps its last picture's full time.
+    if (m_request.durationSeconds > 0 && chosen.to >= m_request.durationSeconds)
+        chosen.to = -1.0;
+    chosen.fps = c.fps->value();
+    chosen.fit = kFits[std::clamp(c.fit->currentIndex(), 0, 2)];
+    chosen.quality = c.quality->value();
+    chosen.maxBytes = c.bySize->isChecked() ? std::uint64_t(c.kilobytes->value()) * 1000 : 0;
+    return chosen;
+}
+
+void ImportMovieDialog::scheduleRefresh()
+{
+    m_refresh.start();
+}
+
+void ImportMovieDialog::refreshNow()
+{
+    m_refresh.stop();
+    showPicture();
+    showEstimate();
+}
+
+void ImportMovieDialog::showPicture()
+{
+    QImage picture;
+    if (m_request.pictureAt)
+        picture = m_request.pictureAt(m_controls.moment->value() / 10.0, choice());
+    if (picture.isNull()) {
+        m_controls.picture->setPixmap({});
+        m_controls.picture->setText(tr("No picture at this moment."));
+        return;
+    }
+    // As the game shows it: the 320 x 200 screen at 4:3.
+    m_controls.picture->setPixmap(QPixmap::fromImage(picture.scaled(
+            kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+void ImportMovieDialog::showEstimate()
+{
+    const MovieImportChoice chosen = choice();
+    MovieEstimate estimate;
+    if (chosen.to >= 0 && chosen.to <= chosen.from)
+        estimate.problem = tr("The end must come after the start.");
+    else if (m_request.estimate)
+        estimate = m_request.estimate(chosen);
+    m_controls.estimate->setText(estimateText(estimate, chosen.maxBytes));
+    m_controls.buttons->button(QDialogButtonBox::Ok)->setEnabled(estimate.problem.isEmpty());
+}
+
+} // namespace tessa
