@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -116,25 +117,41 @@ bool frm::importMovie(const QString &path, int line)
         MovieImportChoice sample = choice;
         if (end <= 0 || end - choice.from > kSampleSeconds)
             sample.to = choice.from + kSampleSeconds;
+        const double sampled = (sample.to >= 0 ? sample.to : end) - choice.from;
+        const double scale =
+                std::max(1.0, end > choice.from && sampled > 0 ? (end - choice.from) / sampled : 1);
         QElapsedTimer took;
         took.start();
+        // The size of the whole part at `quality`, told by the sample.
+        const auto sizeAt = [&](int quality) -> Expected<std::uint64_t, Notice> {
+            MovieImportChoice at = choice;
+            at.quality = quality;
+            const auto items = encodeMovieFile(file, inputOf(sample), palette, optionsOf(at));
+            if (!items)
+                return Unexpected{items.error()};
+            const auto bytes = writeAnimation(*items);
+            if (!bytes)
+                return Unexpected{bytes.error()};
+            return std::uint64_t(double(bytes->size()) * scale);
+        };
         MovieEstimate estimate;
-        const auto items = encodeMovieFile(file, inputOf(sample), palette, optionsOf(choice));
-        if (!items) {
-            estimate.problem = QString::fromStdString(items.error().text);
-            return estimate;
-        }
-        const auto bytes = writeAnimation(*items);
+        const auto bytes = sizeAt(choice.quality);
         if (!bytes) {
             estimate.problem = QString::fromStdString(bytes.error().text);
             return estimate;
         }
-        const double sampled = (sample.to >= 0 ? sample.to : end) - choice.from;
-        const double scale = end > choice.from && sampled > 0 ? (end - choice.from) / sampled : 1;
-        estimate.bytes = std::uint64_t(double(bytes->size()) * std::max(1.0, scale));
-        estimate.seconds = took.elapsed() / 1000.0 * std::max(1.0, scale);
-        if (choice.maxBytes > 0 && estimate.bytes > choice.maxBytes)
+        estimate.bytes = *bytes;
+        estimate.seconds = took.elapsed() / 1000.0 * scale;
+        if (choice.maxBytes > 0 && estimate.bytes > choice.maxBytes) {
             estimate.seconds *= kSearchPasses;
+            // Said now, rather than after the work: a limit that not even the lowest quality
+            // keeps.
+            if (const auto lowest = sizeAt(0); lowest && *lowest > choice.maxBytes) {
+                estimate.problem = frm::tr("Even at the lowest quality this takes about %1 bytes: "
+                                           "allow more, or take a shorter part.")
+                                           .arg(QLocale().toString(qulonglong(*lowest)));
+            }
+        }
         return estimate;
     };
     const auto choice = m_dialogs.importMovie(this, request);

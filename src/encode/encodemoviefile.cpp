@@ -27,6 +27,15 @@ EncodeProgress partOf(const EncodeProgress &progress, int pass, int passes)
     };
 }
 
+// 1234567 as "1,234,567", as the editor shows sizes.
+std::string groupedNumber(std::size_t value)
+{
+    std::string digits = std::to_string(value);
+    for (auto at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+
 } // namespace
 
 std::optional<Notice> checkMovieInput(const MovieInput &input)
@@ -139,9 +148,9 @@ Expected<EncodedMovie, Notice> encodeMovieWithin(const std::string &path, const 
     if (!best)
         return Unexpected{best.error()};
     if (best->second > maxBytes)
-        return Unexpected{Notice::info("The movie does not fit in " + std::to_string(maxBytes)
+        return Unexpected{Notice::info("The movie does not fit in " + groupedNumber(maxBytes)
                                        + " bytes: at the lowest quality its animation takes "
-                                       + std::to_string(best->second)
+                                       + groupedNumber(best->second)
                                        + " bytes. Take a shorter part of it, or allow more.")};
     while (tooLarge - fits > kQualityTolerance) {
         const int middle = (fits + tooLarge) / 2;

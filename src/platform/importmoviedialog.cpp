@@ -58,7 +58,7 @@ QString estimateText(const MovieEstimate &estimate, std::uint64_t maxBytes)
     if (maxBytes > 0 && estimate.bytes > maxBytes)
         return ImportMovieDialog::tr("At most %1 bytes, at a lower quality; made %2.")
                 .arg(QLocale().toString(static_cast<qulonglong>(maxBytes)), time);
-    return ImportMovieDialog::tr("About %1 bytes, made %2.").arg(size, time);
+    return ImportMovieDialog::tr("The movie takes about %1 bytes, made %2.").arg(size, time);
 }
 
 ImportMovieDialog::ImportMovieDialog(MovieImportRequest request, QWidget *parent)

@@ -187,7 +187,7 @@ TEST(TessanimEncode, AByteLimitIsKeptByLoweringTheQualityAndRefusedWhenNothingFi
 
     const ToolRun refused = runTool(folder, {"encode", clip, within, "--max-bytes", "1000"});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find("does not fit in 1000 bytes"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("does not fit in 1,000 bytes"), std::string::npos) << refused.err;
     EXPECT_FALSE(std::filesystem::exists(within + ".bak")) << "nothing was written";
 }
 
