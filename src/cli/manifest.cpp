@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
@@ -196,7 +197,10 @@ bool LineReader::takeMovieSetting(std::string_view name, std::string_view value,
     const auto take = [&](auto &field) {
         using Field = std::remove_reference_t<decltype(field)>;
         const auto number = wholeNumber<Field>(value);
-        if (!number) {
+        bool finite = true;
+        if constexpr (std::is_floating_point_v<Field>)
+            finite = number && std::isfinite(*number);
+        if (!number || !finite) {
             fail(quoted(name) + " needs a number, not " + quoted(value));
             return false;
         }

@@ -231,6 +231,7 @@ TEST(ManifestReader, AMovieLineTakesItsNameWithSpacesAndItsSettings)
             {"movie", {1, "'movie' needs a file name"}},
             {"movie a.mp4 quality=high", {1, "'quality' needs a number, not 'high'"}},
             {"movie a.mp4 max-bytes=-5", {1, "'max-bytes' needs a number, not '-5'"}},
+            {"movie a.mp4 fps=nan", {1, "'fps' needs a number, not 'nan'"}},
             {"movie a.mp4 qualty=50",
              {1, "'qualty' is not a movie setting: quality, max-bytes, fit, fps, from, to, "
                  "tick-rate or pause-multiplier"}},
