@@ -26,6 +26,8 @@ public:
     Tick now() const { return m_now; }
     // Appends to `items` the pauses that carry the screen on to `tick` (none when it has passed).
     void pauseUntil(Tick tick, ItemList &items);
+    // Counts `ticks` that an item other than a pause takes (a fade).
+    void advance(Tick ticks) { m_now += ticks; }
 
 private:
     double m_tickRate;

@@ -241,3 +241,57 @@ TEST(EncodeFade, IsFollowedToItsEnd)
         EXPECT_NEAR(sum / kFrameSize, 120, 40) << "quality " << quality;
     }
 }
+
+TEST(EncodeFade, AnEndingFadeToBlackEndsWithTheGamesFadeOut)
+{
+    // A second of a photograph, a second of it fading to black with a codec's noise, half a
+    // second of black.
+    std::vector<MovieFrame> frames;
+    const Rgb picture = photograph(1);
+    for (int i = 0; i < 62; ++i) {
+        const double brightness = std::clamp(1.0 - (i - 25) / 25.0, 0.0, 1.0);
+        const Rgb noisy = photograph(unsigned(i) + 2);
+        Rgb rgb(kFrameSize);
+        for (std::size_t at = 0; at < rgb.size(); ++at) {
+            const auto scaled = [&](std::uint8_t clean, std::uint8_t seen) {
+                return std::uint8_t(
+                        std::clamp(int(std::lround(brightness * (clean + seen) / 2)), 0, 255));
+            };
+            rgb[at] = colorFromRgb(scaled(redOf(picture[at]), redOf(noisy[at])),
+                                   scaled(greenOf(picture[at]), greenOf(noisy[at])),
+                                   scaled(blueOf(picture[at]), blueOf(noisy[at])));
+        }
+        frames.push_back({rgb, i / 25.0});
+    }
+    const ItemList items = encode(frames, 62 / 25.0);
+    const Timeline timeline = buildTimeline(items, {});
+    EXPECT_EQ(timeline.durationTicks(), 174) << "the movie's length to the tick";
+    const auto fade = std::find_if(items.begin(), items.end(), [](const AnimItem &item) {
+        return item.Code == makeFadeOutItem().Code;
+    });
+    ASSERT_NE(fade, items.end());
+    // Black when the movie is (2 s, tick 140) or a step before; the fade's last 30 ticks are
+    // the game's, the darkening before them the movie's own pictures.
+    EXPECT_EQ(timeline.screenAt(140).fadeLevel, 0);
+    Tick start = 0;
+    while (start < 140 && timeline.screenAt(start).fadeLevel == kFullFadeLevel)
+        ++start;
+    EXPECT_GE(start, 105);
+    EXPECT_LE(start, 111);
+    EXPECT_TRUE(
+            std::none_of(fade, items.end(), [](const AnimItem &item) { return item.isImage(); }));
+    double sum = 0;
+    for (const std::uint8_t index : items[std::size_t(timeline.screenAt(start - 1).image)].Pixels)
+        sum += greenOf(mainPalette()[index]);
+    const double brightness = 1.0 - ((start - 1) / 70.0 * 25 - 25) / 25;
+    EXPECT_NEAR(sum / kFrameSize, 127 * brightness, 12) << "as dark as the movie there";
+
+    // A darkening that stops short of black is the movie's own to its end.
+    frames.resize(45);
+    const ItemList dimmed = encode(frames, 2.0);
+    EXPECT_EQ(
+            std::count_if(dimmed.begin(), dimmed.end(),
+                          [](const AnimItem &item) { return item.Code == makeFadeOutItem().Code; }),
+            0);
+    EXPECT_EQ(buildTimeline(dimmed, {}).durationTicks(), 140);
+}
