@@ -181,8 +181,9 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
     return Done{};
 }
 
-Expected<ItemList, Notice> manifestMovieItems(const std::string &path, const EncodeChoices &choices,
-                                              const PaletteColors &palette)
+Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::string &path,
+                                                                   const EncodeChoices &choices,
+                                                                   const PaletteColors &palette)
 {
     const PoolThreadsEnded poolThreadsEnded;
     const auto settings = settingsOf(choices);
@@ -201,8 +202,7 @@ Expected<ItemList, Notice> manifestMovieItems(const std::string &path, const Enc
             return Unexpected{encoded.error()};
         items = std::move(*encoded);
     }
-    items.pop_back(); // the End: the manifest goes on after the movie
-    return items;
+    return writeAnimation(items);
 }
 
 } // namespace tessa

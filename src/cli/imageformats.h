@@ -30,9 +30,12 @@ Expected<std::vector<std::uint8_t>, Notice> manifestImagePixels(std::span<const 
 Expected<Done, Notice> writeFramePng(const std::string &path, std::span<const std::uint8_t> pixels,
                                      const PaletteColors &colors);
 
-// The images and pauses of the movie at `path` (a manifest's movie line, read relative to the
-// manifest already) in `palette`, with no End after them. Refusals name the file.
-Expected<ItemList, Notice> manifestMovieItems(const std::string &path, const EncodeChoices &choices,
-                                              const PaletteColors &palette);
+// The animation file `tessanim encode` makes of the movie at `path` (a manifest's movie line, read
+// relative to the manifest already) in `palette`. Refusals name the file. Bytes rather than
+// items: the frames of items live in the memory of the module that made them, and could not be
+// let go of in the program that loaded it.
+Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::string &path,
+                                                                   const EncodeChoices &choices,
+                                                                   const PaletteColors &palette);
 
 } // namespace tessa

@@ -485,11 +485,15 @@ Expected<ItemList, Notice> loadManifest(const std::string &path, const PaletteCo
     for (const ManifestEntry &entry : *entries) {
         if (!entry.movieFile.empty()) {
             const std::string moviePath = textFromPath(folder / pathFromText(entry.movieFile));
-            auto movie = manifestMovieItems(moviePath, entry.movie, palette);
+            const std::string where =
+                    ManifestError{entry.line, "movie \"" + entry.movieFile + "\":"}.text();
+            const auto file = manifestMovieAnimation(moviePath, entry.movie, palette);
+            if (!file)
+                return refusal(where + "\r\n" + file.error().text);
+            auto movie = readAnimation(*file);
             if (!movie)
-                return refusal(
-                        ManifestError{entry.line, "movie \"" + entry.movieFile + "\":"}.text()
-                        + "\r\n" + movie.error().text);
+                return refusal(where + "\r\n" + movie.error().text);
+            movie->pop_back(); // its End: the manifest goes on after the movie
             items.insert(items.end(), std::make_move_iterator(movie->begin()),
                          std::make_move_iterator(movie->end()));
             continue;

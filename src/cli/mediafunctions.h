@@ -17,7 +17,7 @@ struct MediaFunctions
     decltype(&writeFramePng) framePng;
     decltype(&renderItems) render;
     decltype(&encodeCommand) encode;
-    decltype(&manifestMovieItems) movieItems;
+    decltype(&manifestMovieAnimation) movieAnimation;
 };
 
 // The refusal of a command that needs the image libraries when they are not there, and why.

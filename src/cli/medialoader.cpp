@@ -101,12 +101,13 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
     return module().functions->encode(moviePath, outPath, choices);
 }
 
-Expected<ItemList, Notice> manifestMovieItems(const std::string &path, const EncodeChoices &choices,
-                                              const PaletteColors &palette)
+Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::string &path,
+                                                                   const EncodeChoices &choices,
+                                                                   const PaletteColors &palette)
 {
     if (!module().functions)
         return mediaRefusal("Encoding the movie \"" + path + "\"", module().failure);
-    return module().functions->movieItems(path, choices, palette);
+    return module().functions->movieAnimation(path, choices, palette);
 }
 
 } // namespace tessa

@@ -73,8 +73,8 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &,
     return notInThisBuild("Encoding the movie \"" + moviePath + "\"");
 }
 
-Expected<ItemList, Notice> manifestMovieItems(const std::string &path, const EncodeChoices &,
-                                              const PaletteColors &)
+Expected<std::vector<std::uint8_t>, Notice>
+manifestMovieAnimation(const std::string &path, const EncodeChoices &, const PaletteColors &)
 {
     return notInThisBuild("Encoding the movie \"" + path + "\"");
 }
