@@ -49,6 +49,19 @@ ScriptMedia scriptMediaFunctions()
             warnings.push_back(line);
         return warnings;
     };
+    media.importMovie = [](const std::string &path, const MovieImport &movie,
+                           const PaletteColors &palette) {
+        EncodeChoices choices;
+        choices.quality = movie.quality;
+        choices.maxBytes = movie.maxBytes;
+        choices.fit = movie.fit;
+        choices.fps = movie.fps;
+        choices.from = movie.from;
+        choices.to = movie.to;
+        choices.tickRate = movie.tickRate;
+        choices.pauseMultiplier = movie.pauseMultiplier;
+        return manifestMovieAnimation(path, choices, palette);
+    };
     return media;
 }
 

@@ -212,22 +212,6 @@ int animClone(lua_State *state)
     return 1;
 }
 
-double numberField(lua_State *state, int argument, const char *name, double otherwise)
-{
-    const bool given = optionalField(state, argument, name) != LUA_TNIL;
-    const double value = given ? checkNumber(state, -1, name) : otherwise;
-    lua_pop(state, 1);
-    return value;
-}
-
-std::string stringField(lua_State *state, int argument, const char *name)
-{
-    const bool given = optionalField(state, argument, name) != LUA_TNIL;
-    std::string value = given ? checkString(state, -1, name) : std::string();
-    lua_pop(state, 1);
-    return value;
-}
-
 // Lines `from` and `to` of an options table, 1-based, turned 0-based (to: -1 for the last).
 std::pair<int, int> lineFields(lua_State *state, int argument, const ScriptAnimation &animation)
 {

@@ -177,4 +177,20 @@ void registerType(lua_State *state, const char *type, const luaL_Reg *methods,
     lua_pop(state, 1);
 }
 
+double numberField(lua_State *state, int argument, const char *name, double otherwise)
+{
+    const bool given = optionalField(state, argument, name) != LUA_TNIL;
+    const double value = given ? checkNumber(state, -1, name) : otherwise;
+    lua_pop(state, 1);
+    return value;
+}
+
+std::string stringField(lua_State *state, int argument, const char *name)
+{
+    const bool given = optionalField(state, argument, name) != LUA_TNIL;
+    std::string value = given ? checkString(state, -1, name) : std::string();
+    lua_pop(state, 1);
+    return value;
+}
+
 } // namespace tessa

@@ -93,6 +93,10 @@ void pushStringList(lua_State *state, const std::vector<std::string> &strings);
 
 // A field of the options table at `argument` (nil when absent or no table was given).
 int optionalField(lua_State *state, int argument, const char *name);
+// The number or string in a field of the options table at `argument`, `otherwise` (or "") when
+// it is absent; anything else there fails the call.
+double numberField(lua_State *state, int argument, const char *name, double otherwise);
+std::string stringField(lua_State *state, int argument, const char *name);
 
 // Userdata that hold a C++ object. The object lives in an optional so that __gc can end it
 // exactly once, however often a script manages to call it.

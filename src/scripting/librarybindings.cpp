@@ -111,6 +111,47 @@ int tessaImage(lua_State *state)
     return 1;
 }
 
+// tessa.movie(path [, options]): the animation `tessanim encode` makes of a movie, a folder of
+// numbered pictures or a pattern of them.
+int tessaMovie(lua_State *state)
+{
+    const std::string path = checkString(state, 1, "path");
+    MovieImport choices;
+    const double quality = numberField(state, 2, "quality", choices.quality);
+    if (quality < 0 || quality > 100 || quality != static_cast<int>(quality))
+        failArgument(2, "quality must be a whole number from 0 to 100");
+    choices.quality = static_cast<int>(quality);
+    const double maxBytes = numberField(state, 2, "maxBytes", 0);
+    if (!(maxBytes >= 0 && maxBytes < 1e15)
+        || maxBytes != static_cast<double>(std::uint64_t(maxBytes)))
+        failArgument(2, "maxBytes must be a whole number of bytes, 0 for no limit");
+    choices.maxBytes = static_cast<std::uint64_t>(maxBytes);
+    if (const std::string fit = stringField(state, 2, "fit"); !fit.empty())
+        choices.fit = fit;
+    choices.fps = numberField(state, 2, "fps", choices.fps);
+    choices.from = numberField(state, 2, "from", choices.from);
+    choices.to = numberField(state, 2, "to", choices.to);
+    choices.tickRate = numberField(state, 2, "tickRate", choices.tickRate);
+    choices.pauseMultiplier = numberField(state, 2, "pauseMultiplier", choices.pauseMultiplier);
+    optionalField(state, 2, "palette");
+    const PaletteColors palette = paletteArgument(state, lua_gettop(state));
+    lua_pop(state, 1);
+    checkFileAccess(state, path, FileAccess::Read, "reading a movie");
+    const ScriptMedia &media = contextOf(state).media;
+    if (!media.importMovie)
+        fail("reading the movie \"" + path
+             + "\" needs the movie libraries, which this program was built without");
+    const auto file = media.importMovie(path, choices, palette);
+    if (!file)
+        failWith(file.error());
+    auto items = readAnimation(*file);
+    if (!items)
+        failWith(items.error());
+    spendFrames(state, imageCount(*items));
+    pushAnimation(state, std::make_shared<ScriptAnimation>(std::move(*items)));
+    return 1;
+}
+
 int tessaPalette(lua_State *state)
 {
     if (lua_isnoneornil(state, 1))
@@ -213,12 +254,17 @@ int tessaFiles(lua_State *state)
 
 void pushLibrary(lua_State *state)
 {
-    static const luaL_Reg functions[] = {
-            {"open", guarded<tessaOpen>},       {"new", guarded<tessaNew>},
-            {"frame", guarded<tessaFrame>},     {"image", guarded<tessaImage>},
-            {"palette", guarded<tessaPalette>}, {"diff", guarded<tessaDiff>},
-            {"patch", guarded<tessaPatch>},     {"exportName", guarded<tessaExportName>},
-            {"files", guarded<tessaFiles>},     {nullptr, nullptr}};
+    static const luaL_Reg functions[] = {{"open", guarded<tessaOpen>},
+                                         {"new", guarded<tessaNew>},
+                                         {"frame", guarded<tessaFrame>},
+                                         {"image", guarded<tessaImage>},
+                                         {"movie", guarded<tessaMovie>},
+                                         {"palette", guarded<tessaPalette>},
+                                         {"diff", guarded<tessaDiff>},
+                                         {"patch", guarded<tessaPatch>},
+                                         {"exportName", guarded<tessaExportName>},
+                                         {"files", guarded<tessaFiles>},
+                                         {nullptr, nullptr}};
     lua_newtable(state);
     luaL_setfuncs(state, functions, 0);
     lua_pushstring(state, TESSA_VERSION);

@@ -33,6 +33,19 @@ struct MovieChoices
     std::string soundPattern;
 };
 
+// The choices of `tessanim encode` that a script may give.
+struct MovieImport
+{
+    int quality = 75;
+    std::uint64_t maxBytes = 0; // 0: no limit
+    std::string fit = "crop";
+    double fps = 25.0;
+    double from = 0.0;
+    double to = -1.0; // below 0: to the end
+    double tickRate = 70.0;
+    double pauseMultiplier = 1.0;
+};
+
 struct ScriptMedia
 {
     // The frame of any image file: indices kept, or colours matched to `palette`.
@@ -50,6 +63,11 @@ struct ScriptMedia
             const ItemList &items, const std::string &path, const PaletteColors &palette,
             const MovieChoices &choices)>
             renderMovie;
+    // The animation file `tessanim encode` makes of a movie (bytes, so that frames never cross
+    // from the module that made them).
+    std::function<Expected<std::vector<std::uint8_t>, Notice>(
+            const std::string &path, const MovieImport &choices, const PaletteColors &palette)>
+            importMovie;
 };
 
 } // namespace tessa

@@ -33,3 +33,12 @@ check.equal(check.contents(work .. "/script.gif"), check.contents(work .. "/tess
 local tooLarge = {scale = 9}
 check.fails("scale must be a whole number from 1 to 8", function() anim:render("x.gif", tooLarge) end)
 check.fails("webp", function() anim:render(work .. "/x.webp") end)
+
+-- A movie, as tessanim encode makes it of the same pictures.
+local movie = tessa.movie(work .. "/sequence", {fps = 70, quality = 60})
+movie:save(work .. "/script-encoded.qlm")
+check.equal(check.contents(work .. "/script-encoded.qlm"), check.contents(work .. "/encoded.qlm"),
+    "an encoded movie")
+local tooGood = {quality = 101}
+check.fails("quality must be a whole number", function() tessa.movie(work, tooGood) end)
+check.fails("no%-such%-movie.mp4", function() tessa.movie(work .. "/no-such-movie.mp4") end)
