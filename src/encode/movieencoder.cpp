@@ -60,25 +60,20 @@ bool MovieEncoder::holdAsFading(std::span<const std::uint32_t> rgb, double secon
     if (m_held.size() >= kMostHeldPictures)
         return false;
     // Once black, only black; before, ever darker (a little noise aside), until black.
-    if (m_heldReachedBlack) {
-        if (!isBlackPicture(rgb))
-            return false;
-    } else {
-        const auto brightness = darkenedBrightness(m_fadeReference, rgb);
-        const bool first = m_held.empty();
-        if (!brightness || *brightness > m_heldBrightness + kBrightnessNoise
-            || (first && *brightness > 1.0 - kBrightnessNoise))
-            return false;
-        m_heldBrightness = std::min(m_heldBrightness, *brightness);
-        m_heldReachedBlack = isBlackPicture(rgb) || *brightness <= kNearlyBlack;
-        if (m_heldReachedBlack) {
-            m_held.push_back({std::vector<std::uint32_t>(rgb.begin(), rgb.end()), seconds,
-                              m_heldBrightness, true});
-            return true;
-        }
-    }
-    m_held.push_back({std::vector<std::uint32_t>(rgb.begin(), rgb.end()), seconds,
-                      m_heldReachedBlack ? 0.0 : m_heldBrightness, m_heldReachedBlack});
+    // Ever darker (a little noise aside) until black or nearly, and then no brighter.
+    const bool black = isBlackPicture(rgb);
+    const auto brightness =
+            black ? std::optional<double>(0.0) : darkenedBrightness(m_fadeReference, rgb);
+    const double ceiling =
+            m_heldReachedBlack ? std::min(m_heldBrightness, kNearlyBlack) : m_heldBrightness;
+    if (!brightness || *brightness > ceiling + kBrightnessNoise
+        || (m_held.empty() && *brightness > 1.0 - kBrightnessNoise))
+        return false;
+    m_heldBrightness = std::min(m_heldBrightness, *brightness);
+    const bool reached = !m_heldReachedBlack && (black || *brightness <= kNearlyBlack);
+    m_heldReachedBlack = m_heldReachedBlack || reached;
+    m_held.push_back(
+            {std::vector<std::uint32_t>(rgb.begin(), rgb.end()), seconds, *brightness, reached});
     return true;
 }
 

@@ -242,14 +242,16 @@ TEST(EncodeFade, IsFollowedToItsEnd)
     }
 }
 
-TEST(EncodeFade, AnEndingFadeToBlackEndsWithTheGamesFadeOut)
+namespace {
+
+// `count` pictures of a photograph, a codec's noise on each, that fade out linearly over
+// `fadeFrames` pictures from the 26th on, then stay black.
+std::vector<MovieFrame> fadingOut(int count, int fadeFrames)
 {
-    // A second of a photograph, a second of it fading to black with a codec's noise, half a
-    // second of black.
     std::vector<MovieFrame> frames;
     const Rgb picture = photograph(1);
-    for (int i = 0; i < 62; ++i) {
-        const double brightness = std::clamp(1.0 - (i - 25) / 25.0, 0.0, 1.0);
+    for (int i = 0; i < count; ++i) {
+        const double brightness = std::clamp(1.0 - (i - 25) / double(fadeFrames), 0.0, 1.0);
         const Rgb noisy = photograph(unsigned(i) + 2);
         Rgb rgb(kFrameSize);
         for (std::size_t at = 0; at < rgb.size(); ++at) {
@@ -263,6 +265,21 @@ TEST(EncodeFade, AnEndingFadeToBlackEndsWithTheGamesFadeOut)
         }
         frames.push_back({rgb, i / 25.0});
     }
+    return frames;
+}
+
+bool holdsFadeOut(const ItemList &items)
+{
+    return std::any_of(items.begin(), items.end(),
+                       [](const AnimItem &item) { return item.Code == makeFadeOutItem().Code; });
+}
+
+} // namespace
+
+TEST(EncodeFade, AnEndingFadeToBlackEndsWithTheGamesFadeOut)
+{
+    // A second of a photograph, a second of it fading to black, half a second of black.
+    std::vector<MovieFrame> frames = fadingOut(62, 25);
     const ItemList items = encode(frames, 62 / 25.0);
     const Timeline timeline = buildTimeline(items, {});
     EXPECT_EQ(timeline.durationTicks(), 174) << "the movie's length to the tick";
@@ -289,9 +306,11 @@ TEST(EncodeFade, AnEndingFadeToBlackEndsWithTheGamesFadeOut)
     // A darkening that stops short of black is the movie's own to its end.
     frames.resize(45);
     const ItemList dimmed = encode(frames, 2.0);
-    EXPECT_EQ(
-            std::count_if(dimmed.begin(), dimmed.end(),
-                          [](const AnimItem &item) { return item.Code == makeFadeOutItem().Code; }),
-            0);
+    EXPECT_FALSE(holdsFadeOut(dimmed));
     EXPECT_EQ(buildTimeline(dimmed, {}).durationTicks(), 140);
+
+    // A slower fade that ends with the movie: its last pictures are nearly black, not quite.
+    const ItemList ending = encode(fadingOut(75, 50), 3.0);
+    EXPECT_TRUE(holdsFadeOut(ending));
+    EXPECT_EQ(buildTimeline(ending, {}).durationTicks(), 210);
 }
