@@ -4,6 +4,7 @@
 // A movie's sound track through FFmpeg, mixed down to one channel of unsigned 8-bit samples.
 #include "moviesoundtrack.h"
 
+#include "ffmpegowners.h"
 #include "moviesource.h"
 
 extern "C" {
@@ -20,22 +21,6 @@ namespace tessa {
 
 namespace {
 
-struct InputCloser
-{
-    void operator()(AVFormatContext *input) const { avformat_close_input(&input); }
-};
-struct CodecFreer
-{
-    void operator()(AVCodecContext *codec) const { avcodec_free_context(&codec); }
-};
-struct FrameFreer
-{
-    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
-};
-struct PacketFreer
-{
-    void operator()(AVPacket *packet) const { av_packet_free(&packet); }
-};
 struct ResamplerFreer
 {
     void operator()(SwrContext *resampler) const { swr_free(&resampler); }
@@ -62,8 +47,8 @@ private:
 
     std::string m_path;
     int m_rate;
-    std::unique_ptr<AVFormatContext, InputCloser> m_input;
-    std::unique_ptr<AVCodecContext, CodecFreer> m_codec;
+    ffmpeg::Input m_input;
+    ffmpeg::Codec m_codec;
     std::unique_ptr<SwrContext, ResamplerFreer> m_resampler;
     int m_stream = -1;
     std::vector<std::int16_t> m_samples;
@@ -119,8 +104,8 @@ Expected<std::vector<std::int16_t>, Notice> SoundTrackReader::read()
 {
     if (auto opened = open(); !opened)
         return Unexpected{opened.error()};
-    std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
-    std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
+    ffmpeg::Frame frame(av_frame_alloc());
+    ffmpeg::Packet packet(av_packet_alloc());
     if (!frame || !packet)
         throw std::bad_alloc();
     const auto drain = [&] {

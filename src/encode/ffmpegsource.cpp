@@ -5,6 +5,8 @@
 // pictures in RGB as Qt holds them.
 #include "moviesource.h"
 
+#include "ffmpegowners.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -15,22 +17,6 @@ namespace tessa {
 
 namespace {
 
-struct InputCloser
-{
-    void operator()(AVFormatContext *input) const { avformat_close_input(&input); }
-};
-struct CodecFreer
-{
-    void operator()(AVCodecContext *codec) const { avcodec_free_context(&codec); }
-};
-struct FrameFreer
-{
-    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
-};
-struct PacketFreer
-{
-    void operator()(AVPacket *packet) const { av_packet_free(&packet); }
-};
 struct ScalerFreer
 {
     void operator()(SwsContext *scaler) const { sws_freeContext(scaler); }
@@ -66,10 +52,10 @@ private:
     SourcePicture picture();
 
     std::string m_path;
-    std::unique_ptr<AVFormatContext, InputCloser> m_input;
-    std::unique_ptr<AVCodecContext, CodecFreer> m_codec;
-    std::unique_ptr<AVFrame, FrameFreer> m_frame{av_frame_alloc()};
-    std::unique_ptr<AVPacket, PacketFreer> m_packet{av_packet_alloc()};
+    ffmpeg::Input m_input;
+    ffmpeg::Codec m_codec;
+    ffmpeg::Frame m_frame{av_frame_alloc()};
+    ffmpeg::Packet m_packet{av_packet_alloc()};
     std::unique_ptr<SwsContext, ScalerFreer> m_scaler;
     int m_stream = -1;
     bool m_flushed = false;
