@@ -86,7 +86,8 @@ void ImportMovieDialog::build()
     c.picture->setAlignment(Qt::AlignCenter);
     c.picture->setFrameShape(QFrame::StyledPanel);
     c.moment = new QSlider(Qt::Horizontal, this);
-    c.moment->setRange(0, std::max(1, int(std::floor(length * 10))));
+    // Tenths of a second up to the last one before the end, where the last picture still shows.
+    c.moment->setRange(0, std::max(1, int(std::ceil(length * 10)) - 1));
     c.momentText = new QLabel(secondsText(0), this);
 
     c.from = new QDoubleSpinBox(this);
