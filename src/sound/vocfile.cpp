@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::string_view kSignature = "Creative Voice File\x1A";
 constexpr std::size_t kHeaderSize = 26;
+constexpr int kMostSampleRate = 192000;
+constexpr int kMostChannels = 8;
 
 enum BlockType : std::uint8_t {
     Terminator = 0,
@@ -235,6 +237,14 @@ std::optional<std::string> VocReader::readBlock(std::uint8_t type, std::size_t a
 std::optional<std::string> VocReader::startSound(const Format &format,
                                                  std::span<const std::uint8_t> samples)
 {
+    // A forged rate or channel count would have a file of a few bytes stand for gigabytes of
+    // silence within the longest sound allowed.
+    if (format.sampleRate > kMostSampleRate)
+        return "its sample rate of " + std::to_string(format.sampleRate)
+               + " a second is more than any player plays.";
+    if (format.channels > kMostChannels)
+        return "it has " + std::to_string(format.channels) + " channels; at most "
+               + std::to_string(kMostChannels) + " are played.";
     if (m_format && !(*m_format == format))
         return std::string("its sound blocks differ in sample rate, channels or codec.");
     m_format = format;
