@@ -6,6 +6,7 @@
 #include "document/nativefile.h"
 #include "document/soundname.h"
 #include "encode/encodemoviefile.h"
+#include "encode/moviesource.h"
 #include "encode/moviesoundtrack.h"
 #include "imageformats.h"
 #include "sound/vocfile.h"
@@ -136,9 +137,7 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
 
     std::string soundPath;
     if (choices.sound >= 0) {
-        std::error_code error;
-        if (std::filesystem::is_directory(pathFromText(moviePath), error)
-            || moviePath.find('%') != std::string::npos)
+        if (isPictureSequence(moviePath))
             return refused("--sound takes the sound of a movie file; numbered pictures have "
                            "none.");
         auto target = soundTarget(choices);
@@ -147,23 +146,14 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
         soundPath = std::move(*target);
     }
 
-    ItemList items;
-    {
+    auto encoded = [&] {
         TerminalProgress progress;
-        if (choices.maxBytes > 0) {
-            auto encoded = encodeMovieWithin(moviePath, settings->input, *colors, settings->options,
-                                             choices.maxBytes, progress.reporter());
-            if (!encoded)
-                return Unexpected{encoded.error()};
-            items = std::move(encoded->items);
-        } else {
-            auto encoded = encodeMovieFile(moviePath, settings->input, *colors, settings->options,
-                                           progress.reporter());
-            if (!encoded)
-                return Unexpected{encoded.error()};
-            items = std::move(*encoded);
-        }
-    }
+        return encodeMovieWithin(moviePath, settings->input, *colors, settings->options,
+                                 choices.maxBytes, progress.reporter());
+    }();
+    if (!encoded)
+        return Unexpected{encoded.error()};
+    ItemList &items = *encoded;
     if (soundPath.empty())
         return saveAnimation(outPath, items);
 
@@ -189,20 +179,11 @@ Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::st
     const auto settings = settingsOf(choices);
     if (!settings)
         return Unexpected{settings.error()};
-    ItemList items;
-    if (choices.maxBytes > 0) {
-        auto encoded = encodeMovieWithin(path, settings->input, palette, settings->options,
-                                         choices.maxBytes);
-        if (!encoded)
-            return Unexpected{encoded.error()};
-        items = std::move(encoded->items);
-    } else {
-        auto encoded = encodeMovieFile(path, settings->input, palette, settings->options);
-        if (!encoded)
-            return Unexpected{encoded.error()};
-        items = std::move(*encoded);
-    }
-    return writeAnimation(items);
+    const auto items =
+            encodeMovieWithin(path, settings->input, palette, settings->options, choices.maxBytes);
+    if (!items)
+        return Unexpected{items.error()};
+    return writeAnimation(*items);
 }
 
 } // namespace tessa

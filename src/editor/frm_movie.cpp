@@ -30,10 +30,17 @@ constexpr double kSampleSeconds = 2.0;
 // The passes a size limit takes, about, when the chosen quality does not fit.
 constexpr double kSearchPasses = 5.0;
 
+// The kinds of movie files offered and taken when dropped; a GIF is offered, but a dropped one
+// is an image, as it always was.
+const QStringList kMovieKinds = {
+        QStringLiteral("mp4"), QStringLiteral("m4v"), QStringLiteral("mkv"), QStringLiteral("webm"),
+        QStringLiteral("avi"), QStringLiteral("mov"), QStringLiteral("mpg"), QStringLiteral("mpeg"),
+        QStringLiteral("ogv"), QStringLiteral("apng")};
+
 QString movieFilter()
 {
     const QString patterns =
-            QStringLiteral("*.mp4 *.m4v *.mkv *.webm *.avi *.mov *.mpg *.mpeg *.ogv *.gif *.apng");
+            QStringLiteral("*.") + (kMovieKinds + QStringList{QStringLiteral("gif")}).join(" *.");
     return frm::tr("Movies (%1)|%1|All Files (*.*)|*.*").arg(patterns);
 }
 
@@ -42,22 +49,11 @@ MovieInput inputOf(const MovieImportChoice &choice)
     return {choice.fps, choice.from, choice.to, choice.fit};
 }
 
-// A folder of pictures or a pattern such as f_%04d.png is timed by the pictures a second.
-bool isNumberedPictures(const QString &path)
-{
-    return QFileInfo(path).isDir() || path.contains(QLatin1Char('%'));
-}
-
 } // namespace
 
 bool frm::isMovieFile(const QString &path)
 {
-    static const QStringList kinds = {QStringLiteral("mp4"), QStringLiteral("m4v"),
-                                      QStringLiteral("mkv"), QStringLiteral("webm"),
-                                      QStringLiteral("avi"), QStringLiteral("mov"),
-                                      QStringLiteral("mpg"), QStringLiteral("mpeg"),
-                                      QStringLiteral("ogv"), QStringLiteral("apng")};
-    return kinds.contains(QFileInfo(path).suffix().toLower());
+    return kMovieKinds.contains(QFileInfo(path).suffix().toLower());
 }
 
 void frm::mnuProjectImportMovie_Click()
@@ -80,7 +76,8 @@ bool frm::importMovie(const QString &path, int line)
         return false;
     }
     const std::string file = path.toStdString();
-    const bool pictures = isNumberedPictures(path);
+    // A folder of pictures or a pattern such as f_%04d.png is timed by the pictures a second.
+    const bool pictures = isPictureSequence(file);
     // Read before anything is asked: a file that is no movie is refused at once.
     double duration = 0;
     {
@@ -201,15 +198,8 @@ std::optional<ItemList> frm::encodeWithProgress(const QString &path,
         return !stopped;
     };
     const std::string file = path.toStdString();
-    auto items = [&]() -> Expected<ItemList, Notice> {
-        if (choice.maxBytes == 0)
-            return encodeMovieFile(file, inputOf(choice), m_paletteColors, options, report);
-        auto within = encodeMovieWithin(file, inputOf(choice), m_paletteColors, options,
-                                        choice.maxBytes, report);
-        if (!within)
-            return Unexpected{within.error()};
-        return std::move(within->items);
-    }();
+    auto items = encodeMovieWithin(file, inputOf(choice), m_paletteColors, options, choice.maxBytes,
+                                   report);
     progress.reset();
     if (stopped) {
         showNote(tr("The movie was not imported: it was stopped. Nothing has changed."));

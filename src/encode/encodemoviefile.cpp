@@ -116,11 +116,13 @@ Expected<ItemList, Notice> encodeMovieFile(const std::string &path, const MovieI
     return encoder.finish(end);
 }
 
-Expected<EncodedMovie, Notice> encodeMovieWithin(const std::string &path, const MovieInput &input,
-                                                 const PaletteColors &palette,
-                                                 const EncodeOptions &options, std::size_t maxBytes,
-                                                 const EncodeProgress &progress)
+Expected<ItemList, Notice> encodeMovieWithin(const std::string &path, const MovieInput &input,
+                                             const PaletteColors &palette,
+                                             const EncodeOptions &options, std::size_t maxBytes,
+                                             const EncodeProgress &progress)
 {
+    if (maxBytes == 0)
+        return encodeMovieFile(path, input, palette, options, progress);
     int pass = 0;
     const auto encodeAt = [&](int quality) -> Expected<std::pair<ItemList, std::size_t>, Notice> {
         EncodeOptions at = options;
@@ -141,7 +143,7 @@ Expected<EncodedMovie, Notice> encodeMovieWithin(const std::string &path, const 
     if (!best)
         return Unexpected{best.error()};
     if (best->second <= maxBytes)
-        return EncodedMovie{std::move(best->first), options.quality};
+        return std::move(best->first);
     int fits = 0;
     int tooLarge = options.quality;
     best = encodeAt(fits);
@@ -166,7 +168,7 @@ Expected<EncodedMovie, Notice> encodeMovieWithin(const std::string &path, const 
     }
     if (progress && !progress(1.0))
         return Unexpected{movieStoppedNotice()};
-    return EncodedMovie{std::move(best->first), fits};
+    return std::move(best->first);
 }
 
 } // namespace tessa

@@ -40,19 +40,13 @@ Expected<ItemList, Notice> encodeMovieFile(const std::string &path, const MovieI
                                            const EncodeOptions &options,
                                            const EncodeProgress &progress = {});
 
-struct EncodedMovie
-{
-    ItemList items;
-    int quality = 0; // the quality it was encoded at
-};
-
 // encodeMovieFile at the best quality, up to `options.quality`, whose animation file is at most
-// `maxBytes` bytes long: every picture keeps its time, the whole movie is there, and what gives
-// is how closely the screen follows it. Refused, saying how large the smallest would be, when
-// not even the lowest quality fits.
-Expected<EncodedMovie, Notice> encodeMovieWithin(const std::string &path, const MovieInput &input,
-                                                 const PaletteColors &palette,
-                                                 const EncodeOptions &options, std::size_t maxBytes,
-                                                 const EncodeProgress &progress = {});
+// `maxBytes` bytes long (0: no limit, `options.quality` itself): every picture keeps its time, the
+// whole movie is there, and what gives is how closely the screen follows it. Refused, saying how
+// large the smallest would be, when not even the lowest quality fits.
+Expected<ItemList, Notice> encodeMovieWithin(const std::string &path, const MovieInput &input,
+                                             const PaletteColors &palette,
+                                             const EncodeOptions &options, std::size_t maxBytes,
+                                             const EncodeProgress &progress = {});
 
 } // namespace tessa

@@ -16,6 +16,14 @@ Notice movieSourceRefusal(const std::string &path, const std::string &why)
     return Notice::failure("Error", "Cannot encode \"" + path + "\": " + why);
 }
 
+bool isPictureSequence(const std::string &path)
+{
+    std::error_code error;
+    const fs::path native = pathFromText(path);
+    return fs::is_directory(native, error)
+           || (!fs::exists(native, error) && patternPictures(path).has_value());
+}
+
 Expected<std::unique_ptr<MovieSource>, Notice> openMovieSource(const std::string &path, double fps)
 {
     std::error_code error;

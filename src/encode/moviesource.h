@@ -40,6 +40,10 @@ public:
 // pictures.
 Expected<std::unique_ptr<MovieSource>, Notice> openMovieSource(const std::string &path, double fps);
 
+// Whether openMovieSource takes `path` as numbered pictures (a folder, or a pattern that names
+// no existing file) rather than as a movie file.
+bool isPictureSequence(const std::string &path);
+
 // The movie file at `path` through FFmpeg; in a build without FFmpeg, a refusal saying so.
 Expected<std::unique_ptr<MovieSource>, Notice> openMovieFile(const std::string &path);
 
