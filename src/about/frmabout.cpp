@@ -107,11 +107,12 @@ void frmAbout::Form_Load(const QIcon &icon)
 {
     setWindowIcon(icon);
     imgIcon->setPixmap(icon.pixmap(48, 48));
-    setWindowTitle(tr("About ") + QString::fromLatin1(kProgramTitle));
+    setWindowTitle(tr("About %1").arg(QString::fromLatin1(kProgramTitle)));
     const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(TESSA_VERSION));
-    lblVersion->setText(tr("Version ") + QString::number(version.majorVersion()) + QLatin1Char('.')
-                        + QString::number(version.minorVersion()) + QLatin1Char('.')
-                        + QString::number(version.microVersion()));
+    lblVersion->setText(tr("Version %1.%2.%3")
+                                .arg(version.majorVersion())
+                                .arg(version.minorVersion())
+                                .arg(version.microVersion()));
     // Owned by the box: watching ends, and the links are released, when it closes.
     SiteMouseEvent = new clsMouseEvents(this);
     EmailMouseEvent = new clsMouseEvents(this);

@@ -10,9 +10,12 @@
 #include "filters.h"
 #include "itemlistmodel.h"
 #include "itemlistview.h"
+#include "language/livetexts.h"
+#include "language/uilanguage.h"
 #include "picturelabel.h"
 #include "platform/dialogs.h"
 #include "recoverykeeper.h"
+#include "shownnotice.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -62,6 +65,7 @@ Dialogs::Icon dialogIcon(Notice::Icon icon)
 
 frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
     : QMainWindow(parent)
+    , m_texts(new LiveTexts(this))
     , m_dialogs(dialogs)
     , m_paths(std::move(paths))
     , m_fileSystem(&FileSystem::real())
@@ -73,6 +77,12 @@ frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
     registerCommands();
     connectDocument();
     createExternalEditing();
+    // The texts the window sets as the document changes, and the list's lines.
+    m_texts->onChange([this] {
+        showDocumentState();
+        showHistory();
+        lst->viewport()->update();
+    });
     Form_Load();
 }
 
@@ -166,80 +176,101 @@ void frm::changeDocument(const std::function<void()> &change)
 
 void frm::createMenus()
 {
-    mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFileNew = mnuFile->addAction(tr("&New Animation"), this, &frm::mnuFileNew_Click);
+    mnuFile = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&File"); });
+    mnuFileNew = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileNew_Click),
+                              [] { return tr("&New Animation"); });
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = mnuFile->addAction(tr("&Open Animation"), this, &frm::mnuFileOpen_Click);
+    mnuFileOpen = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileOpen_Click),
+                               [] { return tr("&Open Animation"); });
     mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = mnuFile->addAction(tr("&Save"), this, &frm::mnuFileSave_Click);
+    mnuFileSave = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileSave_Click),
+                               [] { return tr("&Save"); });
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileSaveAs = mnuFile->addAction(tr("Save &As..."), this, &frm::mnuFileSaveAs_Click);
-    mnuFileRevert = mnuFile->addAction(tr("Re&vert"), this, &frm::mnuFileRevert_Click);
-    mnuFileRecover = mnuFile->addAction(tr("&Recover Discarded Animation..."), this,
-                                        &frm::mnuFileRecover_Click);
+    mnuFileSaveAs = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileSaveAs_Click),
+                                 [] { return tr("Save &As..."); });
+    mnuFileRevert = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileRevert_Click),
+                                 [] { return tr("Re&vert"); });
+    mnuFileRecover = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileRecover_Click),
+                                  [] { return tr("&Recover Discarded Animation..."); });
     mnuFile->addSeparator();
-    mnuFileExport = mnuFile->addMenu(tr("&Export"));
-    mnuFileExportAnimation =
-            mnuFileExport->addAction(tr("&Animation"), this, &frm::mnuFileExportAnimation_Click);
+    mnuFileExport = m_texts->set(mnuFile->addMenu(QString()), [] { return tr("&Export"); });
+    mnuFileExportAnimation = m_texts->set(
+            mnuFileExport->addAction(QString(), this, &frm::mnuFileExportAnimation_Click),
+            [] { return tr("&Animation"); });
     mnuFileExportFrame =
-            mnuFileExport->addAction(tr("&Frame"), this, &frm::mnuFileExportFrame_Click);
+            m_texts->set(mnuFileExport->addAction(QString(), this, &frm::mnuFileExportFrame_Click),
+                         [] { return tr("&Frame"); });
     mnuFileExportMovie =
-            mnuFileExport->addAction(tr("&Movie..."), this, &frm::mnuFileExportMovie_Click);
+            m_texts->set(mnuFileExport->addAction(QString(), this, &frm::mnuFileExportMovie_Click),
+                         [] { return tr("&Movie..."); });
     mnuFileExportPatch =
-            mnuFileExport->addAction(tr("&Patch..."), this, &frm::mnuFileExportPatch_Click);
+            m_texts->set(mnuFileExport->addAction(QString(), this, &frm::mnuFileExportPatch_Click),
+                         [] { return tr("&Patch..."); });
     mnuFileApplyPatch =
-            mnuFile->addAction(tr("Apply &Patch..."), this, &frm::mnuFileApplyPatch_Click);
+            m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileApplyPatch_Click),
+                         [] { return tr("Apply &Patch..."); });
     mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &frm::mnuFileExit_Click);
+    mnuFileExit = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileExit_Click),
+                               [] { return tr("E&xit"); });
 
     createEditMenu();
     createViewMenu();
 
-    mnuProject = menuBar()->addMenu(tr("&Project"));
+    mnuProject = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&Project"); });
     const char *addCaptions[] = {QT_TR_NOOP("Add &Image"), QT_TR_NOOP("Add &Fade In"),
                                  QT_TR_NOOP("Add F&ade Out"), QT_TR_NOOP("Add &Pause"),
                                  QT_TR_NOOP("Add &Sound")};
     const Qt::Key addKeys[] = {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9};
     for (int i = 0; i < 5; ++i) {
-        mnuProjectAdd[i] = mnuProject->addAction(tr(addCaptions[i]), this,
-                                                 [this, i] { mnuProjectAdd_Click(i); });
+        mnuProjectAdd[i] = m_texts->set(
+                mnuProject->addAction(QString(), this, [this, i] { mnuProjectAdd_Click(i); }),
+                [caption = addCaptions[i]] { return tr(caption); });
         mnuProjectAdd[i]->setShortcut(QKeySequence(Qt::SHIFT | addKeys[i]));
     }
     mnuProjectImport =
-            mnuProject->addAction(tr("I&mport Image..."), this, &frm::mnuProjectImport_Click);
+            m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectImport_Click),
+                         [] { return tr("I&mport Image..."); });
     mnuProjectImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuProjectImportMovie =
-            mnuProject->addAction(tr("Import Mo&vie..."), this, &frm::mnuProjectImportMovie_Click);
+            m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectImportMovie_Click),
+                         [] { return tr("Import Mo&vie..."); });
     mnuProject->addSeparator();
-    mnuProjectEdit = mnuProject->addAction(tr("&Edit"), this, &frm::mnuProjectEdit_Click);
+    mnuProjectEdit =
+            m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectEdit_Click),
+                         [] { return tr("&Edit"); });
     mnuProjectEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuProjectEditExternally = mnuProject->addAction(tr("Edit E&xternally"), this,
-                                                     &frm::mnuProjectEditExternally_Click);
+    mnuProjectEditExternally = m_texts->set(
+            mnuProject->addAction(QString(), this, &frm::mnuProjectEditExternally_Click),
+            [] { return tr("Edit E&xternally"); });
     mnuProjectEditExternally->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     mnuProject->addSeparator();
     mnuProjectDelete =
-            mnuProject->addAction(tr("&Delete Item"), this, &frm::mnuProjectDelete_Click);
+            m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectDelete_Click),
+                         [] { return tr("&Delete Item"); });
     mnuProjectDelete->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_Delete)});
 
-    mnuPalette = menuBar()->addMenu(tr("P&alette"));
+    mnuPalette = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("P&alette"); });
     const char *paletteCaptions[] = {QT_TR_NOOP("&Main Tessarine"),
-                                     QT_TR_NOOP("&Extra Orvalis (EANIM.QLM)"),
-                                     QT_TR_NOOP("&Custom: ")};
+                                     QT_TR_NOOP("&Extra Orvalis (EANIM.QLM)")};
     const Qt::Key paletteKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3};
     for (int i = 0; i < 3; ++i) {
         // Like the menu they sit in, whose state Qt honours for their shortcuts too, the
         // entries work only while a document is open.
-        mnuPaletteSel[i] = mnuPalette->addAction(tr(paletteCaptions[i]), this,
-                                                 [this, i] { mnuPaletteSel_Click(i); });
+        mnuPaletteSel[i] = m_texts->set(
+                mnuPalette->addAction(QString(), this, [this, i] { mnuPaletteSel_Click(i); }),
+                [this, caption = i < 2 ? paletteCaptions[i] : nullptr] {
+                    return caption ? tr(caption) : customPaletteCaption();
+                });
         mnuPaletteSel[i]->setCheckable(true);
         mnuPaletteSel[i]->setShortcut(QKeySequence(Qt::SHIFT | paletteKeys[i]));
     }
 
     createToolsMenu();
 
-    mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelpAbout = mnuHelp->addAction(tr("&About"), this, &frm::mnuHelpAbout_Click);
+    mnuHelp = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&Help"); });
+    mnuHelpAbout = m_texts->set(mnuHelp->addAction(QString(), this, &frm::mnuHelpAbout_Click),
+                                [] { return tr("&About"); });
 
     mnuFileExport->menuAction()->setEnabled(false);
     mnuProject->menuAction()->setEnabled(false);
@@ -270,6 +301,7 @@ void frm::LoadSettings()
     ImportPath = read("ImportPath");
     PalettePath = read("PalettePath");
     MoviePath = fromCore(m_settings.ReadString(kMovieSection, "MoviePath", programFolder));
+    applyLanguage(fromCore(m_settings.ReadString(kLanguageSection, kLanguageKey, "")));
 }
 
 void frm::rememberFolder(QString &variable, const char *key, const QString &folder)
@@ -539,8 +571,8 @@ void frm::showEvent(QShowEvent *event)
 
 void frm::showNotice(const Notice &notice)
 {
-    m_dialogs.messageBox(this, fromCore(notice.text), fromCore(notice.title),
-                         dialogIcon(notice.icon), Dialogs::Buttons::Ok);
+    m_dialogs.messageBox(this, shownText(notice), shownTitle(notice), dialogIcon(notice.icon),
+                         Dialogs::Buttons::Ok);
 }
 
 void frm::showNote(const QString &text)

@@ -35,6 +35,7 @@ class Dialogs;
 class ExternalEditor;
 class ItemDetailsPanel;
 class ItemListView;
+class LiveTexts;
 class RecoveryStore;
 
 // The main window: the one open animation, its list of items, the picture of the selected line,
@@ -285,7 +286,10 @@ private:
                                                          const std::vector<std::uint8_t> &previous);
     // Shows `text` in lblNote for a while.
     void showNote(const QString &text);
-    std::optional<TypedNumber> readNumber(const QString &promptStem, const QString &title,
+    // Asks for a number from `lowest` to `highest`, which `promptPattern` shows as %1 and %2.
+    // The custom palette entry's caption, naming the file loaded.
+    QString customPaletteCaption() const;
+    std::optional<TypedNumber> readNumber(const QString &promptPattern, const QString &title,
                                           const QString &defaultText, int lowest, int highest);
     // Writes the BMP file of an image item in the current palette; the failure, if any.
     std::optional<Notice> exportImage(const QString &path, const AnimItem &item) const;
@@ -294,6 +298,8 @@ private:
     void showNotice(const Notice &notice);
     void ShowInfo(const QString &text);
 
+    // The texts that follow a change of language; made first, as every menu sets its text there.
+    LiveTexts *m_texts = nullptr;
     Dialogs &m_dialogs;
     StudioPaths m_paths;
     FileSystem *m_fileSystem;
@@ -305,6 +311,8 @@ private:
     std::optional<std::string> m_clipboardCode; // of the item on the clipboard, if any
     PaletteColors m_paletteColors{};
     int LastBuiltInPalette = 0;
+    // The custom palette's file name, "&" doubled; "" until one is loaded.
+    QString m_customPaletteName;
 
     clsINI m_settings;
     QString AnimationPath;

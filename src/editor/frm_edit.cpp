@@ -6,6 +6,7 @@
 #include "document/itemrules.h"
 #include "itemclipboard.h"
 #include "itemlistview.h"
+#include "language/livetexts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -15,29 +16,38 @@ namespace tessa {
 
 void frm::createEditMenu()
 {
-    mnuEdit = menuBar()->addMenu(tr("&Edit"));
-    mnuEditUndo = mnuEdit->addAction(tr("&Undo"), this, &frm::mnuEditUndo_Click);
+    mnuEdit = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&Edit"); });
+    mnuEditUndo = m_texts->set(mnuEdit->addAction(QString(), this, &frm::mnuEditUndo_Click),
+                               [] { return tr("&Undo"); });
     mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = mnuEdit->addAction(tr("&Redo"), this, &frm::mnuEditRedo_Click);
+    mnuEditRedo = m_texts->set(mnuEdit->addAction(QString(), this, &frm::mnuEditRedo_Click),
+                               [] { return tr("&Redo"); });
     mnuEditRedo->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuEdit->addSeparator();
-    mnuEditCopy = mnuEdit->addAction(tr("&Copy"), this, &frm::mnuEditCopy_Click);
+    mnuEditCopy = m_texts->set(mnuEdit->addAction(QString(), this, &frm::mnuEditCopy_Click),
+                               [] { return tr("&Copy"); });
     mnuEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEditPaste = mnuEdit->addAction(tr("&Paste"), this, &frm::mnuEditPaste_Click);
+    mnuEditPaste = m_texts->set(mnuEdit->addAction(QString(), this, &frm::mnuEditPaste_Click),
+                                [] { return tr("&Paste"); });
     mnuEditPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    mnuEditDuplicate = mnuEdit->addAction(tr("&Duplicate"), this, &frm::mnuEditDuplicate_Click);
+    mnuEditDuplicate =
+            m_texts->set(mnuEdit->addAction(QString(), this, &frm::mnuEditDuplicate_Click),
+                         [] { return tr("&Duplicate"); });
     mnuEditDuplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuEdit->addSeparator();
-    mnuEditMoveUp = mnuEdit->addAction(tr("&Move Up"), this, &frm::mnuEditMoveUp_Click);
+    mnuEditMoveUp = m_texts->set(mnuEdit->addAction(QString(), this, &frm::mnuEditMoveUp_Click),
+                                 [] { return tr("&Move Up"); });
     mnuEditMoveUp->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
-    mnuEditMoveDown = mnuEdit->addAction(tr("Move Do&wn"), this, &frm::mnuEditMoveDown_Click);
+    mnuEditMoveDown = m_texts->set(mnuEdit->addAction(QString(), this, &frm::mnuEditMoveDown_Click),
+                                   [] { return tr("Move Do&wn"); });
     mnuEditMoveDown->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
     for (QAction *action : mnuEdit->actions())
         action->setEnabled(false);
     mnuEdit->addSeparator();
     mnuEditPreferences =
-            mnuEdit->addAction(tr("Pr&eferences..."), this, &frm::mnuEditPreferences_Click);
+            m_texts->set(mnuEdit->addAction(QString(), this, &frm::mnuEditPreferences_Click),
+                         [] { return tr("Pr&eferences..."); });
 
     // Paste follows what the clipboard holds, also when another program changes it.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &frm::clipboardChanged);

@@ -9,6 +9,7 @@
 #include "externaleditor.h"
 #include "imageeditorcommand.h"
 #include "itemlistview.h"
+#include "language/uilanguage.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
@@ -36,6 +37,8 @@ ToolPreferences readToolPreferences(const clsINI &settings)
             QString::fromStdString(settings.ReadString(kToolsSection, kImageFormatKey, "png"));
     if (format.trimmed().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
         tools.imageFormat = ToolPreferences::ImageFormat::Bmp;
+    tools.language =
+            QString::fromStdString(settings.ReadString(kLanguageSection, kLanguageKey, ""));
     return tools;
 }
 
@@ -133,6 +136,10 @@ void frm::mnuEditPreferences_Click()
     if (chosen->imageFormat != current.imageFormat)
         m_settings.WriteValue(kToolsSection, kImageFormatKey,
                               formatName(chosen->imageFormat).toStdString());
+    if (chosen->language != current.language) {
+        m_settings.WriteValue(kLanguageSection, kLanguageKey, chosen->language.toStdString());
+        applyLanguage(chosen->language);
+    }
 }
 
 } // namespace tessa

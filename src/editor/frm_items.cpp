@@ -58,11 +58,10 @@ std::optional<std::vector<std::uint8_t>> frm::chooseImage(bool &colorsDiffer)
     return std::move(frame->pixels);
 }
 
-std::optional<frm::TypedNumber> frm::readNumber(const QString &promptStem, const QString &title,
+std::optional<frm::TypedNumber> frm::readNumber(const QString &promptPattern, const QString &title,
                                                 const QString &defaultText, int lowest, int highest)
 {
-    const QString prompt = promptStem + QString::number(lowest) + QLatin1String("..")
-                           + QString::number(highest) + QLatin1Char(')');
+    const QString prompt = promptPattern.arg(lowest).arg(highest);
     const std::optional<QString> typed = m_dialogs.inputBox(this, prompt, title, defaultText);
     if (!typed)
         return std::nullopt;
@@ -101,7 +100,7 @@ bool frm::addItem(int Index)
         item = makeFadeOutItem();
         break;
     case 3: {
-        const auto amount = readNumber(tr("Input pause amount ("), tr("Pause Amount"),
+        const auto amount = readNumber(tr("Input pause amount (%1..%2)"), tr("Pause Amount"),
                                        QStringLiteral("120"), kLowestPause, kHighestPause);
         if (!amount)
             return false;
@@ -110,8 +109,8 @@ bool frm::addItem(int Index)
         break;
     }
     case 4: {
-        const auto sound = readNumber(tr("Input sound number ("), tr("Play Sound"), QString(),
-                                      kLowestSound, kHighestSound);
+        const auto sound = readNumber(tr("Input sound number (%1..%2)"), tr("Play Sound"),
+                                      QString(), kLowestSound, kHighestSound);
         if (!sound)
             return false;
         item = makeSoundItem(sound->stored);
@@ -158,10 +157,10 @@ void frm::mnuProjectEdit_Click()
 
     std::optional<TypedNumber> value;
     if (code == kCodePause)
-        value = readNumber(tr("Input new pause amount ("), tr("Pause Amount"),
+        value = readNumber(tr("Input new pause amount (%1..%2)"), tr("Pause Amount"),
                            QStringLiteral("120"), kLowestPause, kHighestPause);
     else if (code == kCodeSound)
-        value = readNumber(tr("Input new sound number ("), tr("Play Sound"), QString(),
+        value = readNumber(tr("Input new sound number (%1..%2)"), tr("Play Sound"), QString(),
                            kLowestSound, kHighestSound);
     if (!value)
         return;

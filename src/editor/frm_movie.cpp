@@ -13,6 +13,7 @@
 #include "picture.h"
 #include "platform/dialogs.h"
 #include "settings/playbacksettings.h"
+#include "shownnotice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -134,7 +135,7 @@ bool frm::importMovie(const QString &path, int line)
         MovieEstimate estimate;
         const auto bytes = sizeAt(choice.quality);
         if (!bytes) {
-            estimate.problem = QString::fromStdString(bytes.error().text);
+            estimate.problem = shownText(bytes.error());
             return estimate;
         }
         estimate.bytes = *bytes;
@@ -169,10 +170,9 @@ bool frm::importMovie(const QString &path, int line)
     }
     const int count = int(lines.size());
     changeDocument([&] { m_document.insertItems(line, std::move(lines), tr("Import Movie")); });
-    showNote(tr("Imported %1: %2 images and %3 pauses.")
-                     .arg(QFileInfo(path).fileName())
-                     .arg(images)
-                     .arg(count - images));
+    showNote(tr("Imported %1: %2 and %3.")
+                     .arg(QFileInfo(path).fileName(), tr("%Ln image(s)", nullptr, images),
+                          tr("%Ln pause(s)", nullptr, count - images)));
     return true;
 }
 

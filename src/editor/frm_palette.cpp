@@ -44,9 +44,9 @@ void frm::SelectPalette(int Index)
         }
         if (!path.isEmpty()) {
             // A file name is shown as it is: "&" would otherwise mark an access key.
-            QString name = QString::fromStdString(GetFileName(path.toStdString()));
-            name.replace(QLatin1Char('&'), QLatin1String("&&"));
-            mnuPaletteSel[2]->setText(tr("Custom: ") + name);
+            m_customPaletteName = QString::fromStdString(GetFileName(path.toStdString()));
+            m_customPaletteName.replace(QLatin1Char('&'), QLatin1String("&&"));
+            mnuPaletteSel[2]->setText(customPaletteCaption());
         } else {
             // Cancelled or refused: back to the built-in palette chosen last.
             data = builtInPalette(LastBuiltInPalette);
@@ -57,6 +57,13 @@ void frm::SelectPalette(int Index)
     m_paletteColors = paletteColorsFromData(data);
     if (m_preview)
         m_preview->setPaletteColors(m_paletteColors);
+}
+
+QString frm::customPaletteCaption() const
+{
+    // Once a file is chosen the entry names it, and has no access key of its own.
+    return m_customPaletteName.isEmpty() ? tr("&Custom: ")
+                                         : tr("Custom: %1").arg(m_customPaletteName);
 }
 
 } // namespace tessa

@@ -18,6 +18,7 @@
 #include "patch/patchwriter.h"
 #include "platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,9 +29,10 @@ namespace {
 QString chooseOriginal(Dialogs &dialogs, QWidget *owner, const QString &folder)
 {
     int filterIndex = 0;
-    return dialogs.ShowOpenDialog(owner, frm::tr(kAnimationFilter),
-                                  frm::tr("Select the original animation file"), folder, QString(),
-                                  filterIndex);
+    return dialogs.ShowOpenDialog(
+            owner, frm::tr(kAnimationFilter),
+            QCoreApplication::translate("tessa::frm", "Select the original animation file"), folder,
+            QString(), filterIndex);
 }
 
 } // namespace

@@ -127,8 +127,8 @@ void frm::mnuFileRecover_Click()
     }
     QStringList choices;
     for (const RecoveryStore::Entry &entry : kept)
-        choices << (entry.itemCount == 1 ? tr("%1, %2, %3 item") : tr("%1, %2, %3 items"))
-                           .arg(nameOf(entry), timeOf(entry), QString::number(entry.itemCount));
+        choices << tr("%1, %2, %Ln item(s)", nullptr, int(entry.itemCount))
+                           .arg(nameOf(entry), timeOf(entry));
     const int chosen = m_dialogs.chooseItem(this, tr("Recover Discarded Animation"),
                                             tr("Open as a new animation:"), choices);
     if (chosen < 0 || chosen >= int(kept.size()))

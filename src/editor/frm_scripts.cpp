@@ -5,6 +5,7 @@
 // the script. A script that fails or is stopped changes nothing.
 #include "frm.h"
 
+#include "language/livetexts.h"
 #include "scriptrunner.h"
 
 #include "platform/dialogs.h"
@@ -34,12 +35,14 @@ QFileInfoList scriptsIn(const QString &folder)
 
 void frm::createToolsMenu()
 {
-    mnuTools = menuBar()->addMenu(tr("&Tools"));
+    mnuTools = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&Tools"); });
     mnuToolsRunScript =
-            mnuTools->addAction(tr("&Run Script..."), this, &frm::mnuToolsRunScript_Click);
-    mnuToolsScripts = mnuTools->addMenu(tr("&Scripts"));
-    mnuToolsOpenScriptsFolder = mnuTools->addAction(tr("&Open Scripts Folder"), this,
-                                                    &frm::mnuToolsOpenScriptsFolder_Click);
+            m_texts->set(mnuTools->addAction(QString(), this, &frm::mnuToolsRunScript_Click),
+                         [] { return tr("&Run Script..."); });
+    mnuToolsScripts = m_texts->set(mnuTools->addMenu(QString()), [] { return tr("&Scripts"); });
+    mnuToolsOpenScriptsFolder = m_texts->set(
+            mnuTools->addAction(QString(), this, &frm::mnuToolsOpenScriptsFolder_Click),
+            [] { return tr("&Open Scripts Folder"); });
 
     // The list follows the folder: a script saved there shows up without a restart. The
     // watcher needs the folder to exist; until it does, the list is made when the menu opens.

@@ -5,6 +5,7 @@
 
 #include "itemlistmodel.h"
 #include "itemlistview.h"
+#include "language/livetexts.h"
 #include "playback/previewwindow.h"
 
 #include <QMenuBar>
@@ -13,15 +14,18 @@ namespace tessa {
 
 void frm::createViewMenu()
 {
-    mnuView = menuBar()->addMenu(tr("&View"));
-    mnuViewPlay = mnuView->addAction(tr("&Play"), this, &frm::mnuViewPlay_Click);
+    mnuView = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&View"); });
+    mnuViewPlay = m_texts->set(mnuView->addAction(QString(), this, &frm::mnuViewPlay_Click),
+                               [] { return tr("&Play"); });
     mnuViewPlay->setShortcut(QKeySequence(Qt::Key_F5));
     mnuViewPlay->setEnabled(false);
     // Viewing choices, remembered in the settings (frm_details.cpp).
-    mnuViewChanges = mnuView->addAction(tr("&Changes"), this, &frm::mnuViewChanges_Click);
+    mnuViewChanges = m_texts->set(mnuView->addAction(QString(), this, &frm::mnuViewChanges_Click),
+                                  [] { return tr("&Changes"); });
     mnuViewChanges->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     mnuViewChanges->setCheckable(true);
-    mnuViewDetails = mnuView->addAction(tr("Item &Details"), this, &frm::mnuViewDetails_Click);
+    mnuViewDetails = m_texts->set(mnuView->addAction(QString(), this, &frm::mnuViewDetails_Click),
+                                  [] { return tr("Item &Details"); });
     mnuViewDetails->setCheckable(true);
 }
 

@@ -4,7 +4,9 @@
 
 #include "animdocument.h"
 #include "itemfigures.h"
+#include "language/livetexts.h"
 #include "platform/windowplacement.h"
+#include "shownline.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -29,22 +31,24 @@ ItemDetailsPanel::ItemDetailsPanel(const AnimDocument &document, ItemFigures &fi
     , m_figures(figures)
 {
     setObjectName(QStringLiteral("frmDetails"));
-    setWindowTitle(tr("Item Details"));
+    auto *texts = new LiveTexts(this);
+    texts->title(this, [] { return tr("Item Details"); });
     auto *form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const auto addRow = [&](const QString &caption) {
+    const auto addRow = [&](std::function<QString()> caption) {
         auto *value = new QLabel(this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        form->addRow(caption, value);
+        form->addRow(texts->set(new QLabel(this), std::move(caption)), value);
         return value;
     };
-    lblLine = addRow(tr("Line:"));
-    lblStored = addRow(tr("Stored:"));
-    lblChanged = addRow(tr("Changed pixels:"));
-    lblShare = addRow(tr("Share of the file:"));
-    lblFileSize = addRow(tr("File when saved:"));
-    lblStart = addRow(tr("Starts at:"));
-    lblLength = addRow(tr("Lasts:"));
+    lblLine = addRow([] { return tr("Line:"); });
+    lblStored = addRow([] { return tr("Stored:"); });
+    lblChanged = addRow([] { return tr("Changed pixels:"); });
+    lblShare = addRow([] { return tr("Share of the file:"); });
+    lblFileSize = addRow([] { return tr("File when saved:"); });
+    lblStart = addRow([] { return tr("Starts at:"); });
+    lblLength = addRow([] { return tr("Lasts:"); });
+    texts->onChange([this] { refresh(); });
     // Wide enough for the longest values, so that the window does not jump from line to line.
     setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 48);
 
@@ -78,7 +82,7 @@ void ItemDetailsPanel::refresh()
         return;
     }
     const ItemFigures::Line figures = m_figures.figures(line);
-    lblLine->setText(tr("%1: %2").arg(line + 1).arg(m_document.lineText(line)));
+    lblLine->setText(tr("%1: %2").arg(line + 1).arg(shownLine(m_document.lineText(line))));
     lblStored->setText(bytesText(figures.cost.bytes));
     lblChanged->setText(changedPixelsText(figures));
     lblShare->setText(shareText(figures));

@@ -8,18 +8,34 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
+#include <limits>
+
 namespace tessa {
 
 namespace {
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("tessa::ItemFigures", source);
-}
-
 QString secondsText(Tick ticks, double tickRate)
 {
-    return text("%1 s").arg(QLocale().toString(static_cast<double>(ticks) / tickRate, 'f', 2));
+    return ItemFigures::tr("%1 s").arg(
+            QLocale().toString(static_cast<double>(ticks) / tickRate, 'f', 2));
+}
+
+// Counts shown with tr()'s plural forms, which take an int; none here comes near its limit, and
+// one that did would be shown as the largest.
+int countOf(std::uint64_t count)
+{
+    return int(std::min<std::uint64_t>(count, std::uint64_t(std::numeric_limits<int>::max())));
+}
+
+QString pixelsText(std::uint64_t pixels)
+{
+    return ItemFigures::tr("%Ln pixel(s)", nullptr, countOf(pixels));
+}
+
+QString runsText(std::uint64_t runs)
+{
+    return ItemFigures::tr("%Ln run(s)", nullptr, countOf(runs));
 }
 
 } // namespace
@@ -106,14 +122,14 @@ QString ItemFigures::summary(int line)
     QStringList parts;
     QString stored = bytesText(shown.cost.bytes);
     if (shown.fileSize)
-        stored = text("%1, %2 of %3").arg(stored, shareText(shown), bytesText(*shown.fileSize));
+        stored = ItemFigures::tr("%1, %2 of %3")
+                         .arg(stored, shareText(shown), bytesText(*shown.fileSize));
     parts << stored;
     if (shown.image)
-        parts << text("%1 pixels changed in %2 runs")
-                         .arg(QLocale().toString(static_cast<qulonglong>(shown.cost.changedPixels)),
-                              QLocale().toString(static_cast<qulonglong>(shown.cost.runs)));
+        parts << ItemFigures::tr("%1 changed in %2")
+                         .arg(pixelsText(shown.cost.changedPixels), runsText(shown.cost.runs));
     if (shown.start)
-        parts << text("at %1 for %2")
+        parts << ItemFigures::tr("at %1 for %2")
                          .arg(startText(shown), secondsText(shown.length, shown.tickRate));
     else
         parts << startText(shown);
@@ -122,48 +138,47 @@ QString ItemFigures::summary(int line)
 
 QString bytesText(std::size_t bytes)
 {
-    return text("%1 bytes").arg(QLocale().toString(static_cast<qulonglong>(bytes)));
+    return ItemFigures::tr("%Ln byte(s)", nullptr, countOf(bytes));
 }
 
 QString changedPixelsText(const ItemFigures::Line &figures)
 {
     if (!figures.image)
-        return text("none: not an image");
-    return text("%1 pixels in %2 runs")
-            .arg(QLocale().toString(static_cast<qulonglong>(figures.cost.changedPixels)),
-                 QLocale().toString(static_cast<qulonglong>(figures.cost.runs)));
+        return ItemFigures::tr("none: not an image");
+    return ItemFigures::tr("%1 in %2")
+            .arg(pixelsText(figures.cost.changedPixels), runsText(figures.cost.runs));
 }
 
 QString shareText(const ItemFigures::Line &figures)
 {
     if (!figures.fileSize || *figures.fileSize == 0)
-        return text("unknown");
+        return ItemFigures::tr("unknown");
     const double percent = 100.0 * static_cast<double>(figures.cost.bytes)
                            / static_cast<double>(*figures.fileSize);
-    return text("%1%").arg(QLocale().toString(percent, 'f', 1));
+    return ItemFigures::tr("%1%").arg(QLocale().toString(percent, 'f', 1));
 }
 
 QString fileSizeText(const ItemFigures::Line &figures)
 {
     if (!figures.fileSize)
-        return text("none until the animation begins with an image");
+        return ItemFigures::tr("none until the animation begins with an image");
     return bytesText(*figures.fileSize);
 }
 
 QString startText(const ItemFigures::Line &figures)
 {
     if (!figures.start)
-        return text("not played: after End");
+        return ItemFigures::tr("not played: after End");
     return secondsText(*figures.start, figures.tickRate);
 }
 
 QString lengthText(const ItemFigures::Line &figures)
 {
     if (!figures.start)
-        return text("not played");
-    return text("%1 (%2 ticks at %3 a second)")
+        return ItemFigures::tr("not played");
+    return ItemFigures::tr("%1 (%2 at %3 a second)")
             .arg(secondsText(figures.length, figures.tickRate),
-                 QLocale().toString(static_cast<qlonglong>(figures.length)),
+                 ItemFigures::tr("%Ln tick(s)", nullptr, countOf(figures.length)),
                  QLocale().toString(figures.tickRate));
 }
 

@@ -4,6 +4,7 @@
 
 #include "animdocument.h"
 #include "itemfigures.h"
+#include "shownline.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -54,7 +55,7 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_document.count())
         return {};
     if (role == Qt::DisplayRole)
-        return m_document.lineText(index.row());
+        return shownLine(m_document.lineText(index.row()));
     if (role == Qt::ToolTipRole)
         return m_figures->summary(index.row());
     if (role == Qt::FontRole && index.row() == m_playingLine) {

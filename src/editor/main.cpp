@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 #include "frm.h"
+#include "language/uilanguage.h"
 #include "platform/qtdialogs.h"
 #include "studiopaths.h"
 
@@ -24,7 +25,14 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QApplication::translate("main", "An animation file to open."),
                                  QStringLiteral("[file]"));
+    QCommandLineOption language(
+            QStringLiteral("language"),
+            QApplication::translate("main", "Shows the editor in <code> (en, de, fr) for this run, "
+                                            "whatever Edit > Preferences chose."),
+            QStringLiteral("code"));
+    parser.addOption(language);
     parser.process(application);
+    tessa::setLanguageOverride(parser.value(language));
 
     tessa::QtDialogs dialogs;
     tessa::frm window(dialogs, tessa::currentStudioPaths());

@@ -6,6 +6,7 @@
 #include "movie/movieoptions.h"
 #include "movie/movierenderer.h"
 #include "platform/dialogs.h"
+#include "shownnotice.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,10 +21,11 @@ constexpr int kProgressSteps = 1000;
 // moment's work for long ones.
 constexpr int kSizeSampleScreens = 400;
 
-QString tr(const char *text)
+// The context translators see these texts in.
+struct MovieExportTexts
 {
-    return QCoreApplication::translate("MovieExport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(tessa::MovieExport)
+};
 
 // For a GIF, the size it will have, so that a movie too big to share can be cancelled at once
 // and written again at a smaller scale or tick rate; "" for other kinds.
@@ -37,8 +39,9 @@ QString gifSizeText(const ItemList &items, const MovieRequest &request, const QS
         return QString();
     const QString bytes =
             QLocale().formattedDataSize(qint64(size->bytes), 1, QLocale::DataSizeTraditionalFormat);
-    return size->exact ? tr("The GIF will be %1.").arg(bytes)
-                       : tr("The GIF will be about %1 (estimated from its first %2 seconds).")
+    return size->exact ? MovieExportTexts::tr("The GIF will be %1.").arg(bytes)
+                       : MovieExportTexts::tr(
+                                 "The GIF will be about %1 (estimated from its first %2 seconds).")
                                  .arg(bytes)
                                  .arg(qRound(size->sampledSeconds));
 }
@@ -67,17 +70,18 @@ bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
         QString question = QString::fromStdString(*soundsLeftOut);
         if (!size.isEmpty())
             question += QLatin1String("\r\n") + size;
-        question += QLatin1String("\r\n\r\n") + tr("Write the movie without its sounds?");
+        question += QLatin1String("\r\n\r\n")
+                    + MovieExportTexts::tr("Write the movie without its sounds?");
         if (dialogs.messageBox(owner, question, QString::fromUtf8(kProgramTitle),
                                Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo)
             != Dialogs::Answer::Yes)
             return false;
     }
-    QString text = tr("Writing the movie...");
+    QString text = MovieExportTexts::tr("Writing the movie...");
     if (!size.isEmpty())
         text += QLatin1Char('\n') + size;
     std::unique_ptr<Dialogs::Progress> progress =
-            dialogs.progress(owner, text, tr("Export Movie"), kProgressSteps);
+            dialogs.progress(owner, text, MovieExportTexts::tr("Export Movie"), kProgressSteps);
     const auto rendered = renderMovie(target, items, request, [&](Tick done, Tick total) {
         if (!progress)
             return true;
@@ -88,7 +92,7 @@ bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
     // Closed before any box that reports the outcome, which it would otherwise hide.
     progress.reset();
     if (!rendered) {
-        dialogs.messageBox(owner, QString::fromStdString(rendered.error().text),
+        dialogs.messageBox(owner, shownText(rendered.error()),
                            QString::fromStdString(rendered.error().title), Dialogs::Icon::Critical,
                            Dialogs::Buttons::Ok);
         return false;

@@ -12,10 +12,10 @@ namespace tessa {
 
 namespace {
 
-QString tr(const char *text)
+struct ScriptFileAccessTexts
 {
-    return QCoreApplication::translate("tessa::ScriptFileAccess", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(tessa::ScriptFileAccess)
+};
 
 bool isInAny(const QString &path, const QStringList &folders)
 {
@@ -85,13 +85,19 @@ std::string ScriptFileAccess::check(const std::string &path, FileAccess access)
         return refusal;
 
     const QString folder = QFileInfo(wanted).isDir() ? wanted : QFileInfo(wanted).path();
-    const QString text =
-            tr("The script %1 wants to %2 %3, outside its own folder and the "
-               "animation's folder.\n\nLet it read and change the files in %4 until "
-               "the editor closes?")
-                    .arg(m_scriptName, access == FileAccess::Write ? tr("change") : tr("read"),
-                         shown, QDir::toNativeSeparators(folder));
-    const auto answer = m_dialogs.messageBox(m_owner, text, tr("Run Script"),
+    // Whole sentences, so that a translation may put the words in its own order.
+    const QString question =
+            access == FileAccess::Write
+                    ? ScriptFileAccessTexts::tr(
+                            "The script %1 wants to change %2, outside its own folder and the "
+                            "animation's folder.\n\nLet it read and change the files in %3 until "
+                            "the editor closes?")
+                    : ScriptFileAccessTexts::tr(
+                            "The script %1 wants to read %2, outside its own folder and the "
+                            "animation's folder.\n\nLet it read and change the files in %3 until "
+                            "the editor closes?");
+    const QString text = question.arg(m_scriptName, shown, QDir::toNativeSeparators(folder));
+    const auto answer = m_dialogs.messageBox(m_owner, text, ScriptFileAccessTexts::tr("Run Script"),
                                              Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo);
     if (answer == Dialogs::Answer::Yes) {
         m_allowedFolders << folder;

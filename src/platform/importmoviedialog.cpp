@@ -52,8 +52,8 @@ QString estimateText(const MovieEstimate &estimate, std::uint64_t maxBytes)
     const QString time =
             estimate.seconds < 1.5
                     ? ImportMovieDialog::tr("in a moment")
-                    : ImportMovieDialog::tr("in about %1 seconds")
-                              .arg(QLocale().toString(std::ceil(estimate.seconds), 'f', 0));
+                    : ImportMovieDialog::tr("in about %Ln second(s)", nullptr,
+                                            int(std::min(std::ceil(estimate.seconds), 1e9)));
     const QString size = QLocale().toString(static_cast<qulonglong>(estimate.bytes));
     if (maxBytes > 0 && estimate.bytes > maxBytes)
         return ImportMovieDialog::tr("At most %1 bytes, at a lower quality; made %2.")

@@ -3,6 +3,7 @@
 #include "preferencesdialog.h"
 
 #include "dialogs.h"
+#include "language/uilanguage.h"
 #include "windowplacement.h"
 
 #include <QComboBox>
@@ -88,6 +89,15 @@ PreferencesDialog::PreferencesDialog(Dialogs &dialogs, const ToolPreferences &cu
     formatLabel->setBuddy(cboImageFormat);
     form->addRow(formatLabel, cboImageFormat);
 
+    cboLanguage = new QComboBox(this);
+    cboLanguage->setObjectName(QStringLiteral("cboLanguage"));
+    for (const LanguageChoice &choice : languageChoices())
+        cboLanguage->addItem(choice.name, choice.code);
+    cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(current.language)));
+    auto *languageLabel = new QLabel(tr("&Language:"), this);
+    languageLabel->setBuddy(cboLanguage);
+    form->addRow(languageLabel, cboLanguage);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -109,6 +119,7 @@ ToolPreferences PreferencesDialog::preferences() const
     chosen.imageFormat = cboImageFormat->currentIndex() == int(ToolPreferences::ImageFormat::Bmp)
                                  ? ToolPreferences::ImageFormat::Bmp
                                  : ToolPreferences::ImageFormat::Png;
+    chosen.language = cboLanguage->currentData().toString();
     return chosen;
 }
 

@@ -33,6 +33,7 @@ public:
     QLineEdit *txtImageEditor = nullptr;
     QPushButton *cmdBrowse = nullptr;
     QComboBox *cboImageFormat = nullptr;
+    QComboBox *cboLanguage = nullptr;
 
 private:
     Dialogs &m_dialogs;

@@ -6,7 +6,8 @@
 
 namespace tessa {
 
-// What Edit > Preferences sets: the program that Project > Edit Externally opens a frame in.
+// What Edit > Preferences sets: the program that Project > Edit Externally opens a frame in, and
+// the language the editor is shown in.
 struct ToolPreferences
 {
     enum class ImageFormat { Png, Bmp };
@@ -16,6 +17,8 @@ struct ToolPreferences
     QString imageEditor;
     // The kind of file the frame is handed over as.
     ImageFormat imageFormat = ImageFormat::Png;
+    // A code of languageChoices(): "" for the system's language.
+    QString language;
 
     bool operator==(const ToolPreferences &) const = default;
 };

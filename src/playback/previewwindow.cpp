@@ -3,6 +3,7 @@
 #include "previewwindow.h"
 
 #include "document/soundname.h"
+#include "language/livetexts.h"
 #include "platform/dialogs.h"
 #include "platform/wholescrollarea.h"
 #include "platform/windowplacement.h"
@@ -65,7 +66,8 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     , m_dialogs(dialogs)
     , m_settings(std::make_unique<PlaybackSettings>(settings))
 {
-    setWindowTitle(tr("Play Animation"));
+    m_texts = new LiveTexts(this);
+    m_texts->title(this, [] { return tr("Play Animation"); });
     m_player = new Player(std::move(clock), this);
     m_sounds = new SoundCuePlayer(this);
     m_sounds->setFolder(QString::fromStdString(m_settings->soundFolder()));
@@ -84,7 +86,9 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     m_scroll->setFocusPolicy(Qt::NoFocus);
 
     m_ruler = new TimeRuler;
-    m_ruler->setToolTip(tr("Click or drag to go to a moment (Home: the start, End: the end)"));
+    m_texts->toolTip(m_ruler, [] {
+        return tr("Click or drag to go to a moment (Home: the start, End: the end)");
+    });
     m_noteLabel = new QLabel;
     m_noteLabel->setWordWrap(true);
     m_noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -352,25 +356,31 @@ QWidget *PreviewWindow::buildTransport()
     };
     // Keys belong to the window: no transport control takes the focus (and with it Space).
     QHBoxLayout *buttons = group();
-    const auto button = [&](const QString &text, const QString &tip, auto slot) {
-        auto *b = new QPushButton(text);
+    const auto button = [&](auto text, auto tip, auto slot) {
+        auto *b = m_texts->set(new QPushButton, text);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setToolTip(tip);
+        m_texts->toolTip(b, tip);
         connect(b, &QPushButton::clicked, m_player, slot);
         buttons->addWidget(b);
         return b;
     };
-    button(tr("Previous"), tr("The item before (Left or Page Up)"), &Player::stepPrevious);
-    m_playButton = button(tr("Play"), tr("Play or pause (Space)"), &Player::togglePause);
-    button(tr("Stop"),
-           tr("Stop and go back to the start (Esc); Esc when stopped closes the window"),
+    button([] { return tr("Previous"); }, [] { return tr("The item before (Left or Page Up)"); },
+           &Player::stepPrevious);
+    m_playButton = button([this] { return m_player->isPlaying() ? tr("Pause") : tr("Play"); },
+                          [] { return tr("Play or pause (Space)"); }, &Player::togglePause);
+    button([] { return tr("Stop"); },
+           [] {
+               return tr("Stop and go back to the start (Esc); Esc when stopped closes the "
+                         "window");
+           },
            &Player::stop);
-    button(tr("Next"), tr("The item after (Right or Page Down)"), &Player::stepNext);
+    button([] { return tr("Next"); }, [] { return tr("The item after (Right or Page Down)"); },
+           &Player::stepNext);
 
     QHBoxLayout *playing = group();
-    m_loopBox = new QCheckBox(tr("Loop"));
+    m_loopBox = m_texts->set(new QCheckBox, [] { return tr("Loop"); });
     m_loopBox->setFocusPolicy(Qt::NoFocus);
-    m_loopBox->setToolTip(tr("Play again from the start at the end (L)"));
+    m_texts->toolTip(m_loopBox, [] { return tr("Play again from the start at the end (L)"); });
     m_loopBox->setChecked(m_settings->loop());
     connect(m_loopBox, &QCheckBox::toggled, this, [this](bool loop) {
         m_player->setLoop(loop);
@@ -380,7 +390,7 @@ QWidget *PreviewWindow::buildTransport()
 
     m_speedBox = new QComboBox;
     m_speedBox->setFocusPolicy(Qt::NoFocus);
-    m_speedBox->setToolTip(tr("Speed (+ faster, - slower)"));
+    m_texts->toolTip(m_speedBox, [] { return tr("Speed (+ faster, - slower)"); });
     for (double speed : kSpeeds)
         m_speedBox->addItem(speedText(speed), speed);
     const double speed = m_settings->speed();
@@ -398,9 +408,15 @@ QWidget *PreviewWindow::buildTransport()
     m_zoomBox = new QComboBox;
     m_zoomBox->setObjectName(QStringLiteral("zoom"));
     m_zoomBox->setFocusPolicy(Qt::NoFocus);
-    m_zoomBox->setToolTip(tr("Zooms larger than the screen has room for are not offered"));
+    m_texts->toolTip(m_zoomBox, [] {
+        return tr("Zooms larger than the screen has room for are not offered");
+    });
     for (int zoom = FrameWidget::kMinZoom; zoom <= FrameWidget::kMaxZoom; ++zoom)
-        m_zoomBox->addItem(tr("Zoom %1x").arg(zoom), zoom);
+        m_zoomBox->addItem(QString(), zoom);
+    m_texts->add([this] {
+        for (int i = 0; i < m_zoomBox->count(); ++i)
+            m_zoomBox->setItemText(i, tr("Zoom %1x").arg(m_zoomBox->itemData(i).toInt()));
+    });
     m_zoomBox->setCurrentIndex(m_frame->zoom() - FrameWidget::kMinZoom);
     connect(m_zoomBox, &QComboBox::activated, this, [this](int index) {
         m_chosenZoom = m_zoomBox->itemData(index).toInt();
@@ -409,9 +425,10 @@ QWidget *PreviewWindow::buildTransport()
     });
     view->addWidget(m_zoomBox);
 
-    m_aspectBox = new QCheckBox(tr("4:3"));
+    m_aspectBox = m_texts->set(new QCheckBox, [] { return tr("4:3"); });
     m_aspectBox->setFocusPolicy(Qt::NoFocus);
-    m_aspectBox->setToolTip(tr("The 200 rows shown as 240, as a 4:3 screen showed them"));
+    m_texts->toolTip(m_aspectBox,
+                     [] { return tr("The 200 rows shown as 240, as a 4:3 screen showed them"); });
     m_aspectBox->setChecked(m_frame->aspect43());
     connect(m_aspectBox, &QCheckBox::toggled, this, [this](bool on) {
         m_frame->setAspect43(on);
@@ -423,7 +440,7 @@ QWidget *PreviewWindow::buildTransport()
     QHBoxLayout *choices = group();
     m_settingsButton = new QToolButton;
     m_settingsButton->setObjectName(QStringLiteral("timingAndSound"));
-    m_settingsButton->setText(tr("Timing and sound"));
+    m_texts->set(m_settingsButton, [] { return tr("Timing and sound"); });
     m_settingsButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_settingsButton->setAutoRaise(true);
     m_settingsButton->setCheckable(true);
@@ -445,16 +462,20 @@ QWidget *PreviewWindow::buildSettings()
 
     m_rateBox = new QComboBox;
     m_rateBox->setObjectName(QStringLiteral("tickRate"));
-    m_rateBox->addItem(tr("70 Hz (VGA refresh)"), kTickRatePresets[0]);
-    m_rateBox->addItem(tr("60 Hz"), kTickRatePresets[1]);
-    m_rateBox->addItem(tr("18.2 Hz (PC timer)"), kTickRatePresets[2]);
-    m_rateBox->addItem(tr("10 Hz"), kTickRatePresets[3]);
-    m_rateBox->addItem(tr("1 Hz (seconds)"), kTickRatePresets[4]);
-    m_rateBox->addItem(tr("Custom"));
+    for (double presetRate : kTickRatePresets)
+        m_rateBox->addItem(QString(), presetRate);
+    m_rateBox->addItem(QString());
+    m_texts->add([this] {
+        const QString names[] = {tr("70 Hz (VGA refresh)"), tr("60 Hz"),
+                                 tr("18.2 Hz (PC timer)"),  tr("10 Hz"),
+                                 tr("1 Hz (seconds)"),      tr("Custom")};
+        for (int i = 0; i < m_rateBox->count() && i < int(std::size(names)); ++i)
+            m_rateBox->setItemText(i, names[i]);
+    });
     m_customRate = new QDoubleSpinBox;
     m_customRate->setDecimals(4);
     m_customRate->setRange(0.001, PlaybackSettings::kMaxTickRate);
-    m_customRate->setSuffix(tr(" Hz"));
+    m_texts->add([this] { m_customRate->setSuffix(tr(" Hz")); });
     const double rate = m_settings->tickRate();
     m_customRate->setValue(rate);
     const int preset = m_rateBox->findData(rate);
@@ -471,13 +492,13 @@ QWidget *PreviewWindow::buildSettings()
     auto *rateRow = new QHBoxLayout;
     rateRow->addWidget(m_rateBox);
     rateRow->addWidget(m_customRate);
-    form->addRow(tr("Tick rate:"), rateRow);
+    form->addRow(m_texts->set(new QLabel, [] { return tr("Tick rate:"); }), rateRow);
 
     m_multiplier = new QDoubleSpinBox;
     m_multiplier->setDecimals(3);
     m_multiplier->setRange(0.0, PlaybackSettings::kMaxPauseMultiplier);
     m_multiplier->setValue(m_settings->pauseMultiplier());
-    m_multiplier->setToolTip(tr("Ticks per unit of a pause's amount"));
+    m_texts->toolTip(m_multiplier, [] { return tr("Ticks per unit of a pause's amount"); });
     m_multiplier->setFocusPolicy(Qt::StrongFocus);
     m_multiplier->installEventFilter(this);
     connect(m_multiplier, &QDoubleSpinBox::editingFinished, this, [this] {
@@ -486,16 +507,18 @@ QWidget *PreviewWindow::buildSettings()
         m_settings->setPauseMultiplier(m_multiplier->value());
         rebuildTimeline();
     });
-    form->addRow(tr("Pause multiplier:"), m_multiplier);
+    form->addRow(m_texts->set(new QLabel, [] { return tr("Pause multiplier:"); }), m_multiplier);
 
     m_folderLabel = new QLabel;
     m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long path is cut rather than widen the window past the screen; its tooltip has it all.
     m_folderLabel->setMinimumWidth(fontMetrics().averageCharWidth() * 8);
-    const QString folder = QString::fromStdString(m_settings->soundFolder());
-    m_folderLabel->setText(folder.isEmpty() ? tr("(none)") : QDir::toNativeSeparators(folder));
-    m_folderLabel->setToolTip(m_folderLabel->text());
-    auto *folderButton = new QPushButton(tr("Choose..."));
+    m_texts->add([this] {
+        const QString folder = QString::fromStdString(m_settings->soundFolder());
+        m_folderLabel->setText(folder.isEmpty() ? tr("(none)") : QDir::toNativeSeparators(folder));
+        m_folderLabel->setToolTip(m_folderLabel->text());
+    });
+    auto *folderButton = m_texts->set(new QPushButton, [] { return tr("Choose..."); });
     // Not the dialog's default: Enter in the pattern field applies the pattern and nothing else.
     folderButton->setAutoDefault(false);
     folderButton->setObjectName(QStringLiteral("chooseSoundFolder"));
@@ -503,21 +526,24 @@ QWidget *PreviewWindow::buildSettings()
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folderLabel, 1);
     folderRow->addWidget(folderButton);
-    form->addRow(tr("Sound folder:"), folderRow);
+    form->addRow(m_texts->set(new QLabel, [] { return tr("Sound folder:"); }), folderRow);
 
     m_patternEdit = new QLineEdit(QString::fromStdString(m_settings->soundPattern()));
     m_patternEdit->setObjectName(QStringLiteral("soundPattern"));
-    m_patternEdit->setPlaceholderText(tr("none: sounds are not played"));
-    m_patternEdit->setToolTip(tr("The file name of sound n: %d is the number, %3d or %03d pads it "
-                                 "to 3 places, %% is a %."));
+    m_texts->add([this] {
+        m_patternEdit->setPlaceholderText(tr("none: sounds are not played"));
+        m_patternEdit->setToolTip(tr("The file name of sound n: %d is the number, %3d or %03d "
+                                     "pads it to 3 places, %% is a %."));
+    });
     connect(m_patternEdit, &QLineEdit::textEdited, this, &PreviewWindow::tryPattern);
     connect(m_patternEdit, &QLineEdit::editingFinished, this, &PreviewWindow::applySoundPattern);
-    form->addRow(tr("Sound file names:"), m_patternEdit);
+    form->addRow(m_texts->set(new QLabel, [] { return tr("Sound file names:"); }), m_patternEdit);
     m_patternState = new QLabel;
     m_patternState->setObjectName(QStringLiteral("patternState"));
     m_patternState->setWordWrap(true);
     form->addRow(QString(), m_patternState);
     showPatternState();
+    m_texts->onChange([this] { showPatternState(); });
     return group;
 }
 

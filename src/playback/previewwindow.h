@@ -26,6 +26,7 @@ namespace tessa {
 class clsINI;
 class Dialogs;
 class FrameWidget;
+class LiveTexts;
 class PlaybackSettings;
 class SoundCuePlayer;
 class TimeRuler;
@@ -128,6 +129,8 @@ private:
     std::function<const ItemList &()> m_items;
     Dialogs &m_dialogs;
     std::unique_ptr<PlaybackSettings> m_settings;
+    // The texts that follow a change of language.
+    LiveTexts *m_texts = nullptr;
     Player *m_player = nullptr;
     SoundCuePlayer *m_sounds = nullptr;
     PaletteColors m_colors{};

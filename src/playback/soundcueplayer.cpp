@@ -67,8 +67,8 @@ const Expected<SoundClip, Notice> &SoundCuePlayer::clip(std::int32_t number)
         if (!path)
             loaded = Unexpected{path.error()};
         else if (!QFileInfo(*path).isFile())
-            loaded = Unexpected{
-                    Notice::plain(QDir::toNativeSeparators(*path).toStdString() + " is missing.")};
+            loaded = Unexpected{Notice::plain(
+                    tr("%1 is missing.").arg(QDir::toNativeSeparators(*path)).toStdString())};
         else
             loaded = loadSoundClip(QFile::encodeName(*path).toStdString());
         found = m_clips.emplace(number, std::move(loaded)).first;

@@ -61,7 +61,7 @@ protected:
 
     void setTools(const QString &command, Format format)
     {
-        dialogs.answerPreferences(ToolPreferences{command, format});
+        dialogs.answerPreferences(ToolPreferences{command, format, {}});
         window->mnuEditPreferences->trigger();
     }
 
@@ -259,11 +259,11 @@ TEST_F(ExternalEditTest, PreferencesShowAndWriteTheToolsSection)
 
     setTools("gimp %f", Format::Bmp);
     EXPECT_EQ(settingsText(), "[Tools]\r\nImageEditor=gimp %f\r\nImageFormat=bmp\r\n");
-    dialogs.answerPreferences(ToolPreferences{"gimp %f", Format::Png});
+    dialogs.answerPreferences(ToolPreferences{"gimp %f", Format::Png, {}});
     window->mnuEditPreferences->trigger();
     EXPECT_EQ(settingsText(), "[Tools]\r\nImageEditor=gimp %f\r\nImageFormat=png\r\n");
     ASSERT_EQ(dialogs.preferencesShown.size(), 4u);
-    EXPECT_EQ(dialogs.preferencesShown[3], (ToolPreferences{"gimp %f", Format::Bmp}));
+    EXPECT_EQ(dialogs.preferencesShown[3], (ToolPreferences{"gimp %f", Format::Bmp, {}}));
 }
 
 } // namespace

@@ -51,7 +51,7 @@ TEST(PreferencesDialog, BrowseMakesACommandLineThatSplitsBackToTheProgram)
          {QStringLiteral("/usr/bin/gimp"), QStringLiteral("/opt/Pixel Studio/run"),
           QStringLiteral("/opt/odd\"name/run")}) {
         ScriptedDialogs dialogs;
-        PreferencesDialog dialog(dialogs, ToolPreferences{"/usr/local/bin/paint %f", {}});
+        PreferencesDialog dialog(dialogs, ToolPreferences{"/usr/local/bin/paint %f", {}, {}});
         dialogs.answerOpen(program);
         dialog.browse();
         ASSERT_EQ(dialogs.calls.size(), 1u);
@@ -66,7 +66,7 @@ TEST(PreferencesDialog, BrowseMakesACommandLineThatSplitsBackToTheProgram)
 TEST(PreferencesDialog, ShowsAndReturnsTheSettings)
 {
     ScriptedDialogs dialogs;
-    const ToolPreferences bmp{"mtpaint %f", ToolPreferences::ImageFormat::Bmp};
+    const ToolPreferences bmp{"mtpaint %f", ToolPreferences::ImageFormat::Bmp, {}};
     PreferencesDialog dialog(dialogs, bmp);
     EXPECT_EQ(dialog.preferences(), bmp);
     dialog.txtImageEditor->setText("  ");
