@@ -48,7 +48,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Depends: from the libraries the programs link, found by dpkg-shlibdeps (dpkg-dev). Qt's xcb
 # platform plugin is in libqt6gui6 and its multimedia back ends in libqt6multimedia6, both linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# More image formats to import frames from (WebP, TIFF, ...), found by Qt at run time.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-image-formats-plugins)
+# More image formats to import frames from (WebP, TIFF, ...), found by Qt at run time; Qt's own
+# texts (standard buttons, file dialogs) in the editor's other languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, qt6-translations-l10n")
 
 include(CPack)

@@ -7,229 +7,231 @@
         <source>%1
 This file does not exist.
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Diese Datei existiert nicht.
+Möchten Sie sie erstellen?</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Später</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Editor for Tessarine cut-scene animations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor für Zwischensequenz-Animationen von Tessarine.</translation>
     </message>
     <message>
         <source>An animation file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu öffnende Animationsdatei.</translation>
     </message>
     <message>
         <source>Shows the editor in &lt;code&gt; (en, de, fr) for this run, whatever Edit &gt; Preferences chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt den Editor bei diesem Start in &lt;code&gt; (en, de, fr), unabhängig von Bearbeiten &gt; Einstellungen.</translation>
     </message>
 </context>
 <context>
     <name>tessa::CommandRegistry</name>
     <message>
         <source>there is no such command</source>
-        <translation type="unfinished"></translation>
+        <translation>diesen Befehl gibt es nicht</translation>
     </message>
     <message>
         <source>the command is off at the moment (its menu entry is greyed out)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Befehl ist gerade nicht verfügbar (sein Menüeintrag ist ausgegraut)</translation>
     </message>
 </context>
 <context>
     <name>tessa::ImportImageDialog</name>
     <message>
         <source>%1 (%2 x %3 pixels, read scaled down to %4 x %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 x %3 Pixel, beim Lesen auf %4 x %5 verkleinert)</translation>
     </message>
     <message>
         <source>Pixels changed from the previous image: %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenüber dem vorherigen Bild geänderte Pixel: %L1</translation>
     </message>
     <message>
         <source>Pixels kept from the previous image: %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom vorherigen Bild übernommene Pixel: %L1</translation>
     </message>
     <message>
         <source>Pixels not matched exactly: %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht exakt getroffene Pixel: %L1</translation>
     </message>
     <message>
         <source>Largest colour error: %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Farbfehler: %L1</translation>
     </message>
     <message>
         <source>Stored size: %L1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Größe: %L1 Bytes</translation>
     </message>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild importieren</translation>
     </message>
     <message>
         <source>Nearest colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstliegende Farbe</translation>
     </message>
     <message>
         <source>Floyd-Steinberg dithering</source>
-        <translation type="unfinished"></translation>
+        <translation>Floyd-Steinberg-Dithering</translation>
     </message>
     <message>
         <source>Ordered dithering</source>
-        <translation type="unfinished"></translation>
+        <translation>Geordnetes Dithering</translation>
     </message>
     <message>
         <source>&amp;Keep pixels close to the previous image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ähnliche Pixel des vorherigen Bildes &amp;beibehalten</translation>
     </message>
     <message>
         <source>e.g. 0-15, 240-255</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. 0-15, 240-255</translation>
     </message>
     <message>
         <source>Refuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrieren</translation>
     </message>
     <message>
         <source>Crop to fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllend zuschneiden</translation>
     </message>
     <message>
         <source>Scale to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passend skalieren</translation>
     </message>
     <message>
         <source>Show the colour &amp;error</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbf&amp;ehler anzeigen</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Methode:</translation>
     </message>
     <message>
         <source>&amp;Threshold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schwellenwert:</translation>
     </message>
     <message>
         <source>&amp;Locked indices:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gesperrte Indizes:</translation>
     </message>
     <message>
         <source>&amp;Wrong size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Falsche Größe:</translation>
     </message>
     <message>
         <source>The image uses the palette&apos;s colours: its indices are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild nutzt die Farben der Palette: Die Indizes bleiben erhalten.</translation>
     </message>
     <message>
         <source>The image uses the palette&apos;s colours under other indices: renumbered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild nutzt die Farben der Palette unter anderen Indizes: neu nummeriert.</translation>
     </message>
     <message>
         <source>The image&apos;s colours are matched to the palette.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben des Bildes werden an die Palette angeglichen.</translation>
     </message>
 </context>
 <context>
     <name>tessa::ImportMovieDialog</name>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>in Kürze</translation>
     </message>
     <message>
         <source>At most %1 bytes, at a lower quality; made %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens %1 Bytes, bei geringerer Qualität; fertig %2.</translation>
     </message>
     <message>
         <source>The movie takes about %1 bytes, made %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Film belegt etwa %1 Bytes, fertig %2.</translation>
     </message>
     <message>
         <source>Import Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film importieren</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Crop to 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf 4:3 zuschneiden</translation>
     </message>
     <message>
         <source>Black bars to 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarze Balken auf 4:3</translation>
     </message>
     <message>
         <source>Stretch to 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf 4:3 strecken</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualität:</translation>
     </message>
     <message>
         <source>At &amp;most:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höchstens:</translation>
     </message>
     <message>
         <source> KB</source>
-        <translation type="unfinished"></translation>
+        <translation> KB</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>&amp;Pictures a second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder pro &amp;Sekunde:</translation>
     </message>
     <message>
         <source>F&amp;it:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anpassen:</translation>
     </message>
     <message>
         <source>No picture at this moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>An dieser Stelle kein Bild.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende muss nach dem Anfang liegen.</translation>
     </message>
     <message numerus="yes">
         <source>in about %Ln second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in etwa %Ln Sekunde</numerusform>
+            <numerusform>in etwa %Ln Sekunden</numerusform>
         </translation>
     </message>
 </context>
@@ -237,117 +239,117 @@ Do you want to create it?</source>
     <name>tessa::ItemDetailsPanel</name>
     <message>
         <source>Item Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragsdetails</translation>
     </message>
     <message>
         <source>Line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile:</translation>
     </message>
     <message>
         <source>Stored:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert:</translation>
     </message>
     <message>
         <source>Changed pixels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geänderte Pixel:</translation>
     </message>
     <message>
         <source>Share of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil an der Datei:</translation>
     </message>
     <message>
         <source>File when saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nach dem Speichern:</translation>
     </message>
     <message>
         <source>Starts at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnt bei:</translation>
     </message>
     <message>
         <source>Lasts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>tessa::ItemFigures</name>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1, %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 von %3</translation>
     </message>
     <message>
         <source>at %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ab %1 für %2</translation>
     </message>
     <message>
         <source>none: not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>keine: kein Bild</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>none until the animation begins with an image</source>
-        <translation type="unfinished"></translation>
+        <translation>keine, solange die Animation nicht mit einem Bild beginnt</translation>
     </message>
     <message>
         <source>not played: after End</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht abgespielt: nach Ende</translation>
     </message>
     <message>
         <source>not played</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht abgespielt</translation>
     </message>
     <message numerus="yes">
         <source>%Ln pixel(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Pixel</numerusform>
+            <numerusform>%Ln Pixel</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln run(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Folge</numerusform>
+            <numerusform>%Ln Folgen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 changed in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 geändert</translation>
     </message>
     <message numerus="yes">
         <source>%Ln byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Byte</numerusform>
+            <numerusform>%Ln Bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>%1 (%2 at %3 a second)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 bei %3 pro Sekunde)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln tick(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Tick</numerusform>
+            <numerusform>%Ln Ticks</numerusform>
         </translation>
     </message>
 </context>
@@ -355,980 +357,1027 @@ Do you want to create it?</source>
     <name>tessa::ItemList</name>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Fade in</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblenden</translation>
     </message>
     <message>
         <source>Fade out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound abspielen</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An item&apos;s label and its number, as in &quot;Pause: 120&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>tessa::MovieExport</name>
     <message>
         <source>The GIF will be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF wird %1 groß.</translation>
     </message>
     <message>
         <source>The GIF will be about %1 (estimated from its first %2 seconds).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GIF wird etwa %1 groß (geschätzt aus den ersten %2 Sekunden).</translation>
     </message>
     <message>
         <source>Write the movie without its sounds?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Film ohne seine Sounds schreiben?</translation>
     </message>
     <message>
         <source>Writing the movie...</source>
-        <translation type="unfinished"></translation>
+        <translation>Film wird geschrieben...</translation>
     </message>
     <message>
         <source>Export Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film exportieren</translation>
     </message>
 </context>
 <context>
     <name>tessa::Notice</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Invalid file type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateityp.</translation>
     </message>
     <message>
         <source>Error preparing image entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Vorbereiten des Bildeintrags.</translation>
     </message>
     <message>
         <source>The file was not an 320x200 8-bit BMP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei war kein 8-Bit-BMP mit 320x200 Pixeln.</translation>
     </message>
     <message>
         <source>The file is too short to be a 320x200 8-bit BMP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu kurz für ein 8-Bit-BMP mit 320x200 Pixeln.</translation>
     </message>
     <message>
         <source>Unknown palette file format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Palettendateiformat!</translation>
     </message>
     <message>
         <source>The image holds no pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild enthält keine Pixel.</translation>
     </message>
     <message>
         <source>Could not save INI file.</source>
-        <translation type="unfinished"></translation>
+        <translation>INI-Datei konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>The movie was not encoded: it was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Film wurde nicht kodiert: Der Vorgang wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The movie holds no pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Film enthält keine Bilder.</translation>
     </message>
     <message>
         <source>A picture of the movie is not 320 x 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild des Films hat nicht 320 x 200 Pixel.</translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: the first image cannot be deleted.</source>
+        <translation>Eine Animation beginnt mit einem Bild: Das erste Bild kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: only an image can go first.</source>
+        <translation>Eine Animation beginnt mit einem Bild: Nur ein Bild kann am Anfang stehen.</translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: the line after the first image is not one.</source>
+        <translation>Eine Animation beginnt mit einem Bild: Die Zeile nach dem ersten Bild ist kein Bild.</translation>
+    </message>
+    <message>
+        <source>The last line stays last: the game stops there.</source>
+        <translation>Die letzte Zeile bleibt die letzte: Dort endet das Spiel.</translation>
+    </message>
+    <message>
+        <source>Error: %1<byte value="xd"/>
+Description: %2<byte value="xd"/>
+Location: %3</source>
+        <translation>Fehler: %1<byte value="xd"/>
+Beschreibung: %2<byte value="xd"/>
+Ort: %3</translation>
     </message>
 </context>
 <context>
     <name>tessa::PreferencesDialog</name>
     <message>
         <source>Programs (*.exe)|*.exe|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme (*.exe)|*.exe|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>All Files (*)|*</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)|*</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>The system&apos;s default program</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardprogramm des Systems</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>%f stands for the image file. Leave it empty to open the file in the system&apos;s default program for its type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%f steht für die Bilddatei. Leer lassen, um die Datei im Standardprogramm des Systems für ihren Typ zu öffnen.</translation>
     </message>
     <message>
         <source>PNG (indexed, 256 colours)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG (indiziert, 256 Farben)</translation>
     </message>
     <message>
         <source>BMP (8-bit)</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP (8 Bit)</translation>
     </message>
     <message>
         <source>Image &amp;editor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild&amp;editor:</translation>
     </message>
     <message>
         <source>Image &amp;format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild&amp;format:</translation>
     </message>
     <message>
         <source>Choose the Image Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildeditor auswählen</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache:</translation>
     </message>
 </context>
 <context>
     <name>tessa::PreviewWindow</name>
     <message>
         <source>Play Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation abspielen</translation>
     </message>
     <message>
         <source>Click or drag to go to a moment (Home: the start, End: the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken oder ziehen, um zu einer Stelle zu springen (Pos1: zum Anfang, Ende: zum Ende)</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>The item before (Left or Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der vorherige Eintrag (Pfeil links oder Bild auf)</translation>
     </message>
     <message>
         <source>Play or pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen oder anhalten (Leertaste)</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Stop and go back to the start (Esc); Esc when stopped closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten und zum Anfang zurück (Esc); Esc im gestoppten Zustand schließt das Fenster</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>The item after (Right or Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der nächste Eintrag (Pfeil rechts oder Bild ab)</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife</translation>
     </message>
     <message>
         <source>Play again from the start at the end (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Ende wieder von vorn abspielen (L)</translation>
     </message>
     <message>
         <source>Speed (+ faster, - slower)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit (+ schneller, - langsamer)</translation>
     </message>
     <message>
         <source>Zooms larger than the screen has room for are not offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomstufen, für die der Bildschirm zu klein ist, werden nicht angeboten</translation>
     </message>
     <message>
         <source>Zoom %1x</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1x</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>The 200 rows shown as 240, as a 4:3 screen showed them</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 200 Bildzeilen als 240 dargestellt, wie ein 4:3-Bildschirm sie zeigte</translation>
     </message>
     <message>
         <source>Timing and sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitsteuerung und Sound</translation>
     </message>
     <message>
         <source>70 Hz (VGA refresh)</source>
-        <translation type="unfinished"></translation>
+        <translation>70 Hz (VGA-Bildwiederholrate)</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>18.2 Hz (PC timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>18,2 Hz (PC-Timer)</translation>
     </message>
     <message>
         <source>10 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Hz</translation>
     </message>
     <message>
         <source>1 Hz (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Hz (Sekunden)</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source> Hz</source>
-        <translation type="unfinished"></translation>
+        <translation> Hz</translation>
     </message>
     <message>
         <source>Tick rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick-Rate:</translation>
     </message>
     <message>
         <source>Ticks per unit of a pause&apos;s amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticks pro Einheit der Pausendauer</translation>
     </message>
     <message>
         <source>Pause multiplier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausenfaktor:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keiner)</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>Sound folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound-Ordner:</translation>
     </message>
     <message>
         <source>none: sounds are not played</source>
-        <translation type="unfinished"></translation>
+        <translation>keine: Sounds werden nicht abgespielt</translation>
     </message>
     <message>
         <source>The file name of sound n: %d is the number, %3d or %03d pads it to 3 places, %% is a %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname von Sound n: %d ist die Nummer, %3d oder %03d füllt sie auf 3 Stellen auf, %% steht für ein %.</translation>
     </message>
     <message>
         <source>Sound file names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound-Dateinamen:</translation>
     </message>
     <message>
         <source>sound %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound %1</translation>
     </message>
     <message>
         <source>Select the folder of the game&apos;s sound files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner mit den Sound-Dateien des Spiels auswählen</translation>
     </message>
     <message>
         <source>This build of the program plays no sound: sound cues are only shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Programmversion spielt keine Sounds ab: Sound-Aufrufe werden nur angezeigt.</translation>
     </message>
     <message>
         <source>No file name pattern is set: sound cues are not played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Dateinamenmuster festgelegt: Sound-Aufrufe werden nicht abgespielt.</translation>
     </message>
     <message>
         <source>Sound 1 is played from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound 1 wird aus %1 abgespielt.</translation>
     </message>
 </context>
 <context>
     <name>tessa::ScriptFileAccess</name>
     <message>
         <source>Run Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript ausführen</translation>
     </message>
     <message>
         <source>The script %1 wants to change %2, outside its own folder and the animation&apos;s folder.
 
 Let it read and change the files in %3 until the editor closes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript %1 möchte %2 ändern, außerhalb seines eigenen Ordners und des Animationsordners.
+
+Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen wird?</translation>
     </message>
     <message>
         <source>The script %1 wants to read %2, outside its own folder and the animation&apos;s folder.
 
 Let it read and change the files in %3 until the editor closes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript %1 möchte %2 lesen, außerhalb seines eigenen Ordners und des Animationsordners.
+
+Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen wird?</translation>
     </message>
 </context>
 <context>
     <name>tessa::ScriptRunner</name>
     <message>
         <source>There was not enough memory to start the script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher, um das Skript zu starten.</translation>
     </message>
     <message>
         <source>The animation changed while the script ran (an image came back from the image editor), so the script&apos;s changes were not made. Run it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Animation hat sich während des Skriptlaufs geändert (ein Bild kam aus dem Bildeditor zurück), daher wurden die Änderungen des Skripts nicht übernommen. Führen Sie es erneut aus.</translation>
     </message>
     <message>
         <source>Running %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird ausgeführt...</translation>
     </message>
     <message>
         <source>Run Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript ausführen</translation>
     </message>
 </context>
 <context>
     <name>tessa::SoundCuePlayer</name>
     <message>
         <source>Sound %1: no file name pattern is set, so no sound is played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound %1: Kein Dateinamenmuster festgelegt, daher wird kein Sound abgespielt.</translation>
     </message>
     <message>
         <source>Sound %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound %1: %2</translation>
     </message>
     <message>
         <source>Sound %1: there is no sound output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound %1: Keine Audioausgabe vorhanden.</translation>
     </message>
     <message>
         <source>Sound %1: the sound output cannot play %2 Hz with %3 channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound %1: Die Audioausgabe kann %2 Hz mit %3 Kanälen nicht abspielen.</translation>
     </message>
     <message>
         <source>%1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt.</translation>
     </message>
 </context>
 <context>
     <name>tessa::frm</name>
     <message>
         <source>Delete Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag löschen</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Animationsdateien (*ANIM*.*)|*ANIM*.*|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</source>
-        <translation type="unfinished"></translation>
+        <translation>JASC-3-Palettendateien (*.pal)|*.pal|JASC-8-Palettendateien (*.pal)|*.pal|Photoshop-Palettendateien (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</translation>
     </message>
     <message>
         <source>GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF-Animation (*.gif)|*.gif|WebM-Video (*.webm)|*.webm|MP4-Video (*.mp4)|*.mp4|PNG-Bildfolge (*.png)|*.png</translation>
     </message>
     <message>
         <source>Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Animations-Patches (*.tpatch)|*.tpatch|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>: NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>: NEU</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Animation</translation>
     </message>
     <message>
         <source>&amp;Open Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Re&amp;vert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Recover Discarded Animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verworfene Animation wiederherstellen...</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animation</translation>
     </message>
     <message>
         <source>&amp;Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild</translation>
     </message>
     <message>
         <source>&amp;Movie...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Film...</translation>
     </message>
     <message>
         <source>&amp;Patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Patch...</translation>
     </message>
     <message>
         <source>Apply &amp;Patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Patch anwenden...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Projekt</translation>
     </message>
     <message>
         <source>Add &amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ild hinzufügen</translation>
     </message>
     <message>
         <source>Add &amp;Fade In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einblenden hinzufügen</translation>
     </message>
     <message>
         <source>Add F&amp;ade Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausblenden hinzufügen</translation>
     </message>
     <message>
         <source>Add &amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause hinzufügen</translation>
     </message>
     <message>
         <source>Add &amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sound hinzufügen</translation>
     </message>
     <message>
         <source>I&amp;mport Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild i&amp;mportieren...</translation>
     </message>
     <message>
         <source>Import Mo&amp;vie...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Film importieren...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Edit E&amp;xternally</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtern bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag &amp;löschen</translation>
     </message>
     <message>
         <source>P&amp;alette</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;lette</translation>
     </message>
     <message>
         <source>&amp;Main Tessarine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauptpalette Tessarine</translation>
     </message>
     <message>
         <source>&amp;Extra Orvalis (EANIM.QLM)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusatzpalette Orvalis (EANIM.QLM)</translation>
     </message>
     <message>
         <source>&amp;Custom: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzerdefiniert: </translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>You need to add an image to begin an animation.<byte value="xd"/>
 Aborting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen ein Bild hinzufügen, um eine Animation zu beginnen.<byte value="xd"/>
+Abbruch...</translation>
     </message>
     <message>
         <source>Select the animation file</source>
-        <translation type="unfinished"></translation>
+        <translation>Animationsdatei auswählen</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message>
         <source>You have not saved your changes.  Save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Ihre Änderungen nicht gespeichert. Jetzt speichern?</translation>
     </message>
     <message>
         <source>Save Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern bestätigen</translation>
     </message>
     <message>
         <source>it replaces the document the script works on</source>
-        <translation type="unfinished"></translation>
+        <translation>er ersetzt das Dokument, an dem das Skript arbeitet</translation>
     </message>
     <message>
         <source>the script&apos;s changes are one step of the history: undo them once the script has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>die Änderungen des Skripts sind ein Schritt im Verlauf: machen Sie sie nach dem Ende des Skripts rückgängig</translation>
     </message>
     <message>
         <source>it would close the editor under the script</source>
-        <translation type="unfinished"></translation>
+        <translation>er würde den Editor schließen, während das Skript läuft</translation>
     </message>
     <message>
         <source>a script cannot start another</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Skript kann kein anderes starten</translation>
     </message>
     <message>
         <source>Open or begin an animation to add images to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Bilder erst eine Animation öffnen oder beginnen.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplizieren</translation>
     </message>
     <message>
         <source>&amp;Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben verschieben</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten verschieben</translation>
     </message>
     <message>
         <source>Pr&amp;eferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;stellungen...</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben verschieben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten verschieben</translation>
     </message>
     <message>
         <source>Move Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag verschieben</translation>
     </message>
     <message>
         <source>Export Animation Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Animationsbilder exportieren</translation>
     </message>
     <message>
         <source>Export Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>Export Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film exportieren</translation>
     </message>
     <message>
         <source>Wrote the movie %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Film %1 geschrieben (%2).</translation>
     </message>
     <message>
         <source>Wrote the movie as the pictures %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Film als Bilder %1 geschrieben.</translation>
     </message>
     <message>
         <source>No program is set to open %1 files.<byte value="xd"/>
 Choose an image editor in Edit &gt; Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Programm zum Öffnen von %1-Dateien festgelegt.<byte value="xd"/>
+Wählen Sie einen Bildeditor unter Bearbeiten &gt; Einstellungen.</translation>
     </message>
     <message>
         <source>%1 was saved, but its image is no longer in the animation.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert, aber das Bild ist nicht mehr in der Animation.</translation>
     </message>
     <message>
         <source>Update Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild aktualisieren</translation>
     </message>
     <message>
         <source>Updated the image on line %1 from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild in Zeile %1 aus %2 aktualisiert.</translation>
     </message>
     <message>
         <source>Image Files (%1)|%1|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddateien (%1)|%1|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild importieren</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 <byte value="xd"/>
 Import what is there?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Das Vorhandene importieren?</translation>
     </message>
     <message>
         <source>Select screen image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmbild auswählen</translation>
     </message>
     <message>
         <source>The file had a length of 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hatte die Länge 0.</translation>
     </message>
     <message>
         <source>Add Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild hinzufügen</translation>
     </message>
     <message>
         <source>Add Fade In</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblenden hinzufügen</translation>
     </message>
     <message>
         <source>Add Fade Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden hinzufügen</translation>
     </message>
     <message>
         <source>Add Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause hinzufügen</translation>
     </message>
     <message>
         <source>Add Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound hinzufügen</translation>
     </message>
     <message>
         <source>Pause Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausendauer</translation>
     </message>
     <message>
         <source>Play Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound abspielen</translation>
     </message>
     <message>
         <source>Edit Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild bearbeiten</translation>
     </message>
     <message>
         <source>Edit Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause bearbeiten</translation>
     </message>
     <message>
         <source>Edit Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound bearbeiten</translation>
     </message>
     <message>
         <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos (%1)|%1|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>Import Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film importieren</translation>
     </message>
     <message>
         <source>Open or begin an animation to add a movie to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für einen Film erst eine Animation öffnen oder beginnen.</translation>
     </message>
     <message>
         <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbst bei niedrigster Qualität sind es etwa %1 Bytes: mehr zulassen oder einen kürzeren Teil wählen.</translation>
     </message>
     <message>
         <source>Encoding %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird kodiert...</translation>
     </message>
     <message>
         <source>The movie was not imported: it was stopped. Nothing has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Film nicht importiert: abgebrochen. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Select your palette file</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettendatei auswählen</translation>
     </message>
     <message>
         <source>Save the animation first: a patch is made from the file as saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern Sie die Animation zuerst: Ein Patch entsteht aus der gespeicherten Datei.</translation>
     </message>
     <message>
         <source>Export Patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch exportieren</translation>
     </message>
     <message>
         <source>Wrote the patch %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch %1 geschrieben (%2).</translation>
     </message>
     <message>
         <source>Select the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch auswählen</translation>
     </message>
     <message>
         <source>a new animation</source>
-        <translation type="unfinished"></translation>
+        <translation>eine neue Animation</translation>
     </message>
     <message>
         <source>Your unsaved changes were kept: File &gt; Recover Discarded Animation brings them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen aufbewahrt: Datei &gt; Verworfene Animation wiederherstellen holt sie zurück.</translation>
     </message>
     <message>
         <source>Your unsaved changes could not be kept for File &gt; Recover Discarded Animation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre ungespeicherten Änderungen konnten nicht für Datei &gt; Verworfene Animation wiederherstellen aufbewahrt werden: %1</translation>
     </message>
     <message>
         <source>Recover the unsaved changes to %1 from %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?</translation>
     </message>
     <message>
         <source>The unsaved changes to %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ungespeicherten Änderungen an %1 konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Discard your changes and reopen %1 from disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen verwerfen und %1 neu vom Datenträger laden?</translation>
     </message>
     <message>
         <source>No discarded animations are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine verworfenen Animationen aufbewahrt.</translation>
     </message>
     <message>
         <source>Recover Discarded Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verworfene Animation wiederherstellen</translation>
     </message>
     <message>
         <source>Open as a new animation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Als neue Animation öffnen:</translation>
     </message>
     <message>
         <source>The discarded animation could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verworfene Animation konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua-Skripte (*.lua)|*.lua|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>&amp;Run Script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript &amp;ausführen...</translation>
     </message>
     <message>
         <source>&amp;Scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skripte</translation>
     </message>
     <message>
         <source>&amp;Open Scripts Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript&amp;ordner öffnen</translation>
     </message>
     <message>
         <source>(No scripts in the scripts folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Keine Skripte im Skriptordner)</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiele</translation>
     </message>
     <message>
         <source>Run Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript ausführen</translation>
     </message>
     <message>
         <source>%1 was stopped: the animation is as it was before it ran.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde abgebrochen: Die Animation ist unverändert.</translation>
     </message>
     <message>
         <source>Script Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript fehlgeschlagen</translation>
     </message>
     <message>
         <source>Open Scripts Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriptordner öffnen</translation>
     </message>
     <message>
         <source>The scripts folder &quot;%1&quot; could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Skriptordner „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abspielen</translation>
     </message>
     <message>
         <source>&amp;Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ä&amp;nderungen</translation>
     </message>
     <message>
         <source>Item &amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrags&amp;details</translation>
     </message>
     <message>
         <source>The image editor&apos;s command line is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Befehlszeile des Bildeditors ist leer.</translation>
     </message>
     <message>
         <source>The image editor &quot;%1&quot; could not be started.<byte value="xd"/>
 Check its command line in Edit &gt; Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildeditor „%1“ konnte nicht gestartet werden.<byte value="xd"/>
+Prüfen Sie seine Befehlszeile unter Bearbeiten &gt; Einstellungen.</translation>
     </message>
     <message>
         <source>Input pause amount (%1..%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausendauer eingeben (%1..%2)</translation>
     </message>
     <message>
         <source>Input sound number (%1..%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound-Nummer eingeben (%1..%2)</translation>
     </message>
     <message>
         <source>Input new pause amount (%1..%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Pausendauer eingeben (%1..%2)</translation>
     </message>
     <message>
         <source>Input new sound number (%1..%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Sound-Nummer eingeben (%1..%2)</translation>
     </message>
     <message>
         <source>Imported %1: %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importiert: %2 und %3.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln image(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Bild</numerusform>
+            <numerusform>%Ln Bilder</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln pause(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Pause</numerusform>
+            <numerusform>%Ln Pausen</numerusform>
         </translation>
     </message>
     <message>
         <source>Custom: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert: %1</translation>
     </message>
     <message>
         <source>Select the original animation file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Animationsdatei auswählen</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %Ln Eintrag</numerusform>
+            <numerusform>%1, %2, %Ln Einträge</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>Project menu: the selected item</comment>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Indices kept; the image&apos;s colours differ from the palette. Use Import Image to match colours.</source>
+        <translation>Indizes beibehalten; die Farben des Bildes weichen von der Palette ab. Mit „Bild importieren“ werden sie angepasst.</translation>
     </message>
 </context>
 <context>
     <name>tessa::frmAbout</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Tessarine Animation Studio is a Windows editor for the animation files found in Tessarine: Cindrel and Orvalis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessarine Animation Studio ist ein Windows-Editor für die Animationsdateien aus Tessarine: Cindrel und Orvalis.</translation>
     </message>
     <message>
         <source>Warning: Not responsible for any lost data.  Be sure to make back up copies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Keine Haftung für verlorene Daten. Legen Sie unbedingt Sicherungskopien an.</translation>
     </message>
     <message>
         <source>website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Website:</translation>
     </message>
     <message>
         <source>email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 </TS>

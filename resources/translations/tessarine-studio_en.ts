@@ -377,6 +377,11 @@ Do you want to create it?</source>
         <source>End</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An item&apos;s label and its number, as in &quot;Pause: 120&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tessa::MovieExport</name>
@@ -449,6 +454,28 @@ Do you want to create it?</source>
     </message>
     <message>
         <source>A picture of the movie is not 320 x 200.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: the first image cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: only an image can go first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: the line after the first image is not one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last line stays last: the game stops there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: %1<byte value="xd"/>
+Description: %2<byte value="xd"/>
+Location: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1294,6 +1321,15 @@ Check its command line in Edit &gt; Preferences.</source>
             <numerusform>%1, %2, %Ln item</numerusform>
             <numerusform>%1, %2, %Ln items</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>Project menu: the selected item</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indices kept; the image&apos;s colours differ from the palette. Use Import Image to match colours.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

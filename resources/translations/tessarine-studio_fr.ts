@@ -7,229 +7,231 @@
         <source>%1
 This file does not exist.
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ce fichier n&apos;existe pas.
+Voulez-vous le créer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus &amp;tard</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Editor for Tessarine cut-scene animations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur des animations cinématiques de Tessarine.</translation>
     </message>
     <message>
         <source>An animation file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier d&apos;animation à ouvrir.</translation>
     </message>
     <message>
         <source>Shows the editor in &lt;code&gt; (en, de, fr) for this run, whatever Edit &gt; Preferences chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche l&apos;éditeur en &lt;code&gt; (en, de, fr) pour cette exécution, quel que soit le choix fait dans Édition &gt; Préférences.</translation>
     </message>
 </context>
 <context>
     <name>tessa::CommandRegistry</name>
     <message>
         <source>there is no such command</source>
-        <translation type="unfinished"></translation>
+        <translation>cette commande n&apos;existe pas</translation>
     </message>
     <message>
         <source>the command is off at the moment (its menu entry is greyed out)</source>
-        <translation type="unfinished"></translation>
+        <translation>la commande est indisponible pour l&apos;instant (son entrée de menu est grisée)</translation>
     </message>
 </context>
 <context>
     <name>tessa::ImportImageDialog</name>
     <message>
         <source>%1 (%2 x %3 pixels, read scaled down to %4 x %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 x %3 pixels, lecture réduite à %4 x %5)</translation>
     </message>
     <message>
         <source>Pixels changed from the previous image: %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixels modifiés par rapport à l&apos;image précédente&#xa0;: %L1</translation>
     </message>
     <message>
         <source>Pixels kept from the previous image: %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixels conservés de l&apos;image précédente&#xa0;: %L1</translation>
     </message>
     <message>
         <source>Pixels not matched exactly: %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixels sans correspondance exacte&#xa0;: %L1</translation>
     </message>
     <message>
         <source>Largest colour error: %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grande erreur de couleur&#xa0;: %L1</translation>
     </message>
     <message>
         <source>Stored size: %L1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille stockée&#xa0;: %L1 octets</translation>
     </message>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une image</translation>
     </message>
     <message>
         <source>Nearest colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur la plus proche</translation>
     </message>
     <message>
         <source>Floyd-Steinberg dithering</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramage Floyd-Steinberg</translation>
     </message>
     <message>
         <source>Ordered dithering</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramage ordonné</translation>
     </message>
     <message>
         <source>&amp;Keep pixels close to the previous image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver les pixels proches de l&apos;image précédente</translation>
     </message>
     <message>
         <source>e.g. 0-15, 240-255</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. 0-15, 240-255</translation>
     </message>
     <message>
         <source>Refuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Refuser</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer</translation>
     </message>
     <message>
         <source>Crop to fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner pour remplir</translation>
     </message>
     <message>
         <source>Scale to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner pour ajuster</translation>
     </message>
     <message>
         <source>Show the colour &amp;error</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;&amp;erreur de couleur</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Méthode&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Threshold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seuil&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Locked indices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices &amp;verrouillés&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Wrong size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille incorrecte&#xa0;:</translation>
     </message>
     <message>
         <source>The image uses the palette&apos;s colours: its indices are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image utilise les couleurs de la palette&#xa0;: ses indices sont conservés.</translation>
     </message>
     <message>
         <source>The image uses the palette&apos;s colours under other indices: renumbered.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image utilise les couleurs de la palette sous d&apos;autres indices&#xa0;: renumérotés.</translation>
     </message>
     <message>
         <source>The image&apos;s colours are matched to the palette.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les couleurs de l&apos;image sont rapprochées de celles de la palette.</translation>
     </message>
 </context>
 <context>
     <name>tessa::ImportMovieDialog</name>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>dans un instant</translation>
     </message>
     <message>
         <source>At most %1 bytes, at a lower quality; made %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus %1 octets, en qualité réduite&#xa0;; prête %2.</translation>
     </message>
     <message>
         <source>The movie takes about %1 bytes, made %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo occupera environ %1 octets&#xa0;; prête %2.</translation>
     </message>
     <message>
         <source>Import Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une vidéo</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>la fin</translation>
     </message>
     <message>
         <source>Crop to 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner en 4:3</translation>
     </message>
     <message>
         <source>Black bars to 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandes noires en 4:3</translation>
     </message>
     <message>
         <source>Stretch to 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirer en 4:3</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>At &amp;most:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au &amp;maximum&#xa0;:</translation>
     </message>
     <message>
         <source> KB</source>
-        <translation type="unfinished"></translation>
+        <translation> Ko</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Début&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Pictures a second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Images par &amp;seconde&#xa0;:</translation>
     </message>
     <message>
         <source>F&amp;it:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajustement&#xa0;:</translation>
     </message>
     <message>
         <source>No picture at this moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image à cet instant.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin doit venir après le début.</translation>
     </message>
     <message numerus="yes">
         <source>in about %Ln second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>dans environ %Ln seconde</numerusform>
+            <numerusform>dans environ %Ln secondes</numerusform>
         </translation>
     </message>
 </context>
@@ -237,117 +239,117 @@ Do you want to create it?</source>
     <name>tessa::ItemDetailsPanel</name>
     <message>
         <source>Item Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de l&apos;élément</translation>
     </message>
     <message>
         <source>Line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne&#xa0;:</translation>
     </message>
     <message>
         <source>Stored:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stockage&#xa0;:</translation>
     </message>
     <message>
         <source>Changed pixels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixels modifiés&#xa0;:</translation>
     </message>
     <message>
         <source>Share of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Part du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>File when saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier enregistré&#xa0;:</translation>
     </message>
     <message>
         <source>Starts at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Début&#xa0;:</translation>
     </message>
     <message>
         <source>Lasts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>tessa::ItemFigures</name>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1, %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 de %3</translation>
     </message>
     <message>
         <source>at %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>à %1 pendant %2</translation>
     </message>
     <message>
         <source>none: not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun&#xa0;: ce n&apos;est pas une image</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnue</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>none until the animation begins with an image</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun tant que l&apos;animation ne commence pas par une image</translation>
     </message>
     <message>
         <source>not played: after End</source>
-        <translation type="unfinished"></translation>
+        <translation>non lu&#xa0;: après Fin</translation>
     </message>
     <message>
         <source>not played</source>
-        <translation type="unfinished"></translation>
+        <translation>non lu</translation>
     </message>
     <message numerus="yes">
         <source>%Ln pixel(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln pixel</numerusform>
+            <numerusform>%Ln pixels</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln run(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln plage</numerusform>
+            <numerusform>%Ln plages</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 changed in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>changements&#xa0;: %1 en %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln octet</numerusform>
+            <numerusform>%Ln octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>%1 (%2 at %3 a second)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 à %3 par seconde)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln tick(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tick</numerusform>
+            <numerusform>%Ln ticks</numerusform>
         </translation>
     </message>
 </context>
@@ -355,980 +357,1027 @@ Do you want to create it?</source>
     <name>tessa::ItemList</name>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Fade in</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondu entrant</translation>
     </message>
     <message>
         <source>Fade out</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondu sortant</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An item&apos;s label and its number, as in &quot;Pause: 120&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>tessa::MovieExport</name>
     <message>
         <source>The GIF will be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le GIF fera %1.</translation>
     </message>
     <message>
         <source>The GIF will be about %1 (estimated from its first %2 seconds).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le GIF fera environ %1 (estimation d&apos;après ses %2 premières secondes).</translation>
     </message>
     <message>
         <source>Write the movie without its sounds?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le film sans ses sons&#xa0;?</translation>
     </message>
     <message>
         <source>Writing the movie...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture du film...</translation>
     </message>
     <message>
         <source>Export Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le film</translation>
     </message>
 </context>
 <context>
     <name>tessa::Notice</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Invalid file type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier non valide.</translation>
     </message>
     <message>
         <source>Error preparing image entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la préparation de l&apos;élément image.</translation>
     </message>
     <message>
         <source>The file was not an 320x200 8-bit BMP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;était pas un BMP 8 bits en 320x200.</translation>
     </message>
     <message>
         <source>The file is too short to be a 320x200 8-bit BMP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop court pour être un BMP 8 bits en 320x200.</translation>
     </message>
     <message>
         <source>Unknown palette file format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier de palette inconnu&#xa0;!</translation>
     </message>
     <message>
         <source>The image holds no pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image ne contient aucun pixel.</translation>
     </message>
     <message>
         <source>Could not save INI file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier INI.</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>The movie was not encoded: it was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo n&apos;a pas été encodée&#xa0;: l&apos;encodage a été interrompu.</translation>
     </message>
     <message>
         <source>The movie holds no pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo ne contient aucune image.</translation>
     </message>
     <message>
         <source>A picture of the movie is not 320 x 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image de la vidéo ne fait pas 320 x 200.</translation>
+    </message>
+    <message>
+        <source>Error: %1<byte value="xd"/>
+Description: %2<byte value="xd"/>
+Location: %3</source>
+        <translation>Erreur&#xa0;: %1<byte value="xd"/>
+Description&#xa0;: %2<byte value="xd"/>
+Emplacement&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: the first image cannot be deleted.</source>
+        <translation>Une animation commence par une image&#xa0;: la première image ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: only an image can go first.</source>
+        <translation>Une animation commence par une image&#xa0;: seule une image peut venir en premier.</translation>
+    </message>
+    <message>
+        <source>An animation begins with an image: the line after the first image is not one.</source>
+        <translation>Une animation commence par une image&#xa0;: la ligne qui suit la première image n&apos;en est pas une.</translation>
+    </message>
+    <message>
+        <source>The last line stays last: the game stops there.</source>
+        <translation>La dernière ligne reste la dernière&#xa0;: le jeu s&apos;arrête là.</translation>
     </message>
 </context>
 <context>
     <name>tessa::PreferencesDialog</name>
     <message>
         <source>Programs (*.exe)|*.exe|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes (*.exe)|*.exe|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>All Files (*)|*</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)|*</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>The system&apos;s default program</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme par défaut du système</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>%f stands for the image file. Leave it empty to open the file in the system&apos;s default program for its type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%f représente le fichier image. Laissez vide pour ouvrir le fichier avec le programme par défaut du système pour ce type.</translation>
     </message>
     <message>
         <source>PNG (indexed, 256 colours)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG (indexé, 256 couleurs)</translation>
     </message>
     <message>
         <source>BMP (8-bit)</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP (8 bits)</translation>
     </message>
     <message>
         <source>Image &amp;editor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur d&apos;&amp;images&#xa0;:</translation>
     </message>
     <message>
         <source>Image &amp;format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format d&apos;image&#xa0;:</translation>
     </message>
     <message>
         <source>Choose the Image Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;éditeur d&apos;images</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>tessa::PreviewWindow</name>
     <message>
         <source>Play Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de l&apos;animation</translation>
     </message>
     <message>
         <source>Click or drag to go to a moment (Home: the start, End: the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ou faites glisser pour aller à un instant (Origine&#xa0;: le début, Fin&#xa0;: la fin)</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>The item before (Left or Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;élément précédent (Gauche ou Page préc.)</translation>
     </message>
     <message>
         <source>Play or pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture ou pause (Espace)</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Stop and go back to the start (Esc); Esc when stopped closes the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter et revenir au début (Échap)&#xa0;; à l&apos;arrêt, Échap ferme la fenêtre</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>The item after (Right or Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;élément suivant (Droite ou Page suiv.)</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle</translation>
     </message>
     <message>
         <source>Play again from the start at the end (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre au début une fois à la fin (L)</translation>
     </message>
     <message>
         <source>Speed (+ faster, - slower)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse (+ plus vite, - moins vite)</translation>
     </message>
     <message>
         <source>Zooms larger than the screen has room for are not offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Les zooms trop grands pour l&apos;écran ne sont pas proposés</translation>
     </message>
     <message>
         <source>Zoom %1x</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1x</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>The 200 rows shown as 240, as a 4:3 screen showed them</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 200 lignes affichées sur 240, comme sur un écran 4:3</translation>
     </message>
     <message>
         <source>Timing and sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadence et son</translation>
     </message>
     <message>
         <source>70 Hz (VGA refresh)</source>
-        <translation type="unfinished"></translation>
+        <translation>70 Hz (rafraîchissement VGA)</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>18.2 Hz (PC timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>18,2 Hz (horloge du PC)</translation>
     </message>
     <message>
         <source>10 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Hz</translation>
     </message>
     <message>
         <source>1 Hz (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Hz (secondes)</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source> Hz</source>
-        <translation type="unfinished"></translation>
+        <translation> Hz</translation>
     </message>
     <message>
         <source>Tick rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence des ticks&#xa0;:</translation>
     </message>
     <message>
         <source>Ticks per unit of a pause&apos;s amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticks par unité de durée de pause</translation>
     </message>
     <message>
         <source>Pause multiplier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicateur de pause&#xa0;:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir...</translation>
     </message>
     <message>
         <source>Sound folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des sons&#xa0;:</translation>
     </message>
     <message>
         <source>none: sounds are not played</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun&#xa0;: les sons ne sont pas joués</translation>
     </message>
     <message>
         <source>The file name of sound n: %d is the number, %3d or %03d pads it to 3 places, %% is a %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier du son n&#xa0;: %d est son numéro, %3d ou %03d le complète à 3 chiffres, %% donne un %.</translation>
     </message>
     <message>
         <source>Sound file names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms des fichiers son&#xa0;:</translation>
     </message>
     <message>
         <source>sound %1</source>
-        <translation type="unfinished"></translation>
+        <translation>son %1</translation>
     </message>
     <message>
         <source>Select the folder of the game&apos;s sound files</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier des fichiers son du jeu</translation>
     </message>
     <message>
         <source>This build of the program plays no sound: sound cues are only shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version du programme ne joue aucun son&#xa0;: les signaux sonores sont seulement affichés.</translation>
     </message>
     <message>
         <source>No file name pattern is set: sound cues are not played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun modèle de nom de fichier&#xa0;: les signaux sonores ne sont pas joués.</translation>
     </message>
     <message>
         <source>Sound 1 is played from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son 1 est lu depuis %1.</translation>
     </message>
 </context>
 <context>
     <name>tessa::ScriptFileAccess</name>
     <message>
         <source>Run Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter un script</translation>
     </message>
     <message>
         <source>The script %1 wants to change %2, outside its own folder and the animation&apos;s folder.
 
 Let it read and change the files in %3 until the editor closes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le script %1 veut modifier %2, hors de son propre dossier et du dossier de l&apos;animation.
+
+L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermeture de l&apos;éditeur&#xa0;?</translation>
     </message>
     <message>
         <source>The script %1 wants to read %2, outside its own folder and the animation&apos;s folder.
 
 Let it read and change the files in %3 until the editor closes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le script %1 veut lire %2, hors de son propre dossier et du dossier de l&apos;animation.
+
+L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermeture de l&apos;éditeur&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>tessa::ScriptRunner</name>
     <message>
         <source>There was not enough memory to start the script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante pour démarrer le script.</translation>
     </message>
     <message>
         <source>The animation changed while the script ran (an image came back from the image editor), so the script&apos;s changes were not made. Run it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;animation a changé pendant l&apos;exécution du script (une image est revenue de l&apos;éditeur d&apos;images)&#xa0;: ses modifications n&apos;ont pas été appliquées. Relancez-le.</translation>
     </message>
     <message>
         <source>Running %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution de %1...</translation>
     </message>
     <message>
         <source>Run Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter un script</translation>
     </message>
 </context>
 <context>
     <name>tessa::SoundCuePlayer</name>
     <message>
         <source>Sound %1: no file name pattern is set, so no sound is played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son %1&#xa0;: aucun modèle de nom de fichier n&apos;est défini, aucun son n&apos;est joué.</translation>
     </message>
     <message>
         <source>Sound %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Son %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Sound %1: there is no sound output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son %1&#xa0;: aucune sortie audio.</translation>
     </message>
     <message>
         <source>Sound %1: the sound output cannot play %2 Hz with %3 channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son %1&#xa0;: la sortie audio ne peut pas jouer du %2 Hz sur %3 canaux.</translation>
     </message>
     <message>
         <source>%1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable.</translation>
     </message>
 </context>
 <context>
     <name>tessa::frm</name>
     <message>
         <source>Delete Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;élément</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers d&apos;animation (*ANIM*.*)|*ANIM*.*|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers bitmap (*.bmp)|*.bmp|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de palette JASC 3 (*.pal)|*.pal|Fichiers de palette JASC 8 (*.pal)|*.pal|Fichiers de palette Photoshop (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</translation>
     </message>
     <message>
         <source>GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation GIF (*.gif)|*.gif|Vidéo WebM (*.webm)|*.webm|Vidéo MP4 (*.mp4)|*.mp4|Séquence PNG (*.png)|*.png</translation>
     </message>
     <message>
         <source>Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctifs d&apos;animation (*.tpatch)|*.tpatch|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>: NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>: NOUVELLE</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle animation</translation>
     </message>
     <message>
         <source>&amp;Open Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une animation</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Re&amp;vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;charger</translation>
     </message>
     <message>
         <source>&amp;Recover Discarded Animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Récupérer l&apos;animation abandonnée...</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animation</translation>
     </message>
     <message>
         <source>&amp;Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image</translation>
     </message>
     <message>
         <source>&amp;Movie...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Film...</translation>
     </message>
     <message>
         <source>&amp;Patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Correctif...</translation>
     </message>
     <message>
         <source>Apply &amp;Patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appliquer un correctif...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Projet</translation>
     </message>
     <message>
         <source>Add &amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une &amp;image</translation>
     </message>
     <message>
         <source>Add &amp;Fade In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fondu &amp;entrant</translation>
     </message>
     <message>
         <source>Add F&amp;ade Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fondu s&amp;ortant</translation>
     </message>
     <message>
         <source>Add &amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une &amp;pause</translation>
     </message>
     <message>
         <source>Add &amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un so&amp;n</translation>
     </message>
     <message>
         <source>I&amp;mport Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mporter une image...</translation>
     </message>
     <message>
         <source>Import Mo&amp;vie...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une &amp;vidéo...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Edit E&amp;xternally</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier dans l&apos;éditeur e&amp;xterne</translation>
     </message>
     <message>
         <source>&amp;Delete Item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer l&apos;élément</translation>
     </message>
     <message>
         <source>P&amp;alette</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;lette</translation>
     </message>
     <message>
         <source>&amp;Main Tessarine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Principale de Tessarine</translation>
     </message>
     <message>
         <source>&amp;Extra Orvalis (EANIM.QLM)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras d&apos;Orvalis (EANIM.QLM)</translation>
     </message>
     <message>
         <source>&amp;Custom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;rsonnalisée&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>You need to add an image to begin an animation.<byte value="xd"/>
 Aborting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez ajouter une image pour commencer une animation.<byte value="xd"/>
+Abandon...</translation>
     </message>
     <message>
         <source>Select the animation file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fichier d&apos;animation</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>You have not saved your changes.  Save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas enregistré vos modifications. Les enregistrer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Save Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation d&apos;enregistrement</translation>
     </message>
     <message>
         <source>it replaces the document the script works on</source>
-        <translation type="unfinished"></translation>
+        <translation>elle remplace le document sur lequel travaille le script</translation>
     </message>
     <message>
         <source>the script&apos;s changes are one step of the history: undo them once the script has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>les modifications du script forment une seule étape de l&apos;historique&#xa0;: annulez-les une fois le script terminé</translation>
     </message>
     <message>
         <source>it would close the editor under the script</source>
-        <translation type="unfinished"></translation>
+        <translation>elle fermerait l&apos;éditeur pendant l&apos;exécution du script</translation>
     </message>
     <message>
         <source>a script cannot start another</source>
-        <translation type="unfinished"></translation>
+        <translation>un script ne peut pas en lancer un autre</translation>
     </message>
     <message>
         <source>Open or begin an animation to add images to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez ou créez une animation pour y ajouter des images.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer</translation>
     </message>
     <message>
         <source>&amp;Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le &amp;haut</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le &amp;bas</translation>
     </message>
     <message>
         <source>Pr&amp;eferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences...</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le haut</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le bas</translation>
     </message>
     <message>
         <source>Move Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l&apos;élément</translation>
     </message>
     <message>
         <source>Export Animation Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les images de l&apos;animation</translation>
     </message>
     <message>
         <source>Export Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;image</translation>
     </message>
     <message>
         <source>Export Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le film</translation>
     </message>
     <message>
         <source>Wrote the movie %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Film %1 écrit (%2).</translation>
     </message>
     <message>
         <source>Wrote the movie as the pictures %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Film écrit sous forme d&apos;images %1.</translation>
     </message>
     <message>
         <source>No program is set to open %1 files.<byte value="xd"/>
 Choose an image editor in Edit &gt; Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;est défini pour ouvrir les fichiers %1.<byte value="xd"/>
+Choisissez un éditeur d&apos;images dans Édition &gt; Préférences.</translation>
     </message>
     <message>
         <source>%1 was saved, but its image is no longer in the animation.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été enregistré, mais son image n&apos;est plus dans l&apos;animation.</translation>
     </message>
     <message>
         <source>Update Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour l&apos;image</translation>
     </message>
     <message>
         <source>Updated the image on line %1 from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la ligne %1 mise à jour depuis %2.</translation>
     </message>
     <message>
         <source>Image Files (%1)|%1|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers image (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une image</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 <byte value="xd"/>
 Import what is there?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Importer ce qui a pu être lu&#xa0;?</translation>
     </message>
     <message>
         <source>Select screen image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;image d&apos;écran</translation>
     </message>
     <message>
         <source>The file had a length of 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide (0 octet).</translation>
     </message>
     <message>
         <source>Add Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une image</translation>
     </message>
     <message>
         <source>Add Fade In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fondu entrant</translation>
     </message>
     <message>
         <source>Add Fade Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fondu sortant</translation>
     </message>
     <message>
         <source>Add Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une pause</translation>
     </message>
     <message>
         <source>Add Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un son</translation>
     </message>
     <message>
         <source>Pause Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la pause</translation>
     </message>
     <message>
         <source>Play Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un son</translation>
     </message>
     <message>
         <source>Edit Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;image</translation>
     </message>
     <message>
         <source>Edit Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la pause</translation>
     </message>
     <message>
         <source>Edit Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le son</translation>
     </message>
     <message>
         <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéos (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>Import Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une vidéo</translation>
     </message>
     <message>
         <source>Open or begin an animation to add a movie to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez ou créez une animation pour y ajouter une vidéo.</translation>
     </message>
     <message>
         <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Même en qualité minimale, il faut environ %1 octets&#xa0;: autorisez davantage ou prenez un extrait plus court.</translation>
     </message>
     <message>
         <source>Encoding %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodage de %1...</translation>
     </message>
     <message>
         <source>The movie was not imported: it was stopped. Nothing has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo n&apos;a pas été importée&#xa0;: import interrompu. Rien n&apos;a changé.</translation>
     </message>
     <message>
         <source>Select your palette file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez votre fichier de palette</translation>
     </message>
     <message>
         <source>Save the animation first: a patch is made from the file as saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez d&apos;abord l&apos;animation&#xa0;: le correctif est créé à partir du fichier enregistré.</translation>
     </message>
     <message>
         <source>Export Patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un correctif</translation>
     </message>
     <message>
         <source>Wrote the patch %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctif %1 écrit (%2).</translation>
     </message>
     <message>
         <source>Select the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le correctif</translation>
     </message>
     <message>
         <source>a new animation</source>
-        <translation type="unfinished"></translation>
+        <translation>une nouvelle animation</translation>
     </message>
     <message>
         <source>Your unsaved changes were kept: File &gt; Recover Discarded Animation brings them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications non enregistrées gardées&#xa0;: Fichier &gt; Récupérer l&apos;animation abandonnée.</translation>
     </message>
     <message>
         <source>Your unsaved changes could not be kept for File &gt; Recover Discarded Animation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos modifications non enregistrées n&apos;ont pas pu être gardées pour Fichier &gt; Récupérer l&apos;animation abandonnée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Recover the unsaved changes to %1 from %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer les modifications non enregistrées de %1 (%2)&#xa0;?</translation>
     </message>
     <message>
         <source>The unsaved changes to %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les modifications non enregistrées de %1.</translation>
     </message>
     <message>
         <source>Discard your changes and reopen %1 from disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner vos modifications et rouvrir %1 depuis le disque&#xa0;?</translation>
     </message>
     <message>
         <source>No discarded animations are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune animation abandonnée n&apos;est conservée.</translation>
     </message>
     <message>
         <source>Recover Discarded Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer l&apos;animation abandonnée</translation>
     </message>
     <message>
         <source>Open as a new animation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir comme nouvelle animation&#xa0;:</translation>
     </message>
     <message>
         <source>The discarded animation could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;animation abandonnée.</translation>
     </message>
     <message>
         <source>Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts Lua (*.lua)|*.lua|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;Run Script...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exécuter un script...</translation>
     </message>
     <message>
         <source>&amp;Scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scripts</translation>
     </message>
     <message>
         <source>&amp;Open Scripts Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le dossier des scripts</translation>
     </message>
     <message>
         <source>(No scripts in the scripts folder)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aucun script dans le dossier des scripts)</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemples</translation>
     </message>
     <message>
         <source>Run Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter un script</translation>
     </message>
     <message>
         <source>%1 was stopped: the animation is as it was before it ran.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été arrêté&#xa0;: l&apos;animation est revenue à son état d&apos;avant.</translation>
     </message>
     <message>
         <source>Script Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du script</translation>
     </message>
     <message>
         <source>Open Scripts Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier des scripts</translation>
     </message>
     <message>
         <source>The scripts folder &quot;%1&quot; could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier des scripts «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecture</translation>
     </message>
     <message>
         <source>&amp;Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifications</translation>
     </message>
     <message>
         <source>Item &amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails de l&apos;élément</translation>
     </message>
     <message>
         <source>The image editor&apos;s command line is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne de commande de l&apos;éditeur d&apos;images est vide.</translation>
     </message>
     <message>
         <source>The image editor &quot;%1&quot; could not be started.<byte value="xd"/>
 Check its command line in Edit &gt; Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer l&apos;éditeur d&apos;images «&#xa0;%1&#xa0;».<byte value="xd"/>
+Vérifiez sa ligne de commande dans Édition &gt; Préférences.</translation>
     </message>
     <message>
         <source>Input pause amount (%1..%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la durée de la pause (%1..%2)</translation>
     </message>
     <message>
         <source>Input sound number (%1..%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le numéro du son (%1..%2)</translation>
     </message>
     <message>
         <source>Input new pause amount (%1..%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la nouvelle durée de la pause (%1..%2)</translation>
     </message>
     <message>
         <source>Input new sound number (%1..%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nouveau numéro du son (%1..%2)</translation>
     </message>
     <message>
         <source>Imported %1: %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import de %1&#xa0;: %2 et %3.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln image(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln image</numerusform>
+            <numerusform>%Ln images</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln pause(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln pause</numerusform>
+            <numerusform>%Ln pauses</numerusform>
         </translation>
     </message>
     <message>
         <source>Custom: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Select the original animation file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fichier d&apos;animation d&apos;origine</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %Ln élément</numerusform>
+            <numerusform>%1, %2, %Ln éléments</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Indices kept; the image&apos;s colours differ from the palette. Use Import Image to match colours.</source>
+        <translation>Indices gardés&#xa0;; couleurs de l&apos;image différentes de la palette&#xa0;: utilisez Importer une image.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>Project menu: the selected item</comment>
+        <translation>Mo&amp;difier</translation>
     </message>
 </context>
 <context>
     <name>tessa::frmAbout</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Tessarine Animation Studio is a Windows editor for the animation files found in Tessarine: Cindrel and Orvalis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessarine Animation Studio est un éditeur Windows pour les fichiers d&apos;animation de Tessarine&#xa0;: Cindrel et Orvalis.</translation>
     </message>
     <message>
         <source>Warning: Not responsible for any lost data.  Be sure to make back up copies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention&#xa0;: nous déclinons toute responsabilité en cas de perte de données. Pensez à faire des copies de sauvegarde.</translation>
     </message>
     <message>
         <source>website:</source>
-        <translation type="unfinished"></translation>
+        <translation>site web&#xa0;:</translation>
     </message>
     <message>
         <source>email:</source>
-        <translation type="unfinished"></translation>
+        <translation>courriel&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 </TS>

@@ -135,7 +135,7 @@ void frm::createControls()
             mnuProjectDelete->trigger();
         else if (const std::string why = deleteRefusal(m_document.items(), lst->currentRow());
                  !why.empty())
-            showNote(fromCore(why));
+            showNote(shownRefusal(why));
     });
     connect(lst, &ItemListView::imageFilesDropped, this,
             [this](const QStringList &paths, int line) { importImages(paths, line); });
@@ -237,7 +237,7 @@ void frm::createMenus()
     mnuProject->addSeparator();
     mnuProjectEdit =
             m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectEdit_Click),
-                         [] { return tr("&Edit"); });
+                         [] { return tr("&Edit", "Project menu: the selected item"); });
     mnuProjectEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuProjectEditExternally = m_texts->set(
             mnuProject->addAction(QString(), this, &frm::mnuProjectEditExternally_Click),

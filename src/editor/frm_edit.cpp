@@ -7,6 +7,7 @@
 #include "itemclipboard.h"
 #include "itemlistview.h"
 #include "language/livetexts.h"
+#include "shownnotice.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -157,7 +158,7 @@ void frm::moveDragged(int from, int before)
     const int to = moveTarget(from, before);
     if (!canMove(m_document.items(), from, to)) {
         if (const std::string why = moveRefusal(m_document.items(), from, to); !why.empty())
-            showNote(QString::fromStdString(why));
+            showNote(shownRefusal(why));
         return;
     }
     changeDocument([&] { m_document.moveItem(from, to, tr("Move Item")); });

@@ -27,6 +27,12 @@ QString labelWithValue(std::string_view code, const QString &valueText)
     return QString::fromStdString(ItemLabel(code)) + QLatin1String(": ") + valueText;
 }
 
+// The core's note, marked for translators; it is shown through tr().
+[[maybe_unused]] constexpr const char *kColorsDifferNote = QT_TRANSLATE_NOOP(
+        "tessa::frm", "Indices kept; the image's colours differ from the palette. Use Import "
+                      "Image to match colours.");
+static_assert(std::string_view(kColorsDifferNote) == kColorsDifferText);
+
 } // namespace
 
 std::optional<std::vector<std::uint8_t>> frm::chooseImage(bool &colorsDiffer)

@@ -52,6 +52,7 @@ void frm::createToolsMenu()
     connect(m_scriptsWatcher, &QFileSystemWatcher::directoryChanged, this, &frm::listScripts);
     connect(mnuToolsScripts, &QMenu::aboutToShow, this, &frm::listScripts);
     listScripts();
+    m_texts->onChange([this] { listScripts(); });
 }
 
 void frm::listScripts()

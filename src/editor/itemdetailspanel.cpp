@@ -89,6 +89,11 @@ void ItemDetailsPanel::refresh()
     lblFileSize->setText(fileSizeText(figures));
     lblStart->setText(startText(figures));
     lblLength->setText(lengthText(figures));
+    // A longer value (a larger number, another language) widens the window, which does not
+    // narrow again, so that it does not jump from line to line.
+    const int needed = layout()->totalMinimumSize().width();
+    if (needed > minimumWidth())
+        setMinimumWidth(needed);
 }
 
 bool ItemDetailsPanel::eventFilter(QObject *watched, QEvent *event)

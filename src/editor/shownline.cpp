@@ -28,7 +28,8 @@ QString shownLine(const QString &line)
     if (colon < 0)
         return shownLabel;
     //: An item's label and its number, as in "Pause: 120".
-    return QCoreApplication::translate(kContext, "%1: %2").arg(shownLabel, line.mid(colon + 2));
+    return QCoreApplication::translate("tessa::ItemList", "%1: %2")
+            .arg(shownLabel, line.mid(colon + 2));
 }
 
 } // namespace tessa

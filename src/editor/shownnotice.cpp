@@ -23,7 +23,15 @@ constexpr const char *kContext = "tessa::Notice";
         QT_TRANSLATE_NOOP("tessa::Notice", "Sound"),
         QT_TRANSLATE_NOOP("tessa::Notice", "The movie was not encoded: it was stopped."),
         QT_TRANSLATE_NOOP("tessa::Notice", "The movie holds no pictures."),
-        QT_TRANSLATE_NOOP("tessa::Notice", "A picture of the movie is not 320 x 200.")};
+        QT_TRANSLATE_NOOP("tessa::Notice", "A picture of the movie is not 320 x 200."),
+        // Why a line cannot be deleted or moved.
+        QT_TRANSLATE_NOOP("tessa::Notice",
+                          "An animation begins with an image: the first image cannot be deleted."),
+        QT_TRANSLATE_NOOP("tessa::Notice",
+                          "An animation begins with an image: only an image can go first."),
+        QT_TRANSLATE_NOOP("tessa::Notice", "An animation begins with an image: the line after "
+                                           "the first image is not one."),
+        QT_TRANSLATE_NOOP("tessa::Notice", "The last line stays last: the game stops there.")};
 
 QString translated(const std::string &text)
 {
@@ -31,6 +39,11 @@ QString translated(const std::string &text)
 }
 
 } // namespace
+
+QString shownRefusal(const std::string &why)
+{
+    return translated(why);
+}
 
 QString shownTitle(const Notice &notice)
 {
@@ -43,7 +56,8 @@ QString shownText(const Notice &notice)
 {
     if (notice.number == 0)
         return translated(notice.text);
-    return QCoreApplication::translate(kContext, "Error: %1\r\nDescription: %2\r\nLocation: %3")
+    return QCoreApplication::translate("tessa::Notice",
+                                       "Error: %1\r\nDescription: %2\r\nLocation: %3")
             .arg(QString::number(notice.number), translated(notice.description),
                  QString::fromStdString(notice.location));
 }

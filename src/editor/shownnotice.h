@@ -13,5 +13,7 @@ namespace tessa {
 // here, and a message with a file name or a system's reason in it stays as the core wrote it.
 QString shownTitle(const Notice &notice);
 QString shownText(const Notice &notice);
+// Why the item rules refuse a deletion or a move, likewise.
+QString shownRefusal(const std::string &why);
 
 } // namespace tessa
