@@ -27,6 +27,7 @@
 #include <QTest>
 
 #include <fstream>
+#include <optional>
 
 namespace tessa::test {
 namespace {
@@ -211,8 +212,9 @@ bool isControl(const QWidget &widget)
            || qobject_cast<const QGroupBox *>(&widget);
 }
 
-// Texts left in English, cut off, or controls lying over one another in the shown `window`.
-QStringList faultsIn(const QWidget &window, const QStringList &names,
+// Texts left in English, cut off, or controls lying over one another in the shown `window`;
+// without `names`, English is not looked for (German and French share words with it).
+QStringList faultsIn(const QWidget &window, const std::optional<QStringList> &names,
                      const QStringList &laidOver = {})
 {
     QStringList faults;
@@ -222,7 +224,7 @@ QStringList faultsIn(const QWidget &window, const QStringList &names,
             widgets << child;
     for (const QWidget *widget : widgets) {
         for (const QString &text : shownTexts(*widget))
-            if (hasEnglish(text, names))
+            if (names && hasEnglish(text, *names))
                 faults << QStringLiteral("English: ") + text;
         if (!textFits(*widget))
             faults << QStringLiteral("cut off: ") + shownTexts(*widget).join(QLatin1Char('|'));
@@ -239,7 +241,7 @@ QStringList faultsIn(const QWidget &window, const QStringList &names,
 
 // The menu bar's titles and every entry of every menu, with English left, a title the bar has
 // no room for, or two entries of a menu on the same access key.
-QStringList menuFaults(const QMenuBar &bar, const QStringList &names)
+QStringList menuFaults(const QMenuBar &bar, const std::optional<QStringList> &names)
 {
     QStringList faults;
     const std::function<void(const QMenu &)> walk = [&](const QMenu &menu) {
@@ -247,7 +249,7 @@ QStringList menuFaults(const QMenuBar &bar, const QStringList &names)
         for (const QAction *action : menu.actions()) {
             if (action->isSeparator() || action->text().isEmpty())
                 continue;
-            if (hasEnglish(action->text(), names))
+            if (names && hasEnglish(action->text(), *names))
                 faults << QStringLiteral("English: ") + action->text();
             const QKeySequence key = QKeySequence::mnemonic(action->text());
             if (!key.isEmpty() && keys.contains(key))
@@ -266,7 +268,7 @@ QStringList menuFaults(const QMenuBar &bar, const QStringList &names)
         if (titleKeys.contains(key))
             faults << QStringLiteral("access key twice: ") + title->text();
         titleKeys << key;
-        if (hasEnglish(title->text(), names))
+        if (names && hasEnglish(title->text(), *names))
             faults << QStringLiteral("English: ") + title->text();
         walk(*title->menu());
     }
@@ -320,7 +322,8 @@ TEST_F(LanguageTest, EveryWindowShowsThePseudoLanguageWholeWithItsKeys)
               QStringList());
     EXPECT_EQ(w.centralWidget()->size(), QSize(481, 218)) << "the window keeps its size";
     for (int line = 0; line < w.lst->count(); ++line)
-        EXPECT_FALSE(hasEnglish(w.lst->lineText(line), names)) << w.lst->lineText(line).toStdString();
+        EXPECT_FALSE(hasEnglish(w.lst->lineText(line), names))
+                << w.lst->lineText(line).toStdString();
 
     // A note, as long as the longest the window gives, is shown whole.
     w.lst->setCurrentRow(0);
@@ -370,6 +373,36 @@ TEST_F(LanguageTest, EveryWindowShowsThePseudoLanguageWholeWithItsKeys)
     ImportMovieDialog importMovie(movie, &w);
     showAndSettle(importMovie);
     EXPECT_EQ(faultsIn(importMovie, names + QStringList{"clip.mp4"}), QStringList());
+}
+
+TEST_F(LanguageTest, GermanAndFrenchFitEveryWindowAtItsDefaultSize)
+{
+    frm &w = start();
+    open(writeAnimation("cut.ani", {makeImageItem(frameOf(1)), makePauseItem(30), makeEndItem()}));
+    showAndSettle(w);
+    for (const char *language : {"de", "fr"}) {
+        choose(QString::fromLatin1(language));
+        const QStringList noOverlap = {QStringLiteral("lblNote"), QStringLiteral("pic")};
+        EXPECT_EQ(menuFaults(*w.menuBar(), std::nullopt), QStringList()) << language;
+        w.lst->setCurrentRow(0);
+        QTest::keyClick(w.lst, Qt::Key_Delete);
+        EXPECT_EQ(faultsIn(w, std::nullopt, noOverlap), QStringList()) << language;
+        EXPECT_EQ(w.centralWidget()->size(), QSize(481, 218));
+
+        w.mnuViewPlay->trigger();
+        showAndSettle(*w.preview());
+        EXPECT_EQ(faultsIn(*w.preview(), std::nullopt), QStringList()) << language;
+        w.preview()->close();
+        w.mnuViewDetails->trigger();
+        showAndSettle(*w.details());
+        EXPECT_EQ(faultsIn(*w.details(), std::nullopt), QStringList()) << language;
+        PreferencesDialog preferences(dialogs, ToolPreferences{}, &w);
+        showAndSettle(preferences);
+        EXPECT_EQ(faultsIn(preferences, std::nullopt), QStringList()) << language;
+        frmAbout about(dialogs, QIcon(), &w);
+        showAndSettle(about);
+        EXPECT_EQ(faultsIn(about, std::nullopt), QStringList()) << language;
+    }
 }
 
 } // namespace
