@@ -482,6 +482,26 @@ Location: %3</source>
 Beschreibung: %2<byte value="xd"/>
 Ort: %3</translation>
     </message>
+    <message>
+        <source>The image is %1 x %2 pixels, not 320 x 200.</source>
+        <translation>Das Bild hat %1 x %2 Pixel, nicht 320 x 200.</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2.</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Item %1 at byte offset %2 runs past the end of the file.</source>
+        <translation>Eintrag %1 bei Byte-Position %2 reicht über das Dateiende hinaus.</translation>
+    </message>
+    <message>
+        <source>The BMP file is damaged: %1.</source>
+        <translation>Die BMP-Datei ist beschädigt: %1.</translation>
+    </message>
 </context>
 <context>
     <name>tessa::PreferencesDialog</name>

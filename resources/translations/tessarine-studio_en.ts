@@ -478,6 +478,26 @@ Description: %2<byte value="xd"/>
 Location: %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The image is %1 x %2 pixels, not 320 x 200.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item %1 at byte offset %2 runs past the end of the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The BMP file is damaged: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tessa::PreferencesDialog</name>

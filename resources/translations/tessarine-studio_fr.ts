@@ -482,6 +482,26 @@ Emplacement&#xa0;: %3</translation>
         <source>The last line stays last: the game stops there.</source>
         <translation>La dernière ligne reste la dernière&#xa0;: le jeu s&apos;arrête là.</translation>
     </message>
+    <message>
+        <source>The image is %1 x %2 pixels, not 320 x 200.</source>
+        <translation>L&apos;image fait %1 x %2 pixels, et non 320 x 200.</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2.</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2.</source>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Item %1 at byte offset %2 runs past the end of the file.</source>
+        <translation>L&apos;élément %1, à l&apos;octet %2, dépasse la fin du fichier.</translation>
+    </message>
+    <message>
+        <source>The BMP file is damaged: %1.</source>
+        <translation>Le fichier BMP est endommagé&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>tessa::PreferencesDialog</name>

@@ -11,11 +11,11 @@
 #include "itemlistmodel.h"
 #include "itemlistview.h"
 #include "language/livetexts.h"
+#include "language/shownnotice.h"
 #include "language/uilanguage.h"
 #include "picturelabel.h"
 #include "platform/dialogs.h"
 #include "recoverykeeper.h"
-#include "shownnotice.h"
 
 #include <QCloseEvent>
 #include <QDir>

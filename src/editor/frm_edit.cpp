@@ -7,7 +7,7 @@
 #include "itemclipboard.h"
 #include "itemlistview.h"
 #include "language/livetexts.h"
-#include "shownnotice.h"
+#include "language/shownnotice.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

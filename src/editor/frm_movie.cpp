@@ -10,10 +10,10 @@
 #include "encode/encodemoviefile.h"
 #include "encode/moviesource.h"
 #include "itemlistview.h"
+#include "language/shownnotice.h"
 #include "picture.h"
 #include "platform/dialogs.h"
 #include "settings/playbacksettings.h"
-#include "shownnotice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -92,8 +92,10 @@ void ItemDetailsPanel::refresh()
     // A longer value (a larger number, another language) widens the window, which does not
     // narrow again, so that it does not jump from line to line.
     const int needed = layout()->totalMinimumSize().width();
-    if (needed > minimumWidth())
+    if (needed > minimumWidth()) {
         setMinimumWidth(needed);
+        keepOnScreen(*this);
+    }
 }
 
 bool ItemDetailsPanel::eventFilter(QObject *watched, QEvent *event)

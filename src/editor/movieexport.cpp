@@ -3,10 +3,10 @@
 #include "movieexport.h"
 
 #include "document/notice.h"
+#include "language/shownnotice.h"
 #include "movie/movieoptions.h"
 #include "movie/movierenderer.h"
 #include "platform/dialogs.h"
-#include "shownnotice.h"
 
 #include <QCoreApplication>
 #include <QFile>

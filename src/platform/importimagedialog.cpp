@@ -4,6 +4,7 @@
 
 #include "document/animitem.h"
 #include "imageio/imagefile.h"
+#include "language/shownnotice.h"
 #include "wholescrollarea.h"
 #include "windowplacement.h"
 
@@ -255,7 +256,7 @@ void ImportImageDialog::rematch()
         if (matched)
             m_result = std::move(*matched);
         else
-            m_problem = QString::fromStdString(matched.error().text);
+            m_problem = shownText(matched.error());
     }
     const bool matching = m_result && m_result->kind == ImportKind::Matching;
     m_controls.method->setEnabled(matching || !m_result);

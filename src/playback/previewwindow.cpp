@@ -4,6 +4,7 @@
 
 #include "document/soundname.h"
 #include "language/livetexts.h"
+#include "language/shownnotice.h"
 #include "platform/dialogs.h"
 #include "platform/wholescrollarea.h"
 #include "platform/windowplacement.h"
@@ -664,7 +665,7 @@ void PreviewWindow::applySoundPattern()
     if (!pattern.isEmpty()) {
         const Expected<Done, Notice> check = checkSoundPattern(pattern.toStdString());
         if (!check) {
-            showNote(QString::fromStdString(check.error().text));
+            showNote(shownText(check.error()));
             return;
         }
     }

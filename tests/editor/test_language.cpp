@@ -8,6 +8,7 @@
 #include "editor/itemfigures.h"
 #include "editorfixture.h"
 #include "language/pseudotranslator.h"
+#include "language/shownnotice.h"
 #include "language/uilanguage.h"
 #include "platform/importimagedialog.h"
 #include "platform/importmoviedialog.h"
@@ -142,6 +143,25 @@ TEST_F(LanguageTest, CountsTakeTheLanguagesPluralFormsAndNumbersItsForm)
     EXPECT_TRUE(bytesText(1234567).startsWith(QStringLiteral("1\u202f234\u202f567 ")))
             << bytesText(1234567).toStdString();
     EXPECT_EQ(bytesText(0).mid(2), bytesText(1).mid(2));
+}
+
+TEST_F(LanguageTest, TheCoresMessagesAreShownInTheLanguageWithTheirNamesAndNumbers)
+{
+    start();
+    const Notice wrongSize = Notice::info("The image is 640 x 400 pixels, not 320 x 200.");
+    const Notice unreadable = Notice::failure("Error", "Could not read \"/a/b.bmp\": Is a folder.");
+    const Notice numbered = Notice::error(33, "Invalid file type.", "OpenAnim");
+    EXPECT_EQ(shownText(wrongSize), "The image is 640 x 400 pixels, not 320 x 200.");
+    EXPECT_EQ(shownText(numbered),
+              "Error: 33\r\nDescription: Invalid file type.\r\nLocation: OpenAnim");
+    choose(QStringLiteral("de"));
+    EXPECT_EQ(shownText(wrongSize), "Das Bild hat 640 x 400 Pixel, nicht 320 x 200.");
+    EXPECT_TRUE(shownText(unreadable).contains("/a/b.bmp")) << shownText(unreadable).toStdString();
+    EXPECT_NE(shownText(unreadable), QString::fromStdString(unreadable.text));
+    EXPECT_NE(shownTitle(unreadable), "Error");
+    EXPECT_TRUE(shownText(numbered).contains("33")) << shownText(numbered).toStdString();
+    EXPECT_TRUE(shownText(numbered).contains("OpenAnim")) << "the place in the program stays";
+    EXPECT_EQ(shownTitle(Notice::info("x")), "Tessarine Animation Studio");
 }
 
 // ---- The made-up language: every window at its default size -----------------------------------

@@ -3,6 +3,7 @@
 #include "shownnotice.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace tessa {
 
@@ -33,8 +34,41 @@ constexpr const char *kContext = "tessa::Notice";
                                            "the first image is not one."),
         QT_TRANSLATE_NOOP("tessa::Notice", "The last line stays last: the game stops there.")};
 
+// The core's messages with names and numbers in them: the whole message read back from its
+// English, its parts put into the translation of the same message.
+struct ComposedText
+{
+    const char *pattern;
+    const char *text;
+};
+const ComposedText kComposedTexts[] = {
+        {R"re(The image is (\d+) x (\d+) pixels, not 320 x 200\.)re",
+         QT_TRANSLATE_NOOP("tessa::Notice", "The image is %1 x %2 pixels, not 320 x 200.")},
+        {R"re(Could not read "(.*)": (.*)\.)re",
+         QT_TRANSLATE_NOOP("tessa::Notice", "Could not read \"%1\": %2.")},
+        {R"re(Could not save "(.*)": (.*)\.)re",
+         QT_TRANSLATE_NOOP("tessa::Notice", "Could not save \"%1\": %2.")},
+        {R"re(Item (\d+) at byte offset (\d+) runs past the end of the file\.)re",
+         QT_TRANSLATE_NOOP("tessa::Notice",
+                           "Item %1 at byte offset %2 runs past the end of the file.")},
+        {R"re(The BMP file is damaged: (.*)\.)re",
+         QT_TRANSLATE_NOOP("tessa::Notice", "The BMP file is damaged: %1.")},
+};
+
 QString translated(const std::string &text)
 {
+    const QString english = QString::fromStdString(text);
+    for (const ComposedText &composed : kComposedTexts) {
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+                QString::fromUtf8(composed.pattern)));
+        const QRegularExpressionMatch match = pattern.match(english);
+        if (!match.hasMatch())
+            continue;
+        QString shown = QCoreApplication::translate(kContext, composed.text);
+        for (int part = 1; part <= match.lastCapturedIndex(); ++part)
+            shown = shown.arg(match.captured(part));
+        return shown;
+    }
     return QCoreApplication::translate(kContext, text.c_str());
 }
 
