@@ -30,11 +30,19 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace tessa {
 
 namespace {
 
 constexpr const char *kSettingsSection = "Paths";
+// Where the picture and the note laid over its foot stand in the window.
+constexpr int kPictureLeft = 152;
+constexpr int kPictureTop = 8;
+constexpr int kPictureHeight = 200;
+constexpr int kNoteWidth = 320;
+constexpr int kNoteHeight = 36;
 // The movie export's folder has a section of its own, beside the four folders of "Paths".
 constexpr const char *kMovieSection = "Movie";
 
@@ -110,7 +118,8 @@ void frm::createControls()
     // same while there is nothing to say.
     lblNote = new QLabel(client);
     lblNote->setObjectName(QStringLiteral("lblNote"));
-    lblNote->setGeometry(152, 8 + 200 - 36, 320, 36);
+    lblNote->setGeometry(kPictureLeft, kPictureTop + kPictureHeight - kNoteHeight, kNoteWidth,
+                         kNoteHeight);
     lblNote->setWordWrap(true);
     lblNote->setAutoFillBackground(true);
     lblNote->setFrameShape(QFrame::Box);
@@ -578,6 +587,10 @@ void frm::showNotice(const Notice &notice)
 void frm::showNote(const QString &text)
 {
     lblNote->setText(text);
+    // Two lines at the foot of the picture; a longer note (a long path, another language) grows
+    // upwards over the picture rather than be cut off.
+    const int height = std::clamp(lblNote->heightForWidth(kNoteWidth), kNoteHeight, kPictureHeight);
+    lblNote->setGeometry(kPictureLeft, kPictureTop + kPictureHeight - height, kNoteWidth, height);
     lblNote->show();
     lblNote->raise();
     m_noteTimer->start();

@@ -201,9 +201,19 @@ bool hasEnglish(QString text, const QStringList &names)
     return text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}")));
 }
 
+// Qt's offscreen platform on Windows has none of the system's fonts: sizes measured there say
+// nothing of a desktop's. The room is measured on Linux, offscreen and on an X server.
+#ifdef _WIN32
+constexpr bool kSizesMeasured = false;
+#else
+constexpr bool kSizesMeasured = true;
+#endif
+
 // Whether `widget` has the room its text takes.
 bool textFits(const QWidget &widget)
 {
+    if (!kSizesMeasured)
+        return true;
     if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
         if (label->text().isEmpty() || !label->pixmap().isNull())
             return true;
@@ -253,7 +263,8 @@ QStringList faultsIn(const QWidget &window, const std::optional<QStringList> &na
         for (const QWidget *b : widgets)
             if (a < b && a != &window && a->parentWidget() == b->parentWidget() && isControl(*a)
                 && isControl(*b) && !laidOver.contains(a->objectName())
-                && !laidOver.contains(b->objectName()) && a->geometry().intersects(b->geometry()))
+                && !laidOver.contains(b->objectName()) && kSizesMeasured
+                && a->geometry().intersects(b->geometry()))
                 faults << QStringLiteral("overlap: ") + shownTexts(*a).join(QLatin1Char('|'))
                                   + QStringLiteral(" / ") + shownTexts(*b).join(QLatin1Char('|'));
     return faults;
@@ -282,7 +293,7 @@ QStringList menuFaults(const QMenuBar &bar, const std::optional<QStringList> &na
     QList<QKeySequence> titleKeys;
     for (const QAction *title : bar.actions()) {
         const QRect place = bar.actionGeometry(const_cast<QAction *>(title));
-        if (place.isEmpty() || !bar.rect().contains(place))
+        if (kSizesMeasured && (place.isEmpty() || !bar.rect().contains(place)))
             faults << QStringLiteral("no room in the menu bar: ") + title->text();
         const QKeySequence key = QKeySequence::mnemonic(title->text());
         if (titleKeys.contains(key))
