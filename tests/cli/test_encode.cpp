@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 
 using namespace tessa;
@@ -286,6 +287,11 @@ struct Clip
     int frames; // testsrc's pictures
     bool sound; // a sine of 440 Hz for the whole clip
 };
+
+void PrintTo(const Clip &clip, std::ostream *out)
+{
+    *out << clip.name;
+}
 
 class TessanimEncodeClip : public testing::TestWithParam<Clip>
 {
