@@ -6,7 +6,9 @@
 # the tests and the build's own tools (the demo animation) run.
 #
 # The editor's libraries (Qt, giflib, libsndfile) come from scripts/build-windows-libraries: the
-# folder in TESSA_WINDOWS_LIBRARIES, or the one that script built last.
+# folder in TESSA_WINDOWS_LIBRARIES, or the one that script built last. FFmpeg's decoding
+# libraries, which read movies, come likewise from scripts/build-windows-ffmpeg
+# (TESSA_WINDOWS_FFMPEG); without them movie files are refused.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -29,7 +31,22 @@ else()
     set(TESSA_WINDOWS_LIBRARIES "")
 endif()
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${TESSA_WINDOWS_LIBRARIES})
+if(DEFINED ENV{TESSA_WINDOWS_FFMPEG})
+    set(TESSA_WINDOWS_FFMPEG "$ENV{TESSA_WINDOWS_FFMPEG}")
+elseif(DEFINED ENV{TESSA_WINDOWS_FFMPEG_CACHE})
+    set(TESSA_WINDOWS_FFMPEG "$ENV{TESSA_WINDOWS_FFMPEG_CACHE}/current")
+elseif(DEFINED ENV{XDG_CACHE_HOME})
+    set(TESSA_WINDOWS_FFMPEG "$ENV{XDG_CACHE_HOME}/tessarine-studio/windows-ffmpeg/current")
+else()
+    set(TESSA_WINDOWS_FFMPEG "$ENV{HOME}/.cache/tessarine-studio/windows-ffmpeg/current")
+endif()
+if(TESSA_WINDOWS_LIBRARIES AND EXISTS "${TESSA_WINDOWS_FFMPEG}/.complete")
+    file(REAL_PATH "${TESSA_WINDOWS_FFMPEG}" TESSA_WINDOWS_FFMPEG)
+else()
+    set(TESSA_WINDOWS_FFMPEG "")
+endif()
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${TESSA_WINDOWS_LIBRARIES} ${TESSA_WINDOWS_FFMPEG})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
@@ -39,13 +56,16 @@ if(TESSA_WINDOWS_LIBRARIES)
     set(QT_HOST_PATH /usr)
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
     set(ENV{PKG_CONFIG_LIBDIR} "${TESSA_WINDOWS_LIBRARIES}/lib/pkgconfig")
+    if(TESSA_WINDOWS_FFMPEG)
+        set(ENV{PKG_CONFIG_LIBDIR} "$ENV{PKG_CONFIG_LIBDIR}:${TESSA_WINDOWS_FFMPEG}/lib/pkgconfig")
+    endif()
     set(ENV{PKG_CONFIG_PATH} "")
 endif()
 
-# Programs run under Wine, finding Qt's and MinGW's DLLs and Qt's plugins.
+# Programs run under Wine, finding Qt's, FFmpeg's and MinGW's DLLs and Qt's plugins.
 find_program(TESSA_WINE_EXECUTABLE NAMES wine REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run
-    "${TESSA_WINDOWS_LIBRARIES}")
+    "${TESSA_WINDOWS_LIBRARIES}:${TESSA_WINDOWS_FFMPEG}")
 
 # With Qt the programs share MinGW's C++ runtime DLLs with Qt's, as one program must; without
 # it the runtime goes into the programs, so that they need no DLLs beside them.

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The movie writers of a build made without FFmpeg (the Windows build): GIF and PNG sequences
-// only, which have no sound track to mix.
+// The movie writers of a build made without FFmpeg's encoders (the Windows build, whose FFmpeg
+// only decodes): GIF and PNG sequences only, which have no sound track to mix.
 #include "moviewriter.h"
 #include "soundmix.h"
 
@@ -12,9 +12,10 @@ Expected<std::unique_ptr<MovieWriter>, Notice>
 openVideoWriter(const std::string &path, MovieFormat format, const MovieOptions &)
 {
     const char *kind = format == MovieFormat::WebM ? "WebM" : "MP4";
-    return Unexpected{movieFailure(std::string("Cannot write \"") + path + "\": " + kind
-                                   + " movies need FFmpeg, which this build was made without. "
-                                     "Write a GIF (.gif) or a PNG sequence (.png) instead.")};
+    return Unexpected{
+            movieFailure(std::string("Cannot write \"") + path + "\": " + kind
+                         + " movies need FFmpeg's encoders, which this build was made without. "
+                           "Write a GIF (.gif) or a PNG sequence (.png) instead.")};
 }
 
 MovieAudio mixSounds(const std::vector<PlacedSound> &, double, int)
