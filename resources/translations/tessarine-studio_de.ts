@@ -216,7 +216,7 @@ Möchten Sie sie erstellen?</translation>
         <translation>Bilder pro &amp;Sekunde:</translation>
     </message>
     <message>
-        <source>F&amp;it:</source>
+        <source>&amp;Shape:</source>
         <translation>&amp;Anpassen:</translation>
     </message>
     <message>

@@ -214,7 +214,7 @@ Do you want to create it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>F&amp;it:</source>
+        <source>&amp;Shape:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -216,7 +216,7 @@ Voulez-vous le créer&#xa0;?</translation>
         <translation>Images par &amp;seconde&#xa0;:</translation>
     </message>
     <message>
-        <source>F&amp;it:</source>
+        <source>&amp;Shape:</source>
         <translation>&amp;Ajustement&#xa0;:</translation>
     </message>
     <message>

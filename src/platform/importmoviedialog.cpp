@@ -139,7 +139,7 @@ void ImportMovieDialog::build()
     form->addRow(tr("&From:"), c.from);
     form->addRow(tr("&To:"), c.to);
     form->addRow(tr("&Pictures a second:"), c.fps);
-    form->addRow(tr("F&it:"), c.fit);
+    form->addRow(tr("&Shape:"), c.fit);
     form->addRow(c.byQuality, c.quality);
     form->addRow(c.bySize, c.kilobytes);
     for (QWidget *field : {static_cast<QWidget *>(c.from), static_cast<QWidget *>(c.to),

@@ -259,6 +259,19 @@ QStringList faultsIn(const QWidget &window, const std::optional<QStringList> &na
         if (!textFits(*widget))
             faults << QStringLiteral("cut off: ") + shownTexts(*widget).join(QLatin1Char('|'));
     }
+    // Each access key takes one control of the window.
+    QList<QKeySequence> keys;
+    for (const QWidget *widget : widgets) {
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        const QString text = label && label->buddy() ? label->text()
+                             : button                ? button->text()
+                                                     : QString();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty() && keys.contains(key))
+            faults << QStringLiteral("access key twice: ") + text;
+        keys << key;
+    }
     for (const QWidget *a : widgets)
         for (const QWidget *b : widgets)
             if (a < b && a != &window && a->parentWidget() == b->parentWidget() && isControl(*a)
