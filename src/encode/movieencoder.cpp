@@ -138,7 +138,7 @@ void MovieEncoder::add(std::span<const std::uint32_t> rgb, double seconds)
 void MovieEncoder::show(std::span<const std::uint32_t> rgb, double seconds, Tick tick)
 {
     const bool first = m_items.empty();
-    if (m_mapper.map(rgb, seconds) == 0 && !first)
+    if (m_mapper.map(m_grain.filter(rgb), seconds) == 0 && !first)
         return; // nothing visible changed: its time goes into the pause before
     m_clock.pauseUntil(tick, m_items);
     m_items.push_back(makeImageItem(PixelBuffer(m_mapper.shown())));

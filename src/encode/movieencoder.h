@@ -5,6 +5,7 @@
 #include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
+#include "grainfilter.h"
 #include "pauseclock.h"
 #include "stablemapper.h"
 
@@ -70,6 +71,7 @@ private:
     // kFadeSteps ticks, where there is room before `end`; false, changing nothing, otherwise.
     bool endWithFadeOut(Tick end);
 
+    GrainFilter m_grain;
     StableMapper m_mapper;
     PauseClock m_clock;
     ItemList m_items;

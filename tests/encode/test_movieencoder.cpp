@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 using namespace tessa;
 
@@ -167,6 +168,32 @@ TEST(EncodeStill, PicturesThatChangeNothingBecomeOnePause)
     EXPECT_TRUE(items[0].isImage());
     EXPECT_EQ(payloadValue(items[1]), 70);
     EXPECT_EQ(items[2].Code, kCodeEnd);
+}
+
+TEST(EncodeStill, AStillUnderHeavyGrainIsStoredAboutOnce)
+{
+    // A smooth picture under grain as strong as a film's, new in every picture and every
+    // component: left in, it would be stored again and again.
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> grain(-14, 14);
+    std::vector<MovieFrame> frames;
+    for (int i = 0; i < 50; ++i) {
+        Rgb rgb(kFrameSize);
+        for (int at = 0; at < kFrameSize; ++at) {
+            const int x = at % kFrameWidth, y = at / kFrameWidth;
+            const auto component = [&](int level) {
+                return std::uint8_t(std::clamp(level + grain(random), 0, 255));
+            };
+            rgb[std::size_t(at)] =
+                    colorFromRgb(component(40 + x / 2), component(60 + y / 2), component(120));
+        }
+        frames.push_back({rgb, i / 25.0});
+    }
+    const ItemList items = encode(frames, 2.0);
+    const std::size_t bytes = writeAnimation(items)->size();
+    const std::size_t first = writeAnimation({items.front(), makeEndItem()})->size();
+    // The grain settles within half a second; stored, it takes some 25 first images' worth.
+    EXPECT_LT(bytes, first * 5) << bytes << " bytes, the first image alone " << first;
 }
 
 TEST(EncodeStill, StillAreasKeepTheirIndicesThroughNoise)
