@@ -99,10 +99,10 @@ std::optional<QString> RecoveryStore::save(const ItemList &items, const QString 
         return std::nullopt;
     QString error;
     if (!QDir().mkpath(m_folder) || !writeEntry(m_runId, items, originalPath, false, error))
-        return error.isEmpty() ? QCoreApplication::translate("tessa::frm",
-                                                             "The folder %1 cannot be made.")
-                                         .arg(QDir::toNativeSeparators(m_folder))
-                               : error;
+        return error.isEmpty()
+                       ? QCoreApplication::translate("tessa::frm", "The folder %1 cannot be made.")
+                                 .arg(QDir::toNativeSeparators(m_folder))
+                       : error;
     return std::nullopt;
 }
 

@@ -59,8 +59,8 @@ QString translated(const std::string &text)
 {
     const QString english = QString::fromStdString(text);
     for (const ComposedText &composed : kComposedTexts) {
-        const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-                QString::fromUtf8(composed.pattern)));
+        const QRegularExpression pattern(
+                QRegularExpression::anchoredPattern(QString::fromUtf8(composed.pattern)));
         const QRegularExpressionMatch match = pattern.match(english);
         if (!match.hasMatch())
             continue;
