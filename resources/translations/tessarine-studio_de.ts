@@ -234,6 +234,26 @@ Möchten Sie sie erstellen?</translation>
             <numerusform>in etwa %Ln Sekunden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Write its so&amp;und as sound:</source>
+        <translation>&amp;Ton speichern als Sound:</translation>
+    </message>
+    <message>
+        <source>The movie has no sound.</source>
+        <translation>Der Film hat keinen Ton.</translation>
+    </message>
+    <message>
+        <source>To write its sound, set the sound folder and file names in View &gt; Play first.</source>
+        <translation>Um den Ton zu speichern, legen Sie zuerst unter Ansicht &gt; Abspielen den Sound-Ordner und die Dateinamen fest.</translation>
+    </message>
+    <message>
+        <source>Its sound is not written.</source>
+        <translation>Der Ton wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Its sound goes to %1, played with its first picture.</source>
+        <translation>Der Ton wird in %1 gespeichert und mit dem ersten Bild abgespielt.</translation>
+    </message>
 </context>
 <context>
     <name>tessa::ItemDetailsPanel</name>
@@ -1363,6 +1383,14 @@ Prüfen Sie seine Befehlszeile unter Bearbeiten &gt; Einstellungen.</translation
     <message>
         <source>Indices kept; the image&apos;s colours differ from the palette. Use Import Image to match colours.</source>
         <translation>Indizes beibehalten; die Farben des Bildes weichen von der Palette ab. Mit „Bild importieren“ werden sie angepasst.</translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
+        <translation>Die Sound-Datei %1 gibt es schon. Durch den Ton des Films ersetzen? Die alte bleibt als %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>Its sound is sound %1, %2.</source>
+        <translation>Sein Ton ist Sound %1, %2.</translation>
     </message>
 </context>
 <context>

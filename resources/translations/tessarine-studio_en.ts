@@ -232,6 +232,26 @@ Do you want to create it?</source>
             <numerusform>in about %Ln seconds</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Write its so&amp;und as sound:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The movie has no sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To write its sound, set the sound folder and file names in View &gt; Play first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its sound is not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its sound goes to %1, played with its first picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tessa::ItemDetailsPanel</name>
@@ -1349,6 +1369,14 @@ Check its command line in Edit &gt; Preferences.</source>
     </message>
     <message>
         <source>Indices kept; the image&apos;s colours differ from the palette. Use Import Image to match colours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its sound is sound %1, %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -234,6 +234,26 @@ Voulez-vous le créer&#xa0;?</translation>
             <numerusform>dans environ %Ln secondes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Write its so&amp;und as sound:</source>
+        <translation>Enregistrer le so&amp;n comme son n°&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The movie has no sound.</source>
+        <translation>La vidéo n&apos;a pas de son.</translation>
+    </message>
+    <message>
+        <source>To write its sound, set the sound folder and file names in View &gt; Play first.</source>
+        <translation>Pour enregistrer le son, choisissez d&apos;abord le dossier et les noms des sons dans Affichage &gt; Lecture.</translation>
+    </message>
+    <message>
+        <source>Its sound is not written.</source>
+        <translation>Le son de la vidéo n&apos;est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>Its sound goes to %1, played with its first picture.</source>
+        <translation>Le son va dans %1, joué avec la première image.</translation>
+    </message>
 </context>
 <context>
     <name>tessa::ItemDetailsPanel</name>
@@ -1363,6 +1383,14 @@ Vérifiez sa ligne de commande dans Édition &gt; Préférences.</translation>
         <source>&amp;Edit</source>
         <comment>Project menu: the selected item</comment>
         <translation>Mo&amp;difier</translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
+        <translation>Le fichier son %1 existe déjà. Le remplacer par le son de la vidéo&#xa0;? L&apos;ancien est conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>Its sound is sound %1, %2.</source>
+        <translation>Le son de la vidéo est le son %1, %2.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,10 @@
 
 namespace tessa {
 
+// The numbers Add Sound takes for a sound cue.
+inline constexpr int kLowestSound = 0;
+inline constexpr int kHighestSound = 99;
+
 // The widest number a sound name pattern may ask for.
 inline constexpr int kMaxSoundNumberWidth = 16;
 

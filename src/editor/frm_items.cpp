@@ -6,6 +6,7 @@
 #include "document/animfile.h"
 #include "document/numbertext.h"
 #include "document/paths.h"
+#include "document/soundname.h"
 #include "filters.h"
 #include "imaging/bmp.h"
 #include "platform/dialogs.h"
@@ -19,8 +20,6 @@ namespace {
 
 constexpr int kLowestPause = 1;
 constexpr int kHighestPause = 255;
-constexpr int kLowestSound = 0;
-constexpr int kHighestSound = 99;
 
 QString labelWithValue(std::string_view code, const QString &valueText)
 {

@@ -5,17 +5,23 @@
 #include "frm.h"
 
 #include "document/animfile.h"
+#include "document/fileio.h"
 #include "document/itemrules.h"
+#include "document/nativefile.h"
 #include "document/paths.h"
+#include "document/soundname.h"
 #include "encode/encodemoviefile.h"
+#include "encode/moviesoundtrack.h"
 #include "encode/moviesource.h"
 #include "itemlistview.h"
 #include "language/shownnotice.h"
 #include "picture.h"
 #include "platform/dialogs.h"
 #include "settings/playbacksettings.h"
+#include "sound/vocfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
@@ -99,6 +105,16 @@ bool frm::importMovie(const QString &path, int line)
     request.path = path;
     request.durationSeconds = pictures ? 0 : duration;
     request.numberedPictures = pictures;
+    request.hasSound = !pictures && movieHasSound(file);
+    // Where the preview plays the game's sounds from.
+    const PlaybackSettings playback(m_settings);
+    request.soundFileFor = [folder = playback.soundFolder(),
+                            pattern = playback.soundPattern()](int number) {
+        const auto name = formatSoundName(pattern, number);
+        if (folder.empty() || !name)
+            return QString();
+        return QString::fromStdString(textFromPath(pathFromText(folder) / pathFromText(*name)));
+    };
     request.pictureAt = [=](double seconds, const MovieImportChoice &choice) {
         MovieImportChoice moment = choice;
         moment.from = seconds;
@@ -155,11 +171,38 @@ bool frm::importMovie(const QString &path, int line)
     const auto choice = m_dialogs.importMovie(this, request);
     if (!choice)
         return false;
+    const QString soundFile = choice->sound >= 0 ? request.soundFileFor(choice->sound) : QString();
+    if (!soundFile.isEmpty() && QFileInfo::exists(soundFile)
+        && m_dialogs.messageBox(this,
+                                tr("The sound file %1 exists already. Replace it with the "
+                                   "movie's sound? The old one is kept as %2.")
+                                        .arg(QDir::toNativeSeparators(soundFile),
+                                             QFileInfo(soundFile).fileName() + ".bak"),
+                                tr("Import Movie"), Dialogs::Icon::Question,
+                                Dialogs::Buttons::YesNo)
+                   != Dialogs::Answer::Yes)
+        return false;
 
     auto items = encodeWithProgress(path, *choice, optionsOf(*choice));
     if (!items)
         return false;
     items->pop_back(); // the End: the animation goes on after the movie
+    if (!soundFile.isEmpty()) {
+        // Written before anything changes in the document, which a failure leaves as it was.
+        const auto track = movieSoundTrack(file, choice->from, choice->to, kGameSoundRate);
+        if (!track) {
+            showNotice(track.error());
+            return false;
+        }
+        const auto written = replaceFile(soundFile.toStdString(),
+                                         writeVocFile(*track, kGameSoundRate), Backup::Keep);
+        if (!written) {
+            showNotice(fileFailureNotice(written.error()));
+            return false;
+        }
+        // Played as the first picture shows, so that sound and pictures start together.
+        items->insert(items->begin() + 1, makeSoundItem(std::int16_t(choice->sound)));
+    }
     const int images = int(std::count_if(items->begin(), items->end(),
                                          [](const AnimItem &item) { return item.isImage(); }));
     std::vector<std::pair<AnimItem, QString>> lines;
@@ -170,9 +213,16 @@ bool frm::importMovie(const QString &path, int line)
     }
     const int count = int(lines.size());
     changeDocument([&] { m_document.insertItems(line, std::move(lines), tr("Import Movie")); });
-    showNote(tr("Imported %1: %2 and %3.")
-                     .arg(QFileInfo(path).fileName(), tr("%Ln image(s)", nullptr, images),
-                          tr("%Ln pause(s)", nullptr, count - images)));
+    const QString imported =
+            tr("Imported %1: %2 and %3.")
+                    .arg(QFileInfo(path).fileName(), tr("%Ln image(s)", nullptr, images),
+                         tr("%Ln pause(s)", nullptr,
+                            count - images - (soundFile.isEmpty() ? 0 : 1)));
+    showNote(soundFile.isEmpty() ? imported
+                                 : imported + QLatin1Char(' ')
+                                           + tr("Its sound is sound %1, %2.")
+                                                     .arg(choice->sound)
+                                                     .arg(QDir::toNativeSeparators(soundFile)));
     return true;
 }
 

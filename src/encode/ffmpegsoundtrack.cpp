@@ -149,4 +149,16 @@ Expected<std::vector<std::uint8_t>, Notice> movieSoundTrack(const std::string &p
     return unsignedSamples;
 }
 
+bool movieHasSound(const std::string &path)
+{
+    AVFormatContext *opened = nullptr;
+    if (avformat_open_input(&opened, path.c_str(), nullptr, nullptr) < 0)
+        return false;
+    ffmpeg::Input input(opened);
+    if (avformat_find_stream_info(opened, nullptr) < 0)
+        return false;
+    const AVCodec *decoder = nullptr;
+    return av_find_best_stream(opened, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0) >= 0 && decoder;
+}
+
 } // namespace tessa

@@ -18,4 +18,7 @@ namespace tessa {
 Expected<std::vector<std::uint8_t>, Notice> movieSoundTrack(const std::string &path, double from,
                                                             double to, int rate);
 
+// Whether the movie file at `path` has a sound track that movieSoundTrack() can read.
+bool movieHasSound(const std::string &path);
+
 } // namespace tessa

@@ -21,4 +21,9 @@ Expected<std::vector<std::uint8_t>, Notice> movieSoundTrack(const std::string &p
             path, "reading a movie's sound needs FFmpeg, which this build was made without.")};
 }
 
+bool movieHasSound(const std::string &)
+{
+    return false;
+}
+
 } // namespace tessa

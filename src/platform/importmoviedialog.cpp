@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "importmoviedialog.h"
 
+#include "document/soundname.h"
 #include "windowplacement.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -119,6 +121,13 @@ void ImportMovieDialog::build()
     c.kilobytes->setValue(1000);
     c.kilobytes->setSuffix(tr(" KB"));
     c.kilobytes->setEnabled(false);
+    c.writeSound = new QCheckBox(tr("Write its so&und as sound:"), this);
+    c.soundNumber = new QSpinBox(this);
+    c.soundNumber->setRange(kLowestSound, kHighestSound);
+    c.soundNumber->setValue(std::max(1, kLowestSound));
+    c.soundFile = new QLabel(this);
+    c.soundFile->setWordWrap(true);
+    c.soundFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     c.estimate = new QLabel(this);
     c.estimate->setWordWrap(true);
 
@@ -142,6 +151,8 @@ void ImportMovieDialog::build()
     form->addRow(tr("&Shape:"), c.fit);
     form->addRow(c.byQuality, c.quality);
     form->addRow(c.bySize, c.kilobytes);
+    form->addRow(c.writeSound, c.soundNumber);
+    form->addRow(c.soundFile);
     for (QWidget *field : {static_cast<QWidget *>(c.from), static_cast<QWidget *>(c.to),
                            static_cast<QWidget *>(c.fps), static_cast<QWidget *>(c.fit)}) {
         if (auto *label = qobject_cast<QLabel *>(form->labelForField(field)))
@@ -175,6 +186,31 @@ void ImportMovieDialog::build()
     for (QSpinBox *box : {c.quality, c.kilobytes})
         connect(box, &QSpinBox::valueChanged, this, &ImportMovieDialog::scheduleRefresh);
     connect(c.fit, &QComboBox::currentIndexChanged, this, &ImportMovieDialog::scheduleRefresh);
+    connect(c.writeSound, &QCheckBox::toggled, this, &ImportMovieDialog::showSoundFile);
+    connect(c.soundNumber, &QSpinBox::valueChanged, this, &ImportMovieDialog::showSoundFile);
+    showSoundFile();
+}
+
+void ImportMovieDialog::showSoundFile()
+{
+    Controls &c = m_controls;
+    const QString file = m_request.soundFileFor && m_request.hasSound
+                                 ? m_request.soundFileFor(c.soundNumber->value())
+                                 : QString();
+    c.writeSound->setEnabled(!file.isEmpty());
+    if (file.isEmpty())
+        c.writeSound->setChecked(false);
+    c.soundNumber->setEnabled(c.writeSound->isChecked());
+    if (!m_request.hasSound)
+        c.soundFile->setText(tr("The movie has no sound."));
+    else if (file.isEmpty())
+        c.soundFile->setText(tr("To write its sound, set the sound folder and file names in "
+                                "View > Play first."));
+    else if (!c.writeSound->isChecked())
+        c.soundFile->setText(tr("Its sound is not written."));
+    else
+        c.soundFile->setText(tr("Its sound goes to %1, played with its first picture.")
+                                     .arg(QDir::toNativeSeparators(file)));
 }
 
 MovieImportChoice ImportMovieDialog::choice() const
@@ -190,6 +226,7 @@ MovieImportChoice ImportMovieDialog::choice() const
     chosen.fit = kFits[std::clamp(c.fit->currentIndex(), 0, 2)];
     chosen.quality = c.quality->value();
     chosen.maxBytes = c.bySize->isChecked() ? std::uint64_t(c.kilobytes->value()) * 1000 : 0;
+    chosen.sound = c.writeSound->isChecked() ? c.soundNumber->value() : -1;
     return chosen;
 }
 

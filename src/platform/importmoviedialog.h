@@ -14,6 +14,7 @@
 #include <optional>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QDoubleSpinBox;
@@ -34,6 +35,7 @@ struct MovieImportChoice
     MovieFit fit = MovieFit::Crop;
     int quality = 75;
     std::uint64_t maxBytes = 0; // 0: no limit, the quality holds
+    int sound = -1;             // the number the movie's sound is written as; -1: not written
 };
 
 // How large the animation of a choice will be and how long making it takes, as far as a part of
@@ -52,6 +54,10 @@ struct MovieImportRequest
     QString path;
     double durationSeconds = 0;    // 0: not known before it is read
     bool numberedPictures = false; // a folder or pattern of pictures, timed by fps
+    bool hasSound = false;         // the movie has a sound track that can be written
+    // The file sound `number` would be written to, or "" when the preview's sound folder and file
+    // names, where the game's sounds are, are not set.
+    std::function<QString(int number)> soundFileFor;
     // The screen the movie shows at `seconds`, as it will look in the palette; a null image
     // where there is none.
     std::function<QImage(double seconds, const MovieImportChoice &choice)> pictureAt;
@@ -82,6 +88,9 @@ public:
         QSpinBox *quality = nullptr;
         QRadioButton *bySize = nullptr;
         QSpinBox *kilobytes = nullptr;
+        QCheckBox *writeSound = nullptr;
+        QSpinBox *soundNumber = nullptr;
+        QLabel *soundFile = nullptr; // where the sound goes, or why it cannot be written
         QLabel *estimate = nullptr;
         QDialogButtonBox *buttons = nullptr;
     };
@@ -96,6 +105,7 @@ private:
     void scheduleRefresh();
     void showPicture();
     void showEstimate();
+    void showSoundFile();
 
     MovieImportRequest m_request;
     Controls m_controls;

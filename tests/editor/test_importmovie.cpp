@@ -5,11 +5,16 @@
 #include "editorfixture.h"
 #include "encode/encodemoviefile.h"
 #include "platform/importmoviedialog.h"
+#include "settings/clsini.h"
+#include "settings/playbacksettings.h"
+#include "sound/soundclip.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -118,6 +123,54 @@ TEST_F(ImportMovieTest, WhatIsNotAMovieIsRefusedBeforeAnythingIsAsked)
     EXPECT_EQ(lines(), QStringList({"Image", "End"}));
 }
 
+TEST_F(ImportMovieTest, TheMoviesSoundIsWrittenWhereThePreviewPlaysItAndCuedWithItsFirstPicture)
+{
+#ifndef TESSA_TEST_CLIPS
+    GTEST_SKIP() << "the build made no movie clips";
+#else
+    const QString clip = QStringLiteral(TESSA_TEST_CLIPS "/h264.mp4"); // 2 s, a 440 Hz tone
+    std::filesystem::create_directories(folder.path() / "sounds");
+    // The preview's sound folder and file names, as the preview writes them.
+    {
+        clsINI settings;
+        settings.LoadINI(paths.settingsFile.toStdString());
+        PlaybackSettings playback(settings);
+        playback.setSoundFolder(folder.file("sounds"));
+        playback.setSoundPattern("SND%02d.VOC");
+    }
+    start();
+    newDocument();
+    MovieImportChoice withSound;
+    withSound.sound = 7;
+    dialogs.answerMovie(withSound);
+    window->dropFiles({clip});
+    ASSERT_EQ(dialogs.movieRequests.size(), 1u);
+    EXPECT_TRUE(dialogs.movieRequests[0].hasSound);
+    const QString voc = path("sounds/SND07.VOC");
+    EXPECT_EQ(dialogs.movieRequests[0].soundFileFor(7), voc);
+    ASSERT_TRUE(QFileInfo::exists(voc)) << window->lblNote->text().toStdString();
+    const auto sound = loadSoundClip(voc.toStdString());
+    ASSERT_TRUE(sound) << sound.error().text;
+    EXPECT_NEAR(sound->seconds(), 2.0, 0.1);
+    const QStringList shown = lines();
+    ASSERT_GE(shown.size(), 4);
+    EXPECT_EQ(shown[0], "Image");
+    EXPECT_EQ(shown[1], "Image") << "the movie's first picture";
+    EXPECT_EQ(shown[2], "Play sound: 7") << "cued as the first picture shows";
+
+    // A second import onto the same number asks first; No writes nothing and changes nothing.
+    const auto before = std::filesystem::last_write_time(voc.toStdString());
+    window->mnuEditUndo->trigger();
+    dialogs.answerMovie(withSound);
+    dialogs.answerMessage(Dialogs::Answer::No);
+    window->dropFiles({clip});
+    EXPECT_TRUE(dialogs.messages().back().contains("SND07.VOC"));
+    EXPECT_EQ(lines(), QStringList({"Image", "End"}));
+    EXPECT_EQ(std::filesystem::last_write_time(voc.toStdString()), before);
+    EXPECT_FALSE(QFileInfo::exists(voc + ".bak"));
+#endif
+}
+
 TEST(ImportMovieDialog, TheControlsMakeTheChoiceAndABadPartIsNotOffered)
 {
     MovieImportRequest request;
@@ -157,6 +210,35 @@ TEST(ImportMovieDialog, TheControlsMakeTheChoiceAndABadPartIsNotOffered)
     dialog.refreshNow();
     EXPECT_FALSE(c.buttons->button(QDialogButtonBox::Ok)->isEnabled());
     EXPECT_EQ(c.estimate->text(), "The end must come after the start.");
+}
+
+TEST(ImportMovieDialog, TheSoundIsOfferedWhereTheMovieHasOneAndThePreviewPlaysSounds)
+{
+    MovieImportRequest request;
+    request.path = QStringLiteral("clip.mp4");
+    request.durationSeconds = 2;
+    request.hasSound = true;
+    request.soundFileFor = [](int number) {
+        return QStringLiteral("/game/sounds/SND%1.VOC").arg(number, 2, 10, QLatin1Char('0'));
+    };
+    ImportMovieDialog dialog(request);
+    const auto &c = dialog.controls();
+    EXPECT_TRUE(c.writeSound->isEnabled());
+    EXPECT_EQ(dialog.choice().sound, -1) << "not written unless asked";
+    c.writeSound->setChecked(true);
+    c.soundNumber->setValue(12);
+    EXPECT_EQ(dialog.choice().sound, 12);
+    EXPECT_TRUE(c.soundFile->text().contains(QDir::toNativeSeparators("/game/sounds/SND12.VOC")))
+            << c.soundFile->text().toStdString();
+
+    request.soundFileFor = [](int) { return QString(); }; // no sound folder set
+    ImportMovieDialog unset(request);
+    EXPECT_FALSE(unset.controls().writeSound->isEnabled());
+    EXPECT_TRUE(unset.controls().soundFile->text().contains("View > Play"));
+    request.hasSound = false;
+    ImportMovieDialog silent(request);
+    EXPECT_FALSE(silent.controls().writeSound->isEnabled());
+    EXPECT_EQ(silent.choice().sound, -1);
 }
 
 } // namespace
