@@ -6,8 +6,8 @@
 #include "document/nativefile.h"
 #include "document/soundname.h"
 #include "encode/encodemoviefile.h"
-#include "encode/moviesource.h"
 #include "encode/moviesoundtrack.h"
+#include "encode/moviesource.h"
 #include "imageformats.h"
 #include "sound/vocfile.h"
 
@@ -108,18 +108,17 @@ Expected<std::string, Notice> soundTarget(const EncodeChoices &choices)
     if (choices.soundFolder.empty() || choices.soundPattern.empty())
         return refused("--sound needs the game's sound folder and the name of its files: "
                        "--sounds DIR --sound-pattern PATTERN (such as SOUND%02d.VOC).");
-    const auto name = formatSoundName(choices.soundPattern, choices.sound);
-    if (!name)
-        return Unexpected{name.error()};
-    const std::filesystem::path path = pathFromText(choices.soundFolder) / pathFromText(*name);
+    auto path = soundFilePath(choices.soundFolder, choices.soundPattern, choices.sound);
+    if (!path)
+        return path;
     std::error_code error;
     if (!std::filesystem::is_directory(pathFromText(choices.soundFolder), error))
         return refused("The sound folder \"" + choices.soundFolder + "\" does not exist.");
-    if (std::filesystem::exists(path, error) && !choices.force)
-        return refused("The sound file \"" + textFromPath(path)
+    if (std::filesystem::exists(pathFromText(*path), error) && !choices.force)
+        return refused("The sound file \"" + *path
                        + "\" exists already. Give --force to replace it, or another --sound "
                          "number.");
-    return textFromPath(path);
+    return path;
 }
 
 } // namespace

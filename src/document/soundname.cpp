@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundname.h"
 
+#include "nativefile.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -85,6 +87,15 @@ Expected<Done, Notice> checkSoundPattern(std::string_view pattern)
     if (!name)
         return Unexpected{name.error()};
     return Done{};
+}
+
+Expected<std::string, Notice> soundFilePath(std::string_view folder, std::string_view pattern,
+                                            std::int32_t number)
+{
+    const auto name = formatSoundName(pattern, number);
+    if (!name)
+        return Unexpected{name.error()};
+    return textFromPath(pathFromText(folder) / pathFromText(*name));
 }
 
 } // namespace tessa

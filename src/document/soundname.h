@@ -25,6 +25,11 @@ inline constexpr int kMaxSoundNumberWidth = 16;
 // file name (no "/" or "\"). Anything else is refused with a notice that names the problem.
 Expected<std::string, Notice> formatSoundName(std::string_view pattern, std::int32_t number);
 
+// The path of sound `number` in the game's sound `folder`, named by `pattern` as formatSoundName
+// names it; refused as formatSoundName refuses.
+Expected<std::string, Notice> soundFilePath(std::string_view folder, std::string_view pattern,
+                                            std::int32_t number);
+
 // Whether formatSoundName accepts the pattern, and why not.
 Expected<Done, Notice> checkSoundPattern(std::string_view pattern);
 

@@ -7,7 +7,6 @@
 #include "document/animfile.h"
 #include "document/fileio.h"
 #include "document/itemrules.h"
-#include "document/nativefile.h"
 #include "document/paths.h"
 #include "document/soundname.h"
 #include "encode/encodemoviefile.h"
@@ -110,10 +109,8 @@ bool frm::importMovie(const QString &path, int line)
     const PlaybackSettings playback(m_settings);
     request.soundFileFor = [folder = playback.soundFolder(),
                             pattern = playback.soundPattern()](int number) {
-        const auto name = formatSoundName(pattern, number);
-        if (folder.empty() || !name)
-            return QString();
-        return QString::fromStdString(textFromPath(pathFromText(folder) / pathFromText(*name)));
+        const auto file = soundFilePath(folder, pattern, number);
+        return folder.empty() || !file ? QString() : QString::fromStdString(*file);
     };
     request.pictureAt = [=](double seconds, const MovieImportChoice &choice) {
         MovieImportChoice moment = choice;

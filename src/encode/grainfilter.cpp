@@ -42,14 +42,19 @@ double GrainFilter::noiseLevel(std::span<const std::uint32_t> rgb, int width)
     const int height = width > 0 ? int(rgb.size()) / width : 0;
     if (width < 3 || height < 3)
         return 0;
+    // Each pixel's luma once, not once for each of the nine places of the mask it falls in.
+    std::vector<float> luma(std::size_t(width) * std::size_t(height));
+    for (std::size_t at = 0; at < luma.size(); ++at)
+        luma[at] = float(lumaOf(rgb[at]));
     double sum = 0;
     for (int y = 1; y + 1 < height; ++y) {
+        const float *above = &luma[std::size_t((y - 1) * width)];
+        const float *row = above + width;
+        const float *below = row + width;
         for (int x = 1; x + 1 < width; ++x) {
-            const auto at = [&](int dx, int dy) {
-                return lumaOf(rgb[std::size_t((y + dy) * width + x + dx)]);
-            };
-            const double response = 4 * at(0, 0) - 2 * (at(-1, 0) + at(1, 0) + at(0, -1) + at(0, 1))
-                                    + at(-1, -1) + at(1, -1) + at(-1, 1) + at(1, 1);
+            const double response = 4.0 * row[x]
+                                    - 2.0 * (row[x - 1] + row[x + 1] + above[x] + below[x])
+                                    + above[x - 1] + above[x + 1] + below[x - 1] + below[x + 1];
             sum += std::fabs(response);
         }
     }

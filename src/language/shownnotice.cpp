@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <vector>
+
 namespace tessa {
 
 namespace {
@@ -57,17 +59,23 @@ const ComposedText kComposedTexts[] = {
 
 QString translated(const std::string &text)
 {
+    // Compiled once: messages are shown one at a time, but each is tried on every pattern.
+    static const std::vector<QRegularExpression> patterns = [] {
+        std::vector<QRegularExpression> compiled;
+        for (const ComposedText &composed : kComposedTexts)
+            compiled.emplace_back(
+                    QRegularExpression::anchoredPattern(QString::fromUtf8(composed.pattern)));
+        return compiled;
+    }();
     const QString english = QString::fromStdString(text);
-    for (const ComposedText &composed : kComposedTexts) {
-        const QRegularExpression pattern(
-                QRegularExpression::anchoredPattern(QString::fromUtf8(composed.pattern)));
-        const QRegularExpressionMatch match = pattern.match(english);
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        const QRegularExpressionMatch match = patterns[i].match(english);
         if (!match.hasMatch())
             continue;
-        QString shown = QCoreApplication::translate(kContext, composed.text);
-        for (int part = 1; part <= match.lastCapturedIndex(); ++part)
-            shown = shown.arg(match.captured(part));
-        return shown;
+        // All parts at once: a file name holding "%2" is not taken for a place of its own.
+        const QString shown = QCoreApplication::translate(kContext, kComposedTexts[i].text);
+        return match.lastCapturedIndex() == 1 ? shown.arg(match.captured(1))
+                                              : shown.arg(match.captured(1), match.captured(2));
     }
     return QCoreApplication::translate(kContext, text.c_str());
 }

@@ -85,6 +85,10 @@ bool applyLanguage(const QString &setting)
     InstalledLanguage &state = installed();
     const QString code =
             resolvedLanguage(state.overrideCode.isEmpty() ? setting : state.overrideCode);
+    // The same language again (the main window reads the setting as it opens) changes nothing,
+    // and spares every window a change of language.
+    if (state.program && code == state.code)
+        return true;
     std::unique_ptr<QTranslator> program;
     std::unique_ptr<QTranslator> qt;
     bool loaded = true;
