@@ -42,7 +42,7 @@ std::optional<Notice> checkEncodeOptions(const EncodeOptions &options);
 class MovieEncoder
 {
 public:
-    // `options` must pass checkEncodeOptions; `palette` must outlive the encoder.
+    // `options` must pass checkEncodeOptions.
     MovieEncoder(const PaletteColors &palette, const EncodeOptions &options);
 
     // Adds the picture shown from `seconds` on (the first one is shown from the start, whatever

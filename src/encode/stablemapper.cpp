@@ -20,8 +20,7 @@ constexpr double kLongestStale = 3.0;
 } // namespace
 
 StableMapper::StableMapper(const PaletteColors &palette, int quality)
-    : m_palette(palette)
-    , m_dither(palette)
+    : m_dither(palette)
 {
     const double loss = (100 - std::clamp(quality, 0, 100)) / 100.0;
     m_costPerByte = kHighestCostPerByte * loss * loss;
@@ -42,7 +41,7 @@ int StableMapper::map(std::span<const std::uint32_t> rgb, double seconds)
     m_lastSeconds = seconds;
 
     if (!first)
-        m_error.measure(m_shown, m_palette, rgb);
+        m_error.measure(m_shown, m_dither.palette(), rgb);
     for (int y = 0; y < kFrameHeight; ++y) {
         for (int x = 0; x < kFrameWidth; ++x) {
             const std::size_t at = std::size_t(y * kFrameWidth + x);
@@ -61,8 +60,8 @@ int StableMapper::map(std::span<const std::uint32_t> rgb, double seconds)
             m_staleFor[at] += elapsed;
             // A change to the fresh index is never counted as a loss: the estimate judges each
             // pixel as though its neighbours stayed, and they are brought to the same pattern.
-            m_gains[at] =
-                    std::max(0.0f, m_error.gainOfChange(at, m_palette[old], m_palette[fresh]));
+            const PaletteColors &palette = m_dither.palette();
+            m_gains[at] = std::max(0.0f, m_error.gainOfChange(at, palette[old], palette[fresh]));
             m_changes[at] = m_staleFor[at] >= m_staleSeconds ? PixelChange::Required
                                                              : PixelChange::Optional;
         }

@@ -37,7 +37,6 @@ public:
     double staleAllowed() const { return m_staleSeconds; }
 
 private:
-    PaletteColors m_palette;
     PatternDither m_dither;
     double m_costPerByte;
     double m_staleSeconds;

@@ -28,6 +28,8 @@ public:
     // keeps its indices.
     std::uint8_t index(std::uint32_t color, int x, int y);
 
+    const PaletteColors &palette() const { return m_palette; }
+
 private:
     // Colours are mixed by bins of 4 x 4 x 4 shades, each worked out once, when first asked for:
     // a movie brings hundreds of thousands of colours, and a step of 4 is finer than a mix of
