@@ -7,8 +7,11 @@
 #include "scriptfileaccess.h"
 #include "scripting/scriptengine.h"
 
+#include <QEvent>
 #include <QFileInfo>
+#include <QTimer>
 #include <QUndoStack>
+#include <QWidget>
 
 #include <unordered_map>
 
@@ -20,12 +23,15 @@ namespace {
 constexpr qint64 kQuietMilliseconds = 400;
 // How often the progress box takes the user's clicks while the script runs.
 constexpr qint64 kEventMilliseconds = 50;
+// The memory a script gets: plenty for any work on animations, far from what the machine has.
+constexpr std::size_t kScriptMemoryBytes = std::size_t(1) << 30;
 
 } // namespace
 
 ScriptRunner::ScriptRunner(QWidget *owner, Dialogs &dialogs, AnimDocument &document,
                            const CommandRegistry &commands, QStringList &allowedFolders)
-    : m_owner(owner)
+    : QObject(nullptr)
+    , m_owner(owner)
     , m_dialogs(dialogs)
     , m_document(document)
     , m_commands(commands)
@@ -45,9 +51,11 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
 
     ScriptFileAccess files(m_dialogs, m_owner, scriptPath, m_document.fileName(), m_allowedFolders);
     ScriptSettings settings;
+    settings.libraries = LuaLibraries::Contained;
+    settings.limits.memoryBytes = kScriptMemoryBytes;
     ScriptContext &context = settings.context;
     context.media = scriptMediaFunctions();
-    context.fileAccess = [&files](const std::string &path, FileAccess access) {
+    context.fileAccess = [&files](std::string_view path, FileAccess access) {
         return files.check(path, access);
     };
     context.mayExit = false;
@@ -69,11 +77,15 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
         return runCommand(QString::fromStdString(name)).toStdString();
     };
     context.selectedLine = m_document.selectedLine() + 1;
-    settings.limits.keepGoing = [this] { return keepGoing(); };
+    settings.limits.stopReason = [this] {
+        return keepGoing() ? std::string() : tr("the script was stopped").toStdString();
+    };
 
     m_running.start();
     m_sinceEvents.start();
     std::optional<std::string> failure;
+    if (m_owner)
+        m_owner->installEventFilter(this);
     {
         ScriptEngine engine(std::move(settings));
         if (!engine.setDocument(m_animation))
@@ -81,7 +93,11 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
         else
             failure = engine.runFile(scriptPath.toStdString(), {});
     }
+    if (m_owner)
+        m_owner->removeEventFilter(this);
     m_progress.reset();
+    if (m_closeAfter)
+        QTimer::singleShot(0, m_owner, &QWidget::close);
 
     if (!failure && !m_commandRan && m_document.undoStack().index() != m_historyIndex) {
         failure = tr("The animation changed while the script ran (an image came back from the "
@@ -96,21 +112,28 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
         // The commands made steps of their own, each shown as it happened; they go, and what
         // the script left becomes the one step, made from the document as it was before.
         bringIntoDocument();
-        const bool saved = m_savedByCommand;
         dropStepsOfTheRun();
-        applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName);
-        if (saved)
-            m_document.markSaved(m_document.fileName());
-        return {};
     }
     applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName);
+    if (!m_saveAfter.isEmpty())
+        m_commands.runForScript(m_saveAfter);
     return {};
+}
+
+bool ScriptRunner::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_owner || event->type() != QEvent::Close)
+        return false;
+    // The window closes once the script has stopped, not under it.
+    event->ignore();
+    m_stopped = true;
+    m_closeAfter = true;
+    return true;
 }
 
 void ScriptRunner::bringIntoDocument()
 {
-    if (applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName))
-        m_savedByCommand = false;
+    applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName);
     for (int line = 0; line < m_animation->count(); ++line)
         m_documentIds[m_animation->idAt(line)] = m_document.itemId(line);
 }
@@ -133,16 +156,23 @@ void ScriptRunner::takeFromDocument()
 
 QString ScriptRunner::runCommand(const QString &name)
 {
+    // Saving writes the file: it waits until the script has ended well, and saves all it did.
+    if (name == QLatin1String("Save") || name == QLatin1String("SaveAs")) {
+        if (m_saveAfter != QLatin1String("SaveAs"))
+            m_saveAfter = name;
+        return {};
+    }
     m_commandRan = true;
     bringIntoDocument();
     const QString refusal = m_commands.runForScript(name);
-    m_savedByCommand = !m_document.isModified();
     takeFromDocument();
     return refusal;
 }
 
 bool ScriptRunner::keepGoing()
 {
+    if (m_stopped)
+        return false;
     if (m_running.elapsed() < kQuietMilliseconds)
         return true;
     if (!m_progress) {
@@ -154,7 +184,7 @@ bool ScriptRunner::keepGoing()
         m_progress->setValue(0);
         QCoreApplication::processEvents();
     }
-    if (m_progress->wasCancelled())
+    if (m_progress && m_progress->wasCancelled())
         m_stopped = true;
     return !m_stopped;
 }
