@@ -6,6 +6,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cwctype>
 #endif
 
 namespace tessa {
@@ -26,12 +28,21 @@ std::wstring withoutLongPrefix(const std::wstring &path)
     return path;
 }
 
-bool isDriveOrShare(const std::wstring &path)
+// The part of a full path no link can stand in: "C:\" of a drive, "\\server\share\" of a network
+// share; "" when it is neither (a device, say).
+std::wstring rootOf(const std::wstring &path)
 {
-    const bool drive = path.size() >= 3 && iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\';
-    const bool share =
-            path.size() > 2 && path.rfind(LR"(\\)", 0) == 0 && path[2] != L'?' && path[2] != L'.';
-    return drive || share;
+    if (path.size() >= 3 && iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\')
+        return path.substr(0, 3);
+    if (path.size() < 3 || path.rfind(LR"(\\)", 0) != 0 || path[2] == L'?' || path[2] == L'.')
+        return {};
+    const std::size_t server = path.find(L'\\', 2);
+    if (server == std::wstring::npos || server == 2)
+        return {};
+    const std::size_t share = path.find(L'\\', server + 1);
+    if (share == server + 1)
+        return {};
+    return share == std::wstring::npos ? path + L'\\' : path.substr(0, share + 1);
 }
 
 std::wstring fullPath(const std::wstring &text)
@@ -89,18 +100,21 @@ Expected<fs::path, std::string> resolve(const fs::path &wanted)
         full = fullPath(text);
     }
     // Devices ("CON" becomes "\\.\CON") and whatever else is no file on a drive or a share.
-    if (!isDriveOrShare(full))
+    const std::wstring root = rootOf(full);
+    if (root.empty())
         return Unexpected{std::string("it names no file on a drive or a network share")};
 
     // The deepest part that exists is resolved by the system; the names below it are kept.
     fs::path existing(full);
     fs::path rest;
-    while (GetFileAttributesW(existing.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        if (!existing.has_relative_path())
-            return fs::path(full);
-        rest = existing.filename() / rest;
+    while (existing.native().size() > root.size()
+           && GetFileAttributesW(existing.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        rest = rest.empty() ? existing.filename() : existing.filename() / rest;
         existing = existing.parent_path();
     }
+    // No link stands in a drive's or a share's root.
+    if (existing.native().size() <= root.size())
+        return rest.empty() ? fs::path(root) : fs::path(root) / rest;
     std::wstring resolved = finalPath(existing.native());
     if (resolved.empty()) {
         // A link whose target is gone: creating a file through it would create the target.
