@@ -5,6 +5,9 @@
 #include "document/nativefile.h"
 #include "imageio/imagefile.h"
 
+#include <QByteArray>
+#include <QImageReader>
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -78,6 +81,20 @@ std::optional<Pattern> parsePattern(const std::string &text)
     return pattern;
 }
 
+// Whether a file's name ends in a kind of picture the image readers know (PNG, JPEG, BMP...),
+// so that a movie or a text file beside the pictures is not taken for one.
+bool hasPictureSuffix(const fs::path &name)
+{
+    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    std::string suffix = textFromPath(name.extension());
+    if (suffix.size() < 2)
+        return false;
+    suffix.erase(0, 1);
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return formats.contains(QByteArray::fromStdString(suffix));
+}
+
 bool isFile(const std::string &path)
 {
     std::error_code error;
@@ -111,8 +128,11 @@ std::vector<std::string> numberedPictures(const std::string &folder)
          it.increment(error)) {
         if (!it->is_regular_file(error))
             continue;
-        const std::string name = textFromPath(it->path().filename());
-        if (const auto number = lastNumber(name))
+        // The number is the name's, not its suffix's: "mp4" or "h264" number nothing.
+        const fs::path name = it->path().filename();
+        if (!hasPictureSuffix(name))
+            continue;
+        if (const auto number = lastNumber(textFromPath(name.stem())))
             found.emplace_back(*number, textFromPath(it->path()));
     }
     std::sort(found.begin(), found.end());

@@ -25,8 +25,9 @@ private:
     std::size_t m_next = 0;
 };
 
-// The picture files of a folder, in the order of the last number in their names (files without
-// one are left out).
+// The picture files of a folder (by their suffix: .png, .jpg, .bmp...), in the order of the last
+// number in their names before the suffix; other files, and pictures without a number, are left
+// out.
 std::vector<std::string> numberedPictures(const std::string &folder);
 
 // The files a printf-style pattern names, holding one %d (with an optional 0 and width, as in

@@ -28,10 +28,13 @@ void touch(const TempFolder &folder, const std::string &name)
 TEST(PictureSequence, AFolderIsTakenInTheOrderOfTheNumbersNotOfTheNames)
 {
     TempFolder folder;
-    for (const char *name : {"shot10.png", "shot2.png", "shot1.png", "notes.txt", "take3-9.png"})
+    // Only pictures count, and a digit in a suffix is no number of a picture.
+    for (const char *name : {"shot10.png", "shot2.png", "shot1.png", "notes7.txt", "take3-9.png",
+                             "source.mp4", "clip.h264", "cover.PNG", "4.BMP"})
         touch(folder, name);
     EXPECT_EQ(namesOf(numberedPictures(folder.path().string())),
-              (std::vector<std::string>{"shot1.png", "shot2.png", "take3-9.png", "shot10.png"}));
+              (std::vector<std::string>{"shot1.png", "shot2.png", "4.BMP", "take3-9.png",
+                                        "shot10.png"}));
 }
 
 TEST(PictureSequence, APatternRunsFromItsFirstNumberToTheFirstGap)
