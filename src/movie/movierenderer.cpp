@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "movierenderer.h"
 
+#include "document/fileio.h"
+#include "document/nativefile.h"
 #include "document/paths.h"
 #include "document/soundname.h"
 #include "gifwriter.h"
@@ -9,6 +11,7 @@
 #include "sound/soundclip.h"
 #include "soundmix.h"
 
+#include <filesystem>
 #include <map>
 #include <optional>
 
@@ -18,6 +21,19 @@ namespace {
 
 constexpr const char *kSoundsLeftOut =
         "This kind of movie has no sound track: the sounds are left out.";
+
+// A movie cannot be written into a folder that is not there: said before any work, naming the
+// folder as the user wrote it (not the file the writer would have made inside it).
+std::optional<Notice> missingFolderOf(const std::string &path)
+{
+    const std::filesystem::path folder = pathFromText(path).parent_path();
+    std::error_code error;
+    if (folder.empty() || std::filesystem::is_directory(folder, error))
+        return std::nullopt;
+    return movieFailure(IoError{IoError::Action::Write, path,
+                                "the folder \"" + textFromPath(folder) + "\" does not exist"}
+                                .text());
+}
 
 bool hasSoundTrack(MovieFormat format)
 {
@@ -149,6 +165,8 @@ Expected<MovieReport, Notice> renderMovie(const std::string &path, const ItemLis
         return Unexpected{format.error()};
     if (auto checked = checkRequest(items, request); !checked)
         return Unexpected{checked.error()};
+    if (auto missing = missingFolderOf(path))
+        return Unexpected{std::move(*missing)};
     const bool wantSound = !request.soundFolder.empty() && !request.soundPattern.empty();
 
     const Timeline timeline =

@@ -65,14 +65,14 @@ Expected<Done, Notice> PngSequenceWriter::writeFramesUntil(long long frame)
                     std::size_t(m_scaler.width()));
     const fs::path first = scratchFile(m_nextFrame);
     if (!image.save(QString::fromStdU16String(first.u16string()), "PNG"))
-        return writeFailure(first, "the PNG could not be written");
+        return writeFailure(m_folder.target(), "a picture could not be written");
     for (long long copy = m_nextFrame + 1; copy < frame; ++copy) {
         std::error_code error;
         fs::create_hard_link(first, scratchFile(copy), error);
         if (error)
             fs::copy_file(first, scratchFile(copy), error);
         if (error)
-            return writeFailure(scratchFile(copy), error.message());
+            return writeFailure(m_folder.target(), error.message());
     }
     m_nextFrame = frame;
     return Done{};
@@ -85,7 +85,7 @@ Expected<Done, Notice> PngSequenceWriter::addScreen(std::span<const std::uint8_t
         std::error_code error;
         fs::create_directory(m_folder.path(), error);
         if (error)
-            return writeFailure(m_folder.path(), error.message());
+            return writeFailure(m_folder.target(), error.message());
         m_folderMade = true;
     }
     if (m_havePending) {

@@ -198,6 +198,19 @@ TEST_P(CancelledMovie, keepsTheFileThatWasThere)
     EXPECT_EQ(folder.entries().size(), 1u);
 }
 
+TEST_P(CancelledMovie, intoAMissingFolderIsRefusedNamingThatFolder)
+{
+    TempFolder folder;
+    const std::string missing = textFromPath(pathFromText(folder.path().string()) / "Bilder");
+    const std::string movie =
+            textFromPath(pathFromText(missing) / (std::string("intro.") + GetParam()));
+    const auto report = renderMovie(movie, fadingAnimation(), fadingRequest(70.0));
+    ASSERT_FALSE(report);
+    EXPECT_EQ(report.error().text,
+              "Could not save \"" + movie + "\": the folder \"" + missing + "\" does not exist.");
+    EXPECT_TRUE(folder.entries().empty());
+}
+
 #if TESSA_VIDEO_MOVIES
 INSTANTIATE_TEST_SUITE_P(Formats, CancelledMovie, testing::Values("gif", "webm", "mp4", "png"));
 #else
