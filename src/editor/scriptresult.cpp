@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scriptresult.h"
 
+#include <QUndoCommand>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <vector>
 
 namespace tessa {
@@ -43,14 +45,51 @@ bool unchanged(const AnimDocument &document, const ScriptAnimation &result,
     return true;
 }
 
+// Puts the selection on `line` when the step is redone (or undone): a script's step leaves the
+// selection on the line the user had, not on the last line the script touched.
+class SelectLineCommand : public QUndoCommand
+{
+public:
+    enum class When { Redo, Undo };
+
+    SelectLineCommand(AnimDocument &document, int line, When when, QUndoCommand *parent = nullptr)
+        : QUndoCommand(parent)
+        , m_document(document)
+        , m_line(line)
+        , m_when(when)
+    {
+    }
+
+    void redo() override
+    {
+        if (m_when == When::Redo)
+            m_document.setLineToSelect(m_line);
+    }
+    void undo() override
+    {
+        if (m_when == When::Undo)
+            m_document.setLineToSelect(m_line);
+    }
+
+private:
+    AnimDocument &m_document;
+    int m_line;
+    When m_when;
+};
+
 } // namespace
 
 bool applyScriptResult(AnimDocument &document, const ScriptAnimation &result,
                        const DocumentIds &documentIds, const QString &stepName)
 {
     const std::vector<ItemId> ids = documentIdsOfLines(document, result, documentIds);
-    if (unchanged(document, result, ids))
+    const int selected = document.selectedLine();
+    if (unchanged(document, result, ids)) {
+        document.setLineToSelect(selected);
         return false;
+    }
+    const ItemId selectedId =
+            selected >= 0 && selected < document.count() ? document.itemId(selected) : 0;
     std::unordered_map<ItemId, bool> kept;
     for (const ItemId id : ids) {
         if (id != 0)
@@ -59,6 +98,7 @@ bool applyScriptResult(AnimDocument &document, const ScriptAnimation &result,
 
     QUndoStack &history = document.undoStack();
     history.beginMacro(stepName);
+    history.push(new SelectLineCommand(document, selected, SelectLineCommand::When::Undo));
     for (int line = document.count() - 1; line >= 0; --line) {
         if (!kept.contains(document.itemId(line)))
             document.deleteItem(line);
@@ -77,6 +117,11 @@ bool applyScriptResult(AnimDocument &document, const ScriptAnimation &result,
         if (!sameContent(document.item(line), item))
             document.replaceItem(line, item, lineTextOf(item), stepName);
     }
+    // The selected item where the script moved it; if it went, the same line, or the last one.
+    int selectAfter = selectedId != 0 ? document.lineOf(selectedId) : -1;
+    if (selectAfter < 0 && selected >= 0)
+        selectAfter = std::min(selected, document.count() - 1);
+    history.push(new SelectLineCommand(document, selectAfter, SelectLineCommand::When::Redo));
     history.endMacro();
     return true;
 }

@@ -58,6 +58,7 @@ protected:
 TEST_F(ScriptTest, ChangesAreOneStepNamedAfterTheScript)
 {
     openItems();
+    select(2); // the second image, which the script moves up a line
     run("busy.lua", R"(
         local anim = tessa.document
         anim:frame(3):replace({[2] = 9})
@@ -72,12 +73,21 @@ TEST_F(ScriptTest, ChangesAreOneStepNamedAfterTheScript)
     EXPECT_EQ(window->items()[1].Pixels, frameOf(9));
     EXPECT_TRUE(saveEnabled());
     EXPECT_EQ(window->mnuEditUndo->text(), "&Undo busy.lua");
+    EXPECT_EQ(selected(), 1) << "the selection stays on its image, not on the last line touched";
 
     window->mnuEditUndo->trigger();
     EXPECT_TRUE(sameContent(window->items(), kItems));
     EXPECT_FALSE(saveEnabled()) << "undone back to the file as saved";
+    EXPECT_EQ(selected(), 2);
     window->mnuEditRedo->trigger();
     EXPECT_EQ(lines(), QStringList({"Image", "Image", "Fade in", "Play sound: 5", "End"}));
+    EXPECT_EQ(selected(), 1);
+
+    // The selected line removed: the selection stays on that line.
+    select(3);
+    run("drop.lua", "tessa.document:remove(4)\ntessa.document:frame(1):fill(3)\n");
+    EXPECT_EQ(lines(), QStringList({"Image", "Image", "Fade in", "End"}));
+    EXPECT_EQ(selected(), 3);
 }
 
 TEST_F(ScriptTest, AFailingScriptChangesNothingAndSaysWhere)
