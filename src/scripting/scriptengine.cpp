@@ -5,6 +5,7 @@
 #include "bindings.h"
 #include "bindingsupport.h"
 #include "containment.h"
+#include "document/fileio.h"
 #include "document/nativefile.h"
 
 #include <lua.hpp>
@@ -72,6 +73,24 @@ ScriptEngine::ScriptEngine(ScriptSettings settings)
         m_state.reset();
 }
 
+namespace {
+
+// A script as Lua runs a file: without a UTF-8 byte order mark, and with a first line that starts
+// with '#' (as in "#!/usr/bin/env tessanim") left empty, so that line numbers stay the file's.
+std::string scriptChunk(const std::vector<std::uint8_t> &bytes)
+{
+    std::string text(bytes.begin(), bytes.end());
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.erase(0, 3);
+    if (text.starts_with('#')) {
+        const auto end = text.find('\n');
+        text.erase(0, end == std::string::npos ? text.size() : end);
+    }
+    return text;
+}
+
+} // namespace
+
 const char *ScriptEngine::loadMode() const
 {
     // Lua trusts the bytes of a precompiled chunk: one made by hand reads and writes anywhere in
@@ -105,7 +124,15 @@ std::optional<std::string> ScriptEngine::runFile(const std::string &path,
         lua_pop(state, 1);
     }
 
-    const int status = luaL_loadfilex(state, path.c_str(), loadMode());
+    const auto text = readWholeFile(path, kMostScriptFileBytes);
+    if (!text)
+        return text.error().text();
+    // Named by the file's name alone: Lua cuts a longer name short in its messages, and a script
+    // knows its own folder from arg[0].
+    const std::string chunk = scriptChunk(*text);
+    const std::string name = "@" + textFromPath(pathFromText(path).filename());
+    const int status =
+            luaL_loadbufferx(state, chunk.data(), chunk.size(), name.c_str(), loadMode());
     if (status == LUA_OK) {
         for (const std::string &argument : arguments)
             lua_pushlstring(state, argument.data(), argument.size());

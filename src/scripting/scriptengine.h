@@ -6,6 +6,7 @@
 #include "scriptanimation.h"
 #include "scriptobjects.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,9 @@
 #include <vector>
 
 namespace tessa {
+
+// The largest script file read: far beyond any a person writes, short of what fills the memory.
+inline constexpr std::uint64_t kMostScriptFileBytes = 64ull << 20;
 
 // How a script gets Lua's own libraries: all of them, as the `lua` interpreter gives them, for
 // what a user runs on purpose; or contained (containment.h), for a script from anywhere: the
@@ -41,9 +45,9 @@ public:
 
     // Runs the script file `path` as the `lua` interpreter runs one: `arguments` are the
     // chunk's `...` and arg[1..n] of the global table `arg`, whose arg[0] is `path`. Nothing
-    // when it ran to its end; otherwise the error, starting with the file and line where the
-    // script failed, or why it was stopped. A contained script must be text, not a precompiled
-    // chunk.
+    // when it ran to its end; otherwise the error, starting with the file's name and the line
+    // where the script failed, or why it was stopped. A contained script must be text, not a
+    // precompiled chunk. A file larger than kMostScriptFileBytes is refused unread.
     std::optional<std::string> runFile(const std::string &path,
                                        const std::vector<std::string> &arguments);
     // Runs `text` as a chunk named `chunkName` (in messages: chunkName:line:).
