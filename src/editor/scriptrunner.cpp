@@ -48,6 +48,8 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
     const auto releaseOutsideChanges = qScopeGuard([this] { m_document.releaseOutsideChanges(); });
     m_historyIndex = m_document.undoStack().index();
     m_knownIndex = m_historyIndex;
+    // A run that changes nothing leaves the selection where it was.
+    m_document.setLineToSelect(m_document.selectedLine());
     m_animation = std::make_shared<ScriptAnimation>(m_document.items(),
                                                     m_document.fileName().toStdString());
     m_documentIds.clear();

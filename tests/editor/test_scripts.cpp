@@ -334,12 +334,22 @@ TEST_F(ScriptTest, TheScriptsMenuFollowsTheFolderAndRunsOnTheSelectedLine)
     window->mnuToolsOpenScriptsFolder->trigger();
     EXPECT_EQ(dialogs.openedFiles, QStringList({paths.scriptsFolder}));
     ASSERT_TRUE(QFileInfo(paths.scriptsFolder).isDir()) << "made when first opened";
-    write("my scripts/b&w.lua", "tessa.document:remove(tessa.selected)");
+    // It knows where it is as the system writes paths (backslashes on Windows), whole.
+    write("my scripts/b&w.lua",
+          "tessa.message(arg[0])\ntessa.document:remove(tessa.selected)\nerror('gone')");
     EXPECT_TRUE(QTest::qWaitFor([&] { return scriptEntries()[0].endsWith(".lua"); }, 5000))
             << "listed without opening the menu";
     EXPECT_EQ(scriptEntries(), QStringList({"&1 b&&w.lua", "Examples", "&2 swap.lua"}));
 
     select(1);
+    window->mnuToolsScripts->actions()[0]->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 2);
+    EXPECT_EQ(dialogs.messages()[0],
+              QDir::toNativeSeparators(paths.scriptsFolder + QStringLiteral("/b&w.lua")));
+    EXPECT_TRUE(dialogs.messages()[1].contains(QStringLiteral("b&w.lua:3: gone")))
+            << dialogs.messages()[1].toStdString();
+
+    write("my scripts/b&w.lua", "tessa.document:remove(tessa.selected)");
     window->mnuToolsScripts->actions()[0]->trigger();
     EXPECT_EQ(lines(), QStringList({"Image", "Image", "End"}));
     EXPECT_EQ(window->mnuEditUndo->text(), "&Undo b&&w.lua");

@@ -114,8 +114,10 @@ void ScriptsFeature::chooseScript()
         runScript(path);
 }
 
-void ScriptsFeature::runScript(const QString &path)
+void ScriptsFeature::runScript(const QString &chosen)
 {
+    // The script's arg[0] and its messages show the path as the system writes it.
+    const QString path = QDir::toNativeSeparators(chosen);
     AnimDocument &document = m_context.document();
     if (!document.isOpen())
         return;
