@@ -94,21 +94,33 @@ TEST_F(LanguageTest, PreferencesChangeTheLanguageAtOnceAndWriteItAtOnce)
     ASSERT_EQ(w.mnuFile->title(), "&File");
     ASSERT_EQ(w.lst->lineText(1), "Pause: 120");
 
+    // A window open before the change, as the preview may be, with a number in it.
+    QDoubleSpinBox factor;
+    factor.setDecimals(3);
+    factor.setValue(1.0);
+    factor.show();
+    ASSERT_EQ(factor.text(), "1.000");
+
     choose(QStringLiteral("de"));
     EXPECT_NE(settingsText().find("[Language]"), std::string::npos) << settingsText();
     EXPECT_NE(settingsText().find("Language=de"), std::string::npos) << settingsText();
     EXPECT_EQ(appliedLanguage(), "de");
-    EXPECT_NE(w.mnuFile->title(), "&File") << "the open window follows without a restart";
+    EXPECT_EQ(w.mnuFile->title(), "&Datei") << "the open window follows without a restart";
+    EXPECT_EQ(w.mnuProjectAdd[3]->text(), QCoreApplication::translate("tessa::frm", "Add &Pause"));
     EXPECT_NE(w.mnuProjectAdd[3]->text(), "Add &Pause");
-    EXPECT_NE(w.lst->lineText(0), "Image") << "the list's item names too";
+    EXPECT_EQ(w.lst->lineText(0), QCoreApplication::translate("tessa::ItemList", "Image"))
+            << "the list's item names too";
+    EXPECT_NE(w.lst->lineText(0), "Image");
     EXPECT_EQ(w.mnuFileSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(factor.text(), "1,000") << "numbers in open windows follow at once";
 
     choose(QStringLiteral("fr"));
-    EXPECT_NE(w.mnuFile->title(), "&File");
+    EXPECT_EQ(w.mnuFile->title(), "&Fichier") << "not the German left over";
     EXPECT_NE(settingsText().find("Language=fr"), std::string::npos);
 
     choose(QStringLiteral("en"));
     EXPECT_EQ(w.mnuFile->title(), "&File");
+    EXPECT_EQ(factor.text(), "1.000");
     EXPECT_EQ(w.mnuProjectAdd[3]->text(), "Add &Pause");
     EXPECT_EQ(w.lst->lineText(1), "Pause: 120");
     EXPECT_EQ(dialogs.preferencesShown.back().language, "fr") << "the dialog shows the choice";

@@ -8,6 +8,10 @@
 #include "platform/dialogs.h"
 #include "toolsettings.h"
 
+#include <QApplication>
+#include <QLocale>
+#include <QWidget>
+
 namespace tessa {
 
 PreferencesFeature::PreferencesFeature(EditorContext &context)
@@ -28,8 +32,13 @@ void PreferencesFeature::editPreferences()
         return;
     // Only what changed is written, so OK on an unchanged dialog leaves the file alone.
     writeToolPreferences(m_context.settings(), current, *chosen);
-    if (chosen->language != current.language)
+    if (chosen->language != current.language) {
         applyLanguage(chosen->language);
+        // Windows already open keep the number format they were made with (a spin box would
+        // show 1.000 for one in German); each is given the language's.
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->setLocale(QLocale());
+    }
 }
 
 } // namespace tessa
