@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/animitem.h"
 #include "encode/grainfilter.h"
 #include "imaging/palette.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <random>
 
@@ -46,6 +48,33 @@ TEST(GrainFilter, StillGrainSettlesWhileRealChangesAreTakenAtOnce)
     const auto cut = filter.filter(picture);
     EXPECT_EQ(cut[0], grey(180));
     EXPECT_EQ(cut[3], grey(20));
+}
+
+TEST(GrainFilter, TheFirstPicturesShowTheGrainMostlyGoneAndTheEdgesKept)
+{
+    // A grey step (an edge of 100 between columns 159 and 160) under grain: the first picture
+    // out is nearer the clean picture than the grainy one, and the edge is where it was.
+    GrainFilter filter(40);
+    std::mt19937 random(5);
+    std::normal_distribution<float> grain(0, 8);
+    std::vector<std::uint32_t> clean(kFrameSize), grainy(kFrameSize);
+    for (int at = 0; at < kFrameSize; ++at) {
+        const int level = at % kFrameWidth < 160 ? 60 : 160;
+        clean[std::size_t(at)] = grey(level);
+        grainy[std::size_t(at)] = grey(level + int(std::lround(grain(random))));
+    }
+    const auto out = filter.filter(grainy);
+    const auto spread = [&](std::span<const std::uint32_t> picture) {
+        double sum = 0;
+        for (std::size_t at = 0; at < picture.size(); ++at)
+            sum += std::pow(double(redOf(picture[at])) - redOf(clean[at]), 2);
+        return std::sqrt(sum / double(picture.size()));
+    };
+    EXPECT_LT(spread(out), spread(grainy) / 2);
+    for (int y = 0; y < kFrameHeight; ++y) {
+        EXPECT_LT(redOf(out[std::size_t(y * kFrameWidth + 159)]), 100) << "row " << y;
+        EXPECT_GT(redOf(out[std::size_t(y * kFrameWidth + 160)]), 120) << "row " << y;
+    }
 }
 
 TEST(GrainFilter, ThresholdZeroLetsEveryPictureThrough)
