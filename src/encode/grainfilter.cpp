@@ -86,7 +86,8 @@ void GrainFilter::neighboursMean(std::size_t at, float limit, float mean[3]) con
         mean[c] = sum[c] / float(count); // the pixel's own is always counted
 }
 
-std::span<const std::uint32_t> GrainFilter::filter(std::span<const std::uint32_t> rgb)
+std::span<const std::uint32_t> GrainFilter::filter(std::span<const std::uint32_t> rgb,
+                                                   std::span<const std::uint32_t> next)
 {
     if (m_measured) {
         const double noise = noiseLevel(rgb, kFrameWidth);
@@ -122,10 +123,11 @@ std::span<const std::uint32_t> GrainFilter::filter(std::span<const std::uint32_t
     // Until a pixel's mean is over enough pictures, its neighbours' means that are within the
     // grain of it are taken in as well, the more the fewer pictures it has: the first pictures
     // then show the grain already mostly gone, instead of settling from it picture by picture.
+    // Not where the next picture is the same there: that is no grain.
     for (std::size_t at = 0; at < rgb.size(); ++at) {
         float out[3];
         std::copy_n(&m_mean[at * 3], 3, out);
-        if (m_samples[at] < kMostSamples) {
+        if (m_samples[at] < kMostSamples && next.size() == rgb.size() && next[at] != rgb[at]) {
             float near[3];
             neighboursMean(at, limit, near);
             const float share = 1 - float(m_samples[at]) / kMostSamples;

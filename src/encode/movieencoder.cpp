@@ -190,16 +190,17 @@ void MovieEncoder::add(std::span<const std::uint32_t> rgb, double seconds)
     // The picture waiting is on the screen until this one: if that is no tick at all, the game
     // would never show it.
     if (!m_waiting.empty() && tick > m_waitingTick)
-        show(m_waiting, m_waitingSeconds, m_waitingTick);
+        show(m_waiting, m_waitingSeconds, m_waitingTick, rgb);
     m_waiting.assign(rgb.begin(), rgb.end());
     m_waitingSeconds = seconds;
     m_waitingTick = tick;
 }
 
-void MovieEncoder::show(std::span<const std::uint32_t> rgb, double seconds, Tick tick)
+void MovieEncoder::show(std::span<const std::uint32_t> rgb, double seconds, Tick tick,
+                        std::span<const std::uint32_t> next)
 {
     const bool first = m_items.empty();
-    if (m_mapper.map(m_grain.filter(rgb), seconds) == 0 && !first)
+    if (m_mapper.map(m_grain.filter(rgb, next), seconds) == 0 && !first)
         return; // nothing visible changed: its time goes into the pause before
     m_clock.pauseUntil(tick, m_items);
     m_items.push_back(makeImageItem(PixelBuffer(m_mapper.shown())));

@@ -62,7 +62,9 @@ private:
     };
 
     void add(std::span<const std::uint32_t> rgb, double seconds);
-    void show(std::span<const std::uint32_t> rgb, double seconds, Tick tick);
+    // Shows `rgb` from `tick` on; `next` is the picture after it, if it is known.
+    void show(std::span<const std::uint32_t> rgb, double seconds, Tick tick,
+              std::span<const std::uint32_t> next = {});
     // Whether `rgb` goes on (or starts) a darkening of the picture before it.
     bool holdAsFading(std::span<const std::uint32_t> rgb, double seconds);
     // Adds the pictures held back as any others.
