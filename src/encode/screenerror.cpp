@@ -3,6 +3,7 @@
 #include "screenerror.h"
 
 #include "document/animitem.h"
+#include "luma.h"
 
 #include <algorithm>
 
@@ -10,18 +11,7 @@ namespace tessa {
 
 namespace {
 
-// SSIM's constants for 8-bit values: (0.01 * 255)^2 and (0.03 * 255)^2.
-constexpr float kC1 = 6.5025f;
-constexpr float kC2 = 58.5225f;
-
 constexpr std::size_t kSize = std::size_t(kFrameSize);
-
-// BT.601 luma, as the quality measure takes it.
-float lumaOf(std::uint32_t color)
-{
-    return 0.299f * float(redOf(color)) + 0.587f * float(greenOf(color))
-           + 0.114f * float(blueOf(color));
-}
 
 } // namespace
 
@@ -54,9 +44,9 @@ double ScreenError::setPicture(std::span<const std::uint32_t> rgb,
     // of E^2 less e^2: each pixel's E^2 weighs the window's mean of 1 / (2 v + C2) there.
     for (std::size_t at = 0; at < kSize; ++at) {
         const float m = mean[at];
-        const float contrastWeight = 1 / (2 * std::max(0.0f, square[at] - m * m) + kC2);
+        const float contrastWeight = 1 / (2 * std::max(0.0f, square[at] - m * m) + kSsimC2);
         m_weight[at] = contrastWeight;
-        m_meanWeight[at] = 1 / (2 * m * m + kC1) - contrastWeight;
+        m_meanWeight[at] = 1 / (2 * m * m + kSsimC1) - contrastWeight;
     }
     m_window.apply(m_weight, m_weight);
     m_fresh.assign(fresh.begin(), fresh.end());

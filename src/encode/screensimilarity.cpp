@@ -3,15 +3,13 @@
 #include "screensimilarity.h"
 
 #include "document/animitem.h"
-#include "imaging/palette.h"
+#include "luma.h"
 
 namespace tessa {
 
 namespace {
 
-constexpr double kC1 = 6.5025;  // (0.01 * 255)^2
-constexpr double kC2 = 58.5225; // (0.03 * 255)^2
-constexpr int kEdge = 5;        // the window's radius: where it does not fit
+constexpr int kEdge = 5; // the window's radius: where it does not fit
 
 } // namespace
 
@@ -26,8 +24,7 @@ ScreenSimilarity::ScreenSimilarity()
 void ScreenSimilarity::blurredLuma(std::span<const std::uint32_t> rgb, std::vector<float> &luma)
 {
     for (std::size_t at = 0; at < luma.size(); ++at)
-        luma[at] = 0.299f * float(redOf(rgb[at])) + 0.587f * float(greenOf(rgb[at]))
-                   + 0.114f * float(blueOf(rgb[at]));
+        luma[at] = lumaOf(rgb[at]);
     m_eye.apply(luma, luma);
 }
 
@@ -49,8 +46,8 @@ double ScreenSimilarity::between(std::span<const std::uint32_t> a, std::span<con
             const double ma = m_a[at], mb = m_b[at];
             const double va = m_squareA[at] - ma * ma, vb = m_squareB[at] - mb * mb;
             const double cov = m_product[at] - ma * mb;
-            sum += (2 * ma * mb + kC1) * (2 * cov + kC2)
-                   / ((ma * ma + mb * mb + kC1) * (va + vb + kC2));
+            sum += (2 * ma * mb + kSsimC1) * (2 * cov + kSsimC2)
+                   / ((ma * ma + mb * mb + kSsimC1) * (va + vb + kSsimC2));
         }
     }
     return sum / double((kFrameHeight - 2 * kEdge) * (kFrameWidth - 2 * kEdge));

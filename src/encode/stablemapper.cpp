@@ -4,6 +4,7 @@
 
 #include "document/animitem.h"
 #include "justvisible.h"
+#include "luma.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +21,6 @@ constexpr double kLongestStale = 3.0;
 // The share of the allowance that a pixel held as steady may lose alone, as an offset of a flat
 // area's luma would: e^2 / (2 m^2 + C1) (ScreenError), which gives the luma it may be off.
 constexpr double kSteadyShare = 0.2;
-constexpr float kC1 = 6.5025f;
 // A change of the picture this many just-visible steps from what a pixel's index was chosen for
 // is plain: the pixel may not lag behind it for long.
 constexpr float kPlainSteps = 3;
@@ -38,12 +38,6 @@ constexpr int kCostHalvings = 4;
 constexpr double kCostRange = 1e6;
 
 constexpr std::size_t kSize = std::size_t(kFrameSize);
-
-float lumaOf(std::uint32_t color)
-{
-    return 0.299f * float(redOf(color)) + 0.587f * float(greenOf(color))
-           + 0.114f * float(blueOf(color));
-}
 
 } // namespace
 
@@ -125,7 +119,7 @@ void StableMapper::sortChanges(std::span<const std::uint32_t> rgb, float elapsed
         }
         const float *lab = &m_lab[at * 3];
         const float *anchored = &m_anchors[at * 4];
-        const auto lumaSlack = float(std::sqrt(m_steadyLoss * (2 * luma * luma + kC1)));
+        const auto lumaSlack = float(std::sqrt(m_steadyLoss * (2 * luma * luma + kSsimC1)));
         if (looksSame(lab, anchored) && std::fabs(luma - anchored[3]) <= lumaSlack) {
             m_changes[at] = PixelChange::Impossible;
             m_held[at] = 1;
