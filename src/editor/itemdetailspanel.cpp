@@ -12,7 +12,6 @@
 #include <QFormLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QMainWindow>
 #include <QTimer>
 
 namespace tessa {
@@ -136,19 +135,7 @@ void ItemDetailsPanel::placeBesideWindow()
     m_placed = true;
     // Beside the main window where there is room, else where it covers the least of it; never
     // over its title and menus, where it would stay above them.
-    const QRect anchor = window->frameGeometry();
-    QRect menus(anchor.topLeft(), QPoint(anchor.right(), window->geometry().top() - 1));
-    if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget()) {
-        const QWidget *bar = main->menuWidget();
-        menus.setBottom(bar->mapToGlobal(QPoint(0, bar->height() - 1)).y());
-    }
-    const QMargins frame = frameMarginsOf(*this);
-    const QRect placed = placeBeside(size().grownBy(frame), anchor, menus,
-                                     availableAreaFor(*window), kGapToWindow);
-    moveFrameTo(*this, placed.topLeft());
-    const QSize inside = placed.size().shrunkBy(frame);
-    if (inside != size())
-        resize(inside); // smaller where the screen is
+    tessa::placeBesideWindow(*this, *window, kGapToWindow);
 }
 
 } // namespace tessa

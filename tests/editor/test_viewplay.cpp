@@ -6,6 +6,7 @@
 
 #include "editor/itemlistmodel.h"
 #include "movie/movieanimation.h"
+#include "platform/windowplacement.h"
 #include "playback/framewidget.h"
 #include "playback/previewwindow.h"
 #include "timing/timeline.h"
@@ -117,6 +118,35 @@ TEST_F(ViewPlayTest, thePreviewStartsAtTheSelectedLine)
         EXPECT_TRUE(window->preview()->isVisible());
         EXPECT_EQ(shownIndex(), line / 2 + 1) << "line " << line;
     }
+}
+
+TEST_F(ViewPlayTest, thePreviewOpensBesideTheWindowAndThenWhereTheUserPutIt)
+{
+    openThreeImages();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    PreviewWindow &preview = playFrom(0);
+    const QWidget *bar = window->menuBar();
+    const QRect menus(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+    EXPECT_FALSE(preview.frameGeometry().intersects(menus))
+            << "the main window's menus stay in reach";
+    EXPECT_EQ(settingsText().find("[Preview]"), std::string::npos) << "nothing the user chose";
+
+    // Moved by the user (where the window system lets it rest): remembered once it rests.
+    preview.move(availableAreaFor(preview).topLeft() + QPoint(23, 17));
+    EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return settingsText().find("[Preview]") != std::string::npos; }, 3000));
+    const QPoint put = preview.pos();
+    EXPECT_NE(settingsText().find("Left=" + std::to_string(put.x())
+                                  + "\r\nTop=" + std::to_string(put.y())),
+              std::string::npos)
+            << settingsText();
+
+    window.reset();
+    start();
+    open(writeAnimation("THREE.ANIM", {makeImageItem(frameOf(1)), makeEndItem()}));
+    window->show();
+    EXPECT_EQ(playFrom(0).pos(), put);
 }
 
 TEST_F(ViewPlayTest, thePreviewFollowsChangesOfTheDocument)
