@@ -126,6 +126,22 @@ TEST_F(LanguageTest, PreferencesChangeTheLanguageAtOnceAndWriteItAtOnce)
     EXPECT_EQ(dialogs.preferencesShown.back().language, "fr") << "the dialog shows the choice";
 }
 
+TEST_F(LanguageTest, ALanguageGivenOnTheCommandLineHoldsForTheRunAndSaysSo)
+{
+    setLanguageOverride(QStringLiteral("de"));
+    frm &w = start();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w.mnuFile->title(), "&Datei");
+    ToolPreferences chosen;
+    chosen.language = QStringLiteral("en");
+    dialogs.answerPreferences(chosen);
+    w.mnuEditPreferences->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_NE(settingsText().find("Language=en"), std::string::npos) << "saved for the next run";
+    EXPECT_EQ(w.mnuFile->title(), "&Datei");
+    EXPECT_TRUE(w.lblNote->text().contains("--language de")) << w.lblNote->text().toStdString();
+}
+
 TEST_F(LanguageTest, TheSettingIsReadAtStartAndTheSystemsLanguageIsTheDefault)
 {
     std::ofstream(folder.file("program/tessarine-studio.ini")) << "[Language]\nLanguage=fr\n";

@@ -33,6 +33,14 @@ void PreferencesFeature::editPreferences()
     // Only what changed is written, so OK on an unchanged dialog leaves the file alone.
     writeToolPreferences(m_context.settings(), current, *chosen);
     if (chosen->language != current.language) {
+        // A language given with --language holds for this run: the choice is kept for the next.
+        if (!languageOverride().isEmpty()) {
+            m_context.showNote(tr("The language given on the command line (--language %1) is "
+                                  "kept until the editor is started again; your choice is saved "
+                                  "for then.")
+                                       .arg(languageOverride()));
+            return;
+        }
         applyLanguage(chosen->language);
         // Windows already open keep the number format they were made with (a spin box would
         // show 1.000 for one in German); each is given the language's.
