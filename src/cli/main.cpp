@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <limits>
 #include <string>
@@ -42,6 +43,21 @@ void addFormatOption(CLI::App &command, std::string &format)
 }
 
 // "list, resave, ...": every subcommand, in the order --help shows them.
+// Where the documents --help names are: docs\ beside the program on Windows (the zip and the
+// installer put them there), the package's documentation folder elsewhere.
+std::string documentsFolder()
+{
+#ifdef _WIN32
+    return "docs\\";
+#else
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return TESSA_DOCUMENTS_FROM_PROGRAM "/";
+    return (program.parent_path() / TESSA_DOCUMENTS_FROM_PROGRAM).lexically_normal().string() + "/";
+#endif
+}
+
 std::string commandNames(const CLI::App &app)
 {
     std::string names;
@@ -102,6 +118,7 @@ int main(int argc, char **argv)
     CLI::App app{"Reads, writes and converts the cut-scene animations of the Tessarine games.",
                  "tessanim"};
     app.set_version_flag("--version", std::string("tessanim ") + TESSA_VERSION);
+    app.footer("The commands and the manifest format: " + documentsFolder() + "tessanim.md");
     // At most one subcommand; that there is one, and that it is one of ours, is checked here
     // rather than by CLI11, which calls an unknown command an unexpected argument.
     app.require_subcommand(0, 1);
@@ -252,8 +269,8 @@ int main(int argc, char **argv)
             ->capture_default_str()
             ->check(CLI::IsMember({"crop", "pad", "stretch"}));
 
-    CLI::App *run = app.add_subcommand(
-            "run", "Run a Lua script with the tessa library (see docs/scripting.md)");
+    CLI::App *run = app.add_subcommand("run", "Run a Lua script with the tessa library (see "
+                                                      + documentsFolder() + "scripting.md)");
     std::string script;
     std::vector<std::string> scriptArguments;
     RunOptions runOptions;
