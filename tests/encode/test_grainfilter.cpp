@@ -25,7 +25,7 @@ TEST(GrainFilter, StillGrainSettlesWhileRealChangesAreTakenAtOnce)
     std::mt19937 random(7);
     std::uniform_int_distribution<int> grain(-8, 8);
     std::vector<std::uint32_t> picture(1000);
-    int lastWander = 0;
+    double lastMeanWander = 0;
     for (int n = 0; n < 40; ++n) {
         for (auto &pixel : picture)
             pixel = grey(100 + grain(random));
@@ -33,13 +33,18 @@ TEST(GrainFilter, StillGrainSettlesWhileRealChangesAreTakenAtOnce)
         // After some pictures a pixel shows its mean: off the clean grey by far less than grain.
         if (n >= 20) {
             int wander = 0;
-            for (const std::uint32_t pixel : out)
-                wander = std::max(wander, std::abs(int(redOf(pixel)) - 100));
+            double total = 0;
+            for (const std::uint32_t pixel : out) {
+                const int off = std::abs(int(redOf(pixel)) - 100);
+                wander = std::max(wander, off);
+                total += off;
+            }
             EXPECT_LE(wander, 5) << "picture " << n;
-            lastWander = wander;
+            lastMeanWander = total / double(out.size());
         }
     }
-    EXPECT_LT(lastWander, 8);
+    // The grain itself is off by about 4.2 on average; what is shown, by far less.
+    EXPECT_LT(lastMeanWander, 2.0);
 
     // A cut to another picture, and a pixel that brightens for real, are shown as they are.
     for (auto &pixel : picture)
