@@ -66,6 +66,8 @@ public:
     FrameWidget &frameWidget() { return *m_frame; }
     TimeRuler &ruler() { return *m_ruler; }
     // The text of the last note (a sound that could not be played, a refused pattern); "" for none.
+    // Whether the screen has room for the whole picture at some zoom, with the controls.
+    bool showsWholePicture() const { return m_pictureWhole; }
     QString noteText() const;
     // What the cue label shows: "sound 5" for a moment after a cue.
     QString cueText() const;

@@ -115,8 +115,10 @@ void PlayFeature::placePreview()
         m_preview->move(*left, *top);
         m_preview->setAttribute(Qt::WA_Moved);
         keepOnScreen(*m_preview);
-    } else if (QWidget *window = m_context.owner(); window && window->isVisible()) {
-        // Beside the main window, never over its menus.
+    } else if (QWidget *window = m_context.owner();
+               window && window->isVisible() && m_preview->showsWholePicture()) {
+        // Beside the main window, never over its menus; on a screen too small to show the
+        // whole picture, it keeps all the height the screen has.
         placeBesideWindow(*m_preview, *window);
     }
     m_placedAt = m_preview->pos();
