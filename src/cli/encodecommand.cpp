@@ -18,6 +18,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <span>
+#include <vector>
 
 namespace tessa {
 
@@ -112,6 +115,23 @@ Expected<std::string, Notice> soundTarget(const EncodeChoices &choices)
     return path;
 }
 
+// Why the command may not write `output` (`what` names it in the message): it is one of the
+// files the movie is read from, or it cannot be written. Asked before the encoding, which takes
+// long, so that nothing fails after it.
+std::optional<Notice> outputRefusal(const std::string &output, const std::string &what,
+                                    const std::vector<std::string> &inputs)
+{
+    for (const std::string &input : inputs) {
+        if (isSameFile(output, input))
+            return Notice::failure("Error", what + " \"" + output
+                                                    + "\" is a file the movie is read from: "
+                                                      "writing it would destroy the movie.");
+    }
+    if (const auto writable = checkWritable(output); !writable)
+        return fileFailureNotice(writable.error());
+    return std::nullopt;
+}
+
 } // namespace
 
 CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
@@ -125,6 +145,10 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
     if (!settings)
         return Unexpected{settings.error()};
 
+    // Every output's fate is settled before the work: nothing is written unless all can be.
+    const std::vector<std::string> inputs = movieInputFiles(moviePath);
+    if (const auto refusal = outputRefusal(outPath, "OUT", inputs))
+        return Unexpected{*refusal};
     std::string soundPath;
     if (choices.sound >= 0) {
         if (isPictureSequence(moviePath))
@@ -134,6 +158,10 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
         if (!target)
             return Unexpected{target.error()};
         soundPath = std::move(*target);
+        if (isSameFile(soundPath, outPath))
+            return refused("The sound file \"" + soundPath + "\" and OUT are the same file.");
+        if (const auto refusal = outputRefusal(soundPath, "The sound file", inputs))
+            return Unexpected{*refusal};
     }
 
     auto encoded = [&] {
@@ -153,12 +181,9 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
         return Unexpected{track.error()};
     // Played as the first picture shows, so that sound and pictures start together.
     items.insert(items.begin() + 1, makeSoundItem(static_cast<std::int16_t>(choices.sound)));
-    if (auto saved = saveAnimation(outPath, items); !saved)
-        return saved;
     const auto voc = writeVocFile(*track, kGameSoundRate);
-    if (auto written = replaceFile(soundPath, voc, Backup::Keep); !written)
-        return Unexpected{fileFailureNotice(written.error())};
-    return Done{};
+    const FileContent sound{soundPath, voc};
+    return saveAnimationWith(outPath, items, std::span(&sound, 1));
 }
 
 Expected<std::vector<std::uint8_t>, Notice>
