@@ -54,11 +54,8 @@ Expected<EncodeSettings, Notice> settingsOf(const EncodeChoices &choices)
     settings.input = {choices.fps, choices.from, choices.to, *fit};
     if (const auto refusal = checkEncodeOptions(settings.options))
         return Unexpected{*refusal};
-    if (!std::isfinite(choices.fps) || choices.fps <= 0)
-        return refused("--fps must be a number above 0.");
-    if (!std::isfinite(choices.from) || choices.from < 0 || !std::isfinite(choices.to)
-        || (choices.to >= 0 && choices.to <= choices.from))
-        return refused("--from must be 0 or more, and --to after it.");
+    if (const auto refusal = checkMovieInput(settings.input))
+        return Unexpected{*refusal};
     return settings;
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/animfile.h"
 #include "moviesource.h"
+#include "settings/numberranges.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,11 +41,17 @@ std::string groupedNumber(std::size_t value)
 
 std::optional<Notice> checkMovieInput(const MovieInput &input)
 {
-    if (!std::isfinite(input.fps) || input.fps <= 0)
-        return Notice::info("The pictures a second must be a number above 0.");
-    if (!std::isfinite(input.from) || input.from < 0 || !std::isfinite(input.to)
-        || (input.to >= 0 && input.to <= input.from))
-        return Notice::info("The start must be 0 seconds or later, and the end after it.");
+    if (const auto refusal =
+                rangeRefusal("The pictures a second", kPicturesPerSecondRange, input.fps))
+        return Notice::info(*refusal + ".");
+    if (const auto refusal = rangeRefusal("The start", kMovieSecondsRange, input.from))
+        return Notice::info(*refusal + " seconds.");
+    if (input.to >= 0 || !std::isfinite(input.to)) {
+        if (const auto refusal = rangeRefusal("The end", kMovieSecondsRange, input.to))
+            return Notice::info(*refusal + " seconds.");
+        if (input.to <= input.from)
+            return Notice::info("The end must come after the start.");
+    }
     return std::nullopt;
 }
 

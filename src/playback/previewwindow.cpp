@@ -475,7 +475,7 @@ QWidget *PreviewWindow::buildSettings()
     });
     m_customRate = new QDoubleSpinBox;
     m_customRate->setDecimals(4);
-    m_customRate->setRange(0.001, PlaybackSettings::kMaxTickRate);
+    m_customRate->setRange(kTickRateRange.low, kTickRateRange.high);
     m_texts->add([this] { m_customRate->setSuffix(tr(" Hz")); });
     const double rate = m_settings->tickRate();
     m_customRate->setValue(rate);
@@ -497,7 +497,7 @@ QWidget *PreviewWindow::buildSettings()
 
     m_multiplier = new QDoubleSpinBox;
     m_multiplier->setDecimals(3);
-    m_multiplier->setRange(0.0, PlaybackSettings::kMaxPauseMultiplier);
+    m_multiplier->setRange(kPauseMultiplierRange.low, kPauseMultiplierRange.high);
     m_multiplier->setValue(m_settings->pauseMultiplier());
     m_texts->toolTip(m_multiplier, [] { return tr("Ticks per unit of a pause's amount"); });
     m_multiplier->setFocusPolicy(Qt::StrongFocus);
