@@ -161,10 +161,14 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
             return Unexpected{*refusal};
     }
 
+    // A size limit holds for the file written, the sound's cue included.
+    const MovieBytes bytes = [withSound = !soundPath.empty()](const ItemList &items) {
+        return movieFileBytes(items) + (withSound ? kItemHeaderSize + 2 : 0);
+    };
     auto encoded = [&] {
         TerminalProgress progress;
         return encodeMovieWithin(moviePath, settings->input, *colors, settings->options,
-                                 choices.maxBytes, progress.reporter());
+                                 choices.maxBytes, progress.reporter(), bytes);
     }();
     if (!encoded)
         return Unexpected{encoded.error()};
