@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -44,12 +45,15 @@ constexpr std::array<double, 5> kSpeeds = {0.25, 0.5, 1.0, 2.0, 4.0};
 // How long "sound 5" stays up after a cue.
 constexpr int kCueShownMs = 1500;
 
+// "0:06.00", with the decimal sign of the language shown ("0:06,00"), as the dialogs write
+// seconds.
 QString timeText(double seconds)
 {
     const int hundredths = int(std::lround(seconds * 100));
-    return QStringLiteral("%1:%2.%3")
+    return QStringLiteral("%1:%2%3%4")
             .arg(hundredths / 6000)
             .arg(hundredths / 100 % 60, 2, 10, QLatin1Char('0'))
+            .arg(QLocale().decimalPoint())
             .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
