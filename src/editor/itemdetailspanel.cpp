@@ -17,12 +17,6 @@
 
 namespace tessa {
 
-namespace {
-
-constexpr int kGapToWindow = 8;
-
-} // namespace
-
 ItemDetailsPanel::ItemDetailsPanel(const AnimDocument &document, ItemFigures &figures,
                                    QWidget *parent)
     : QWidget(parent,
@@ -115,7 +109,6 @@ bool ItemDetailsPanel::eventFilter(QObject *watched, QEvent *event)
 void ItemDetailsPanel::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    placeBesideWindow();
     refresh();
 }
 
@@ -126,29 +119,6 @@ void ItemDetailsPanel::closeEvent(QCloseEvent *event)
     // user's, and the panel is to come back at the next start.
     if (parentWidget() && parentWidget()->isVisible())
         emit closedByUser();
-}
-
-void ItemDetailsPanel::placeBesideWindow()
-{
-    QWidget *window = parentWidget();
-    if (m_placed || !window || !window->isVisible())
-        return;
-    m_placed = true;
-    // Beside the main window where there is room, else where it covers the least of it; never
-    // over its title and menus, where it would stay above them.
-    const QRect anchor = window->frameGeometry();
-    QRect menus(anchor.topLeft(), QPoint(anchor.right(), window->geometry().top() - 1));
-    if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget()) {
-        const QWidget *bar = main->menuWidget();
-        menus.setBottom(bar->mapToGlobal(QPoint(0, bar->height() - 1)).y());
-    }
-    const QMargins frame = frameMarginsOf(*this);
-    const QRect placed = placeBeside(size().grownBy(frame), anchor, menus,
-                                     availableAreaFor(*window), kGapToWindow);
-    moveFrameTo(*this, placed.topLeft());
-    const QSize inside = placed.size().shrunkBy(frame);
-    if (inside != size())
-        resize(inside); // smaller where the screen is
 }
 
 } // namespace tessa
