@@ -240,11 +240,111 @@ TEST(ReadWholeFile, ReadsEverythingAndReportsFailures)
     EXPECT_TRUE(readWholeFile(path, big.size()));
     const auto tooLarge = readWholeFile(path, big.size() - 1);
     ASSERT_FALSE(tooLarge);
-    EXPECT_EQ(tooLarge.error().reason,
-              "It is larger than a file of its kind can be (at most " + std::to_string(big.size() - 1)
-                      + " bytes)");
+    EXPECT_EQ(tooLarge.error().reason, "It is larger than a file of its kind can be (at most "
+                                               + std::to_string(big.size() - 1) + " bytes)");
 #ifndef _WIN32
     // A device that tells no size and never ends is read no further than the bound.
     EXPECT_FALSE(readWholeFile("/dev/zero", 1 << 20));
 #endif
+}
+
+namespace {
+
+// The real file system with one folder refusing new files, as a read-only one does (permission
+// bits alone do not stop root).
+class ReadOnlyFolder : public FileSystem
+{
+public:
+    explicit ReadOnlyFolder(fs::path folder)
+        : m_folder(std::move(folder))
+    {
+    }
+    std::unique_ptr<OutputFile> createNew(const fs::path &path, std::error_code &error) override
+    {
+        if (path.parent_path() == m_folder) {
+            error = std::make_error_code(std::errc::read_only_file_system);
+            return nullptr;
+        }
+        return FileSystem::createNew(path, error);
+    }
+
+private:
+    fs::path m_folder;
+};
+
+} // namespace
+
+TEST(ReplaceFiles, AFolderThatRefusesOneFileLeavesEveryFileAsItWas)
+{
+    test::TempFolder folder;
+    fs::create_directory(folder.path() / "ro");
+    const std::string animation = folder.file("out.anim");
+    const std::string sound = folder.file("ro/S09.VOC");
+    test::writeBytes(animation, kOld);
+    ReadOnlyFolder fileSystem(folder.path() / "ro");
+
+    const FileContent files[] = {{animation, kNew}, {sound, kNew}};
+    const auto written = replaceFiles(files, Backup::Keep, fileSystem);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().text(), "Could not save \"" + sound + "\": Read-only file system.");
+    EXPECT_EQ(test::readBytes(animation), kOld) << "the first file was not replaced";
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"out.anim", "ro"}))
+            << "no backup and no temporary file are left";
+
+    // Where every folder takes them, both are replaced, each keeping its old file.
+    ASSERT_TRUE(replaceFiles(files, Backup::Keep));
+    EXPECT_EQ(test::readBytes(animation), kNew);
+    EXPECT_EQ(test::readBytes(animation + ".bak"), kOld);
+    EXPECT_EQ(test::readBytes(sound), kNew);
+}
+
+TEST(CheckWritable, TellsBeforeTheWorkWhatASaveWouldRefuseAndLeavesNothing)
+{
+    test::TempFolder folder;
+    fs::create_directory(folder.path() / "ro");
+    fs::create_directory(folder.path() / "a folder");
+    test::writeBytes(folder.file("old.anim"), kOld);
+    ReadOnlyFolder fileSystem(folder.path() / "ro");
+    const struct
+    {
+        std::string path;
+        const char *reason; // "" when it may be written
+    } rows[] = {
+            {folder.file("new.anim"), ""},
+            {folder.file("old.anim"), ""},
+            {folder.file("nodir/x.anim"), "No such file or directory"},
+            {folder.file("a folder"), "Is a directory"},
+            {folder.file("ro/x.anim"), "Read-only file system"},
+    };
+    for (const auto &row : rows) {
+        const auto checked = checkWritable(row.path, fileSystem);
+        EXPECT_EQ(checked ? "" : checked.error().reason, row.reason) << row.path;
+    }
+    EXPECT_EQ(test::readBytes(folder.file("old.anim")), kOld);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"a folder", "old.anim", "ro"}));
+}
+
+TEST(IsSameFile, SeesOneFileThroughOtherSpellingsAndLinks)
+{
+    test::TempFolder folder;
+    fs::create_directory(folder.path() / "sub");
+    test::writeBytes(folder.file("movie.mp4"), kOld);
+    test::writeBytes(folder.file("other.mp4"), kOld);
+    fs::create_hard_link(folder.path() / "movie.mp4", folder.path() / "linked.mp4");
+    const std::string movie = folder.file("movie.mp4");
+    const struct
+    {
+        std::string other;
+        bool same;
+    } rows[] = {
+            {movie, true},
+            {folder.file("sub/../movie.mp4"), true},
+            {folder.file("linked.mp4"), true},
+            {folder.file("other.mp4"), false},
+            {folder.file("new.QLM"), false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(isSameFile(movie, row.other), row.same) << row.other;
+    EXPECT_TRUE(isSameFile(folder.file("new.QLM"), folder.file("sub/../new.QLM")))
+            << "two spellings of a file not made yet";
 }

@@ -201,3 +201,25 @@ TEST(ItemCosts, EachChangeRecomputesAFewLinesAndAgreesWithTheSave)
         EXPECT_EQ(costs.computedLines(), after) << row.name << ": answered from the cache";
     }
 }
+
+TEST(InsertionCost, IsWhatTheFileGrowsByWhereverTheItemsGo)
+{
+    const auto frame = [](std::uint8_t index, int stripe) {
+        Bytes pixels(kFrameSize, index);
+        std::fill_n(pixels.begin() + stripe * kFrameWidth, kFrameWidth * 20, std::uint8_t(9));
+        return makeImageItem(pixels);
+    };
+    // A document with fades, pauses and a sound between its pictures, and a movie of three.
+    const ItemList around{frame(1, 0),       makePauseItem(10), frame(1, 30), makeSoundItem(1),
+                          makeFadeOutItem(), frame(2, 60),      makeEndItem()};
+    const ItemList movie{frame(1, 5), makePauseItem(3), frame(3, 10), frame(2, 61)};
+    for (int line = 1; line < int(around.size()); ++line) {
+        ItemList joined = around;
+        joined.insert(joined.begin() + line, movie.begin(), movie.end());
+        const std::int64_t grown =
+                std::int64_t(written(joined).size()) - std::int64_t(written(around).size());
+        EXPECT_EQ(std::int64_t(insertionCost(around, line, movie)),
+                  std::max<std::int64_t>(grown, 0))
+                << "before line " << line;
+    }
+}

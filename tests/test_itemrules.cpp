@@ -155,3 +155,23 @@ TEST(ItemRules, EveryRefusalSaysWhy)
                     << row.from << " to " << row.to << ": " << reason;
     }
 }
+
+TEST(ItemRules, WhereTheScreenIsBlackAfterAFadeOut)
+{
+    const struct
+    {
+        const char *items;
+        int line;
+        std::optional<int> fadeOut;
+    } rows[] = {
+            {"Ie", 1, std::nullopt},
+            {"Ipoe", 3, 2},             // after the demo's closing Fade Out
+            {"Ipoe", 2, std::nullopt},  // before it: shown
+            {"Ioipe", 4, std::nullopt}, // faded in again
+            {"IoIpe", 4, 1},            // new images after a Fade Out stay black
+            {"Ioe", 9, 1},              // a line past the end: as at the end
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(fadedOutBefore(itemsOf(row.items), row.line), row.fadeOut)
+                << row.items << " " << row.line;
+}

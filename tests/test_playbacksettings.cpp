@@ -60,7 +60,8 @@ TEST_F(PlaybackSettingsTest, UnreadableOrOutOfRangeValuesGiveDefaults)
     {
         const char *text;
         double rate;
-    } rates[] = {{"0", 70.0}, {"-5", 70.0}, {"1e9", 70.0}, {" 18.2065 ", 18.2065}, {"1", 1.0}};
+    } rates[] = {{"0", 70.0},   {"-5", 70.0},           {"1e9", 70.0},
+                 {"0.5", 70.0}, {" 18.2065 ", 18.2065}, {"1", 1.0}};
     for (const auto &row : rates) {
         load(std::string("[Playback]\r\nTickRate=") + row.text + "\r\n");
         EXPECT_EQ(m_settings.tickRate(), row.rate) << row.text;
@@ -110,7 +111,9 @@ TEST_F(PlaybackSettingsTest, SettersKeepValuesInRange)
     m_settings.setZoom(9);
     EXPECT_EQ(m_settings.zoom(), 6);
     m_settings.setPauseMultiplier(-3.0);
-    EXPECT_EQ(m_settings.pauseMultiplier(), 0.0);
+    EXPECT_EQ(m_settings.pauseMultiplier(), kPauseMultiplierRange.low);
+    m_settings.setTickRate(1e9);
+    EXPECT_EQ(m_settings.tickRate(), kTickRateRange.high);
 
     // Refused values leave the stored ones alone.
     m_settings.setTickRate(60.0);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <set>
 
 using namespace tessa;
 
@@ -76,4 +77,36 @@ TEST(SoundName, RefusedPatterns)
         ASSERT_FALSE(check) << row.pattern;
         EXPECT_EQ(check.error().text, row.text) << row.pattern;
     }
+}
+
+TEST(SoundName, TheLowestFreeSoundIsNeitherCuedNorAFile)
+{
+    const auto cueing = [](std::initializer_list<std::int16_t> numbers) {
+        ItemList items{makeImageItem(std::vector<std::uint8_t>(kFrameSize, 0))};
+        for (const std::int16_t number : numbers)
+            items.push_back(makeSoundItem(number));
+        items.push_back(makeEndItem());
+        return items;
+    };
+    const auto files = [](std::set<int> numbers) {
+        return [numbers](int number) { return numbers.contains(number); };
+    };
+    const struct
+    {
+        ItemList items;
+        std::function<bool(int)> fileExists;
+        int free;
+    } rows[] = {
+            {cueing({}), {}, 0},
+            {cueing({0, 1}), {}, 2},         // the demo's title cues sound 1
+            {cueing({1}), files({0, 2}), 3}, // a sound file of the game is kept
+            {cueing({5}), files({0, 1, 2, 3, 4}), 6},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(lowestFreeSound(row.items, row.fileExists), row.free);
+    std::set<int> all;
+    for (int number = kLowestSound; number <= kHighestSound; ++number)
+        all.insert(number);
+    EXPECT_EQ(lowestFreeSound(cueing({}), files(all)), -1);
+    EXPECT_EQ(cuedSounds(cueing({3, 1, 3})), (std::map<int, int>{{1, 2}, {3, 1}}));
 }

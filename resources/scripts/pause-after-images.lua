@@ -10,7 +10,11 @@ if anim then
     length = tessa.ask("Pause after every image, of what length (0 to 65535)?", "8")
     if not length then return end -- cancelled
 end
+local typed = length
 length = math.tointeger(tonumber(length))
+if anim and not (length and length >= 0 and length <= 65535) then
+    error(string.format("%q is not a whole number from 0 to 65535", typed), 0)
+end
 if not (length and (anim or (input and output))) then
     error("usage: tessanim run pause-after-images.lua IN OUT N (N: 0 to 65535)", 0)
 end

@@ -13,7 +13,12 @@ if tessa.document then
     b = a and tessa.ask("Into index:", "73")
     if not b then return end -- cancelled
 end
+local typedA, typedB = a, b
 a, b = math.tointeger(tonumber(a)), math.tointeger(tonumber(b))
+if tessa.document and not (a and b and a >= 0 and a <= 255 and b >= 0 and b <= 255) then
+    local wrong = (a and a >= 0 and a <= 255) and typedB or typedA
+    error(string.format("%q is not a palette index from 0 to 255", wrong), 0)
+end
 if not (folder and a and b) then
     error("usage: tessanim run recolour-folder.lua FOLDER A B (A and B: indices 0 to 255)", 0)
 end

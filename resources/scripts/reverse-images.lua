@@ -13,7 +13,11 @@ if anim then
     to = from and tessa.ask("To line:", tostring(anim:count() - 1))
     if not to then return end -- cancelled
 end
+local typedFrom, typedTo = from, to
 from, to = math.tointeger(tonumber(from)), math.tointeger(tonumber(to))
+if anim and not (from and to) then
+    error(string.format("%q is not a line number", from and typedTo or typedFrom), 0)
+end
 if not (from and to and (anim or (input and output))) then
     error("usage: tessanim run reverse-images.lua IN OUT FROM TO (lines, from 1)", 0)
 end

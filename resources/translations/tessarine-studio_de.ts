@@ -410,6 +410,17 @@ Das Vorhandene importieren?</translation>
         <source>Its sound goes to %1, played with its first picture.</source>
         <translation>Der Ton wird in %1 gespeichert und mit dem ersten Bild abgespielt.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %Ln numbered picture(s)</source>
+        <translation>
+            <numerusform>%1: %Ln nummeriertes Bild</numerusform>
+            <numerusform>%1: %Ln nummerierte Bilder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its sound goes to %1. Careful: line %2 cues sound %3 already, and would play the movie&apos;s sound too.</source>
+        <translation>Der Ton wird in %1 gespeichert. Achtung: Zeile %2 spielt schon Sound %3 und würde dann auch den Ton des Films spielen.</translation>
+    </message>
 </context>
 <context>
     <name>tessa::ItemDetailsPanel</name>
@@ -606,10 +617,6 @@ Das Vorhandene importieren?</translation>
 <context>
     <name>tessa::MovieImportFeature</name>
     <message>
-        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
-        <translation>Videos (%1)|%1|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>Import Mo&amp;vie...</source>
         <translation>&amp;Film importieren...</translation>
     </message>
@@ -618,20 +625,12 @@ Das Vorhandene importieren?</translation>
         <translation>Film importieren</translation>
     </message>
     <message>
-        <source>Open or begin an animation to add a movie to it.</source>
-        <translation>Für einen Film erst eine Animation öffnen oder beginnen.</translation>
-    </message>
-    <message>
         <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
         <translation>Selbst bei niedrigster Qualität sind es etwa %1 Bytes: mehr zulassen oder einen kürzeren Teil wählen.</translation>
     </message>
     <message>
         <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
         <translation>Die Sound-Datei %1 gibt es schon. Durch den Ton des Films ersetzen? Die alte bleibt als %2 erhalten.</translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 and %3.</source>
-        <translation>%1 importiert: %2 und %3.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln image(s)</source>
@@ -658,6 +657,49 @@ Das Vorhandene importieren?</translation>
     <message>
         <source>The movie was not imported: it was stopped. Nothing has changed.</source>
         <translation>Film nicht importiert: abgebrochen. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Movies (%1)|%1|Numbered Pictures, the First of Them (%2)|%2|All Files (*.*)|*.*</source>
+        <translation>Videos (%1)|%1|Nummerierte Bilder, das erste davon (%2)|%2|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln fade out(s)</source>
+        <translation>
+            <numerusform>%Ln Ausblenden</numerusform>
+            <numerusform>%Ln Ausblenden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>New Animation from &amp;Movie...</source>
+        <translation>Neue Animation aus Fil&amp;m...</translation>
+    </message>
+    <message>
+        <source>Select the line to put the movie before.</source>
+        <translation>Die Zeile wählen, vor die der Film kommt.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after the Fade Out of line %2: the game would show the movie on a black screen.<byte value="xd"/>
+<byte value="xd"/>
+Put the movie before the Fade Out instead?</source>
+        <translation>Zeile %1 folgt auf das Ausblenden in Zeile %2: Das Spiel würde den Film auf schwarzem Bildschirm zeigen.<byte value="xd"/>
+<byte value="xd"/>
+Den Film stattdessen vor das Ausblenden setzen?</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2.</source>
+        <translation>%1 importiert: %2.</translation>
+    </message>
+    <message>
+        <source>Began a new animation with %1: %2.</source>
+        <translation>Neue Animation mit %1 begonnen: %2.</translation>
     </message>
 </context>
 <context>
@@ -1106,16 +1148,24 @@ Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen 
         <translation>Nicht genug Speicher, um das Skript zu starten.</translation>
     </message>
     <message>
-        <source>The animation changed while the script ran (an image came back from the image editor), so the script&apos;s changes were not made. Run it again.</source>
-        <translation>Die Animation hat sich während des Skriptlaufs geändert (ein Bild kam aus dem Bildeditor zurück), daher wurden die Änderungen des Skripts nicht übernommen. Führen Sie es erneut aus.</translation>
-    </message>
-    <message>
         <source>Running %1...</source>
         <translation>%1 wird ausgeführt...</translation>
     </message>
     <message>
         <source>Run Script</source>
         <translation>Skript ausführen</translation>
+    </message>
+    <message>
+        <source>the script was stopped</source>
+        <translation>das Skript wurde angehalten</translation>
+    </message>
+    <message>
+        <source>The animation changed while the script ran, so the script&apos;s changes were not made. Run it again.</source>
+        <translation>Die Animation wurde geändert, während das Skript lief; seine Änderungen wurden daher nicht übernommen. Bitte erneut ausführen.</translation>
+    </message>
+    <message>
+        <source>The animation changed while the script ran. What the script did and the other change are both kept, as steps of their own: Edit &gt; Undo takes them back one by one.</source>
+        <translation>Die Animation wurde geändert, während das Skript lief. Was das Skript tat und die andere Änderung bleiben beide erhalten, als eigene Schritte: Bearbeiten &gt; Rückgängig nimmt sie einzeln zurück.</translation>
     </message>
 </context>
 <context>

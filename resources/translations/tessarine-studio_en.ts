@@ -405,6 +405,17 @@ Import what is there?</source>
         <source>Its sound goes to %1, played with its first picture.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %Ln numbered picture(s)</source>
+        <translation>
+            <numerusform>%1: %Ln numbered picture</numerusform>
+            <numerusform>%1: %Ln numbered pictures</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its sound goes to %1. Careful: line %2 cues sound %3 already, and would play the movie&apos;s sound too.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tessa::ItemDetailsPanel</name>
@@ -601,10 +612,6 @@ Import what is there?</source>
 <context>
     <name>tessa::MovieImportFeature</name>
     <message>
-        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Import Mo&amp;vie...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -613,19 +620,11 @@ Import what is there?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Open or begin an animation to add a movie to it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 and %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -652,6 +651,47 @@ Import what is there?</source>
     </message>
     <message>
         <source>The movie was not imported: it was stopped. Nothing has changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movies (%1)|%1|Numbered Pictures, the First of Them (%2)|%2|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln fade out(s)</source>
+        <translation>
+            <numerusform>%Ln fade out</numerusform>
+            <numerusform>%Ln fade outs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Animation from &amp;Movie...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the line to put the movie before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 comes after the Fade Out of line %2: the game would show the movie on a black screen.<byte value="xd"/>
+<byte value="xd"/>
+Put the movie before the Fade Out instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Began a new animation with %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1095,15 +1135,23 @@ Let it read and change the files in %3 until the editor closes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The animation changed while the script ran (an image came back from the image editor), so the script&apos;s changes were not made. Run it again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Running %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Run Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The animation changed while the script ran, so the script&apos;s changes were not made. Run it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The animation changed while the script ran. What the script did and the other change are both kept, as steps of their own: Edit &gt; Undo takes them back one by one.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

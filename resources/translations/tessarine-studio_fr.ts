@@ -410,6 +410,17 @@ Importer ce qui a pu être lu&#xa0;?</translation>
         <source>Its sound goes to %1, played with its first picture.</source>
         <translation>Le son va dans %1, joué avec la première image.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %Ln numbered picture(s)</source>
+        <translation>
+            <numerusform>%1&#xa0;: %Ln image numérotée</numerusform>
+            <numerusform>%1&#xa0;: %Ln images numérotées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its sound goes to %1. Careful: line %2 cues sound %3 already, and would play the movie&apos;s sound too.</source>
+        <translation>Le son va dans %1. Attention&#xa0;: la ligne %2 joue déjà le son %3, et jouerait aussi le son de la vidéo.</translation>
+    </message>
 </context>
 <context>
     <name>tessa::ItemDetailsPanel</name>
@@ -606,10 +617,6 @@ Importer ce qui a pu être lu&#xa0;?</translation>
 <context>
     <name>tessa::MovieImportFeature</name>
     <message>
-        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
-        <translation>Vidéos (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>Import Mo&amp;vie...</source>
         <translation>Importer une &amp;vidéo...</translation>
     </message>
@@ -618,20 +625,12 @@ Importer ce qui a pu être lu&#xa0;?</translation>
         <translation>Importer une vidéo</translation>
     </message>
     <message>
-        <source>Open or begin an animation to add a movie to it.</source>
-        <translation>Ouvrez ou créez une animation pour y ajouter une vidéo.</translation>
-    </message>
-    <message>
         <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
         <translation>Même en qualité minimale, il faut environ %1 octets&#xa0;: autorisez davantage ou prenez un extrait plus court.</translation>
     </message>
     <message>
         <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
         <translation>Le fichier son %1 existe déjà. Le remplacer par le son de la vidéo&#xa0;? L&apos;ancien est conservé sous %2.</translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 and %3.</source>
-        <translation>Import de %1&#xa0;: %2 et %3.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln image(s)</source>
@@ -658,6 +657,49 @@ Importer ce qui a pu être lu&#xa0;?</translation>
     <message>
         <source>The movie was not imported: it was stopped. Nothing has changed.</source>
         <translation>La vidéo n&apos;a pas été importée&#xa0;: import interrompu. Rien n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>Movies (%1)|%1|Numbered Pictures, the First of Them (%2)|%2|All Files (*.*)|*.*</source>
+        <translation>Vidéos (%1)|%1|Images numérotées, la première d&apos;entre elles (%2)|%2|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln fade out(s)</source>
+        <translation>
+            <numerusform>%Ln fondu sortant</numerusform>
+            <numerusform>%Ln fondus sortants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>New Animation from &amp;Movie...</source>
+        <translation>Nouvelle animation depuis une &amp;vidéo...</translation>
+    </message>
+    <message>
+        <source>Select the line to put the movie before.</source>
+        <translation>Sélectionnez la ligne avant laquelle mettre la vidéo.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after the Fade Out of line %2: the game would show the movie on a black screen.<byte value="xd"/>
+<byte value="xd"/>
+Put the movie before the Fade Out instead?</source>
+        <translation>La ligne %1 suit le fondu sortant de la ligne %2&#xa0;: le jeu montrerait la vidéo sur un écran noir.<byte value="xd"/>
+<byte value="xd"/>
+Mettre plutôt la vidéo avant le fondu sortant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2.</source>
+        <translation>Import de %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Began a new animation with %1: %2.</source>
+        <translation>Nouvelle animation commencée avec %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1106,16 +1148,24 @@ L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermetu
         <translation>Mémoire insuffisante pour démarrer le script.</translation>
     </message>
     <message>
-        <source>The animation changed while the script ran (an image came back from the image editor), so the script&apos;s changes were not made. Run it again.</source>
-        <translation>L&apos;animation a changé pendant l&apos;exécution du script (une image est revenue de l&apos;éditeur d&apos;images)&#xa0;: ses modifications n&apos;ont pas été appliquées. Relancez-le.</translation>
-    </message>
-    <message>
         <source>Running %1...</source>
         <translation>Exécution de %1...</translation>
     </message>
     <message>
         <source>Run Script</source>
         <translation>Exécuter un script</translation>
+    </message>
+    <message>
+        <source>the script was stopped</source>
+        <translation>le script a été arrêté</translation>
+    </message>
+    <message>
+        <source>The animation changed while the script ran, so the script&apos;s changes were not made. Run it again.</source>
+        <translation>L&apos;animation a changé pendant que le script tournait, ses changements n&apos;ont donc pas été faits. Relancez-le.</translation>
+    </message>
+    <message>
+        <source>The animation changed while the script ran. What the script did and the other change are both kept, as steps of their own: Edit &gt; Undo takes them back one by one.</source>
+        <translation>L&apos;animation a changé pendant que le script tournait. Ce qu&apos;a fait le script et l&apos;autre changement sont gardés tous deux, en étapes distinctes&#xa0;: Édition &gt; Annuler les défait un par un.</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <span>
+#include <vector>
 
 namespace tessa {
 
@@ -51,11 +54,8 @@ Expected<EncodeSettings, Notice> settingsOf(const EncodeChoices &choices)
     settings.input = {choices.fps, choices.from, choices.to, *fit};
     if (const auto refusal = checkEncodeOptions(settings.options))
         return Unexpected{*refusal};
-    if (!std::isfinite(choices.fps) || choices.fps <= 0)
-        return refused("--fps must be a number above 0.");
-    if (!std::isfinite(choices.from) || choices.from < 0 || !std::isfinite(choices.to)
-        || (choices.to >= 0 && choices.to <= choices.from))
-        return refused("--from must be 0 or more, and --to after it.");
+    if (const auto refusal = checkMovieInput(settings.input))
+        return Unexpected{*refusal};
     return settings;
 }
 
@@ -112,6 +112,23 @@ Expected<std::string, Notice> soundTarget(const EncodeChoices &choices)
     return path;
 }
 
+// Why the command may not write `output` (`what` names it in the message): it is one of the
+// files the movie is read from, or it cannot be written. Asked before the encoding, which takes
+// long, so that nothing fails after it.
+std::optional<Notice> outputRefusal(const std::string &output, const std::string &what,
+                                    const std::vector<std::string> &inputs)
+{
+    for (const std::string &input : inputs) {
+        if (isSameFile(output, input))
+            return Notice::failure("Error", what + " \"" + output
+                                                    + "\" is a file the movie is read from: "
+                                                      "writing it would destroy the movie.");
+    }
+    if (const auto writable = checkWritable(output); !writable)
+        return fileFailureNotice(writable.error());
+    return std::nullopt;
+}
+
 } // namespace
 
 CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
@@ -125,6 +142,10 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
     if (!settings)
         return Unexpected{settings.error()};
 
+    // Every output's fate is settled before the work: nothing is written unless all can be.
+    const std::vector<std::string> inputs = movieInputFiles(moviePath);
+    if (const auto refusal = outputRefusal(outPath, "OUT", inputs))
+        return Unexpected{*refusal};
     std::string soundPath;
     if (choices.sound >= 0) {
         if (isPictureSequence(moviePath))
@@ -134,12 +155,20 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
         if (!target)
             return Unexpected{target.error()};
         soundPath = std::move(*target);
+        if (isSameFile(soundPath, outPath))
+            return refused("The sound file \"" + soundPath + "\" and OUT are the same file.");
+        if (const auto refusal = outputRefusal(soundPath, "The sound file", inputs))
+            return Unexpected{*refusal};
     }
 
+    // A size limit holds for the file written, the sound's cue included.
+    const MovieBytes bytes = [withSound = !soundPath.empty()](const ItemList &items) {
+        return movieFileBytes(items) + (withSound ? kItemHeaderSize + 2 : 0);
+    };
     auto encoded = [&] {
         TerminalProgress progress;
         return encodeMovieWithin(moviePath, settings->input, *colors, settings->options,
-                                 choices.maxBytes, progress.reporter());
+                                 choices.maxBytes, progress.reporter(), bytes);
     }();
     if (!encoded)
         return Unexpected{encoded.error()};
@@ -153,12 +182,9 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
         return Unexpected{track.error()};
     // Played as the first picture shows, so that sound and pictures start together.
     items.insert(items.begin() + 1, makeSoundItem(static_cast<std::int16_t>(choices.sound)));
-    if (auto saved = saveAnimation(outPath, items); !saved)
-        return saved;
     const auto voc = writeVocFile(*track, kGameSoundRate);
-    if (auto written = replaceFile(soundPath, voc, Backup::Keep); !written)
-        return Unexpected{fileFailureNotice(written.error())};
-    return Done{};
+    const FileContent sound{soundPath, voc};
+    return saveAnimationWith(outPath, items, std::span(&sound, 1));
 }
 
 Expected<std::vector<std::uint8_t>, Notice>

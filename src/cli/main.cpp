@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 #include "document/numbertext.h"
+#include "settings/numberranges.h"
 
 #include <CLI/CLI.hpp>
 
+#include <deque>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +22,64 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+
+// List lines, counted from 1.
+constexpr NumberRange kLineRange{1, std::numeric_limits<int>::max(), true};
+
+// Number options and arguments are taken as typed and read once the command line is parsed, so
+// that a refusal says in words what is wrong and names the range (numberInRange) rather than
+// give CLI11's own texts.
+class NumberOptions
+{
+public:
+    // `name` as for CLI11 ("--tick-rate" or "LINE"); `target` keeps its value unless the option is
+    // given, and that value is shown as the default unless `showDefault` is false.
+    template<typename Number>
+    CLI::Option *add(CLI::App &command, const std::string &name, Number &target,
+                     const NumberRange &range, const std::string &description,
+                     bool showDefault = true)
+    {
+        Entry &entry = m_entries.emplace_back();
+        entry.name = name.substr(0, name.find(','));
+        entry.range = range;
+        entry.set = [&target](double value) { target = static_cast<Number>(value); };
+        entry.option = command.add_option(name, entry.text, description);
+        if (showDefault)
+            entry.option->default_str(shortestDecimal(static_cast<double>(target)));
+        return entry.option;
+    }
+
+    // Reads every option given; the first refusal, or nothing.
+    std::optional<std::string> read()
+    {
+        for (const Entry &entry : m_entries) {
+            if (entry.option->count() == 0)
+                continue;
+            const auto value = numberInRange(entry.name, entry.text, entry.range);
+            if (!value)
+                return value.error() + ".";
+            entry.set(*value);
+        }
+        return std::nullopt;
+    }
+
+private:
+    struct Entry
+    {
+        std::string name;
+        std::string text;
+        NumberRange range;
+        std::function<void(double)> set;
+        CLI::Option *option = nullptr;
+    };
+    std::deque<Entry> m_entries; // a deque keeps each text where CLI11 writes it
+};
+
+// "Ticks per second (from 1 to 1000)".
+std::string withRange(const std::string &description, const NumberRange &range)
+{
+    return description + " (" + rangeText(range) + ")";
+}
 
 // Notices are written for the window, whose lines end in CR LF; a terminal wants LF.
 void printNotice(const Notice &notice)
@@ -125,6 +187,7 @@ int main(int argc, char **argv)
     // Options are spelt alike everywhere, and on Windows a path may start with a slash.
     app.allow_windows_style_options(false);
 
+    NumberOptions numbers;
     std::string in;
     std::string out;
     std::string palette = "main";
@@ -147,9 +210,8 @@ int main(int argc, char **argv)
     CLI::App *frame =
             app.add_subcommand("frame", "Write the image of one list line as a BMP or PNG file");
     frame->add_option("IN", in, "Animation file")->required();
-    frame->add_option("LINE", line, "List line of the image, from 1")
-            ->required()
-            ->check(CLI::Range(1, std::numeric_limits<int>::max()));
+    numbers.add(*frame, "LINE", line, kLineRange, "List line of the image, from 1", false)
+            ->required();
     std::string framePath;
     frame->add_option("OUT", framePath, "Image file to write")->required();
     addPaletteOption(*frame, palette, "the image file");
@@ -193,24 +255,21 @@ int main(int argc, char **argv)
     renderMovie->add_option("IN", in, "Animation file")->required();
     renderMovie->add_option("OUT", out, "Movie to write: .gif, .webm, .mp4 or .png (a sequence)")
             ->required();
-    renderMovie->add_option("--tick-rate", render.tickRate, "Ticks per second")
-            ->capture_default_str()
-            ->check(CLI::PositiveNumber);
-    renderMovie->add_option("--pause-multiplier", render.pauseMultiplier, "Ticks per pause unit")
-            ->capture_default_str()
-            ->check(CLI::NonNegativeNumber);
-    renderMovie->add_option("--scale", render.scale, "Whole enlargement of every pixel")
-            ->capture_default_str()
-            ->check(CLI::Range(1, 8));
+    numbers.add(*renderMovie, "--tick-rate", render.tickRate, kTickRateRange,
+                withRange("Ticks per second", kTickRateRange));
+    numbers.add(*renderMovie, "--pause-multiplier", render.pauseMultiplier, kPauseMultiplierRange,
+                withRange("Ticks per pause unit", kPauseMultiplierRange));
+    numbers.add(*renderMovie, "--scale", render.scale, kScaleRange,
+                withRange("Whole enlargement of every pixel", kScaleRange));
     std::string aspect = "16:10";
     renderMovie->add_option("--aspect", aspect, "4:3 stretches the 200 rows to 240")
             ->capture_default_str()
             ->check(CLI::IsMember({"16:10", "4:3"}));
     addPaletteOption(*renderMovie, render.palette, "the movie");
-    renderMovie->add_option("--from", render.fromLine, "First list line to play, from 1")
-            ->check(CLI::Range(1, std::numeric_limits<int>::max()));
-    renderMovie->add_option("--to", render.toLine, "Last list line to play (default: the last)")
-            ->check(CLI::Range(1, std::numeric_limits<int>::max()));
+    numbers.add(*renderMovie, "--from", render.fromLine, kLineRange,
+                "First list line to play, from 1", false);
+    numbers.add(*renderMovie, "--to", render.toLine, kLineRange,
+                "Last list line to play (default: the last)", false);
     renderMovie->add_option("--sounds", render.soundFolder, "Folder of the game's sound files");
     renderMovie->add_option("--sound-pattern", render.soundPattern,
                             "File name of sound n, such as SOUND%02d.VOC");
@@ -228,41 +287,36 @@ int main(int argc, char **argv)
     encodeMovie->add_option("OUT", out, "File to write (an existing one is kept as .bak)")
             ->required();
     addPaletteOption(*encodeMovie, encode.palette, "the animation");
-    encodeMovie
-            ->add_option("--quality", encode.quality,
-                         "0 to 100: how closely the screen follows the movie; lower is smaller")
-            ->capture_default_str()
-            ->check(CLI::Range(0, 100));
-    encodeMovie
-            ->add_option("--max-bytes", encode.maxBytes,
-                         "Make the file at most this many bytes, at the best quality that fits "
-                         "(up to --quality)")
-            ->check(CLI::PositiveNumber);
-    encodeMovie
-            ->add_option("--sound", encode.sound,
-                         "Write the movie's sound as the game's sound N and play it from the start")
-            ->check(CLI::Range(0, 65535));
+    numbers.add(
+            *encodeMovie, "--quality", encode.quality, kQualityRange,
+            withRange("How closely the screen follows the movie; lower is smaller", kQualityRange));
+    numbers.add(*encodeMovie, "--max-bytes", encode.maxBytes, kMaxBytesRange,
+                withRange("Make the file at most this many bytes, at the best quality that fits "
+                          "(up to --quality)",
+                          kMaxBytesRange),
+                false);
+    numbers.add(*encodeMovie, "--sound", encode.sound, kSoundNumberRange,
+                withRange("Write the movie's sound as the game's sound N and play it from the "
+                          "start",
+                          kSoundNumberRange),
+                false);
     encodeMovie->add_option("--sounds", encode.soundFolder,
                             "Folder of the game's sound files, for --sound");
     encodeMovie->add_option("--sound-pattern", encode.soundPattern,
                             "File name of sound n, such as SOUND%02d.VOC, for --sound");
     encodeMovie->add_flag("--force", encode.force, "Let --sound replace an existing sound file");
-    encodeMovie->add_option("--tick-rate", encode.tickRate, "Ticks per second the game plays at")
-            ->capture_default_str()
-            ->check(CLI::PositiveNumber);
-    encodeMovie
-            ->add_option("--pause-multiplier", encode.pauseMultiplier,
-                         "Ticks per pause unit, above 0")
-            ->capture_default_str()
-            ->check(CLI::PositiveNumber);
-    encodeMovie->add_option("--fps", encode.fps, "Pictures a second of a folder or pattern")
-            ->capture_default_str()
-            ->check(CLI::PositiveNumber);
-    encodeMovie->add_option("--from", encode.from, "Seconds into the movie to start at")
-            ->check(CLI::NonNegativeNumber);
-    encodeMovie
-            ->add_option("--to", encode.to, "Seconds into the movie to end at (default: its end)")
-            ->check(CLI::PositiveNumber);
+    numbers.add(*encodeMovie, "--tick-rate", encode.tickRate, kTickRateRange,
+                withRange("Ticks per second the game plays at", kTickRateRange));
+    numbers.add(*encodeMovie, "--pause-multiplier", encode.pauseMultiplier, kPauseMultiplierRange,
+                withRange("Ticks per pause unit", kPauseMultiplierRange));
+    numbers.add(*encodeMovie, "--fps", encode.fps, kPicturesPerSecondRange,
+                withRange("Pictures a second of a folder or pattern", kPicturesPerSecondRange));
+    numbers.add(*encodeMovie, "--from", encode.from, kMovieSecondsRange,
+                withRange("Seconds into the movie to start at", kMovieSecondsRange));
+    numbers.add(
+            *encodeMovie, "--to", encode.to, kMovieSecondsRange,
+            withRange("Seconds into the movie to end at (default: its end)", kMovieSecondsRange),
+            false);
     encodeMovie
             ->add_option("--fit", encode.fit,
                          "How a picture becomes the 4:3 screen: crop, pad (black bars) or stretch")
@@ -327,6 +381,8 @@ int main(int argc, char **argv)
         // CLI11's own exit codes start at 100; usage errors are 2 like other tools'.
         return app.exit(error) == 0 ? 0 : kExitUsage;
     }
+    if (const auto refusal = numbers.read())
+        return usageFailure(*refusal);
 
     try {
         const ImageFormat imageFormat = imageFormatNamed(format).value_or(ImageFormat::Bmp);

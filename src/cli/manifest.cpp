@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "manifest.h"
+#include "settings/numberranges.h"
 
 #include "document/animfile.h"
 #include "document/fileio.h"
@@ -194,33 +195,31 @@ std::optional<ManifestEntry> LineReader::parseImage()
 bool LineReader::takeMovieSetting(std::string_view name, std::string_view value,
                                   EncodeChoices &choices)
 {
-    const auto take = [&](auto &field) {
+    // Every number within the range `tessanim encode` takes it in.
+    const auto take = [&](auto &field, const NumberRange &range) {
         using Field = std::remove_reference_t<decltype(field)>;
-        const auto number = wholeNumber<Field>(value);
-        bool finite = true;
-        if constexpr (std::is_floating_point_v<Field>)
-            finite = number && std::isfinite(*number);
-        if (!number || !finite) {
-            fail(quoted(name) + " needs a number, not " + quoted(value));
+        const auto number = numberInRange(name, value, range);
+        if (!number) {
+            fail(number.error());
             return false;
         }
-        field = *number;
+        field = static_cast<Field>(*number);
         return true;
     };
     if (name == "quality")
-        return take(choices.quality);
+        return take(choices.quality, kQualityRange);
     if (name == "max-bytes")
-        return take(choices.maxBytes);
+        return take(choices.maxBytes, kMaxBytesRange);
     if (name == "fps")
-        return take(choices.fps);
+        return take(choices.fps, kPicturesPerSecondRange);
     if (name == "from")
-        return take(choices.from);
+        return take(choices.from, kMovieSecondsRange);
     if (name == "to")
-        return take(choices.to);
+        return take(choices.to, kMovieSecondsRange);
     if (name == "tick-rate")
-        return take(choices.tickRate);
+        return take(choices.tickRate, kTickRateRange);
     if (name == "pause-multiplier")
-        return take(choices.pauseMultiplier);
+        return take(choices.pauseMultiplier, kPauseMultiplierRange);
     if (name == "fit") {
         choices.fit = lowerAscii(value);
         return true;

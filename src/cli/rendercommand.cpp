@@ -4,10 +4,12 @@
 
 #include "movie/movierenderer.h"
 #include "movie/moviewriter.h"
+#include "settings/numberranges.h"
 #include "terminal.h"
 
 #include <cstdio>
 #include <iostream>
+#include <tuple>
 
 namespace tessa {
 
@@ -15,6 +17,13 @@ CommandResult renderItems(const ItemList &items, const std::string &outPath,
                           const PaletteColors &colors, const RenderChoices &choices,
                           std::ostream &warnings, const std::function<bool()> &goOn)
 {
+    for (const auto &[name, range, value] :
+         {std::tuple{"The tick rate", kTickRateRange, choices.tickRate},
+          std::tuple{"The pause multiplier", kPauseMultiplierRange, choices.pauseMultiplier},
+          std::tuple{"The scale", kScaleRange, double(choices.scale)}}) {
+        if (const auto refusal = rangeRefusal(name, range, value))
+            return Unexpected{movieFailure(*refusal + ".")};
+    }
     MovieRequest request;
     request.colors = colors;
     request.timing.tickRate = choices.tickRate;

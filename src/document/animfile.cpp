@@ -213,6 +213,13 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
 Expected<Done, Notice> saveAnimation(const std::string &path, const ItemList &items,
                                      FileSystem &fileSystem)
 {
+    return saveAnimationWith(path, items, {}, fileSystem);
+}
+
+Expected<Done, Notice> saveAnimationWith(const std::string &path, const ItemList &items,
+                                         std::span<const FileContent> others,
+                                         FileSystem &fileSystem)
+{
     auto bytes = writeAnimation(items);
     if (!bytes)
         return Unexpected{bytes.error()};
@@ -221,7 +228,9 @@ Expected<Done, Notice> saveAnimation(const std::string &path, const ItemList &it
     const auto check = [&items, &bytes](const std::filesystem::path &written) {
         return findReadBackDifference(written, items, *bytes);
     };
-    auto saved = replaceFile(path, *bytes, Backup::Keep, fileSystem, check);
+    std::vector<FileContent> files{{path, *bytes, check}};
+    files.insert(files.end(), others.begin(), others.end());
+    auto saved = replaceFiles(files, Backup::Keep, fileSystem);
     if (!saved)
         return Unexpected{fileFailureNotice(saved.error())};
     return Done{};

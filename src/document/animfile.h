@@ -63,6 +63,12 @@ Expected<std::vector<std::uint8_t>, Notice> writeAnimation(const ItemList &items
 Expected<Done, Notice> saveAnimation(const std::string &path, const ItemList &items,
                                      FileSystem &fileSystem = FileSystem::real());
 
+// saveAnimation together with `others` that belong to it (the sound file it cues): all are
+// written, or, when one cannot be, none is changed (see replaceFiles).
+Expected<Done, Notice> saveAnimationWith(const std::string &path, const ItemList &items,
+                                         std::span<const FileContent> others,
+                                         FileSystem &fileSystem = FileSystem::real());
+
 // The notice for a file that could not be read or saved.
 Notice fileFailureNotice(const IoError &error);
 

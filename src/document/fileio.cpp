@@ -175,7 +175,7 @@ std::error_code FileSystem::remove(const fs::path &path)
 }
 
 Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &path,
-                                                          std::uint64_t mostBytes)
+                                                           std::uint64_t mostBytes)
 {
     const auto fail = [&path](std::error_code error) {
         return Unexpected{IoError{IoError::Action::Read, path, error.message()}};
@@ -217,59 +217,153 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
     return bytes;
 }
 
-Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std::uint8_t> bytes,
-                                    Backup backup, FileSystem &fileSystem,
-                                    const WrittenFileCheck &check)
+namespace {
+
+// A replacement whose new content is on the disk under a temporary name, not yet in its place.
+struct Staged
 {
-    const fs::path target = followLinks(pathFromText(path));
-    std::error_code error;
-    const fs::file_status status = fs::status(target, error);
-    const bool exists = fs::exists(status);
-    if (exists && fs::is_directory(status))
-        return Unexpected{saveError(path, std::make_error_code(std::errc::is_a_directory))};
-    if (exists && !fs::is_regular_file(status))
-        return Unexpected{IoError{IoError::Action::Write, path, "It is not a regular file"}};
-
-    if (exists && (error = fileSystem.checkReplaceable(target)))
-        return Unexpected{saveError(path, error)};
-
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const fs::path fileName = target.filename();
+    std::string path;
+    fs::path target;
     fs::path temporary;
-    if ((error = writeTemporary(fileSystem, folder, fileName, bytes, temporary)))
-        return Unexpected{saveError(path, error)};
+    fs::file_status status;
+    bool exists = false;
+};
 
+// Why the file at `path` cannot be replaced (a folder, a device, a file held open), or its
+// status.
+Expected<Staged, IoError> stagedTarget(const std::string &path, FileSystem &fileSystem)
+{
+    Staged staged;
+    staged.path = path;
+    staged.target = followLinks(pathFromText(path));
+    std::error_code error;
+    staged.status = fs::status(staged.target, error);
+    staged.exists = fs::exists(staged.status);
+    if (staged.exists && fs::is_directory(staged.status))
+        return Unexpected{saveError(path, std::make_error_code(std::errc::is_a_directory))};
+    if (staged.exists && !fs::is_regular_file(staged.status))
+        return Unexpected{IoError{IoError::Action::Write, path, "It is not a regular file"}};
+    if (staged.exists && (error = fileSystem.checkReplaceable(staged.target)))
+        return Unexpected{saveError(path, error)};
+    return staged;
+}
+
+fs::path folderOf(const fs::path &target)
+{
+    return target.has_parent_path() ? target.parent_path() : fs::path(".");
+}
+
+// Writes the new content beside the file it is to replace, and checks it there.
+Expected<Staged, IoError> stage(const std::string &path, std::span<const std::uint8_t> bytes,
+                                FileSystem &fileSystem, const WrittenFileCheck &check)
+{
+    auto staged = stagedTarget(path, fileSystem);
+    if (!staged)
+        return staged;
+    const fs::path folder = folderOf(staged->target);
+    if (const auto error = writeTemporary(fileSystem, folder, staged->target.filename(), bytes,
+                                          staged->temporary))
+        return Unexpected{saveError(path, error)};
     // Before the backup, so that a file that is not right changes nothing at all.
     if (check) {
-        if (std::optional<std::string> problem = check(temporary)) {
-            fileSystem.remove(temporary);
+        if (std::optional<std::string> problem = check(staged->temporary)) {
+            fileSystem.remove(staged->temporary);
             return Unexpected{IoError{IoError::Action::Write, path,
                                       *problem + "; the file was left as it was"}};
         }
     }
+    return staged;
+}
 
+// Puts a staged content in its place, the old file kept as ".bak" with Backup::Keep.
+Expected<Done, IoError> commit(const Staged &staged, Backup backup, FileSystem &fileSystem)
+{
+    std::error_code error;
     // The new file keeps the old one's permissions.
-    if (exists)
-        fs::permissions(temporary, status.permissions(), error);
+    if (staged.exists)
+        fs::permissions(staged.temporary, staged.status.permissions(), error);
 
-    if (exists && backup == Backup::Keep) {
+    const fs::path folder = folderOf(staged.target);
+    const fs::path fileName = staged.target.filename();
+    if (staged.exists && backup == Backup::Keep) {
         // The backup is made beside the old file and renamed into place, so that an older
         // ".bak" is replaced in one step and `path` itself is never missing.
         const fs::path backupCopy = temporaryName(folder, fileName, "bak");
-        fs::path backupPath = target;
+        fs::path backupPath = staged.target;
         backupPath += ".bak";
-        if ((error = fileSystem.linkOrCopy(target, backupCopy))
+        if ((error = fileSystem.linkOrCopy(staged.target, backupCopy))
             || (error = fileSystem.rename(backupCopy, backupPath))) {
             fileSystem.remove(backupCopy);
-            fileSystem.remove(temporary);
-            return Unexpected{saveError(path, error)};
+            fileSystem.remove(staged.temporary);
+            return Unexpected{saveError(staged.path, error)};
         }
     }
 
-    if ((error = fileSystem.rename(temporary, target))) {
-        fileSystem.remove(temporary);
-        return Unexpected{saveError(path, error)};
+    if ((error = fileSystem.rename(staged.temporary, staged.target))) {
+        fileSystem.remove(staged.temporary);
+        return Unexpected{saveError(staged.path, error)};
     }
+    return Done{};
+}
+
+} // namespace
+
+Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std::uint8_t> bytes,
+                                    Backup backup, FileSystem &fileSystem,
+                                    const WrittenFileCheck &check)
+{
+    const auto staged = stage(path, bytes, fileSystem, check);
+    if (!staged)
+        return Unexpected{staged.error()};
+    return commit(*staged, backup, fileSystem);
+}
+
+Expected<Done, IoError> replaceFiles(std::span<const FileContent> files, Backup backup,
+                                     FileSystem &fileSystem)
+{
+    std::vector<Staged> staged;
+    const auto dropStaged = [&] {
+        for (const Staged &file : staged)
+            fileSystem.remove(file.temporary);
+    };
+    for (const FileContent &file : files) {
+        auto written = stage(file.path, file.bytes, fileSystem, file.check);
+        if (!written) {
+            dropStaged();
+            return Unexpected{written.error()};
+        }
+        staged.push_back(std::move(*written));
+    }
+    for (std::size_t i = 0; i < staged.size(); ++i) {
+        if (auto done = commit(staged[i], backup, fileSystem); !done) {
+            for (std::size_t rest = i + 1; rest < staged.size(); ++rest)
+                fileSystem.remove(staged[rest].temporary);
+            return done;
+        }
+    }
+    return Done{};
+}
+
+bool isSameFile(const std::string &a, const std::string &b)
+{
+    std::error_code error;
+    const fs::path first = pathFromText(a);
+    const fs::path second = pathFromText(b);
+    if (fs::exists(first, error) && fs::exists(second, error))
+        return fs::equivalent(first, second, error);
+    const auto normal = [](const fs::path &path) {
+        std::error_code ignored;
+        return fs::weakly_canonical(fs::absolute(path, ignored), ignored).lexically_normal();
+    };
+    return normal(first) == normal(second);
+}
+
+Expected<Done, IoError> checkWritable(const std::string &path, FileSystem &fileSystem)
+{
+    const auto staged = stage(path, {}, fileSystem, {});
+    if (!staged)
+        return Unexpected{staged.error()};
+    fileSystem.remove(staged->temporary);
     return Done{};
 }
 

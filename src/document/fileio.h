@@ -72,8 +72,8 @@ public:
 // The whole content of the file at `path`. A file that holds more than `mostBytes` (the largest
 // its kind can be) is refused once that much was read, without reading on: a device such as
 // /dev/zero would otherwise be read without end.
-Expected<std::vector<std::uint8_t>, IoError>
-readWholeFile(const std::string &path, std::uint64_t mostBytes = UINT64_MAX);
+Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &path,
+                                                           std::uint64_t mostBytes = UINT64_MAX);
 
 enum class Backup { None, Keep };
 
@@ -93,5 +93,30 @@ using WrittenFileCheck =
 Expected<Done, IoError> replaceFile(const std::string &path, std::span<const std::uint8_t> bytes,
                                     Backup backup, FileSystem &fileSystem = FileSystem::real(),
                                     const WrittenFileCheck &check = {});
+
+// A file's path and the bytes it is to hold.
+struct FileContent
+{
+    std::string path;
+    std::span<const std::uint8_t> bytes;
+    WrittenFileCheck check = {}; // as replaceFile's
+};
+
+// replaceFile for several files that belong together (an animation and the sound it cues): every
+// new content is written and on the disk before the first file is replaced, so that a folder that
+// refuses one (read-only, full) leaves all of them as they were. Only a failure of the final
+// renames, which do not write, can leave some replaced and others not.
+Expected<Done, IoError> replaceFiles(std::span<const FileContent> files, Backup backup,
+                                     FileSystem &fileSystem = FileSystem::real());
+
+// Whether `a` and `b` name the same file: the same file on the disk (through links or other
+// spellings) where both exist, else the same path once made absolute and normal.
+bool isSameFile(const std::string &a, const std::string &b);
+
+// Whether replaceFile could write `path` now: its folder exists and takes a new file, and `path`
+// is no folder, device or file held open. Checked before long work whose result goes there;
+// nothing is left behind.
+Expected<Done, IoError> checkWritable(const std::string &path,
+                                      FileSystem &fileSystem = FileSystem::real());
 
 } // namespace tessa

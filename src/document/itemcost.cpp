@@ -36,6 +36,28 @@ ItemCost itemCost(const ItemList &items, int line)
     return cost;
 }
 
+std::size_t insertionCost(const ItemList &around, int line, std::span<const AnimItem> inserted)
+{
+    // Only the image before them and the image after them bear on what they cost.
+    ItemList joined;
+    const int before = FindPreviousImage(around, line);
+    if (before >= 0)
+        joined.push_back(around[std::size_t(before)]);
+    joined.insert(joined.end(), inserted.begin(), inserted.end());
+    int after = line;
+    while (after < int(around.size()) && !around[std::size_t(after)].isImage())
+        ++after;
+    std::int64_t added = 0;
+    if (after < int(around.size())) {
+        joined.push_back(around[std::size_t(after)]);
+        added -= std::int64_t(itemCost(around, after).bytes); // what it cost before
+    }
+    for (int at = before >= 0 ? 1 : 0; at < int(joined.size()); ++at)
+        added += std::int64_t(itemCost(joined, at).bytes);
+    // A movie that leads up to the next image may make it cheaper by more than it costs itself.
+    return std::size_t(std::max<std::int64_t>(added, 0));
+}
+
 void ItemCosts::reset(const ItemList &items)
 {
     m_entries.assign(items.size(), Entry{});

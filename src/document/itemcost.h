@@ -32,6 +32,11 @@ std::span<const std::uint8_t> storedReference(const ItemList &items, int k,
 // The cost of line `line` (0 to items.size() - 1) in the file of `items`.
 ItemCost itemCost(const ItemList &items, int line);
 
+// How many bytes the file of `around` grows by when `inserted` go in before `line` (1 to
+// around.size() - 1, after the first image): what they cost there, the first of them stored
+// against the image before them, and what the image after them then costs instead.
+std::size_t insertionCost(const ItemList &around, int line, std::span<const AnimItem> inserted);
+
 // The costs of every line of a document, kept from one change to the next. A change recomputes
 // only what it can alter: the changed line, and the image after it, whose reference the line may
 // be or have been. A document of thousands of frames is scanned whole once, at its first

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "itemrules.h"
 
+#include <algorithm>
+
 namespace tessa {
 
 namespace {
@@ -108,6 +110,18 @@ std::string moveRefusal(const ItemList &items, int from, int to)
     if (to == 0)
         return std::string(kFirstStaysAnImage) + "only an image can go first.";
     return std::string(kFirstStaysAnImage) + "the line after the first image is not one.";
+}
+
+std::optional<int> fadedOutBefore(const ItemList &items, int line)
+{
+    for (int before = std::min(line, int(items.size())) - 1; before >= 0; --before) {
+        const std::string &code = items[std::size_t(before)].Code;
+        if (code == kCodeFadeIn)
+            return std::nullopt;
+        if (code == kCodeFadeOut)
+            return before;
+    }
+    return std::nullopt;
 }
 
 } // namespace tessa

@@ -5,6 +5,7 @@
 #include "animitem.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ struct OfferedCommands
 
     bool operator==(const OfferedCommands &) const = default;
 };
+
+// The line of the Fade Out that leaves the screen black where an item put in before `line` shows
+// (no Fade In between them), or nothing where the screen shows its pictures there.
+std::optional<int> fadedOutBefore(const ItemList &items, int line);
 
 // The commands offered with `line` selected; nothing with no line (-1) or a line past the end.
 //

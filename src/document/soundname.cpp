@@ -98,4 +98,24 @@ Expected<std::string, Notice> soundFilePath(std::string_view folder, std::string
     return textFromPath(pathFromText(folder) / pathFromText(*name));
 }
 
+std::map<int, int> cuedSounds(const ItemList &items)
+{
+    std::map<int, int> cued;
+    for (int line = 0; line < int(items.size()); ++line) {
+        if (items[std::size_t(line)].Code == kCodeSound)
+            cued.emplace(payloadValue(items[std::size_t(line)]), line);
+    }
+    return cued;
+}
+
+int lowestFreeSound(const ItemList &items, const std::function<bool(int number)> &fileExists)
+{
+    const std::map<int, int> cued = cuedSounds(items);
+    for (int number = kLowestSound; number <= kHighestSound; ++number) {
+        if (!cued.contains(number) && !(fileExists && fileExists(number)))
+            return number;
+    }
+    return -1;
+}
+
 } // namespace tessa

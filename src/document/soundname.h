@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/animitem.h"
 #include "document/expected.h"
 #include "document/notice.h"
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -14,6 +17,14 @@ namespace tessa {
 // The numbers Add Sound takes for a sound cue.
 inline constexpr int kLowestSound = 0;
 inline constexpr int kHighestSound = 99;
+
+// The sounds `items` cue, each with the first line (0-based) that cues it.
+std::map<int, int> cuedSounds(const ItemList &items);
+
+// The lowest sound number that `items` do not cue and for which `fileExists` is false: a new
+// sound there neither replaces a file nor plays where another cue meant another sound. -1 when
+// every number is taken.
+int lowestFreeSound(const ItemList &items, const std::function<bool(int number)> &fileExists);
 
 // The widest number a sound name pattern may ask for.
 inline constexpr int kMaxSoundNumberWidth = 16;

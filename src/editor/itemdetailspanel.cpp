@@ -12,15 +12,10 @@
 #include <QFormLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMainWindow>
 #include <QTimer>
 
 namespace tessa {
-
-namespace {
-
-constexpr int kGapToWindow = 8;
-
-} // namespace
 
 ItemDetailsPanel::ItemDetailsPanel(const AnimDocument &document, ItemFigures &figures,
                                    QWidget *parent)
@@ -114,7 +109,6 @@ bool ItemDetailsPanel::eventFilter(QObject *watched, QEvent *event)
 void ItemDetailsPanel::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    placeBesideWindow();
     refresh();
 }
 
@@ -125,17 +119,6 @@ void ItemDetailsPanel::closeEvent(QCloseEvent *event)
     // user's, and the panel is to come back at the next start.
     if (parentWidget() && parentWidget()->isVisible())
         emit closedByUser();
-}
-
-void ItemDetailsPanel::placeBesideWindow()
-{
-    QWidget *window = parentWidget();
-    if (m_placed || !window || !window->isVisible())
-        return;
-    m_placed = true;
-    // Beside the main window where there is room, else where it covers the least of it; never
-    // over its title and menus, where it would stay above them.
-    tessa::placeBesideWindow(*this, *window, kGapToWindow);
 }
 
 } // namespace tessa

@@ -11,7 +11,7 @@ namespace tessa {
 class AnimDocument;
 class ItemFigures;
 
-// View > Item Details: a small tool window beside the main window with the figures of the
+// View > Item Details: a small tool window, placed by whoever shows it, with the figures of the
 // selected line: what it costs in the file, the file's size when saved, and when the line plays.
 // A window of its own, so that the main window keeps its size whether it is shown or not. It
 // follows the selection and every change while it is shown, and does nothing while hidden.
@@ -47,12 +47,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void placeBesideWindow();
-
     const AnimDocument &m_document;
     ItemFigures &m_figures;
     bool m_showWithWindow = false;
-    bool m_placed = false;
 };
 
 } // namespace tessa

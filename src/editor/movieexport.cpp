@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "movieexport.h"
 
+#include "cancellableprogress.h"
 #include "document/notice.h"
 #include "language/shownnotice.h"
 #include "movie/movieoptions.h"
@@ -80,17 +81,14 @@ bool exportMovie(QWidget *owner, Dialogs &dialogs, const ItemList &items,
     QString text = MovieExportTexts::tr("Writing the movie...");
     if (!size.isEmpty())
         text += QLatin1Char('\n') + size;
-    std::unique_ptr<Dialogs::Progress> progress =
-            dialogs.progress(owner, text, MovieExportTexts::tr("Export Movie"), kProgressSteps);
+    // Shown at once, as it tells the GIF's size while the user can still cancel.
+    CancellableProgress progress(dialogs, owner, text, MovieExportTexts::tr("Export Movie"),
+                                 kProgressSteps, 0);
     const auto rendered = renderMovie(target, items, request, [&](Tick done, Tick total) {
-        if (!progress)
-            return true;
-        progress->setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total)
-                                     : kProgressSteps);
-        return !progress->wasCancelled();
+        return progress.keepGoing(total > 0 ? double(done) / double(total) : 1.0);
     });
     // Closed before any box that reports the outcome, which it would otherwise hide.
-    progress.reset();
+    progress.close();
     if (!rendered) {
         dialogs.messageBox(owner, shownText(rendered.error()),
                            QString::fromStdString(rendered.error().title), Dialogs::Icon::Critical,

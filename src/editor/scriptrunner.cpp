@@ -21,9 +21,7 @@ namespace tessa {
 namespace {
 
 // A script that is still running after this long shows the progress box.
-constexpr qint64 kQuietMilliseconds = 400;
-// How often the progress box takes the user's clicks while the script runs.
-constexpr qint64 kEventMilliseconds = 50;
+constexpr int kQuietMilliseconds = 400;
 // The memory a script gets: plenty for any work on animations, far from what the machine has.
 constexpr std::size_t kScriptMemoryBytes = std::size_t(1) << 30;
 
@@ -88,8 +86,8 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
         return keepGoing() ? std::string() : tr("the script was stopped").toStdString();
     };
 
-    m_running.start();
-    m_sinceEvents.start();
+    m_progress.emplace(m_dialogs, m_owner, tr("Running %1...").arg(m_stepName), tr("Run Script"), 0,
+                       kQuietMilliseconds);
     std::optional<std::string> failure;
     if (m_owner)
         m_owner->installEventFilter(this);
@@ -102,7 +100,7 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
     }
     if (m_owner)
         m_owner->removeEventFilter(this);
-    m_progress.reset();
+    m_progress->close();
     if (m_closeAfter)
         QTimer::singleShot(0, m_owner, &QWidget::close);
 
@@ -192,21 +190,9 @@ QString ScriptRunner::runCommand(const QString &name)
 
 bool ScriptRunner::keepGoing()
 {
-    if (m_stopped)
-        return false;
-    if (m_running.elapsed() < kQuietMilliseconds)
-        return true;
-    if (!m_progress) {
-        m_progress = m_dialogs.progress(m_owner, tr("Running %1...").arg(m_stepName),
-                                        tr("Run Script"), 0);
-    }
-    if (m_sinceEvents.elapsed() >= kEventMilliseconds) {
-        m_sinceEvents.restart();
-        m_progress->setValue(0);
-        QCoreApplication::processEvents();
-    }
-    if (m_progress && m_progress->wasCancelled())
+    if (!m_stopped && !m_progress->keepGoing())
         m_stopped = true;
+    // The window's close request, taken while the box handled events, stops it as well.
     return !m_stopped;
 }
 

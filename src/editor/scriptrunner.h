@@ -3,14 +3,16 @@
 #pragma once
 
 #include "animdocument.h"
+#include "cancellableprogress.h"
 #include "platform/dialogs.h"
 #include "scriptresult.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QWidget;
 
@@ -70,9 +72,7 @@ private:
     int m_historyIndex = 0;   // where the history stood before the script
     int m_knownIndex = 0;     // where it stood after the script's last command
     bool m_otherStep = false; // a step that is not the script's came in meanwhile
-    QElapsedTimer m_running;
-    QElapsedTimer m_sinceEvents;
-    std::unique_ptr<Dialogs::Progress> m_progress;
+    std::optional<CancellableProgress> m_progress;
     bool m_stopped = false;
     bool m_closeAfter = false; // the window was asked to close while the script ran
     QString m_saveAfter;       // Save or SaveAs, asked for by the script, run once it ended well

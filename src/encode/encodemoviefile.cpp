@@ -4,6 +4,7 @@
 
 #include "document/animfile.h"
 #include "moviesource.h"
+#include "settings/numberranges.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,11 +41,17 @@ std::string groupedNumber(std::size_t value)
 
 std::optional<Notice> checkMovieInput(const MovieInput &input)
 {
-    if (!std::isfinite(input.fps) || input.fps <= 0)
-        return Notice::info("The pictures a second must be a number above 0.");
-    if (!std::isfinite(input.from) || input.from < 0 || !std::isfinite(input.to)
-        || (input.to >= 0 && input.to <= input.from))
-        return Notice::info("The start must be 0 seconds or later, and the end after it.");
+    if (const auto refusal =
+                rangeRefusal("The pictures a second", kPicturesPerSecondRange, input.fps))
+        return Notice::info(*refusal + ".");
+    if (const auto refusal = rangeRefusal("The start", kMovieSecondsRange, input.from))
+        return Notice::info(*refusal + " seconds.");
+    if (input.to >= 0 || !std::isfinite(input.to)) {
+        if (const auto refusal = rangeRefusal("The end", kMovieSecondsRange, input.to))
+            return Notice::info(*refusal + " seconds.");
+        if (input.to <= input.from)
+            return Notice::info("The end must come after the start.");
+    }
     return std::nullopt;
 }
 
@@ -116,13 +123,31 @@ Expected<ItemList, Notice> encodeMovieFile(const std::string &path, const MovieI
     return encoder.finish(end);
 }
 
+std::size_t movieFileBytes(const ItemList &items)
+{
+    const auto bytes = writeAnimation(items);
+    return bytes ? bytes->size() : 0;
+}
+
+int qualitySearchPasses(int quality)
+{
+    // The highest quality, the lowest, then the halving below, keeping the larger half each time
+    // (which half it keeps changes the steps by one at most).
+    int passes = 2;
+    for (int width = quality; width > kQualityTolerance; ++passes)
+        width = (width + 1) / 2;
+    return std::min(passes, kMostSearchPasses);
+}
+
 Expected<ItemList, Notice> encodeMovieWithin(const std::string &path, const MovieInput &input,
                                              const PaletteColors &palette,
                                              const EncodeOptions &options, std::size_t maxBytes,
-                                             const EncodeProgress &progress)
+                                             const EncodeProgress &progress,
+                                             const MovieBytes &bytesOf)
 {
     if (maxBytes == 0)
         return encodeMovieFile(path, input, palette, options, progress);
+    const MovieBytes &counted = bytesOf ? bytesOf : MovieBytes(movieFileBytes);
     int pass = 0;
     const auto encodeAt = [&](int quality) -> Expected<std::pair<ItemList, std::size_t>, Notice> {
         EncodeOptions at = options;
@@ -131,10 +156,8 @@ Expected<ItemList, Notice> encodeMovieWithin(const std::string &path, const Movi
                                      partOf(progress, pass++, kMostSearchPasses));
         if (!items)
             return Unexpected{items.error()};
-        const auto bytes = writeAnimation(*items);
-        if (!bytes)
-            return Unexpected{bytes.error()};
-        return std::pair{std::move(*items), bytes->size()};
+        const std::size_t bytes = counted(*items);
+        return std::pair{std::move(*items), bytes};
     };
 
     // The file shrinks as the quality falls: the best that fits lies between one that fits and

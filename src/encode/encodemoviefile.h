@@ -40,13 +40,23 @@ Expected<ItemList, Notice> encodeMovieFile(const std::string &path, const MovieI
                                            const EncodeOptions &options,
                                            const EncodeProgress &progress = {});
 
-// encodeMovieFile at the best quality, up to `options.quality`, whose animation file is at most
-// `maxBytes` bytes long (0: no limit, `options.quality` itself): every picture keeps its time, the
-// whole movie is there, and what gives is how closely the screen follows it. Refused, saying how
-// large the smallest would be, when not even the lowest quality fits.
+// What an encoding counts against a size limit: the length of its file when not given, or what
+// its items add where they go (insertionCost) and the cue of their sound.
+using MovieBytes = std::function<std::size_t(const ItemList &items)>;
+std::size_t movieFileBytes(const ItemList &items);
+
+// encodeMovieFile at the best quality, up to `options.quality`, whose `bytes` are at most
+// `maxBytes` (0: no limit, `options.quality` itself): every picture keeps its time, the whole
+// movie is there, and what gives is how closely the screen follows it. Refused, saying how large
+// the smallest would be, when not even the lowest quality fits.
 Expected<ItemList, Notice> encodeMovieWithin(const std::string &path, const MovieInput &input,
                                              const PaletteColors &palette,
                                              const EncodeOptions &options, std::size_t maxBytes,
-                                             const EncodeProgress &progress = {});
+                                             const EncodeProgress &progress = {},
+                                             const MovieBytes &bytes = {});
+
+// The encodings a size limit that `quality` does not keep takes at most: the search of
+// encodeMovieWithin.
+int qualitySearchPasses(int quality);
 
 } // namespace tessa

@@ -4,9 +4,11 @@
 
 #include "fadelook.h"
 #include "fadewatch.h"
+#include "settings/numberranges.h"
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace tessa {
 
@@ -30,13 +32,13 @@ constexpr double kFadeSearchLoss = 3;
 std::optional<Notice> checkEncodeOptions(const EncodeOptions &options)
 {
     const TimingSettings &timing = options.timing;
-    if (!std::isfinite(timing.tickRate) || timing.tickRate <= 0)
-        return Notice::info("The tick rate must be a number above 0.");
-    if (!std::isfinite(timing.pauseMultiplier) || timing.pauseMultiplier <= 0)
-        return Notice::info("The pause multiplier must be a number above 0: with 0 a pause lasts "
-                            "nothing, and a movie could not keep its time.");
-    if (options.quality < 0 || options.quality > 100)
-        return Notice::info("The quality must be a whole number from 0 to 100.");
+    for (const auto &[name, range, value] :
+         {std::tuple{"The tick rate", kTickRateRange, timing.tickRate},
+          std::tuple{"The pause multiplier", kPauseMultiplierRange, timing.pauseMultiplier},
+          std::tuple{"The quality", kQualityRange, double(options.quality)}}) {
+        if (const auto refusal = rangeRefusal(name, range, value))
+            return Notice::info(*refusal + ".");
+    }
     return std::nullopt;
 }
 

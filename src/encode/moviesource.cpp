@@ -24,6 +24,17 @@ bool isPictureSequence(const std::string &path)
            || (!fs::exists(native, error) && patternPictures(path).has_value());
 }
 
+std::vector<std::string> movieInputFiles(const std::string &path)
+{
+    std::error_code error;
+    const fs::path native = pathFromText(path);
+    if (fs::is_directory(native, error))
+        return numberedPictures(path);
+    if (fs::exists(native, error))
+        return {path};
+    return patternPictures(path).value_or(std::vector<std::string>{});
+}
+
 Expected<std::unique_ptr<MovieSource>, Notice> openMovieSource(const std::string &path, double fps)
 {
     std::error_code error;

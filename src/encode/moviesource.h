@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tessa {
 
@@ -43,6 +44,10 @@ Expected<std::unique_ptr<MovieSource>, Notice> openMovieSource(const std::string
 // Whether openMovieSource takes `path` as numbered pictures (a folder, or a pattern that names
 // no existing file) rather than as a movie file.
 bool isPictureSequence(const std::string &path);
+
+// The files openMovieSource reads for `path`: the movie file, or the numbered pictures; none when
+// it names nothing. An output must be none of them.
+std::vector<std::string> movieInputFiles(const std::string &path);
 
 // The movie file at `path` through FFmpeg; in a build without FFmpeg, a refusal saying so.
 Expected<std::unique_ptr<MovieSource>, Notice> openMovieFile(const std::string &path);

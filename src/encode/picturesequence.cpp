@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturesequence.h"
 
+#include "document/fileio.h"
 #include "document/nativefile.h"
 #include "imageio/imagefile.h"
 
@@ -154,6 +155,35 @@ std::optional<std::vector<std::string>> patternPictures(const std::string &text)
     for (; number < 1000000 && isFile(pattern->name(number)); ++number)
         files.push_back(pattern->name(number));
     return files;
+}
+
+std::optional<std::string> numberedPatternOf(const std::string &file)
+{
+    const fs::path path = pathFromText(file);
+    const std::string name = textFromPath(path.filename());
+    const auto end = name.find_last_of("0123456789");
+    if (end == std::string::npos)
+        return std::nullopt;
+    auto begin = end;
+    while (begin > 0 && std::isdigit(static_cast<unsigned char>(name[begin - 1])))
+        --begin;
+    const auto escaped = [](std::string text) {
+        for (auto at = text.find('%'); at != std::string::npos; at = text.find('%', at + 2))
+            text.insert(at, 1, '%');
+        return text;
+    };
+    const std::size_t width = end + 1 - begin;
+    const std::string number =
+            width > 1 && name[begin] == '0' ? "%0" + std::to_string(width) + "d" : "%d";
+    const std::string pattern = textFromPath(path.parent_path()
+                                             / pathFromText(escaped(name.substr(0, begin)) + number
+                                                            + escaped(name.substr(end + 1))));
+    const auto files = patternPictures(pattern);
+    if (!files || files->size() < 2
+        || std::none_of(files->begin(), files->end(),
+                        [&](const std::string &named) { return isSameFile(named, file); }))
+        return std::nullopt;
+    return pattern;
 }
 
 } // namespace tessa

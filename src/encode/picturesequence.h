@@ -35,4 +35,9 @@ std::vector<std::string> numberedPictures(const std::string &folder);
 // number missing after it. Empty when none exists; nothing when the pattern is not one.
 std::optional<std::vector<std::string>> patternPictures(const std::string &pattern);
 
+// For a picture chosen as the first of numbered pictures ("shot_001.png"), the pattern that names
+// it and the others of its kind ("shot_%03d.png"); nothing for a picture without a number or
+// without others numbered alike.
+std::optional<std::string> numberedPatternOf(const std::string &file);
+
 } // namespace tessa

@@ -3,6 +3,7 @@
 #include "importmoviedialog.h"
 
 #include "document/soundname.h"
+#include "settings/numberranges.h"
 #include "windowplacement.h"
 
 #include <QCheckBox>
@@ -80,32 +81,28 @@ ImportMovieDialog::ImportMovieDialog(MovieImportRequest request, QWidget *parent
 void ImportMovieDialog::build()
 {
     Controls &c = m_controls;
-    const double length =
-            m_request.durationSeconds > 0 ? m_request.durationSeconds : kUnknownLengthSeconds;
 
     c.picture = new QLabel(this);
     c.picture->setFixedSize(kPictureWidth + 4, kPictureHeight + 4);
     c.picture->setAlignment(Qt::AlignCenter);
     c.picture->setFrameShape(QFrame::StyledPanel);
     c.moment = new QSlider(Qt::Horizontal, this);
-    // Tenths of a second up to the last one before the end, where the last picture still shows.
-    c.moment->setRange(0, std::max(1, int(std::ceil(length * 10)) - 1));
     c.momentText = new QLabel(secondsText(0), this);
 
     c.from = new QDoubleSpinBox(this);
     c.from->setDecimals(2);
-    c.from->setRange(0, 24 * 3600);
+    c.from->setRange(kMovieSecondsRange.low, kMovieSecondsRange.high);
     c.from->setSuffix(tr(" s"));
     c.to = new QDoubleSpinBox(this);
     c.to->setDecimals(2);
-    c.to->setRange(0, 24 * 3600);
+    c.to->setRange(kMovieSecondsRange.low, kMovieSecondsRange.high);
     c.to->setSuffix(tr(" s"));
     c.to->setSpecialValueText(tr("the end"));
     c.to->setValue(m_request.durationSeconds > 0 ? m_request.durationSeconds : 0);
     c.fps = new QDoubleSpinBox(this);
     c.fps->setDecimals(2);
-    c.fps->setRange(0.1, 1000);
-    c.fps->setValue(25);
+    c.fps->setRange(kPicturesPerSecondRange.low, kPicturesPerSecondRange.high);
+    c.fps->setValue(MovieImportChoice{}.fps);
     c.fps->setEnabled(m_request.numberedPictures);
     c.fit = new QComboBox(this);
     c.fit->addItems({tr("Crop to 4:3"), tr("Black bars to 4:3"), tr("Stretch to 4:3")});
@@ -113,18 +110,17 @@ void ImportMovieDialog::build()
     c.byQuality = new QRadioButton(tr("&Quality:"), this);
     c.byQuality->setChecked(true);
     c.quality = new QSpinBox(this);
-    c.quality->setRange(0, 100);
+    c.quality->setRange(int(kQualityRange.low), int(kQualityRange.high));
     c.quality->setValue(75);
     c.bySize = new QRadioButton(tr("At &most:"), this);
     c.kilobytes = new QSpinBox(this);
-    c.kilobytes->setRange(1, 2'000'000);
+    c.kilobytes->setRange(int(kMaxBytesRange.low / 1000), int(kMaxBytesRange.high / 1000));
     c.kilobytes->setValue(1000);
     c.kilobytes->setSuffix(tr(" KB"));
     c.kilobytes->setEnabled(false);
     c.writeSound = new QCheckBox(tr("Write its so&und as sound:"), this);
     c.soundNumber = new QSpinBox(this);
-    c.soundNumber->setRange(kLowestSound, kHighestSound);
-    c.soundNumber->setValue(std::max(1, kLowestSound));
+    c.soundNumber->setRange(int(kSoundNumberRange.low), int(kSoundNumberRange.high));
     c.soundFile = new QLabel(this);
     c.soundFile->setWordWrap(true);
     c.soundFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -136,7 +132,11 @@ void ImportMovieDialog::build()
     connect(c.buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(c.buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *file = new QLabel(QDir::toNativeSeparators(m_request.path), this);
+    QString shownPath = QDir::toNativeSeparators(m_request.path);
+    if (m_request.numberedPictures && m_request.pictureCount > 0)
+        shownPath =
+                tr("%1: %Ln numbered picture(s)", nullptr, m_request.pictureCount).arg(shownPath);
+    auto *file = new QLabel(shownPath, this);
     file->setWordWrap(true);
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -183,12 +183,52 @@ void ImportMovieDialog::build()
     });
     for (QDoubleSpinBox *box : {c.from, c.to, c.fps})
         connect(box, &QDoubleSpinBox::valueChanged, this, &ImportMovieDialog::scheduleRefresh);
+    connect(c.fps, &QDoubleSpinBox::valueChanged, this, &ImportMovieDialog::showLength);
     for (QSpinBox *box : {c.quality, c.kilobytes})
         connect(box, &QSpinBox::valueChanged, this, &ImportMovieDialog::scheduleRefresh);
     connect(c.fit, &QComboBox::currentIndexChanged, this, &ImportMovieDialog::scheduleRefresh);
     connect(c.writeSound, &QCheckBox::toggled, this, &ImportMovieDialog::showSoundFile);
     connect(c.soundNumber, &QSpinBox::valueChanged, this, &ImportMovieDialog::showSoundFile);
+    showInitialChoice();
+    showLength();
     showSoundFile();
+}
+
+void ImportMovieDialog::showInitialChoice()
+{
+    Controls &c = m_controls;
+    const MovieImportChoice &initial = m_request.initial;
+    c.fps->setValue(initial.fps);
+    c.from->setValue(initial.from);
+    if (initial.to >= 0)
+        c.to->setValue(initial.to);
+    else
+        c.to->setValue(m_request.durationSeconds > 0 ? m_request.durationSeconds : 0);
+    c.fit->setCurrentIndex(
+            int(std::find(std::begin(kFits), std::end(kFits), initial.fit) - std::begin(kFits))
+            % 3);
+    c.quality->setValue(initial.quality);
+    if (initial.maxBytes > 0) {
+        c.kilobytes->setValue(int(std::min<std::uint64_t>(initial.maxBytes / 1000,
+                                                          std::uint64_t(c.kilobytes->maximum()))));
+        c.bySize->setChecked(true);
+    }
+    c.soundNumber->setValue(initial.sound >= 0 ? initial.sound : m_request.suggestedSound);
+    c.writeSound->setChecked(initial.sound >= 0);
+}
+
+double ImportMovieDialog::lengthSeconds() const
+{
+    if (m_request.numberedPictures && m_request.pictureCount > 0)
+        return m_request.pictureCount / m_controls.fps->value();
+    return m_request.durationSeconds;
+}
+
+void ImportMovieDialog::showLength()
+{
+    const double length = lengthSeconds() > 0 ? lengthSeconds() : kUnknownLengthSeconds;
+    // Tenths of a second up to the last one before the end, where the last picture still shows.
+    m_controls.moment->setMaximum(std::max(1, int(std::ceil(length * 10)) - 1));
 }
 
 void ImportMovieDialog::showSoundFile()
@@ -208,6 +248,13 @@ void ImportMovieDialog::showSoundFile()
                                 "View > Play first."));
     else if (!c.writeSound->isChecked())
         c.soundFile->setText(tr("Its sound is not written."));
+    else if (const auto cued = m_request.cuedSounds.find(c.soundNumber->value());
+             cued != m_request.cuedSounds.end())
+        c.soundFile->setText(tr("Its sound goes to %1. Careful: line %2 cues sound %3 already, "
+                                "and would play the movie's sound too.")
+                                     .arg(QDir::toNativeSeparators(file))
+                                     .arg(cued->second + 1)
+                                     .arg(cued->first));
     else
         c.soundFile->setText(tr("Its sound goes to %1, played with its first picture.")
                                      .arg(QDir::toNativeSeparators(file)));

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 
 class QButtonGroup;
@@ -52,9 +53,16 @@ struct MovieEstimate
 struct MovieImportRequest
 {
     QString path;
-    double durationSeconds = 0;    // 0: not known before it is read
+    double durationSeconds = 0;    // of a movie file; 0: not known before it is read
     bool numberedPictures = false; // a folder or pattern of pictures, timed by fps
+    int pictureCount = 0;          // of numbered pictures, which last pictureCount / fps
     bool hasSound = false;         // the movie has a sound track that can be written
+    // What the controls show first: the choices of the last import, so that trying again keeps
+    // them. A sound number below 0 leaves the sound unwritten and offers `suggestedSound`.
+    MovieImportChoice initial;
+    int suggestedSound = 1;
+    // The sounds the animation cues already, each with the first line (0-based) that cues it.
+    std::map<int, int> cuedSounds;
     // The file sound `number` would be written to, or "" when the preview's sound folder and file
     // names, where the game's sounds are, are not set.
     std::function<QString(int number)> soundFileFor;
@@ -102,6 +110,12 @@ public:
 
 private:
     void build();
+    // The controls set to the request's first choices.
+    void showInitialChoice();
+    // How long the movie lasts, as far as is known: for numbered pictures, at the pictures a
+    // second chosen.
+    double lengthSeconds() const;
+    void showLength();
     void scheduleRefresh();
     void showPicture();
     void showEstimate();

@@ -12,11 +12,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QUrl>
 
 #include <algorithm>
@@ -49,6 +52,26 @@ QString systemPath(const QString &path)
 int chosenFilterIndex(const QFileDialog &dialog)
 {
     return int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+}
+
+// The window system cuts a title longer than its box ("movi… e.lua"): the box is made wide enough
+// for its title and the buttons of a title bar, as far as the screen allows.
+void makeRoomForTitle(QMessageBox &box)
+{
+    // Title bars show their text larger and bolder than the box's own; the buttons beside it.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int wanted = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) * 5 / 4
+                       + 4 * QFontMetrics(titleFont).height();
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        const int room = roomFor(box).width() - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(std::clamp(wanted, 1, std::max(1, room)), 0,
+                                      QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    // Wider now, it may no longer fit where it would be centred over its owner.
+    keepOnScreenWhenShown(box);
 }
 
 // Message-box text comes with Windows line ends; Qt wants plain line feeds.
@@ -173,6 +196,7 @@ Dialogs::Answer QtDialogs::messageBox(QWidget *owner, const QString &text, const
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    makeRoomForTitle(box);
     const int result = box.exec();
     if (later && box.clickedButton() == later)
         return Answer::Later;

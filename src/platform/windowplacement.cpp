@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QLayout>
-#include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
 
@@ -188,23 +187,6 @@ void moveFrameTo(QWidget &window, const QPoint &corner)
     const bool framed = !marginsOfShown(window).isNull();
     const QMargins frame = frameMarginsOf(window);
     window.move(framed ? corner : corner + QPoint(frame.left(), frame.top()));
-}
-
-void placeBesideWindow(QWidget &window, const QWidget &anchor, int gap)
-{
-    const QRect anchorFrame = anchor.frameGeometry();
-    QRect menus(anchorFrame.topLeft(), QPoint(anchorFrame.right(), anchor.geometry().top() - 1));
-    if (const auto *main = qobject_cast<const QMainWindow *>(&anchor); main && main->menuWidget()) {
-        const QWidget *bar = main->menuWidget();
-        menus.setBottom(bar->mapToGlobal(QPoint(0, bar->height() - 1)).y());
-    }
-    const QMargins frame = frameMarginsOf(window);
-    const QRect placed = placeBeside(window.size().grownBy(frame), anchorFrame, menus,
-                                     availableAreaFor(anchor), gap);
-    moveFrameTo(window, placed.topLeft());
-    const QSize inside = placed.size().shrunkBy(frame);
-    if (inside != window.size())
-        window.resize(inside); // smaller where the screen is
 }
 
 void keepOnScreenWhenShown(QWidget &window)

@@ -26,10 +26,6 @@ QRect fitInside(const QRect &wanted, const QRect &available);
 QRect placeBeside(const QSize &size, const QRect &anchor, const QRect &keepClear,
                   const QRect &available, int gap);
 
-// Moves and, where the screen is smaller, shrinks `window` to lie beside `anchor` (the window it
-// belongs to) as placeBeside says, keeping clear of the anchor's title and menu bar.
-void placeBesideWindow(QWidget &window, const QWidget &anchor, int gap = 8);
-
 // What the window system adds around `window`: its own frame once it has one, else the frame of
 // the window it belongs to, else (nothing shown yet) an ordinary title bar and border.
 QMargins frameMarginsOf(const QWidget &window);

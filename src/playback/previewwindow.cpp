@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -44,12 +45,15 @@ constexpr std::array<double, 5> kSpeeds = {0.25, 0.5, 1.0, 2.0, 4.0};
 // How long "sound 5" stays up after a cue.
 constexpr int kCueShownMs = 1500;
 
+// "0:06.00", with the decimal sign of the language shown ("0:06,00"), as the dialogs write
+// seconds.
 QString timeText(double seconds)
 {
     const int hundredths = int(std::lround(seconds * 100));
-    return QStringLiteral("%1:%2.%3")
+    return QStringLiteral("%1:%2%3%4")
             .arg(hundredths / 6000)
             .arg(hundredths / 100 % 60, 2, 10, QLatin1Char('0'))
+            .arg(QLocale().decimalPoint())
             .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
@@ -475,7 +479,7 @@ QWidget *PreviewWindow::buildSettings()
     });
     m_customRate = new QDoubleSpinBox;
     m_customRate->setDecimals(4);
-    m_customRate->setRange(0.001, PlaybackSettings::kMaxTickRate);
+    m_customRate->setRange(kTickRateRange.low, kTickRateRange.high);
     m_texts->add([this] { m_customRate->setSuffix(tr(" Hz")); });
     const double rate = m_settings->tickRate();
     m_customRate->setValue(rate);
@@ -497,7 +501,7 @@ QWidget *PreviewWindow::buildSettings()
 
     m_multiplier = new QDoubleSpinBox;
     m_multiplier->setDecimals(3);
-    m_multiplier->setRange(0.0, PlaybackSettings::kMaxPauseMultiplier);
+    m_multiplier->setRange(kPauseMultiplierRange.low, kPauseMultiplierRange.high);
     m_multiplier->setValue(m_settings->pauseMultiplier());
     m_texts->toolTip(m_multiplier, [] { return tr("Ticks per unit of a pause's amount"); });
     m_multiplier->setFocusPolicy(Qt::StrongFocus);

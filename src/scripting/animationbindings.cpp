@@ -228,8 +228,9 @@ int animTimeline(lua_State *state)
 {
     const ScriptAnimation &animation = checkAnimation(state, 1);
     TimingSettings settings;
-    settings.tickRate = numberField(state, 2, "tickRate", settings.tickRate);
-    settings.pauseMultiplier = numberField(state, 2, "pauseMultiplier", settings.pauseMultiplier);
+    settings.tickRate = numberFieldIn(state, 2, "tickRate", settings.tickRate, kTickRateRange);
+    settings.pauseMultiplier = numberFieldIn(state, 2, "pauseMultiplier", settings.pauseMultiplier,
+                                             kPauseMultiplierRange);
     const auto [from, to] = lineFields(state, 2, animation);
     const Timeline timeline = buildTimeline(animation.items(), settings, from, to);
 
@@ -268,12 +269,10 @@ int animRender(lua_State *state)
     const ScriptAnimation &animation = checkAnimation(state, 1);
     const std::string path = checkString(state, 2, "path");
     MovieChoices choices;
-    choices.tickRate = numberField(state, 3, "tickRate", choices.tickRate);
-    choices.pauseMultiplier = numberField(state, 3, "pauseMultiplier", choices.pauseMultiplier);
-    const double scale = numberField(state, 3, "scale", 1);
-    if (scale < 1 || scale > 8 || scale != static_cast<int>(scale))
-        failArgument(3, "scale must be a whole number from 1 to 8");
-    choices.scale = static_cast<int>(scale);
+    choices.tickRate = numberFieldIn(state, 3, "tickRate", choices.tickRate, kTickRateRange);
+    choices.pauseMultiplier = numberFieldIn(state, 3, "pauseMultiplier", choices.pauseMultiplier,
+                                            kPauseMultiplierRange);
+    choices.scale = static_cast<int>(numberFieldIn(state, 3, "scale", 1, kScaleRange));
     choices.aspect43 = stringField(state, 3, "aspect") == "4:3";
     std::tie(choices.fromLine, choices.toLine) = lineFields(state, 3, animation);
     choices.soundFolder = stringField(state, 3, "sounds");

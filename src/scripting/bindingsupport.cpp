@@ -205,6 +205,15 @@ double numberField(lua_State *state, int argument, const char *name, double othe
     return value;
 }
 
+double numberFieldIn(lua_State *state, int argument, const char *name, double otherwise,
+                     const NumberRange &range)
+{
+    const double value = numberField(state, argument, name, otherwise);
+    if (const auto refusal = rangeRefusal(name, range, value))
+        failArgument(argument, *refusal);
+    return value;
+}
+
 std::string stringField(lua_State *state, int argument, const char *name)
 {
     const bool given = optionalField(state, argument, name) != LUA_TNIL;

@@ -4,6 +4,7 @@
 
 #include "document/notice.h"
 #include "scriptobjects.h"
+#include "settings/numberranges.h"
 
 #include <lua.hpp>
 
@@ -101,6 +102,10 @@ int optionalField(lua_State *state, int argument, const char *name);
 // The number or string in a field of the options table at `argument`, `otherwise` (or "") when
 // it is absent; anything else there fails the call.
 double numberField(lua_State *state, int argument, const char *name, double otherwise);
+// numberField within `range`, the range every other way of giving it takes; a value outside is
+// refused naming the range.
+double numberFieldIn(lua_State *state, int argument, const char *name, double otherwise,
+                     const NumberRange &range);
 std::string stringField(lua_State *state, int argument, const char *name);
 
 // Userdata that hold a C++ object. The object lives in an optional so that __gc can end it

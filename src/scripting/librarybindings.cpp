@@ -19,6 +19,7 @@
 #include "patch/patchwriter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <limits>
 
@@ -121,22 +122,21 @@ int tessaMovie(lua_State *state)
 {
     const std::string path = checkString(state, 1, "path");
     MovieImport choices;
-    const double quality = numberField(state, 2, "quality", choices.quality);
-    if (quality < 0 || quality > 100 || quality != static_cast<int>(quality))
-        failArgument(2, "quality must be a whole number from 0 to 100");
-    choices.quality = static_cast<int>(quality);
-    const double maxBytes = numberField(state, 2, "maxBytes", 0);
-    if (!(maxBytes >= 0 && maxBytes < 1e15)
-        || maxBytes != static_cast<double>(std::uint64_t(maxBytes)))
-        failArgument(2, "maxBytes must be a whole number of bytes, 0 for no limit");
-    choices.maxBytes = static_cast<std::uint64_t>(maxBytes);
+    choices.quality =
+            static_cast<int>(numberFieldIn(state, 2, "quality", choices.quality, kQualityRange));
+    choices.maxBytes =
+            static_cast<std::uint64_t>(numberFieldIn(state, 2, "maxBytes", 0, kMaxBytesRange));
     if (const std::string fit = stringField(state, 2, "fit"); !fit.empty())
         choices.fit = fit;
-    choices.fps = numberField(state, 2, "fps", choices.fps);
-    choices.from = numberField(state, 2, "from", choices.from);
+    choices.fps = numberFieldIn(state, 2, "fps", choices.fps, kPicturesPerSecondRange);
+    choices.from = numberFieldIn(state, 2, "from", choices.from, kMovieSecondsRange);
+    // Below 0 (the default): to the end.
     choices.to = numberField(state, 2, "to", choices.to);
-    choices.tickRate = numberField(state, 2, "tickRate", choices.tickRate);
-    choices.pauseMultiplier = numberField(state, 2, "pauseMultiplier", choices.pauseMultiplier);
+    if (choices.to >= 0 || !std::isfinite(choices.to))
+        numberFieldIn(state, 2, "to", choices.to, kMovieSecondsRange);
+    choices.tickRate = numberFieldIn(state, 2, "tickRate", choices.tickRate, kTickRateRange);
+    choices.pauseMultiplier = numberFieldIn(state, 2, "pauseMultiplier", choices.pauseMultiplier,
+                                            kPauseMultiplierRange);
     optionalField(state, 2, "palette");
     const PaletteColors palette = paletteArgument(state, lua_gettop(state));
     lua_pop(state, 1);

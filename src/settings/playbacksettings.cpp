@@ -44,27 +44,29 @@ void PlaybackSettings::writeNumber(const char *key, double value)
 
 double PlaybackSettings::tickRate() const
 {
-    return readNumber(kTickRate, TimingSettings{}.tickRate, 0.0, kMaxTickRate, false);
+    return readNumber(kTickRate, TimingSettings{}.tickRate, kTickRateRange.low, kTickRateRange.high,
+                      true);
 }
 
 void PlaybackSettings::setTickRate(double rate)
 {
     if (!std::isfinite(rate) || rate <= 0.0)
         return;
-    writeNumber(kTickRate, std::min(rate, kMaxTickRate));
+    writeNumber(kTickRate, std::clamp(rate, kTickRateRange.low, kTickRateRange.high));
 }
 
 double PlaybackSettings::pauseMultiplier() const
 {
-    return readNumber(kPauseMultiplier, TimingSettings{}.pauseMultiplier, 0.0, kMaxPauseMultiplier,
-                      true);
+    return readNumber(kPauseMultiplier, TimingSettings{}.pauseMultiplier, kPauseMultiplierRange.low,
+                      kPauseMultiplierRange.high, true);
 }
 
 void PlaybackSettings::setPauseMultiplier(double multiplier)
 {
     if (!std::isfinite(multiplier))
         return;
-    writeNumber(kPauseMultiplier, std::clamp(multiplier, 0.0, kMaxPauseMultiplier));
+    writeNumber(kPauseMultiplier,
+                std::clamp(multiplier, kPauseMultiplierRange.low, kPauseMultiplierRange.high));
 }
 
 double PlaybackSettings::clampSpeed(double speed)

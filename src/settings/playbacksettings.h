@@ -3,6 +3,7 @@
 #pragma once
 
 #include "settings/clsini.h"
+#include "settings/numberranges.h"
 #include "timing/timeline.h"
 
 #include <string>
@@ -22,8 +23,6 @@ public:
     static constexpr double kMaxSpeed = 4.0;
     static constexpr int kMinZoom = 1;
     static constexpr int kMaxZoom = 6;
-    static constexpr double kMaxTickRate = 10000.0;
-    static constexpr double kMaxPauseMultiplier = 1000.0;
 
     // The store must outlive this object.
     explicit PlaybackSettings(clsINI &store)
@@ -31,10 +30,10 @@ public:
     {
     }
 
-    // Key TickRate: ticks per second, above 0 and up to kMaxTickRate; default 70.
+    // Key TickRate: ticks per second, in kTickRateRange; default 70.
     double tickRate() const;
     void setTickRate(double rate);
-    // Key PauseMultiplier: 0 to kMaxPauseMultiplier; default 1.
+    // Key PauseMultiplier: in kPauseMultiplierRange; default 1.
     double pauseMultiplier() const;
     void setPauseMultiplier(double multiplier);
     TimingSettings timing() const { return {tickRate(), pauseMultiplier()}; }

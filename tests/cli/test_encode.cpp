@@ -278,6 +278,65 @@ TEST(TessanimEncode, TheSoundTrackBecomesAGameSoundPlayedFromTheStart)
     EXPECT_EQ(runTool(folder, forced).status, 0);
 }
 
+TEST(TessanimEncode, EveryOutputIsCheckedBeforeTheWorkAndNoneIsWrittenUnlessAllCanBe)
+{
+    if (!haveFfmpeg())
+        GTEST_SKIP() << "ffmpeg is not installed: it makes the clips";
+    TempFolder folder;
+    // Named as sound 9 would be with the pattern S%02d.mkv.
+    const std::string clip = folder.file("S09.mkv");
+    ASSERT_TRUE(makeClip("testsrc=size=320x240:rate=25:duration=1", clip,
+                         "-f lavfi -i sine=frequency=440:duration=1 -c:v ffv1 -c:a flac"));
+    std::filesystem::create_directory(folder.path() / "shots");
+    for (const char *name : {"shots/f_0001.png", "shots/f_0002.png"})
+        ASSERT_TRUE(makeClip("color=c=red:size=32x24", folder.file(name), "-frames:v 1"));
+    writeText(folder.file("text.mp4"), "not a movie");
+    const NoLeakCheckInToolRuns decodingMovies;
+    const auto movieBytes = readBytes(clip);
+    const auto pictureBytes = readBytes(folder.file("shots/f_0002.png"));
+    const std::string out = folder.file("OUT.QLM");
+    const std::vector<std::uint8_t> old{'o', 'l', 'd'};
+    writeBytes(out, old);
+    const std::string sound = "--sound=9";
+    const struct
+    {
+        std::vector<std::string> arguments;
+        std::string message;
+    } rows[] = {
+            {{clip, clip}, "is a file the movie is read from"},
+            {{folder.file("shots/f_%04d.png"), folder.file("shots/f_0002.png")},
+             "is a file the movie is read from"},
+            {{folder.file("shots"), folder.file("shots/f_0002.png")},
+             "is a file the movie is read from"},
+            // The output is refused before the movie is even read.
+            {{folder.file("text.mp4"), folder.file("nodir/x.QLM")},
+             "Could not save \"" + folder.file("nodir/x.QLM") + "\": No such file or directory."},
+            {{clip, folder.file("S09.VOC"), sound, "--sounds", folder.path().string(),
+              "--sound-pattern", "S%02d.VOC"},
+             "and OUT are the same file"},
+            {{clip, out, sound, "--sounds", folder.path().string(), "--sound-pattern", "S%02d.mkv",
+              "--force"},
+             "is a file the movie is read from"},
+#ifdef __linux__
+            // A folder no file can be made in, even by root: the animation is not written either.
+            {{clip, out, sound, "--sounds", "/sys", "--sound-pattern", "S%02d.VOC"},
+             "Could not save \"/sys/S09.VOC\""},
+#endif
+    };
+    for (const auto &row : rows) {
+        std::vector<std::string> arguments{"encode"};
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        const ToolRun run = runTool(folder, arguments);
+        EXPECT_EQ(run.status, 1) << row.arguments[1];
+        EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
+        EXPECT_EQ(readBytes(clip), movieBytes);
+        EXPECT_EQ(readBytes(folder.file("shots/f_0002.png")), pictureBytes);
+        EXPECT_EQ(readBytes(out), old);
+        EXPECT_FALSE(std::filesystem::exists(out + ".bak")) << row.message;
+        EXPECT_FALSE(std::filesystem::exists(folder.file("S09.VOC"))) << row.message;
+    }
+}
+
 // A clip of the build's (tests/cli/CMakeLists.txt), made by the build machine's ffmpeg: the
 // Windows tests, under Wine, cannot start it themselves.
 struct Clip

@@ -229,15 +229,24 @@ TEST(ManifestReader, AMovieLineTakesItsNameWithSpacesAndItsSettings)
         ManifestError error;
     } refusals[] = {
             {"movie", {1, "'movie' needs a file name"}},
-            {"movie a.mp4 quality=high", {1, "'quality' needs a number, not 'high'"}},
-            {"movie a.mp4 max-bytes=-5", {1, "'max-bytes' needs a number, not '-5'"}},
-            {"movie a.mp4 fps=nan", {1, "'fps' needs a number, not 'nan'"}},
+            {"movie a.mp4 quality=high", {1, "quality: \"high\" is not a number"}},
+            {"movie a.mp4 max-bytes=-5",
+             {1, "max-bytes must be 0 (no limit) or a whole number from 1000 to 2000000000, "
+                 "not -5"}},
+            {"movie a.mp4 fps=nan", {1, "fps: \"nan\" is not a number"}},
+            // The ranges of tessanim encode, not only numbers.
+            {"movie a.mp4 tick-rate=1e9", {1, "tick-rate must be from 1 to 1000, not 1000000000"}},
+            {"movie a.mp4 pause-multiplier=0.001",
+             {1, "pause-multiplier must be from 0.1 to 100, not 0.001"}},
+            {"movie a.mp4 quality=50.5",
+             {1, "quality must be a whole number from 0 to 100, not 50.5"}},
+            {"movie a.mp4 max-bytes=0 to=86401", {1, "to must be from 0 to 86400, not 86401"}},
             {"movie a.mp4 qualty=50",
              {1, "'qualty' is not a movie setting: quality, max-bytes, fit, fps, from, to, "
                  "tick-rate or pause-multiplier"}},
     };
     for (const auto &row : refusals)
-        EXPECT_EQ(refusalOf(row.text), row.error) << row.text;
+        EXPECT_EQ(refusalOf(row.text).text(), row.error.text()) << row.text;
 }
 
 TEST(ManifestReader, ErrorTextNamesTheLine)

@@ -163,6 +163,54 @@ TEST(TessanimUsage, MistakesInTheCommandLineExitWithTwo)
     EXPECT_FALSE(std::filesystem::exists(folder.file("f.bmp")));
 }
 
+TEST(TessanimUsage, NumbersOutOfTheirRangeAreRefusedInWordsBeforeAnythingIsRead)
+{
+    TempFolder folder;
+    const std::string file = folder.file("a.QLM");
+    writeBytes(file, animationFile(twoImages()));
+    const std::string movie = folder.file("missing.mp4");
+    const std::string out = folder.file("out.QLM");
+    const struct
+    {
+        std::vector<std::string> command;
+        std::string err;
+    } rows[] = {
+            {{"encode", movie, out, "--max-bytes", "abc"}, "--max-bytes: \"abc\" is not a number."},
+            {{"encode", movie, out, "--tick-rate", "0"},
+             "--tick-rate must be from 1 to 1000, not 0."},
+            {{"encode", movie, out, "--tick-rate", "1e9"},
+             "--tick-rate must be from 1 to 1000, not 1000000000."},
+            {{"encode", movie, out, "--pause-multiplier", "0.001"},
+             "--pause-multiplier must be from 0.1 to 100, not 0.001."},
+            {{"encode", movie, out, "--fps", "0"}, "--fps must be from 0.1 to 1000, not 0."},
+            {{"encode", movie, out, "--quality=101"},
+             "--quality must be a whole number from 0 to 100, not 101."},
+            {{"encode", movie, out, "--sound", "100"},
+             "--sound must be a whole number from 0 to 99, not 100."},
+            {{"encode", movie, out, "--max-bytes", "500"},
+             "--max-bytes must be 0 (no limit) or a whole number from 1000 to 2000000000, not "
+             "500."},
+            {{"render", file, out + ".gif", "--scale", "9"},
+             "--scale must be a whole number from 1 to 8, not 9."},
+            {{"render", file, out + ".gif", "--pause-multiplier", "0"},
+             "--pause-multiplier must be from 0.1 to 100, not 0."},
+            {{"frame", file, "0", folder.file("f.bmp")},
+             "LINE must be a whole number from 1 to 2147483647, not 0."},
+    };
+    for (const auto &row : rows) {
+        const ToolRun run = runTool(folder, row.command);
+        EXPECT_EQ(run.status, 2) << row.err;
+        EXPECT_EQ(run.err, row.err + "\nRun with --help for more information.\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(out + ".gif"));
+
+    // 0 is no limit, on the command line as in scripts and manifests: the movie is what fails.
+    const ToolRun unlimited = runTool(folder, {"encode", movie, out, "--max-bytes", "0"});
+    EXPECT_EQ(unlimited.status, 1);
+    EXPECT_NE(unlimited.err.find("missing.mp4"), std::string::npos) << unlimited.err;
+}
+
 TEST(TessanimUsage, HelpAndVersionExitWithZero)
 {
     TempFolder folder;

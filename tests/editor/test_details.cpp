@@ -7,6 +7,8 @@
 #include "editor/itemdetailspanel.h"
 #include "editorfixture.h"
 #include "onscreen.h"
+#include "platform/windowplacement.h"
+#include "settings/clsini.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -215,6 +217,60 @@ TEST_F(DetailsTest, thePanelFitsTheScreenBesideTheWindowAndNeverOverItsMenus)
         EXPECT_FALSE(placed.intersects(main)) << "over the window with room beside it";
     }
     EXPECT_EQ(window->centralWidget()->size(), QSize(481, 218));
+}
+
+TEST_F(DetailsTest, wherePutThePanelStaysAndIsWrittenOnlyWhenMovedAndStillFitsTheScreen)
+{
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->mnuViewDetails->trigger();
+    QCoreApplication::processEvents();
+    ItemDetailsPanel *panel = window->details();
+    ASSERT_TRUE(panel->isVisible());
+    QTest::qWait(700);
+    EXPECT_EQ(settingsText().find("[ItemDetailsWindow]"), std::string::npos)
+            << "placing it is no choice of the user's";
+
+    // The user drags it to the screen's top left corner.
+    const QRect screen = window->screen()->availableGeometry();
+    const QPoint corner = screen.topLeft() + QPoint(10, 5);
+    moveFrameTo(*panel, corner);
+    QTRY_COMPARE_WITH_TIMEOUT(panel->frameGeometry().topLeft(), corner, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(settingsText().find("[ItemDetailsWindow]") != std::string::npos, 3000);
+    EXPECT_NE(settingsText().find("Left=" + std::to_string(corner.x())
+                                  + "\r\nTop=" + std::to_string(corner.y())),
+              std::string::npos)
+            << settingsText();
+
+    // Hidden and shown, and at the next start: where it was put, and nothing written.
+    window->mnuViewDetails->trigger();
+    window->mnuViewDetails->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->details()->frameGeometry().topLeft(), corner);
+    const std::string written = settingsText();
+    window.reset();
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(window->details() && window->details()->isVisible(), 2000);
+    EXPECT_EQ(window->details()->frameGeometry().topLeft(), corner);
+    EXPECT_TRUE(fitsItsScreen(*window->details()));
+    QTest::qWait(700);
+    EXPECT_EQ(settingsText(), written) << "nothing written at start-up or close";
+
+    // A place no screen has any more is not taken: beside the window again.
+    {
+        clsINI settings;
+        settings.LoadINI(paths.settingsFile.toStdString());
+        settings.WriteValue("ItemDetailsWindow", "Left", "5000");
+    }
+    window.reset();
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(window->details() && window->details()->isVisible(), 2000);
+    EXPECT_TRUE(fitsItsScreen(*window->details()));
 }
 
 TEST_F(DetailsTest, thePanelAndTheTooltipsGiveTheFiguresOfTheSavedFile)

@@ -10,10 +10,13 @@
 #include "platform/qtdialogs.h"
 #include "scripteddialogs.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QScrollArea>
 #include <QTest>
+#include <QTimer>
 
 namespace tessa::test {
 namespace {
@@ -106,6 +109,28 @@ TEST_F(DialogsOnScreen, TheMovieProgressFitsTheScreenWithItsWholeText)
     ASSERT_NE(box, nullptr);
     showWhole(*box);
     EXPECT_EQ(box->labelText(), text);
+}
+
+TEST_F(DialogsOnScreen, AMessageBoxIsWideEnoughForItsTitleAndFitsTheScreen)
+{
+    QtDialogs system;
+    const QString title = QStringLiteral("movie-from-photographs-of-the-alps.lua");
+    int width = 0;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            width = box->width();
+            EXPECT_TRUE(fitsItsScreen(*box));
+            box->done(QMessageBox::Ok);
+        }
+    });
+    closer.start();
+    system.messageBox(&owner, QStringLiteral("Done."), title, Dialogs::Icon::Information,
+                      Dialogs::Buttons::Ok);
+    QFont bold = owner.font();
+    bold.setBold(true);
+    EXPECT_GE(width, std::min(QFontMetrics(bold).horizontalAdvance(title), screen().width() - 20));
 }
 
 TEST_F(DialogsOnScreen, AboutFitsTheScreen)

@@ -355,6 +355,38 @@ TEST_F(ScriptTest, TheScriptsMenuFollowsTheFolderAndRunsOnTheSelectedLine)
     EXPECT_EQ(window->mnuEditUndo->text(), "&Undo b&&w.lua");
 }
 
+TEST_F(ScriptTest, AnExampleToldSomethingItCannotTakeSaysWhatIsWrongNotItsCommandLine)
+{
+    paths.examplesFolder = QStringLiteral(TESSA_EXAMPLE_SCRIPTS);
+    openItems();
+    const struct
+    {
+        const char *script;
+        QStringList answers;
+        const char *message;
+    } rows[] = {
+            {"pause-after-images.lua", {"abc"}, "\"abc\" is not a whole number from 0 to 65535"},
+            {"pause-after-images.lua",
+             {"70000"},
+             "\"70000\" is not a whole number from 0 to 65535"},
+            {"swap-colours.lua", {"1", "x"}, "\"x\" is not a palette index from 0 to 255"},
+            {"reverse-images.lua", {"two", "5"}, "\"two\" is not a line number"},
+    };
+    for (const auto &row : rows) {
+        for (const QString &answer : row.answers)
+            dialogs.answerInput(answer);
+        for (QAction *entry : window->mnuToolsScripts->actions()) {
+            if (entry->text().endsWith(QLatin1Char(' ') + QLatin1String(row.script)))
+                entry->trigger();
+        }
+        const auto boxes = dialogs.callsOf(Kind::Message);
+        ASSERT_FALSE(boxes.empty()) << row.script;
+        EXPECT_TRUE(boxes.back().text.contains(row.message)) << boxes.back().text.toStdString();
+        EXPECT_FALSE(boxes.back().text.contains("usage")) << boxes.back().text.toStdString();
+        EXPECT_TRUE(sameContent(window->items(), kItems)) << row.script;
+    }
+}
+
 TEST_F(ScriptTest, TheExamplesWorkOnTheOpenAnimationWithWhatTheyAsk)
 {
     paths.examplesFolder = QStringLiteral(TESSA_EXAMPLE_SCRIPTS);

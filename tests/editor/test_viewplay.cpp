@@ -86,6 +86,29 @@ TEST_F(ViewPlayTest, playIsOfferedOnlyWhileADocumentWithItemsIsOpen)
     EXPECT_TRUE(window->mnuViewPlay->isEnabled()) << "an opened file";
 }
 
+TEST_F(ViewPlayTest, theTimeIsWrittenWithTheDecimalSignOfTheLanguage)
+{
+    const struct
+    {
+        QLocale::Language language;
+        const char *time;
+    } rows[] = {{QLocale::English, "0:00.14 / 0:00.43"},
+                {QLocale::German, "0:00,14 / 0:00,43"},
+                {QLocale::French, "0:00,14 / 0:00,43"}};
+    const QLocale before;
+    for (const auto &row : rows) {
+        QLocale::setDefault(QLocale(row.language));
+        openThreeImages();
+        const PreviewWindow &preview = playFrom(2);
+        const auto labels = preview.findChildren<QLabel *>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel *label) {
+            return label->text() == QLatin1String(row.time);
+        })) << row.time;
+        window.reset();
+    }
+    QLocale::setDefault(before);
+}
+
 TEST_F(ViewPlayTest, theMenuBarKeepsItsOrderAndAccessKeysStayDistinct)
 {
     start();

@@ -57,3 +57,28 @@ TEST(PictureSequence, OnlyOneWholeNumberConversionMakesAPattern)
     for (const char *text : {"f.png", "f_%s.png", "f_%d_%d.png", "f_%4x.png", "f_%"})
         EXPECT_FALSE(patternPictures(text)) << text;
 }
+
+TEST(PictureSequence, APictureChosenFromNumberedOnesStandsForAllOfThem)
+{
+    TempFolder folder;
+    for (const char *name : {"shot_001.png", "shot_002.png", "shot_003.png", "lone7.png",
+                             "50%_1.png", "50%_2.png", "take1.png", "take2.png", "plain.png"})
+        touch(folder, name);
+    const struct
+    {
+        const char *chosen;
+        std::optional<std::string> pattern;
+    } rows[] = {
+            {"shot_001.png", "shot_%03d.png"}, {"shot_003.png", "shot_%03d.png"},
+            {"take2.png", "take%d.png"},       {"50%_1.png", "50%%_%d.png"},
+            {"lone7.png", std::nullopt}, // no others
+            {"plain.png", std::nullopt}, // no number
+    };
+    for (const auto &row : rows) {
+        const auto pattern = numberedPatternOf(folder.file(row.chosen));
+        EXPECT_EQ(pattern, row.pattern ? std::optional(folder.file(*row.pattern)) : std::nullopt)
+                << row.chosen;
+    }
+    EXPECT_EQ(namesOf(*patternPictures(*numberedPatternOf(folder.file("shot_002.png")))),
+              (std::vector<std::string>{"shot_001.png", "shot_002.png", "shot_003.png"}));
+}

@@ -86,3 +86,7 @@ check.equal(timeline.sounds[1].line, 4, "the sound's line")
 check.equal(timed:timeline({from = 3, to = 3}).ticks, 10, "one pause")
 check.fails("from and to must be lines", function() timed:timeline({from = 4, to = 3}) end)
 check.fails("a number expected, got string", function() timed:timeline({tickRate = "fast"}) end)
+-- The ranges tessanim, manifests and the editor take, named.
+local tooFast, tooShort = {tickRate = 1e9}, {pauseMultiplier = 0.001}
+check.fails("tickRate must be from 1 to 1000, not 1000000000", function() timed:timeline(tooFast) end)
+check.fails("pauseMultiplier must be from 0.1 to 100, not 0.001", function() timed:timeline(tooShort) end)

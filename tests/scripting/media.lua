@@ -41,4 +41,8 @@ check.equal(check.contents(work .. "/script-encoded.qlm"), check.contents(work .
     "an encoded movie")
 local tooGood = {quality = 101}
 check.fails("quality must be a whole number", function() tessa.movie(work, tooGood) end)
+local tiny, still, instant = {maxBytes = 10}, {tickRate = 0}, {pauseMultiplier = 0}
+check.fails("maxBytes must be 0 %(no limit%) or a whole number from 1000", function() tessa.movie(work, tiny) end)
+check.fails("tickRate must be from 1 to 1000, not 0", function() tessa.movie(work, still) end)
+check.fails("pauseMultiplier must be from 0.1 to 100, not 0", function() anim:render("x.gif", instant) end)
 check.fails("no%-such%-movie.mp4", function() tessa.movie(work .. "/no-such-movie.mp4") end)

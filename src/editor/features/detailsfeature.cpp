@@ -11,6 +11,7 @@
 #include "editor/itemfigures.h"
 #include "editor/itemlistmodel.h"
 #include "editor/picture.h"
+#include "platform/toolwindowplace.h"
 #include "settings/clsini.h"
 #include "settings/playbacksettings.h"
 
@@ -23,6 +24,7 @@ namespace {
 constexpr const char *kViewSection = "View";
 constexpr const char *kChangesKey = "Changes";
 constexpr const char *kDetailsKey = "ItemDetails";
+constexpr const char *kPlaceSection = "ItemDetailsWindow";
 
 } // namespace
 
@@ -100,6 +102,8 @@ void DetailsFeature::showDetails(bool shown)
         AnimDocument &document = m_context.document();
         auto &figures = static_cast<ItemListModel *>(document.model())->figures();
         m_details = new ItemDetailsPanel(document, figures, m_context.owner());
+        // Beside the window, or where the user put it last.
+        new ToolWindowPlace(*m_details, m_context.settings(), kPlaceSection);
         connect(m_details, &ItemDetailsPanel::closedByUser, this, [this] {
             if (!m_detailsShown->isChecked())
                 return;
