@@ -184,7 +184,7 @@ TEST(TessanimUsage, UnknownOrMissingCommandListsTheCommands)
 {
     TempFolder folder;
     const std::string commands =
-            "list, resave, export, frame, unpack, build, diff, patch, render, encode, run.\n"
+            "list, resave, export, frame, unpack, build, diff, patch, render, encode, sound, run.\n"
             "Run with --help for more information.\n";
     const struct
     {
