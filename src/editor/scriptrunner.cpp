@@ -9,6 +9,7 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUndoStack>
 #include <QWidget>
@@ -42,7 +43,11 @@ ScriptRunner::ScriptRunner(QWidget *owner, Dialogs &dialogs, AnimDocument &docum
 ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
 {
     m_stepName = QFileInfo(scriptPath).fileName();
+    // The paint program's updates wait until the script's step is in the history.
+    m_document.holdOutsideChanges();
+    const auto releaseOutsideChanges = qScopeGuard([this] { m_document.releaseOutsideChanges(); });
     m_historyIndex = m_document.undoStack().index();
+    m_knownIndex = m_historyIndex;
     m_animation = std::make_shared<ScriptAnimation>(m_document.items(),
                                                     m_document.fileName().toStdString());
     m_documentIds.clear();
@@ -101,13 +106,24 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
     if (m_closeAfter)
         QTimer::singleShot(0, m_owner, &QWidget::close);
 
-    if (!failure && !m_commandRan && m_document.undoStack().index() != m_historyIndex) {
-        failure = tr("The animation changed while the script ran (an image came back from the "
-                     "image editor), so the script's changes were not made. Run it again.")
-                          .toStdString();
+    // Outside changes wait for the script, so no step but its commands' should have come; one
+    // that did is the user's, and is never taken back with the script's.
+    if (m_otherStep || m_document.undoStack().index() != m_knownIndex) {
+        if (!m_commandRan) {
+            return {Outcome::Failed,
+                    tr("The animation changed while the script ran, so the script's changes "
+                       "were not made. Run it again.")};
+        }
+        if (!failure)
+            bringIntoDocument();
+        return {Outcome::Failed, tr("The animation changed while the script ran. What the script "
+                                    "did and the other change are both kept, as steps of their "
+                                    "own: Edit > Undo takes them back one by one.")};
     }
     if (failure) {
-        dropStepsOfTheRun();
+        // Only the commands the script ran made steps.
+        if (m_commandRan)
+            dropStepsOfTheRun();
         return {m_stopped ? Outcome::Stopped : Outcome::Failed, QString::fromStdString(*failure)};
     }
     if (m_commandRan) {
@@ -165,8 +181,11 @@ QString ScriptRunner::runCommand(const QString &name)
         return {};
     }
     m_commandRan = true;
+    if (m_document.undoStack().index() != m_knownIndex)
+        m_otherStep = true;
     bringIntoDocument();
     const QString refusal = m_commands.runForScript(name);
+    m_knownIndex = m_document.undoStack().index();
     takeFromDocument();
     return refusal;
 }

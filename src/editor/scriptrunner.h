@@ -77,7 +77,9 @@ private:
     std::shared_ptr<ScriptAnimation> m_animation;
     DocumentIds m_documentIds;
     bool m_commandRan = false;
-    int m_historyIndex = 0; // where the history stood before the script
+    int m_historyIndex = 0;   // where the history stood before the script
+    int m_knownIndex = 0;     // where it stood after the script's last command
+    bool m_otherStep = false; // a step that is not the script's came in meanwhile
     QElapsedTimer m_running;
     QElapsedTimer m_sinceEvents;
     std::unique_ptr<Dialogs::Progress> m_progress;

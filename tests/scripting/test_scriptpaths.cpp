@@ -129,7 +129,7 @@ TEST(ScriptFileRulesTest, AFileOutsideIsAskedAboutOncePerFolder)
 
     // Its own folder: no question, and the path to open is the resolved one.
     EXPECT_EQ(*rules.check((root / "script/x/../a.txt").string(), FileAccess::Write),
-              (root / "script/a.txt").string());
+              (root / "script" / "a.txt").string());
     EXPECT_TRUE(questions.empty());
 
     // Yes: the folder and below, from then on without asking.

@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace tessa {
 
 ExternalEditingFeature::ExternalEditingFeature(EditorContext &context)
@@ -36,8 +38,15 @@ ExternalEditingFeature::ExternalEditingFeature(EditorContext &context)
     connect(m_external, &ExternalEditor::imageSaved, this, &ExternalEditingFeature::imageSaved);
     // New, Open and recovery replace the whole document, and only they reset the list: the
     // frames handed out belonged to the document that is gone.
-    connect(context.document().model(), &QAbstractItemModel::modelAboutToBeReset, m_external,
-            &ExternalEditor::stopAll);
+    connect(context.document().model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_external->stopAll();
+        m_waiting.clear();
+    });
+    connect(&context.document(), &AnimDocument::outsideChangesReleased, this, [this] {
+        const auto waiting = std::exchange(m_waiting, {});
+        for (const auto &[id, path] : waiting)
+            takeImage(id, path);
+    });
 }
 
 int ExternalEditingFeature::externalEditLine() const
@@ -81,6 +90,17 @@ void ExternalEditingFeature::editExternally()
 }
 
 void ExternalEditingFeature::imageSaved(ItemId id, const QString &path)
+{
+    // A script works on the document: the update comes after its step, not into the middle of
+    // it, where taking the script's changes back would take it too.
+    if (m_context.document().outsideChangesHeld()) {
+        m_waiting[id] = path;
+        return;
+    }
+    takeImage(id, path);
+}
+
+void ExternalEditingFeature::takeImage(ItemId id, const QString &path)
 {
     AnimDocument &document = m_context.document();
     const QString name = QFileInfo(path).fileName();

@@ -5,6 +5,9 @@
 #include "editor/animdocument.h"
 
 #include <QObject>
+#include <QString>
+
+#include <map>
 
 namespace tessa {
 
@@ -25,11 +28,15 @@ private:
     void editExternally();
     // The image line Edit Externally takes: the selected one, or the nearest image above; -1.
     int externalEditLine() const;
-    // The working file of item `id` was saved by the image editor: the item takes its frame.
+    // The working file of item `id` was saved by the image editor: the item takes its frame,
+    // now, or once the document's outside changes are no longer held.
     void imageSaved(ItemId id, const QString &path);
+    void takeImage(ItemId id, const QString &path);
 
     EditorContext &m_context;
     ExternalEditor *m_external; // a child of this
+    // Saves that came while a script held the document: the last file of each item.
+    std::map<ItemId, QString> m_waiting;
 };
 
 } // namespace tessa
