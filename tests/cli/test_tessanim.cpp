@@ -260,7 +260,7 @@ TEST(TessanimUsage, HelpAndDocumentationAgree)
 
     std::set<std::string> helped{"--help", "--version"};
     for (const char *command : {"list", "resave", "export", "frame", "unpack", "build", "diff",
-                                "patch", "render", "encode"}) {
+                                "patch", "render", "encode", "sound"}) {
         EXPECT_NE(usage.find(std::string("\ntessanim ") + command + " "), std::string::npos)
                 << command << " is missing from the usage lines";
         const ToolRun help = runTool(folder, {command, "--help"});
