@@ -407,6 +407,73 @@ Import what is there?</source>
     </message>
 </context>
 <context>
+    <name>tessa::ImportSoundDialog</name>
+    <message>
+        <source>Import Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag across the sound to take a part of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep its level (otherwise its loudest moment is made as loud as 8 bits allow)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;rt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound &amp;number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 is written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That file exists already: it is replaced only after you say so, and kept as .bak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The animation plays sound %1 already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no sound output to play it on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::ItemDetailsPanel</name>
     <message>
         <source>Item Details</source>
@@ -1095,15 +1162,23 @@ Let it read and change the files in %3 until the editor closes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The animation changed while the script ran (an image came back from the image editor), so the script&apos;s changes were not made. Run it again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Running %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Run Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The animation changed while the script ran, so the script&apos;s changes were not made. Run it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The animation changed while the script ran. What the script did and the other change are both kept, as steps of their own: Edit &gt; Undo takes them back one by one.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1178,6 +1253,73 @@ Let it read and change the files in %3 until the editor closes?</source>
     </message>
     <message>
         <source>%1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::SoundImportFeature</name>
+    <message>
+        <source>Sounds (%1)|%1|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a sound or movie file that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no sound that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound of %1 cannot be decoded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 minutes; take a part of it with tessanim sound --from and --to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading sounds needs FFmpeg, which this build was made without.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import S&amp;ound...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open or begin an animation, and pick the line to play the sound before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound folder %1 does not exist. Choose the game&apos;s sound folder in View &gt; Play&apos;s timing and sound choices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the game&apos;s sound folder and the names of its files (such as SOUND%02d.VOC) in View &gt; Play&apos;s timing and sound choices first: the sound is written there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with this sound? The old one is kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 cannot be written where the game&apos;s sounds are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part taken holds no sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part taken is longer than %1 seconds, as long as a sound plays: take a shorter one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 is %2, %3 s long.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

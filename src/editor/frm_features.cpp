@@ -16,6 +16,7 @@
 #include "features/preferencesfeature.h"
 #include "features/recoveryfeature.h"
 #include "features/scriptsfeature.h"
+#include "features/soundimportfeature.h"
 #include "itemlistview.h"
 #include "language/shownnotice.h"
 #include "picture.h"
@@ -190,6 +191,7 @@ void frm::addFeatures()
     m_details = add<DetailsFeature>(m_features, context);
     add<ImageImportFeature>(m_features, context);
     add<MovieImportFeature>(m_features, context);
+    add<SoundImportFeature>(m_features, context);
     add<ExternalEditingFeature>(m_features, context);
     add<MovieExportFeature>(m_features, context);
     add<PatchFeature>(m_features, context);
