@@ -823,6 +823,29 @@ Ort: %3</translation>
     </message>
 </context>
 <context>
+    <name>tessa::OnionSkinFeature</name>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation>&amp;Zwiebelschicht</translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacit&amp;y...</source>
+        <translation>Zwiebelschicht-Dec&amp;kkraft...</translation>
+    </message>
+    <message>
+        <source>How strongly the images before and after show, in percent (%1 to %2):</source>
+        <translation>Wie stark das vorherige und das nächste Bild zu sehen sind, in Prozent (%1 bis %2):</translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacity</source>
+        <translation>Zwiebelschicht-Deckkraft</translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation>Die Deckkraft ist eine Zahl von %1 bis %2.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::PatchFeature</name>
     <message>
         <source>&amp;Patch...</source>

@@ -816,6 +816,29 @@ Location: %3</source>
     </message>
 </context>
 <context>
+    <name>tessa::OnionSkinFeature</name>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacit&amp;y...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How strongly the images before and after show, in percent (%1 to %2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::PatchFeature</name>
     <message>
         <source>&amp;Patch...</source>

@@ -823,6 +823,29 @@ Emplacement&#xa0;: %3</translation>
     </message>
 </context>
 <context>
+    <name>tessa::OnionSkinFeature</name>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation>Pelure d&apos;&amp;oignon</translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacit&amp;y...</source>
+        <translation>Opaci&amp;té de la pelure d&apos;oignon...</translation>
+    </message>
+    <message>
+        <source>How strongly the images before and after show, in percent (%1 to %2):</source>
+        <translation>Intensité des images précédente et suivante, en pourcentage (%1 à %2)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacity</source>
+        <translation>Opacité de la pelure d&apos;oignon</translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation>L&apos;opacité est un nombre de %1 à %2.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::PatchFeature</name>
     <message>
         <source>&amp;Patch...</source>

@@ -11,6 +11,7 @@
 #include "features/imageimportfeature.h"
 #include "features/movieexportfeature.h"
 #include "features/movieimportfeature.h"
+#include "features/onionskinfeature.h"
 #include "features/patchfeature.h"
 #include "features/playfeature.h"
 #include "features/preferencesfeature.h"
@@ -28,6 +29,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <vector>
 
 namespace tessa {
 
@@ -98,6 +100,11 @@ public:
         m_window.m_pictureOf = std::move(picture);
     }
 
+    void addPictureLayer(std::function<void(QImage &picture, int index)> layer) override
+    {
+        m_layers.push_back(std::move(layer));
+    }
+
     void showPictureAgain() override
     {
         const AnimDocument &document = m_window.m_document;
@@ -109,10 +116,12 @@ public:
             m_window.pic->hide();
             return;
         }
-        const QImage picture = m_window.m_pictureOf ? m_window.m_pictureOf(index)
-                                                    : CreatePicture(kFrameWidth, kFrameHeight,
-                                                                    document.item(index).Pixels,
-                                                                    m_window.m_paletteColors);
+        QImage picture = m_window.m_pictureOf ? m_window.m_pictureOf(index)
+                                              : CreatePicture(kFrameWidth, kFrameHeight,
+                                                              document.item(index).Pixels,
+                                                              m_window.m_paletteColors);
+        for (const auto &layer : m_layers)
+            layer(picture, index);
         m_window.pic->setPixmap(QPixmap::fromImage(picture));
         m_window.pic->show();
     }
@@ -177,6 +186,7 @@ public:
 
 private:
     frm &m_window;
+    std::vector<std::function<void(QImage &, int)>> m_layers;
 };
 
 void frm::addFeatures()
@@ -189,6 +199,7 @@ void frm::addFeatures()
     add<PreferencesFeature>(m_features, context);
     m_play = add<PlayFeature>(m_features, context);
     m_details = add<DetailsFeature>(m_features, context);
+    add<OnionSkinFeature>(m_features, context);
     add<ImageImportFeature>(m_features, context);
     add<MovieImportFeature>(m_features, context);
     add<SoundImportFeature>(m_features, context);
