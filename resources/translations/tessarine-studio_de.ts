@@ -1358,6 +1358,98 @@ Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen 
     </message>
 </context>
 <context>
+    <name>tessa::TimelineFeature</name>
+    <message>
+        <source>&amp;Timeline</source>
+        <translation>Zeit&amp;leiste</translation>
+    </message>
+    <message>
+        <source>Later by a &amp;Tick</source>
+        <translation>Einen Tick s&amp;päter</translation>
+    </message>
+    <message>
+        <source>Earlier by a Tic&amp;k</source>
+        <translation>Einen Tick &amp;früher</translation>
+    </message>
+    <message>
+        <source>Later by Te&amp;n Ticks</source>
+        <translation>Zehn Ticks spä&amp;ter</translation>
+    </message>
+    <message>
+        <source>Earlier by Ten T&amp;icks</source>
+        <translation>Zehn Ticks frü&amp;her</translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation>Pause ändern</translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation>Bild zeitlich verschieben</translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation>Sound zeitlich verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineView</name>
+    <message>
+        <source>%1 missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 (no sound folder)</source>
+        <translation>%1 (kein Sound-Ordner)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pause: %1 (%Ln tick(s))</source>
+        <translation>
+            <numerusform>Pause: %1 (%Ln Tick)</numerusform>
+            <numerusform>Pause: %1 (%Ln Ticks)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image at %1 s, tick %2</source>
+        <translation>Bild bei %1 s, Tick %2</translation>
+    </message>
+    <message>
+        <source>Sound at %1 s, tick %2</source>
+        <translation>Sound bei %1 s, Tick %2</translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation>Pause ändern</translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation>Bild zeitlich verschieben</translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation>Sound zeitlich verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineWindow</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>Verkleinern (-, Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>Vergrößern (+, Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>%1 s, tick %2 of %3</source>
+        <translation>%1 s, Tick %2 von %3</translation>
+    </message>
+</context>
+<context>
     <name>tessa::frm</name>
     <message>
         <source>Delete Item</source>

@@ -1347,6 +1347,98 @@ Let it read and change the files in %3 until the editor closes?</source>
     </message>
 </context>
 <context>
+    <name>tessa::TimelineFeature</name>
+    <message>
+        <source>&amp;Timeline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later by a &amp;Tick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier by a Tic&amp;k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later by Te&amp;n Ticks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier by Ten T&amp;icks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineView</name>
+    <message>
+        <source>%1 missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (no sound folder)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Pause: %1 (%Ln tick(s))</source>
+        <translation>
+            <numerusform>Pause: %1 (%Ln tick)</numerusform>
+            <numerusform>Pause: %1 (%Ln ticks)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image at %1 s, tick %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound at %1 s, tick %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineWindow</name>
+    <message>
+        <source>Timeline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s, tick %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::frm</name>
     <message>
         <source>Delete Item</source>

@@ -1358,6 +1358,98 @@ L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermetu
     </message>
 </context>
 <context>
+    <name>tessa::TimelineFeature</name>
+    <message>
+        <source>&amp;Timeline</source>
+        <translation>&amp;Chronologie</translation>
+    </message>
+    <message>
+        <source>Later by a &amp;Tick</source>
+        <translation>Un tic plus &amp;tard</translation>
+    </message>
+    <message>
+        <source>Earlier by a Tic&amp;k</source>
+        <translation>Un tic plus t&amp;ôt</translation>
+    </message>
+    <message>
+        <source>Later by Te&amp;n Ticks</source>
+        <translation>Di&amp;x tics plus tard</translation>
+    </message>
+    <message>
+        <source>Earlier by Ten T&amp;icks</source>
+        <translation>Dix tic&amp;s plus tôt</translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation>Modifier la pause</translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation>Déplacer l&apos;image dans le temps</translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation>Déplacer le son dans le temps</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineView</name>
+    <message>
+        <source>%1 missing</source>
+        <translation>%1 manquant</translation>
+    </message>
+    <message>
+        <source>%1 (no sound folder)</source>
+        <translation>%1 (aucun dossier des sons)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pause: %1 (%Ln tick(s))</source>
+        <translation>
+            <numerusform>Pause&#xa0;: %1 (%Ln tic)</numerusform>
+            <numerusform>Pause&#xa0;: %1 (%Ln tics)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image at %1 s, tick %2</source>
+        <translation>Image à %1 s, tic %2</translation>
+    </message>
+    <message>
+        <source>Sound at %1 s, tick %2</source>
+        <translation>Son à %1 s, tic %2</translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation>Modifier la pause</translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation>Déplacer l&apos;image dans le temps</translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation>Déplacer le son dans le temps</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineWindow</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>Zoom arrière (-, Ctrl+molette)</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>Zoom avant (+, Ctrl+molette)</translation>
+    </message>
+    <message>
+        <source>%1 s, tick %2 of %3</source>
+        <translation>%1 s, tic %2 sur %3</translation>
+    </message>
+</context>
+<context>
     <name>tessa::frm</name>
     <message>
         <source>Delete Item</source>

@@ -18,6 +18,7 @@
 #include "features/recoveryfeature.h"
 #include "features/scriptsfeature.h"
 #include "features/soundimportfeature.h"
+#include "features/timelinefeature.h"
 #include "itemlistview.h"
 #include "language/shownnotice.h"
 #include "picture.h"
@@ -199,6 +200,7 @@ void frm::addFeatures()
     add<PreferencesFeature>(m_features, context);
     m_play = add<PlayFeature>(m_features, context);
     m_details = add<DetailsFeature>(m_features, context);
+    add<TimelineFeature>(m_features, context);
     add<OnionSkinFeature>(m_features, context);
     add<ImageImportFeature>(m_features, context);
     add<MovieImportFeature>(m_features, context);
