@@ -74,6 +74,10 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<ImportSoundChoice> importSound(QWidget *, const ImportSoundRequest &) override
+    {
+        return std::nullopt;
+    }
     void runModal(QDialog &) override {}
     void beep() override {}
     std::unique_ptr<Progress> progress(QWidget *, const QString &, const QString &, int) override

@@ -423,6 +423,73 @@ Das Vorhandene importieren?</translation>
     </message>
 </context>
 <context>
+    <name>tessa::ImportSoundDialog</name>
+    <message>
+        <source>Import Sound</source>
+        <translation>Sound importieren</translation>
+    </message>
+    <message>
+        <source>Drag across the sound to take a part of it.</source>
+        <translation>Ziehen Sie über den Sound, um einen Teil davon zu nehmen.</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Keep its level (otherwise its loudest moment is made as loud as 8 bits allow)</source>
+        <translation>&amp;Lautstärke beibehalten (sonst wird die lauteste Stelle so laut, wie 8 Bit erlauben)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Pa&amp;rt:</source>
+        <translation>&amp;Bereich:</translation>
+    </message>
+    <message>
+        <source>Sound &amp;number:</source>
+        <translation>Sound-&amp;Nummer:</translation>
+    </message>
+    <message>
+        <source>%1 s taken</source>
+        <translation>%1 s genommen</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Das Ende muss nach dem Anfang liegen.</translation>
+    </message>
+    <message>
+        <source>Sound %1 is written to %2.</source>
+        <translation>Sound %1 wird in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>That file exists already: it is replaced only after you say so, and kept as .bak.</source>
+        <translation>Diese Datei gibt es schon: Sie wird nur nach Ihrer Zustimmung ersetzt und als .bak aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The animation plays sound %1 already.</source>
+        <translation>Die Animation spielt Sound %1 bereits ab.</translation>
+    </message>
+    <message>
+        <source>There is no sound output to play it on.</source>
+        <translation>Es gibt keine Audioausgabe, um ihn abzuspielen.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+</context>
+<context>
     <name>tessa::ItemDetailsPanel</name>
     <message>
         <source>Item Details</source>
@@ -795,6 +862,29 @@ Ort: %3</translation>
     <message>
         <source>The BMP file is damaged: %1.</source>
         <translation>Die BMP-Datei ist beschädigt: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::OnionSkinFeature</name>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation>&amp;Zwiebelschicht</translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacit&amp;y...</source>
+        <translation>Zwiebelschicht-Dec&amp;kkraft...</translation>
+    </message>
+    <message>
+        <source>How strongly the images before and after show, in percent (%1 to %2):</source>
+        <translation>Wie stark das vorherige und das nächste Bild zu sehen sind, in Prozent (%1 bis %2):</translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacity</source>
+        <translation>Zwiebelschicht-Deckkraft</translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation>Die Deckkraft ist eine Zahl von %1 bis %2.</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1330,165 @@ Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen 
     <message>
         <source>%1 is missing.</source>
         <translation>%1 fehlt.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::SoundImportFeature</name>
+    <message>
+        <source>Sounds (%1)|%1|All Files (*.*)|*.*</source>
+        <translation>Sounds (%1)|%1|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>%1 is not a sound or movie file that can be read.</source>
+        <translation>%1 ist keine lesbare Sound- oder Filmdatei.</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound that can be read.</source>
+        <translation>%1 enthält keinen lesbaren Ton.</translation>
+    </message>
+    <message>
+        <source>The sound of %1 cannot be decoded.</source>
+        <translation>Der Ton von %1 kann nicht dekodiert werden.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 minutes; take a part of it with tessanim sound --from and --to.</source>
+        <translation>%1 ist länger als %2 Minuten; nehmen Sie einen Teil davon mit tessanim sound --from und --to.</translation>
+    </message>
+    <message>
+        <source>Reading sounds needs FFmpeg, which this build was made without.</source>
+        <translation>Zum Lesen von Sounds wird FFmpeg benötigt, das in dieser Programmversion fehlt.</translation>
+    </message>
+    <message>
+        <source>Import S&amp;ound...</source>
+        <translation>So&amp;und importieren...</translation>
+    </message>
+    <message>
+        <source>Import Sound</source>
+        <translation>Sound importieren</translation>
+    </message>
+    <message>
+        <source>Open or begin an animation, and pick the line to play the sound before.</source>
+        <translation>Öffnen oder beginnen Sie eine Animation und wählen Sie die Zeile, vor der der Sound spielen soll.</translation>
+    </message>
+    <message>
+        <source>The sound folder %1 does not exist. Choose the game&apos;s sound folder in View &gt; Play&apos;s timing and sound choices.</source>
+        <translation>Der Sound-Ordner %1 existiert nicht. Wählen Sie den Sound-Ordner des Spiels unter Ansicht &gt; Abspielen bei Zeitsteuerung und Sound.</translation>
+    </message>
+    <message>
+        <source>Set the game&apos;s sound folder and the names of its files (such as SOUND%02d.VOC) in View &gt; Play&apos;s timing and sound choices first: the sound is written there.</source>
+        <translation>Legen Sie zuerst den Sound-Ordner des Spiels und die Namen seiner Dateien (etwa SOUND%02d.VOC) unter Ansicht &gt; Abspielen bei Zeitsteuerung und Sound fest: Dort wird der Sound gespeichert.</translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with this sound? The old one is kept as %2.</source>
+        <translation>Die Sound-Datei %1 existiert bereits. Durch diesen Sound ersetzen? Die alte wird als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Sound %1 cannot be written where the game&apos;s sounds are.</source>
+        <translation>Sound %1 kann nicht bei den Sounds des Spiels gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The part taken holds no sound.</source>
+        <translation>Der gewählte Bereich enthält keinen Ton.</translation>
+    </message>
+    <message>
+        <source>The part taken is longer than %1 seconds, as long as a sound plays: take a shorter one.</source>
+        <translation>Der gewählte Bereich ist länger als %1 Sekunden, so lange wie ein Sound spielt: Nehmen Sie einen kürzeren.</translation>
+    </message>
+    <message>
+        <source>Sound %1 is %2, %3 s long.</source>
+        <translation>Sound %1 ist %2, %3 s lang.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineFeature</name>
+    <message>
+        <source>&amp;Timeline</source>
+        <translation>Zeit&amp;leiste</translation>
+    </message>
+    <message>
+        <source>Later by a &amp;Tick</source>
+        <translation>Einen Tick s&amp;päter</translation>
+    </message>
+    <message>
+        <source>Earlier by a Tic&amp;k</source>
+        <translation>Einen Tick &amp;früher</translation>
+    </message>
+    <message>
+        <source>Later by Te&amp;n Ticks</source>
+        <translation>Zehn Ticks spä&amp;ter</translation>
+    </message>
+    <message>
+        <source>Earlier by Ten T&amp;icks</source>
+        <translation>Zehn Ticks frü&amp;her</translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation>Pause ändern</translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation>Bild zeitlich verschieben</translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation>Sound zeitlich verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineView</name>
+    <message>
+        <source>%1 missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 (no sound folder)</source>
+        <translation>%1 (kein Sound-Ordner)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pause: %1 (%Ln tick(s))</source>
+        <translation>
+            <numerusform>Pause: %1 (%Ln Tick)</numerusform>
+            <numerusform>Pause: %1 (%Ln Ticks)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image at %1 s, tick %2</source>
+        <translation>Bild bei %1 s, Tick %2</translation>
+    </message>
+    <message>
+        <source>Sound at %1 s, tick %2</source>
+        <translation>Sound bei %1 s, Tick %2</translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation>Pause ändern</translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation>Bild zeitlich verschieben</translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation>Sound zeitlich verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineWindow</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>Verkleinern (-, Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>Vergrößern (+, Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>%1 s, tick %2 of %3</source>
+        <translation>%1 s, Tick %2 von %3</translation>
     </message>
 </context>
 <context>

@@ -418,6 +418,73 @@ Import what is there?</source>
     </message>
 </context>
 <context>
+    <name>tessa::ImportSoundDialog</name>
+    <message>
+        <source>Import Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag across the sound to take a part of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep its level (otherwise its loudest moment is made as loud as 8 bits allow)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;rt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound &amp;number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 is written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That file exists already: it is replaced only after you say so, and kept as .bak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The animation plays sound %1 already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no sound output to play it on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::ItemDetailsPanel</name>
     <message>
         <source>Item Details</source>
@@ -785,6 +852,29 @@ Location: %3</source>
     </message>
     <message>
         <source>The BMP file is damaged: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::OnionSkinFeature</name>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacit&amp;y...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How strongly the images before and after show, in percent (%1 to %2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1226,6 +1316,165 @@ Let it read and change the files in %3 until the editor closes?</source>
     </message>
     <message>
         <source>%1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::SoundImportFeature</name>
+    <message>
+        <source>Sounds (%1)|%1|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a sound or movie file that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no sound that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound of %1 cannot be decoded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 minutes; take a part of it with tessanim sound --from and --to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading sounds needs FFmpeg, which this build was made without.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import S&amp;ound...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open or begin an animation, and pick the line to play the sound before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound folder %1 does not exist. Choose the game&apos;s sound folder in View &gt; Play&apos;s timing and sound choices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the game&apos;s sound folder and the names of its files (such as SOUND%02d.VOC) in View &gt; Play&apos;s timing and sound choices first: the sound is written there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with this sound? The old one is kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 cannot be written where the game&apos;s sounds are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part taken holds no sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part taken is longer than %1 seconds, as long as a sound plays: take a shorter one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 is %2, %3 s long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineFeature</name>
+    <message>
+        <source>&amp;Timeline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later by a &amp;Tick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier by a Tic&amp;k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later by Te&amp;n Ticks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier by Ten T&amp;icks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineView</name>
+    <message>
+        <source>%1 missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (no sound folder)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Pause: %1 (%Ln tick(s))</source>
+        <translation>
+            <numerusform>Pause: %1 (%Ln tick)</numerusform>
+            <numerusform>Pause: %1 (%Ln ticks)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image at %1 s, tick %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound at %1 s, tick %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineWindow</name>
+    <message>
+        <source>Timeline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s, tick %2 of %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -423,6 +423,73 @@ Importer ce qui a pu être lu&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>tessa::ImportSoundDialog</name>
+    <message>
+        <source>Import Sound</source>
+        <translation>Importer un son</translation>
+    </message>
+    <message>
+        <source>Drag across the sound to take a part of it.</source>
+        <translation>Faites glisser sur le son pour en prendre une partie.</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Keep its level (otherwise its loudest moment is made as loud as 8 bits allow)</source>
+        <translation>&amp;Garder son niveau (sinon son moment le plus fort est porté au maximum des 8 bits)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Pa&amp;rt:</source>
+        <translation>&amp;Partie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sound &amp;number:</source>
+        <translation>&amp;Numéro du son&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 s taken</source>
+        <translation>%1 s prises</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>La fin doit venir après le début.</translation>
+    </message>
+    <message>
+        <source>Sound %1 is written to %2.</source>
+        <translation>Le son %1 est enregistré dans %2.</translation>
+    </message>
+    <message>
+        <source>That file exists already: it is replaced only after you say so, and kept as .bak.</source>
+        <translation>Ce fichier existe déjà&#xa0;: il n&apos;est remplacé qu&apos;après votre accord, et conservé en .bak.</translation>
+    </message>
+    <message>
+        <source>The animation plays sound %1 already.</source>
+        <translation>L&apos;animation joue déjà le son %1.</translation>
+    </message>
+    <message>
+        <source>There is no sound output to play it on.</source>
+        <translation>Il n&apos;y a pas de sortie audio pour le jouer.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+</context>
+<context>
     <name>tessa::ItemDetailsPanel</name>
     <message>
         <source>Item Details</source>
@@ -795,6 +862,29 @@ Emplacement&#xa0;: %3</translation>
     <message>
         <source>The BMP file is damaged: %1.</source>
         <translation>Le fichier BMP est endommagé&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::OnionSkinFeature</name>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation>Pelure d&apos;&amp;oignon</translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacit&amp;y...</source>
+        <translation>Opaci&amp;té de la pelure d&apos;oignon...</translation>
+    </message>
+    <message>
+        <source>How strongly the images before and after show, in percent (%1 to %2):</source>
+        <translation>Intensité des images précédente et suivante, en pourcentage (%1 à %2)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Onion Skin Opacity</source>
+        <translation>Opacité de la pelure d&apos;oignon</translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation>L&apos;opacité est un nombre de %1 à %2.</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1330,165 @@ L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermetu
     <message>
         <source>%1 is missing.</source>
         <translation>%1 est introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::SoundImportFeature</name>
+    <message>
+        <source>Sounds (%1)|%1|All Files (*.*)|*.*</source>
+        <translation>Sons (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>%1 is not a sound or movie file that can be read.</source>
+        <translation>%1 n&apos;est pas un fichier son ou vidéo lisible.</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound that can be read.</source>
+        <translation>%1 ne contient aucun son lisible.</translation>
+    </message>
+    <message>
+        <source>The sound of %1 cannot be decoded.</source>
+        <translation>Le son de %1 ne peut pas être décodé.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 minutes; take a part of it with tessanim sound --from and --to.</source>
+        <translation>%1 dure plus de %2 minutes&#xa0;; prenez-en une partie avec tessanim sound --from et --to.</translation>
+    </message>
+    <message>
+        <source>Reading sounds needs FFmpeg, which this build was made without.</source>
+        <translation>La lecture des sons nécessite FFmpeg, absent de cette version du programme.</translation>
+    </message>
+    <message>
+        <source>Import S&amp;ound...</source>
+        <translation>Impo&amp;rter un son...</translation>
+    </message>
+    <message>
+        <source>Import Sound</source>
+        <translation>Importer un son</translation>
+    </message>
+    <message>
+        <source>Open or begin an animation, and pick the line to play the sound before.</source>
+        <translation>Ouvrez ou créez une animation, et choisissez la ligne avant laquelle jouer le son.</translation>
+    </message>
+    <message>
+        <source>The sound folder %1 does not exist. Choose the game&apos;s sound folder in View &gt; Play&apos;s timing and sound choices.</source>
+        <translation>Le dossier des sons %1 n&apos;existe pas. Choisissez le dossier des sons du jeu dans Affichage &gt; Lecture, sous Cadence et son.</translation>
+    </message>
+    <message>
+        <source>Set the game&apos;s sound folder and the names of its files (such as SOUND%02d.VOC) in View &gt; Play&apos;s timing and sound choices first: the sound is written there.</source>
+        <translation>Choisissez d&apos;abord le dossier des sons du jeu et les noms de ses fichiers (comme SOUND%02d.VOC) dans Affichage &gt; Lecture, sous Cadence et son&#xa0;: le son y est enregistré.</translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with this sound? The old one is kept as %2.</source>
+        <translation>Le fichier son %1 existe déjà. Le remplacer par ce son&#xa0;? L&apos;ancien est conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>Sound %1 cannot be written where the game&apos;s sounds are.</source>
+        <translation>Le son %1 ne peut pas être enregistré avec les sons du jeu.</translation>
+    </message>
+    <message>
+        <source>The part taken holds no sound.</source>
+        <translation>La partie prise ne contient aucun son.</translation>
+    </message>
+    <message>
+        <source>The part taken is longer than %1 seconds, as long as a sound plays: take a shorter one.</source>
+        <translation>La partie prise dure plus de %1 secondes, la durée maximale d&apos;un son&#xa0;: prenez-en une plus courte.</translation>
+    </message>
+    <message>
+        <source>Sound %1 is %2, %3 s long.</source>
+        <translation>Le son %1 est %2, long de %3 s.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineFeature</name>
+    <message>
+        <source>&amp;Timeline</source>
+        <translation>&amp;Chronologie</translation>
+    </message>
+    <message>
+        <source>Later by a &amp;Tick</source>
+        <translation>Un tic plus &amp;tard</translation>
+    </message>
+    <message>
+        <source>Earlier by a Tic&amp;k</source>
+        <translation>Un tic plus t&amp;ôt</translation>
+    </message>
+    <message>
+        <source>Later by Te&amp;n Ticks</source>
+        <translation>Di&amp;x tics plus tard</translation>
+    </message>
+    <message>
+        <source>Earlier by Ten T&amp;icks</source>
+        <translation>Dix tic&amp;s plus tôt</translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation>Modifier la pause</translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation>Déplacer l&apos;image dans le temps</translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation>Déplacer le son dans le temps</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineView</name>
+    <message>
+        <source>%1 missing</source>
+        <translation>%1 manquant</translation>
+    </message>
+    <message>
+        <source>%1 (no sound folder)</source>
+        <translation>%1 (aucun dossier des sons)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pause: %1 (%Ln tick(s))</source>
+        <translation>
+            <numerusform>Pause&#xa0;: %1 (%Ln tic)</numerusform>
+            <numerusform>Pause&#xa0;: %1 (%Ln tics)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image at %1 s, tick %2</source>
+        <translation>Image à %1 s, tic %2</translation>
+    </message>
+    <message>
+        <source>Sound at %1 s, tick %2</source>
+        <translation>Son à %1 s, tic %2</translation>
+    </message>
+    <message>
+        <source>Change Pause</source>
+        <translation>Modifier la pause</translation>
+    </message>
+    <message>
+        <source>Move Image in Time</source>
+        <translation>Déplacer l&apos;image dans le temps</translation>
+    </message>
+    <message>
+        <source>Move Sound in Time</source>
+        <translation>Déplacer le son dans le temps</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::TimelineWindow</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>Zoom arrière (-, Ctrl+molette)</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>Zoom avant (+, Ctrl+molette)</translation>
+    </message>
+    <message>
+        <source>%1 s, tick %2 of %3</source>
+        <translation>%1 s, tic %2 sur %3</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "imaging/palette.h"
 #include "imaging/paletteloader.h" // choosePalette, for --palette
 #include "scripting/scriptmedia.h"
+#include "soundchoices.h"
 
 #include <functional>
 #include <optional>
@@ -105,6 +106,12 @@ CommandResult renderCommand(const std::string &animationPath, const std::string 
 CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
                             const EncodeChoices &choices);
 
+// Makes the audio at `audioPath` (any sound or movie file FFmpeg reads) into the game's sound
+// choices.number: the part taken, mixed to mono at the game's rate, brought to level unless
+// choices.keepLevel, dithered to 8 bits, and written as a VOC file where the pattern names it in
+// the folder. An existing file is replaced only with choices.force and kept as ".bak". Nothing
+// is written when anything is refused.
+CommandResult soundCommand(const std::string &audioPath, const SoundChoices &choices);
 // renderCommand for items already read, in `colors` (choices.palette is not looked at): the
 // part of it that needs the movie libraries, which scripts call too. `goOn`, when given, is
 // asked after every screen: false stops the movie, leaving no file.

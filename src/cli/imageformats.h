@@ -40,4 +40,10 @@ Expected<std::vector<std::uint8_t>, Notice>
 manifestMovieAnimation(const std::string &path, const EncodeChoices &choices,
                        const PaletteColors &palette, const std::function<bool()> &goOn = {});
 
+// The part `from` to `to` seconds (`to` below 0: to the end) of the audio at `audioPath` as
+// the game's sound file `soundPath`, brought to level unless `keepLevel` (scripts' tessa.sound;
+// the caller has chosen the path).
+Expected<Done, Notice> writeSoundFile(const std::string &audioPath, double from, double to,
+                                      bool keepLevel, const std::string &soundPath);
+
 } // namespace tessa

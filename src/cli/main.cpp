@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 #include "document/numbertext.h"
+#include "document/soundname.h"
 #include "settings/numberranges.h"
 
 #include <CLI/CLI.hpp>
@@ -323,6 +324,30 @@ int main(int argc, char **argv)
             ->capture_default_str()
             ->check(CLI::IsMember({"crop", "pad", "stretch"}));
 
+    SoundChoices sound;
+    CLI::App *makeSound = app.add_subcommand(
+            "sound", "Make any sound or movie's sound into the game's sound file N");
+    makeSound
+            ->add_option("AUDIO", in,
+                         "Sound file (WAV, MP3, OGG, Opus, FLAC, ...) or movie, as FFmpeg reads it")
+            ->required();
+    numbers.add(*makeSound, "N", sound.number, kSoundNumberRange,
+                withRange("The sound's number", kSoundNumberRange), false)
+            ->required();
+    makeSound->add_option("--sounds", sound.soundFolder, "Folder of the game's sound files");
+    makeSound->add_option("--sound-pattern", sound.soundPattern,
+                          "File name of sound n, such as SOUND%02d.VOC");
+    numbers.add(*makeSound, "--from", sound.from, kMovieSecondsRange,
+                withRange("Seconds into the audio to start at", kMovieSecondsRange));
+    numbers.add(*makeSound, "--to", sound.to, kMovieSecondsRange,
+                withRange("Seconds into the audio to end at (default: its end)",
+                          kMovieSecondsRange),
+                false);
+    makeSound->add_flag("--keep-level", sound.keepLevel,
+                        "Keep the sound's level rather than bring its loudest moment to full");
+    makeSound->add_flag("--force", sound.force,
+                        "Replace an existing sound file (the old one is kept as .bak)");
+
     CLI::App *run = app.add_subcommand("run", "Run a Lua script with the tessa library (see "
                                                       + documentsFolder() + "scripting.md)");
     std::string script;
@@ -414,6 +439,8 @@ int main(int argc, char **argv)
             result = renderCommand(in, out, render, std::cerr);
         } else if (encodeMovie->parsed())
             result = encodeCommand(in, out, encode);
+        else if (makeSound->parsed())
+            result = soundCommand(in, sound);
         if (!result) {
             printNotice(result.error());
             return kExitFailure;

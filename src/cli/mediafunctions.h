@@ -18,6 +18,8 @@ struct MediaFunctions
     decltype(&renderItems) render;
     decltype(&encodeCommand) encode;
     decltype(&manifestMovieAnimation) movieAnimation;
+    decltype(&soundCommand) sound;
+    decltype(&writeSoundFile) soundFile;
 };
 
 // The refusal of a command that needs the image libraries when they are not there, and why.

@@ -110,4 +110,19 @@ manifestMovieAnimation(const std::string &path, const EncodeChoices &choices,
     return module().functions->movieAnimation(path, choices, palette, goOn);
 }
 
+CommandResult soundCommand(const std::string &audioPath, const SoundChoices &choices)
+{
+    if (!module().functions)
+        return mediaRefusal("Reading the sound \"" + audioPath + "\"", module().failure);
+    return module().functions->sound(audioPath, choices);
+}
+
+Expected<Done, Notice> writeSoundFile(const std::string &audioPath, double from, double to,
+                                      bool keepLevel, const std::string &soundPath)
+{
+    if (!module().functions)
+        return mediaRefusal("Reading the sound \"" + audioPath + "\"", module().failure);
+    return module().functions->soundFile(audioPath, from, to, keepLevel, soundPath);
+}
+
 } // namespace tessa

@@ -8,7 +8,8 @@ extern "C" __attribute__((visibility("default"))) const tessa::MediaFunctions *
 tessanimMediaFunctions()
 {
     static const tessa::MediaFunctions functions{
-            TESSA_VERSION,       &tessa::manifestImagePixels, &tessa::writeFramePng,
-            &tessa::renderItems, &tessa::encodeCommand,       &tessa::manifestMovieAnimation};
+            TESSA_VERSION,        &tessa::manifestImagePixels, &tessa::writeFramePng,
+            &tessa::renderItems,  &tessa::encodeCommand,       &tessa::manifestMovieAnimation,
+            &tessa::soundCommand, &tessa::writeSoundFile};
     return &functions;
 }

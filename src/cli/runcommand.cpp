@@ -77,6 +77,10 @@ ScriptMedia scriptMediaFunctions()
         choices.pauseMultiplier = movie.pauseMultiplier;
         return manifestMovieAnimation(path, choices, palette, goOn);
     };
+    media.importSound = [](const std::string &path, const SoundImport &sound,
+                           const std::string &soundPath) {
+        return writeSoundFile(path, sound.from, sound.to, sound.keepLevel, soundPath);
+    };
     return media;
 }
 

@@ -81,4 +81,15 @@ Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::st
     return notInThisBuild("Encoding the movie \"" + path + "\"");
 }
 
+CommandResult soundCommand(const std::string &audioPath, const SoundChoices &)
+{
+    return notInThisBuild("Reading the sound \"" + audioPath + "\"");
+}
+
+Expected<Done, Notice> writeSoundFile(const std::string &audioPath, double, double, bool,
+                                      const std::string &)
+{
+    return notInThisBuild("Reading the sound \"" + audioPath + "\"");
+}
+
 } // namespace tessa

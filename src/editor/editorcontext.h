@@ -61,6 +61,9 @@ public:
     virtual void scrollToLine(int line) = 0;
     // How the picture shows image `index` from now on, instead of as it is.
     virtual void setPictureOf(std::function<QImage(int index)> picture) = 0;
+    // Draws over the picture of image `index` once it is made (as setPictureOf says), each
+    // layer in the order added: what only the view shows, such as the images around it.
+    virtual void addPictureLayer(std::function<void(QImage &picture, int index)> layer) = 0;
     // Shows the picture of the selected line again, after the way it is drawn changed.
     virtual void showPictureAgain() = 0;
 

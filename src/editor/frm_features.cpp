@@ -11,11 +11,14 @@
 #include "features/imageimportfeature.h"
 #include "features/movieexportfeature.h"
 #include "features/movieimportfeature.h"
+#include "features/onionskinfeature.h"
 #include "features/patchfeature.h"
 #include "features/playfeature.h"
 #include "features/preferencesfeature.h"
 #include "features/recoveryfeature.h"
 #include "features/scriptsfeature.h"
+#include "features/soundimportfeature.h"
+#include "features/timelinefeature.h"
 #include "itemlistview.h"
 #include "language/shownnotice.h"
 #include "picture.h"
@@ -27,6 +30,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <vector>
 
 namespace tessa {
 
@@ -97,6 +101,11 @@ public:
         m_window.m_pictureOf = std::move(picture);
     }
 
+    void addPictureLayer(std::function<void(QImage &picture, int index)> layer) override
+    {
+        m_layers.push_back(std::move(layer));
+    }
+
     void showPictureAgain() override
     {
         const AnimDocument &document = m_window.m_document;
@@ -108,10 +117,12 @@ public:
             m_window.pic->hide();
             return;
         }
-        const QImage picture = m_window.m_pictureOf ? m_window.m_pictureOf(index)
-                                                    : CreatePicture(kFrameWidth, kFrameHeight,
-                                                                    document.item(index).Pixels,
-                                                                    m_window.m_paletteColors);
+        QImage picture = m_window.m_pictureOf ? m_window.m_pictureOf(index)
+                                              : CreatePicture(kFrameWidth, kFrameHeight,
+                                                              document.item(index).Pixels,
+                                                              m_window.m_paletteColors);
+        for (const auto &layer : m_layers)
+            layer(picture, index);
         m_window.pic->setPixmap(QPixmap::fromImage(picture));
         m_window.pic->show();
     }
@@ -176,6 +187,7 @@ public:
 
 private:
     frm &m_window;
+    std::vector<std::function<void(QImage &, int)>> m_layers;
 };
 
 void frm::addFeatures()
@@ -188,8 +200,11 @@ void frm::addFeatures()
     add<PreferencesFeature>(m_features, context);
     m_play = add<PlayFeature>(m_features, context);
     m_details = add<DetailsFeature>(m_features, context);
+    add<TimelineFeature>(m_features, context);
+    add<OnionSkinFeature>(m_features, context);
     add<ImageImportFeature>(m_features, context);
     add<MovieImportFeature>(m_features, context);
+    add<SoundImportFeature>(m_features, context);
     add<ExternalEditingFeature>(m_features, context);
     add<MovieExportFeature>(m_features, context);
     add<PatchFeature>(m_features, context);

@@ -60,6 +60,8 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
     settings.limits.memoryBytes = kScriptMemoryBytes;
     ScriptContext &context = settings.context;
     context.media = scriptMediaFunctions();
+    context.media.soundFolder = m_soundFolder;
+    context.media.soundPattern = m_soundPattern;
     context.fileAccess = [&files](std::string_view path, FileAccess access) {
         return files.check(path, access);
     };

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -44,6 +45,12 @@ public:
                  const CommandRegistry &commands, QStringList &allowedFolders);
 
     Result run(const QString &scriptPath);
+    // Where tessa.sound writes the game's sounds unless the script says: the preview's choices.
+    void setSoundPlace(std::string folder, std::string pattern)
+    {
+        m_soundFolder = std::move(folder);
+        m_soundPattern = std::move(pattern);
+    }
 
 protected:
     // Watches the window's close request while the script runs.
@@ -64,6 +71,8 @@ private:
     AnimDocument &m_document;
     const CommandRegistry &m_commands;
     QStringList &m_allowedFolders;
+    std::string m_soundFolder;
+    std::string m_soundPattern;
 
     QString m_stepName;
     std::shared_ptr<ScriptAnimation> m_animation;

@@ -5,7 +5,7 @@
 // pictures in RGB as Qt holds them.
 #include "moviesource.h"
 
-#include "ffmpegowners.h"
+#include "soundimport/ffmpegowners.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

@@ -4,6 +4,7 @@
 
 #include "imageio/imageimport.h"
 #include "importmoviedialog.h"
+#include "importsounddialog.h"
 #include "toolpreferences.h"
 
 #include <QString>
@@ -87,6 +88,10 @@ public:
     virtual std::optional<MovieImportChoice> importMovie(QWidget *owner,
                                                          const MovieImportRequest &request) = 0;
 
+    // The Import Sound dialog for `request`: what the user chose, or nothing when they
+    // cancelled.
+    virtual std::optional<ImportSoundChoice> importSound(QWidget *owner,
+                                                         const ImportSoundRequest &request) = 0;
     // Runs a dialog of the program's own (the About box) modally.
     virtual void runModal(QDialog &dialog) = 0;
 

@@ -252,6 +252,15 @@ std::optional<MovieImportChoice> QtDialogs::importMovie(QWidget *owner,
     return dialog.choice();
 }
 
+std::optional<ImportSoundChoice> QtDialogs::importSound(QWidget *owner,
+                                                        const ImportSoundRequest &request)
+{
+    ImportSoundDialog dialog(request, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
 void QtDialogs::runModal(QDialog &dialog)
 {
     dialog.exec();

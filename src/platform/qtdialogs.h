@@ -34,6 +34,8 @@ public:
                                                         const ImportRequest &request) override;
     std::optional<MovieImportChoice> importMovie(QWidget *owner,
                                                  const MovieImportRequest &request) override;
+    std::optional<ImportSoundChoice> importSound(QWidget *owner,
+                                                 const ImportSoundRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override;
     std::unique_ptr<Progress> progress(QWidget *owner, const QString &text, const QString &title,

@@ -46,6 +46,9 @@ public:
     const Expected<SoundClip, Notice> &clip(std::int32_t number);
 
     void play(std::int32_t number);
+    // Plays `clip` from frame `fromFrame` on, as a cue plays, cutting what plays (a sound being
+    // made). Says nothing; false where it cannot be heard.
+    bool playClip(const SoundClip &clip, std::int64_t fromFrame = 0);
     void stop();
 
 signals:

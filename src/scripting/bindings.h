@@ -37,6 +37,8 @@ void saveFrame(lua_State *state, const std::string &path, const PixelBuffer &pix
 
 // tessa.open, tessa.new, ...: the library table, left on the stack.
 void pushLibrary(lua_State *state);
+// Adds tessa.sound to the library table on top of the stack.
+void addSoundFunctions(lua_State *state);
 // What the context gives beyond the library (tessa.ask, app.command, tessa.selected, the guard
 // on Lua's own file functions), once the libraries and `tessa` are in place.
 void installHost(lua_State *state);

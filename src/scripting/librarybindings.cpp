@@ -273,6 +273,7 @@ void pushLibrary(lua_State *state)
                                          {nullptr, nullptr}};
     lua_newtable(state);
     luaL_setfuncs(state, functions, 0);
+    addSoundFunctions(state);
     lua_pushstring(state, TESSA_VERSION);
     lua_setfield(state, -2, "version");
     lua_pushinteger(state, kFrameWidth);

@@ -46,6 +46,14 @@ struct MovieImport
     double pauseMultiplier = 1.0;
 };
 
+// The choices of `tessanim sound` that a script may give.
+struct SoundImport
+{
+    double from = 0.0;
+    double to = -1.0; // below 0: to the end
+    bool keepLevel = false;
+};
+
 // Asked every so often by work that takes long (a movie written or read): false stops it, and
 // the work then fails with a notice that it was stopped.
 using GoOn = std::function<bool()>;
@@ -73,6 +81,15 @@ struct ScriptMedia
             const std::string &path, const MovieImport &choices, const PaletteColors &palette,
             const GoOn &goOn)>
             importMovie;
+    // Makes the audio file at `path` into the game's sound file `soundPath`, as `tessanim sound`
+    // does (the caller has chosen the path and may replace it).
+    std::function<Expected<Done, Notice>(const std::string &path, const SoundImport &choices,
+                                         const std::string &soundPath)>
+            importSound;
+    // Where the game's sound files are, and how they are named, unless a script says: the
+    // editor's preview choices; none in tessanim.
+    std::string soundFolder;
+    std::string soundPattern;
 };
 
 } // namespace tessa

@@ -55,6 +55,15 @@ private:
 
 } // namespace
 
+Tick itemTicks(const AnimItem &item, const TimingSettings &settings)
+{
+    if (item.Code == kCodePause)
+        return pauseTicks(item, settings.pauseMultiplier);
+    if (item.Code == kCodeFadeIn || item.Code == kCodeFadeOut)
+        return kFadeSteps;
+    return 0;
+}
+
 Tick Timeline::tickAt(double secondsFromStart) const
 {
     if (!(secondsFromStart > 0.0))

@@ -124,6 +124,10 @@ private:
 Timeline buildTimeline(const ItemList &items, const TimingSettings &settings, int fromLine = 0,
                        int toLine = -1);
 
+// The ticks an item takes as the game plays it (the rules of buildTimeline): a pause its value
+// times the multiplier, a fade kFadeSteps, anything else none.
+Tick itemTicks(const AnimItem &item, const TimingSettings &settings);
+
 // The palette at fade `level` (0 to 30, clamped): each component at 6-bit precision scaled by
 // level / 30 with the fraction dropped, (c / 4) * level / 30, and shown as that times 4. Level 30
 // gives back the palette's own 6-bit colours.

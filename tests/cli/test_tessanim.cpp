@@ -232,7 +232,7 @@ TEST(TessanimUsage, UnknownOrMissingCommandListsTheCommands)
 {
     TempFolder folder;
     const std::string commands =
-            "list, resave, export, frame, unpack, build, diff, patch, render, encode, run.\n"
+            "list, resave, export, frame, unpack, build, diff, patch, render, encode, sound, run.\n"
             "Run with --help for more information.\n";
     const struct
     {
@@ -308,7 +308,7 @@ TEST(TessanimUsage, HelpAndDocumentationAgree)
 
     std::set<std::string> helped{"--help", "--version"};
     for (const char *command : {"list", "resave", "export", "frame", "unpack", "build", "diff",
-                                "patch", "render", "encode"}) {
+                                "patch", "render", "encode", "sound"}) {
         EXPECT_NE(usage.find(std::string("\ntessanim ") + command + " "), std::string::npos)
                 << command << " is missing from the usage lines";
         const ToolRun help = runTool(folder, {command, "--help"});

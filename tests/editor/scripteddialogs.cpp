@@ -15,6 +15,21 @@ ScriptedDialogs::~ScriptedDialogs()
             << m_preferenceAnswers.size() << " scripted preferences were never asked for";
     EXPECT_TRUE(m_movieAnswers.empty())
             << m_movieAnswers.size() << " scripted movie imports were never asked for";
+    EXPECT_TRUE(m_soundAnswers.empty())
+            << m_soundAnswers.size() << " scripted sound imports were never asked for";
+}
+
+std::optional<ImportSoundChoice> ScriptedDialogs::importSound(QWidget *,
+                                                              const ImportSoundRequest &request)
+{
+    soundRequests.push_back(request);
+    if (m_soundAnswers.empty()) {
+        ADD_FAILURE() << "unexpected Import Sound dialog of " << request.path.toStdString();
+        return std::nullopt;
+    }
+    const auto answer = std::move(m_soundAnswers.front());
+    m_soundAnswers.pop_front();
+    return answer(request);
 }
 
 std::optional<MovieImportChoice> ScriptedDialogs::importMovie(QWidget *,

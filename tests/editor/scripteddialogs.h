@@ -84,6 +84,20 @@ public:
     // The requests the Import Movie dialogs were shown, in order.
     std::vector<MovieImportRequest> movieRequests;
 
+    // Answers the next Import Sound dialog with `chosen`, or cancels it; `answer`, when given,
+    // chooses from the request instead (the number it offers, say).
+    void answerSound(std::optional<ImportSoundChoice> chosen)
+    {
+        m_soundAnswers.push_back([chosen](const ImportSoundRequest &) { return chosen; });
+    }
+    void
+    answerSound(std::function<std::optional<ImportSoundChoice>(const ImportSoundRequest &)> answer)
+    {
+        m_soundAnswers.push_back(std::move(answer));
+    }
+    // The requests the Import Sound dialogs were shown, in order.
+    std::vector<ImportSoundRequest> soundRequests;
+
     // Answers the next Edit > Preferences with `chosen`, or cancels it.
     void answerPreferences(std::optional<ToolPreferences> chosen)
     {
@@ -95,7 +109,7 @@ public:
     bool allAnswered() const
     {
         return m_answers.empty() && m_matchAnswers.empty() && m_preferenceAnswers.empty()
-               && m_movieAnswers.empty();
+               && m_movieAnswers.empty() && m_soundAnswers.empty();
     }
 
     // The calls of one kind, in order.
@@ -131,6 +145,8 @@ public:
                                                         const ImportRequest &request) override;
     std::optional<MovieImportChoice> importMovie(QWidget *owner,
                                                  const MovieImportRequest &request) override;
+    std::optional<ImportSoundChoice> importSound(QWidget *owner,
+                                                 const ImportSoundRequest &request) override;
     void runModal(QDialog &dialog) override;
     void beep() override { ++beeps; }
     // The progress box reports a cancel once it has been given `cancelProgressAfter` values
@@ -171,6 +187,8 @@ private:
     std::deque<std::optional<MatchOptions>> m_matchAnswers;
     std::deque<std::optional<ToolPreferences>> m_preferenceAnswers;
     std::deque<std::optional<MovieImportChoice>> m_movieAnswers;
+    std::deque<std::function<std::optional<ImportSoundChoice>(const ImportSoundRequest &)>>
+            m_soundAnswers;
 };
 
 } // namespace tessa::test

@@ -12,6 +12,7 @@
 #include "language/uilanguage.h"
 #include "platform/importimagedialog.h"
 #include "platform/importmoviedialog.h"
+#include "platform/importsounddialog.h"
 #include "platform/preferencesdialog.h"
 #include "playback/previewwindow.h"
 
@@ -371,6 +372,19 @@ QStringList keysOf(const QMenuBar &bar)
     return keys;
 }
 
+// An Import Sound dialog of three seconds whose number's file exists, so that every text it
+// can show is shown.
+ImportSoundRequest soundRequest()
+{
+    ImportSoundRequest sound;
+    sound.path = QStringLiteral("voice.wav");
+    sound.waveform = Waveform(std::vector<float>(11025 * 3, 0.25f), 11025);
+    sound.number = 2;
+    sound.soundFileFor = [](int number) { return QStringLiteral("SND%1.VOC").arg(number); };
+    sound.isCued = [](int) { return true; };
+    return sound;
+}
+
 TEST_F(LanguageTest, EveryWindowShowsThePseudoLanguageWholeWithItsKeys)
 {
     frm &w = start();
@@ -445,6 +459,10 @@ TEST_F(LanguageTest, EveryWindowShowsThePseudoLanguageWholeWithItsKeys)
     ImportMovieDialog importMovie(movie, &w);
     showAndSettle(importMovie);
     EXPECT_EQ(faultsIn(importMovie, names + QStringList{"clip.mp4"}), QStringList());
+
+    ImportSoundDialog importSound(soundRequest(), &w);
+    showAndSettle(importSound);
+    EXPECT_EQ(faultsIn(importSound, names + QStringList{"voice.wav", "SND2.VOC"}), QStringList());
 }
 
 TEST_F(LanguageTest, GermanAndFrenchFitEveryWindowAtItsDefaultSize)
@@ -474,6 +492,9 @@ TEST_F(LanguageTest, GermanAndFrenchFitEveryWindowAtItsDefaultSize)
         frmAbout about(dialogs, QIcon(), &w);
         showAndSettle(about);
         EXPECT_EQ(faultsIn(about, std::nullopt), QStringList()) << language;
+        ImportSoundDialog importSound(soundRequest(), &w);
+        showAndSettle(importSound);
+        EXPECT_EQ(faultsIn(importSound, std::nullopt), QStringList()) << language;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "editor/studiopaths.h"
 #include "language/livetexts.h"
 #include "platform/dialogs.h"
+#include "settings/playbacksettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -124,6 +125,8 @@ void ScriptsFeature::runScript(const QString &chosen)
     QStringList &allowed = m_scriptFolders[QFileInfo(path).absoluteFilePath()];
     ScriptRunner runner(m_context.owner(), m_context.dialogs(), document, m_context.commands(),
                         allowed);
+    const PlaybackSettings playback(m_context.settings());
+    runner.setSoundPlace(playback.soundFolder(), playback.soundPattern());
     ScriptRunner::Result result;
     m_context.changeDocument([&] { result = runner.run(path); });
     // Steps dropped from the history after a failure say nothing of themselves.

@@ -5,6 +5,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libswresample/swresample.h>
 }
 
 #include <memory>
@@ -28,10 +29,15 @@ struct PacketFreer
 {
     void operator()(AVPacket *packet) const { av_packet_free(&packet); }
 };
+struct ResamplerFreer
+{
+    void operator()(SwrContext *resampler) const { swr_free(&resampler); }
+};
 
 using Input = std::unique_ptr<AVFormatContext, InputCloser>;
 using Codec = std::unique_ptr<AVCodecContext, CodecFreer>;
 using Frame = std::unique_ptr<AVFrame, FrameFreer>;
 using Packet = std::unique_ptr<AVPacket, PacketFreer>;
+using Resampler = std::unique_ptr<SwrContext, ResamplerFreer>;
 
 } // namespace tessa::ffmpeg

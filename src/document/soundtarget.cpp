@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "soundtarget.h"
+
+#include "nativefile.h"
+#include "soundname.h"
+
+#include <filesystem>
+#include <vector>
+
+namespace tessa {
+
+Expected<std::string, SoundTargetRefusal> soundTarget(const std::string &folder,
+                                                      const std::string &pattern,
+                                                      std::int32_t number, bool replace)
+{
+    using Kind = SoundTargetRefusal::Kind;
+    SoundTargetRefusal refusal{Kind::NoPlace, number, folder, {}, {}};
+    const auto refuse = [&refusal](Kind kind) {
+        refusal.kind = kind;
+        return Unexpected{refusal};
+    };
+    if (folder.empty() || pattern.empty())
+        return refuse(Kind::NoPlace);
+    if (number < kLowestSound || number > kHighestSound)
+        return refuse(Kind::BadNumber);
+    auto path = soundFilePath(folder, pattern, number);
+    if (!path) {
+        refusal.patternNotice = path.error();
+        return refuse(Kind::BadPattern);
+    }
+    refusal.path = *path;
+    std::error_code error;
+    if (!std::filesystem::is_directory(pathFromText(folder), error))
+        return refuse(Kind::NoFolder);
+    if (!replace && std::filesystem::exists(pathFromText(*path), error))
+        return refuse(Kind::Exists);
+    return std::move(*path);
+}
+
+std::int32_t lowestFreeSound(const ItemList &items,
+                             const std::function<bool(std::int32_t number)> &present)
+{
+    std::vector<bool> cued(std::size_t(kHighestSound - kLowestSound + 1), false);
+    for (const AnimItem &item : items) {
+        const std::int32_t number = payloadValue(item);
+        if (item.Code == kCodeSound && number >= kLowestSound && number <= kHighestSound)
+            cued[std::size_t(number - kLowestSound)] = true;
+    }
+    for (std::int32_t number = kLowestSound; number <= kHighestSound; ++number)
+        if (!cued[std::size_t(number - kLowestSound)] && !present(number))
+            return number;
+    return -1;
+}
+
+} // namespace tessa
