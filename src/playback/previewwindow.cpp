@@ -679,11 +679,6 @@ void PreviewWindow::applySoundPattern()
 void PreviewWindow::showPatternState()
 {
     const std::string pattern = m_patternEdit->text().toStdString();
-    if (!SoundCuePlayer::hasSoundOutput()) {
-        m_patternState->setText(tr("This build of the program plays no sound: sound cues are "
-                                   "only shown."));
-        return;
-    }
     if (pattern.empty()) {
         m_patternState->setText(tr("No file name pattern is set: sound cues are not played."));
         return;

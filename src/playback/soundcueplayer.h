@@ -4,6 +4,7 @@
 
 #include "document/expected.h"
 #include "document/notice.h"
+#include "playback/soundoutput.h"
 #include "sound/soundclip.h"
 
 #include <QObject>
@@ -11,9 +12,6 @@
 
 #include <map>
 #include <memory>
-
-class QAudioSink;
-class QBuffer;
 
 namespace tessa {
 
@@ -29,14 +27,14 @@ class SoundCuePlayer : public QObject
     Q_OBJECT
 
 public:
+    // Plays through the system's sound output.
     explicit SoundCuePlayer(QObject *parent = nullptr);
+    // Plays through `output` (never null).
+    explicit SoundCuePlayer(std::unique_ptr<SoundOutput> output, QObject *parent = nullptr);
     ~SoundCuePlayer() override;
 
     void setFolder(const QString &folder);
     void setPattern(const QString &pattern);
-    // Whether this build can play sounds at all: it is made without Qt Multimedia where that is
-    // not available (the Windows build), and then cues are shown but never heard.
-    static bool hasSoundOutput();
     // Whether cues play files at all: both a folder and a pattern are set.
     bool isActive() const { return !m_folder.isEmpty() && !m_pattern.isEmpty(); }
 
@@ -55,9 +53,7 @@ private:
     QString m_folder;
     QString m_pattern;
     std::map<std::int32_t, Expected<SoundClip, Notice>> m_clips;
-    // The buffer outlives the sink that reads it.
-    std::unique_ptr<QBuffer> m_buffer;
-    std::unique_ptr<QAudioSink> m_sink;
+    std::unique_ptr<SoundOutput> m_output;
 };
 
 } // namespace tessa
