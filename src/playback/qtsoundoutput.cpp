@@ -45,6 +45,9 @@ public:
         return std::nullopt;
     }
 
+    // Each sound has a sink of its own, which starts equally soon for every sound.
+    void prepare(int, int) override {}
+
     void stop() override
     {
         if (m_sink)

@@ -68,6 +68,20 @@ const Expected<SoundClip, Notice> &SoundCuePlayer::clip(std::int32_t number)
     return found->second;
 }
 
+void SoundCuePlayer::prepare(const std::vector<std::int32_t> &numbers)
+{
+    if (!isActive())
+        return;
+    bool ready = false;
+    for (const std::int32_t number : numbers) {
+        const Expected<SoundClip, Notice> &sound = clip(number);
+        if (sound && !ready) {
+            m_output->prepare(sound->sampleRate, sound->channels);
+            ready = true;
+        }
+    }
+}
+
 void SoundCuePlayer::play(std::int32_t number)
 {
     // Without a folder sounds are simply not asked for; a folder without a pattern is a choice

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace tessa {
 
@@ -43,6 +44,10 @@ public:
     // The clip of sound `number`, read on first use.
     const Expected<SoundClip, Notice> &clip(std::int32_t number);
 
+    // Reads the files of the sounds `numbers` not read yet, and has the output ready for the first
+    // that can be played: called before a run of cues starts, so that neither delays a cue. Says
+    // nothing; what cannot be played is said at its cue.
+    void prepare(const std::vector<std::int32_t> &numbers);
     void play(std::int32_t number);
     void stop();
 

@@ -30,7 +30,11 @@ public:
     // plays on.
     virtual std::optional<SoundOutputFailure> play(const SoundClip &clip,
                                                    std::int64_t fromFrame = 0) = 0;
-    // Cuts the sound that plays, if any.
+    // Gets ready to play sounds of `sampleRate` and `channels` at once, until stop: called before
+    // a run of sounds, so that the first starts as soon after its moment as the others do. Does
+    // nothing where sounds start equally soon anyway; a failure shows at play.
+    virtual void prepare(int sampleRate, int channels) = 0;
+    // Cuts the sound that plays, if any, and what prepare made ready.
     virtual void stop() = 0;
 };
 

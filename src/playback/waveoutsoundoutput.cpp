@@ -20,7 +20,15 @@ namespace tessa {
 
 namespace {
 
+// KSDATAFORMAT_SUBTYPE_PCM, which MinGW declares but leaves to a library of its own (ksuser).
+constexpr GUID kPcmSubFormat = {
+        0x00000001, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
 // The default output opened for one format; destroying it cuts what it plays.
+//
+// Between sounds, and after a prepare, the device plays silence, looped: a device that has run
+// dry takes longer to start again than one that is cut, so that without it the first sound of a
+// run would come later than the others (a tick and more under Wine).
 class WaveDevice
 {
 public:
@@ -32,6 +40,8 @@ public:
         if (!m_handle)
             return;
         stop();
+        if (m_silencePrepared)
+            waveOutUnprepareHeader(m_handle, &m_silenceHeader, sizeof m_silenceHeader);
         waveOutClose(m_handle);
     }
 
@@ -53,7 +63,7 @@ public:
             format.Format.cbSize = sizeof format - sizeof format.Format;
             format.Samples.wValidBitsPerSample = 16;
             format.dwChannelMask = (1u << channels) - 1;
-            format.SubFormat = KSDATAFORMAT_SUBTYPE_PCM;
+            format.SubFormat = kPcmSubFormat;
         }
         HWAVEOUT handle = nullptr;
         const MMRESULT result =
@@ -65,6 +75,16 @@ public:
         m_handle = handle;
         m_rate = rate;
         m_channels = channels;
+        // A twentieth of a second, played over and over.
+        m_silence.assign(std::size_t(std::max(1, rate / 20) * channels), 0);
+        m_silenceHeader.lpData = reinterpret_cast<LPSTR>(m_silence.data());
+        m_silenceHeader.dwBufferLength = DWORD(m_silence.size() * sizeof(std::int16_t));
+        m_silenceHeader.dwFlags = WHDR_BEGINLOOP | WHDR_ENDLOOP;
+        m_silenceHeader.dwLoops = MAXDWORD;
+        if (waveOutPrepareHeader(m_handle, &m_silenceHeader, sizeof m_silenceHeader)
+            != MMSYSERR_NOERROR)
+            return SoundOutputFailure::NoOutput;
+        m_silencePrepared = true;
         return std::nullopt;
     }
 
@@ -73,7 +93,8 @@ public:
         return m_handle && m_rate == rate && m_channels == channels;
     }
 
-    // Plays `samples` (kept by the device until stop) from the start.
+    // Plays `samples` (kept by the device until the next write or stop) from the start, and
+    // silence after them.
     bool write(std::vector<std::int16_t> samples)
     {
         stop();
@@ -84,10 +105,19 @@ public:
         if (waveOutPrepareHeader(m_handle, &m_header, sizeof m_header) != MMSYSERR_NOERROR)
             return false;
         m_prepared = true;
-        return waveOutWrite(m_handle, &m_header, sizeof m_header) == MMSYSERR_NOERROR;
+        return waveOutWrite(m_handle, &m_header, sizeof m_header) == MMSYSERR_NOERROR
+               && playSilence();
     }
 
-    // Cuts the sound and gives its buffer back.
+    // Plays silence until the next write or stop, unless something plays already.
+    bool keepRunning()
+    {
+        if (m_running)
+            return true;
+        return playSilence();
+    }
+
+    // Cuts what plays, silence included, and gives the buffers back.
     void stop()
     {
         if (!m_handle)
@@ -96,16 +126,29 @@ public:
         if (m_prepared)
             waveOutUnprepareHeader(m_handle, &m_header, sizeof m_header);
         m_prepared = false;
+        m_running = false;
         m_samples.clear();
     }
 
 private:
+    bool playSilence()
+    {
+        m_running = waveOutWrite(m_handle, &m_silenceHeader, sizeof m_silenceHeader)
+                    == MMSYSERR_NOERROR;
+        return m_running;
+    }
+
     HWAVEOUT m_handle = nullptr;
     int m_rate = 0;
     int m_channels = 0;
     WAVEHDR m_header{};
     bool m_prepared = false;
     std::vector<std::int16_t> m_samples;
+    std::vector<std::int16_t> m_silence;
+    WAVEHDR m_silenceHeader{};
+    bool m_silencePrepared = false;
+    // Silence or a sound is queued.
+    bool m_running = false;
 };
 
 class WaveOutSoundOutput final : public SoundOutput
@@ -113,15 +156,8 @@ class WaveOutSoundOutput final : public SoundOutput
 public:
     std::optional<SoundOutputFailure> play(const SoundClip &clip, std::int64_t fromFrame) override
     {
-        // The device stays open between sounds of one format, so that a cue starts at once; a
-        // sound of another format gets a device of its own before the old one is let go, so
-        // that a refusal leaves the old sound playing.
-        if (!m_device || !m_device->isOpenFor(clip.sampleRate, clip.channels)) {
-            auto device = std::make_unique<WaveDevice>();
-            if (auto failure = device->open(clip.sampleRate, clip.channels))
-                return failure;
-            m_device = std::move(device);
-        }
+        if (auto failure = deviceFor(clip.sampleRate, clip.channels))
+            return failure;
         const std::int64_t first = std::clamp<std::int64_t>(fromFrame, 0, clip.frameCount());
         const auto from = clip.samples.begin() + std::ptrdiff_t(first * clip.channels);
         if (!m_device->write(std::vector<std::int16_t>(from, clip.samples.end()))) {
@@ -131,6 +167,12 @@ public:
         return std::nullopt;
     }
 
+    void prepare(int sampleRate, int channels) override
+    {
+        if (deviceFor(sampleRate, channels) || !m_device->keepRunning())
+            m_device.reset();
+    }
+
     void stop() override
     {
         if (m_device)
@@ -138,7 +180,21 @@ public:
     }
 
 private:
-    // A device's header must stay where the system was given it: devices are never moved.
+    // The device stays open between sounds of one format; a sound of another format gets a
+    // device of its own before the old one is let go, so that a refusal leaves the old sound
+    // playing.
+    std::optional<SoundOutputFailure> deviceFor(int rate, int channels)
+    {
+        if (m_device && m_device->isOpenFor(rate, channels))
+            return std::nullopt;
+        auto device = std::make_unique<WaveDevice>();
+        if (auto failure = device->open(rate, channels))
+            return failure;
+        m_device = std::move(device);
+        return std::nullopt;
+    }
+
+    // A device's headers must stay where the system was given them: devices are never moved.
     std::unique_ptr<WaveDevice> m_device;
 };
 

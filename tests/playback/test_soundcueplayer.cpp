@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <utility>
 
 using namespace tessa;
 using tessa::test::TempFolder;
@@ -34,10 +35,15 @@ public:
         played.push_back({clip.sampleRate, clip.channels, clip.samples});
         return std::nullopt;
     }
+    void prepare(int sampleRate, int channels) override
+    {
+        prepared.push_back({sampleRate, channels});
+    }
     void stop() override { ++stops; }
 
     std::optional<SoundOutputFailure> failure;
     std::vector<Played> played;
+    std::vector<std::pair<int, int>> prepared;
     int stops = 0;
 };
 
@@ -134,6 +140,33 @@ TEST(SoundCuePlayer, ReadsAFileOnceUntilTheFolderOrPatternChanges)
 
     player.stop();
     EXPECT_EQ(seen->stops, 1);
+}
+
+// Before a run of cues the output is readied for the first sound there is a file of, its file
+// read; a cue that cannot be played is said at its moment, not before.
+TEST(SoundCuePlayer, PreparesForTheFirstSoundThatCanBePlayed)
+{
+    TempFolder folder;
+    writeVoc(folder.file("S5.VOC"), {255});
+    auto output = std::make_unique<RecordingOutput>();
+    RecordingOutput *seen = output.get();
+    SoundCuePlayer player(std::move(output));
+    QSignalSpy notes(&player, &SoundCuePlayer::note);
+    player.setFolder(QString::fromStdString(folder.path().string()));
+    player.prepare({6, 5, 5});
+    EXPECT_TRUE(seen->prepared.empty());
+    EXPECT_EQ(notes.count(), 0) << "without a pattern, nothing is read or said";
+
+    player.setPattern("S%d.VOC");
+    player.prepare({6, 5, 5});
+    EXPECT_EQ(seen->prepared, (std::vector<std::pair<int, int>>{{8000, 1}}));
+    EXPECT_EQ(notes.count(), 0);
+    EXPECT_TRUE(seen->played.empty());
+    // Read before: a file changed since is not read again.
+    writeVoc(folder.file("S5.VOC"), {0});
+    player.play(5);
+    ASSERT_EQ(seen->played.size(), 1u);
+    EXPECT_EQ(seen->played[0].samples, std::vector<std::int16_t>{32512});
 }
 
 } // namespace
