@@ -235,4 +235,16 @@ TEST(ReadWholeFile, ReadsEverythingAndReportsFailures)
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error().text(),
               "Could not read \"" + folder.file("missing") + "\": No such file or directory.");
+
+    // A bound on what its kind of file can hold: exactly that much is read, one byte more is not.
+    EXPECT_TRUE(readWholeFile(path, big.size()));
+    const auto tooLarge = readWholeFile(path, big.size() - 1);
+    ASSERT_FALSE(tooLarge);
+    EXPECT_EQ(tooLarge.error().reason,
+              "It is larger than a file of its kind can be (at most " + std::to_string(big.size() - 1)
+                      + " bytes)");
+#ifndef _WIN32
+    // A device that tells no size and never ends is read no further than the bound.
+    EXPECT_FALSE(readWholeFile("/dev/zero", 1 << 20));
+#endif
 }

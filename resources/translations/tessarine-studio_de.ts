@@ -45,6 +45,162 @@ Möchten Sie sie erstellen?</translation>
         <source>the command is off at the moment (its menu entry is greyed out)</source>
         <translation>der Befehl ist gerade nicht verfügbar (sein Menüeintrag ist ausgegraut)</translation>
     </message>
+    <message>
+        <source>it replaces the document the script works on</source>
+        <translation>er ersetzt das Dokument, an dem das Skript arbeitet</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::DetailsFeature</name>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>Ä&amp;nderungen</translation>
+    </message>
+    <message>
+        <source>Item &amp;Details</source>
+        <translation>Eintrags&amp;details</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::EditFeature</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Move Up</source>
+        <translation>Nach &amp;oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten verschieben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>the script&apos;s changes are one step of the history: undo them once the script has ended</source>
+        <translation>die Änderungen des Skripts sind ein Schritt im Verlauf: machen Sie sie nach dem Ende des Skripts rückgängig</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Move Item</source>
+        <translation>Eintrag verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::ExternalEditingFeature</name>
+    <message>
+        <source>Edit E&amp;xternally</source>
+        <translation>E&amp;xtern bearbeiten</translation>
+    </message>
+    <message>
+        <source>No program is set to open %1 files.<byte value="xd"/>
+Choose an image editor in Edit &gt; Preferences.</source>
+        <translation>Kein Programm zum Öffnen von %1-Dateien festgelegt.<byte value="xd"/>
+Wählen Sie einen Bildeditor unter Bearbeiten &gt; Einstellungen.</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but its image is no longer in the animation.</source>
+        <translation>%1 gespeichert, aber das Bild ist nicht mehr in der Animation.</translation>
+    </message>
+    <message>
+        <source>Update Image</source>
+        <translation>Bild aktualisieren</translation>
+    </message>
+    <message>
+        <source>Updated the image on line %1 from %2.</source>
+        <translation>Bild in Zeile %1 aus %2 aktualisiert.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::Filters</name>
+    <message>
+        <source>Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*</source>
+        <translation>Animationsdateien (*ANIM*.*)|*ANIM*.*|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
+        <translation>Bitmap-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</source>
+        <translation>JASC-3-Palettendateien (*.pal)|*.pal|JASC-8-Palettendateien (*.pal)|*.pal|Photoshop-Palettendateien (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</translation>
+    </message>
+    <message>
+        <source>GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png</source>
+        <translation>GIF-Animation (*.gif)|*.gif|WebM-Video (*.webm)|*.webm|MP4-Video (*.mp4)|*.mp4|PNG-Bildfolge (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*</source>
+        <translation>Animations-Patches (*.tpatch)|*.tpatch|Alle Dateien (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::FrameImport</name>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Import what is there?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Das Vorhandene importieren?</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::ImageImportFeature</name>
+    <message>
+        <source>Image Files (%1)|%1|All Files (*.*)|*.*</source>
+        <translation>Bilddateien (%1)|%1|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>I&amp;mport Image...</source>
+        <translation>Bild i&amp;mportieren...</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Bild importieren</translation>
+    </message>
+    <message>
+        <source>Open or begin an animation to add images to it.</source>
+        <translation>Für Bilder erst eine Animation öffnen oder beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>tessa::ImportImageDialog</name>
@@ -429,6 +585,82 @@ Möchten Sie sie erstellen?</translation>
     </message>
 </context>
 <context>
+    <name>tessa::MovieExportFeature</name>
+    <message>
+        <source>&amp;Movie...</source>
+        <translation>&amp;Film...</translation>
+    </message>
+    <message>
+        <source>Export Movie</source>
+        <translation>Film exportieren</translation>
+    </message>
+    <message>
+        <source>Wrote the movie %1 (%2).</source>
+        <translation>Film %1 geschrieben (%2).</translation>
+    </message>
+    <message>
+        <source>Wrote the movie as the pictures %1.</source>
+        <translation>Film als Bilder %1 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::MovieImportFeature</name>
+    <message>
+        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
+        <translation>Videos (%1)|%1|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Import Mo&amp;vie...</source>
+        <translation>&amp;Film importieren...</translation>
+    </message>
+    <message>
+        <source>Import Movie</source>
+        <translation>Film importieren</translation>
+    </message>
+    <message>
+        <source>Open or begin an animation to add a movie to it.</source>
+        <translation>Für einen Film erst eine Animation öffnen oder beginnen.</translation>
+    </message>
+    <message>
+        <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
+        <translation>Selbst bei niedrigster Qualität sind es etwa %1 Bytes: mehr zulassen oder einen kürzeren Teil wählen.</translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
+        <translation>Die Sound-Datei %1 gibt es schon. Durch den Ton des Films ersetzen? Die alte bleibt als %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 and %3.</source>
+        <translation>%1 importiert: %2 und %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <translation>
+            <numerusform>%Ln Bild</numerusform>
+            <numerusform>%Ln Bilder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pause(s)</source>
+        <translation>
+            <numerusform>%Ln Pause</numerusform>
+            <numerusform>%Ln Pausen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its sound is sound %1, %2.</source>
+        <translation>Sein Ton ist Sound %1, %2.</translation>
+    </message>
+    <message>
+        <source>Encoding %1...</source>
+        <translation>%1 wird kodiert...</translation>
+    </message>
+    <message>
+        <source>The movie was not imported: it was stopped. Nothing has changed.</source>
+        <translation>Film nicht importiert: abgebrochen. Nichts wurde geändert.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::Notice</name>
     <message>
         <source>Error</source>
@@ -524,6 +756,44 @@ Ort: %3</translation>
     </message>
 </context>
 <context>
+    <name>tessa::PatchFeature</name>
+    <message>
+        <source>&amp;Patch...</source>
+        <translation>&amp;Patch...</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Patch...</source>
+        <translation>&amp;Patch anwenden...</translation>
+    </message>
+    <message>
+        <source>Select the original animation file</source>
+        <translation>Ursprüngliche Animationsdatei auswählen</translation>
+    </message>
+    <message>
+        <source>Save the animation first: a patch is made from the file as saved.</source>
+        <translation>Speichern Sie die Animation zuerst: Ein Patch entsteht aus der gespeicherten Datei.</translation>
+    </message>
+    <message>
+        <source>Export Patch</source>
+        <translation>Patch exportieren</translation>
+    </message>
+    <message>
+        <source>Wrote the patch %1 (%2).</source>
+        <translation>Patch %1 geschrieben (%2).</translation>
+    </message>
+    <message>
+        <source>Select the patch</source>
+        <translation>Patch auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::PlayFeature</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+</context>
+<context>
     <name>tessa::PreferencesDialog</name>
     <message>
         <source>Programs (*.exe)|*.exe|All Files (*.*)|*.*</source>
@@ -576,6 +846,13 @@ Ort: %3</translation>
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::PreferencesFeature</name>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Ein&amp;stellungen...</translation>
     </message>
 </context>
 <context>
@@ -738,6 +1015,64 @@ Ort: %3</translation>
     </message>
 </context>
 <context>
+    <name>tessa::RecoveryFeature</name>
+    <message>
+        <source>a new animation</source>
+        <translation>eine neue Animation</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Recover Discarded Animation...</source>
+        <translation>&amp;Verworfene Animation wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Your unsaved changes were kept: File &gt; Recover Discarded Animation brings them back.</source>
+        <translation>Änderungen aufbewahrt: Datei &gt; Verworfene Animation wiederherstellen holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Your unsaved changes could not be kept for File &gt; Recover Discarded Animation: %1</source>
+        <translation>Ihre ungespeicherten Änderungen konnten nicht für Datei &gt; Verworfene Animation wiederherstellen aufbewahrt werden: %1</translation>
+    </message>
+    <message>
+        <source>Recover the unsaved changes to %1 from %2?</source>
+        <translation>Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 could not be read.</source>
+        <translation>Die ungespeicherten Änderungen an %1 konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Discard your changes and reopen %1 from disk?</source>
+        <translation>Änderungen verwerfen und %1 neu vom Datenträger laden?</translation>
+    </message>
+    <message>
+        <source>No discarded animations are kept.</source>
+        <translation>Keine verworfenen Animationen aufbewahrt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %Ln item(s)</source>
+        <translation>
+            <numerusform>%1, %2, %Ln Eintrag</numerusform>
+            <numerusform>%1, %2, %Ln Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recover Discarded Animation</source>
+        <translation>Verworfene Animation wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Open as a new animation:</source>
+        <translation>Als neue Animation öffnen:</translation>
+    </message>
+    <message>
+        <source>The discarded animation could not be read.</source>
+        <translation>Die verworfene Animation konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::ScriptFileAccess</name>
     <message>
         <source>Run Script</source>
@@ -780,6 +1115,57 @@ Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen 
     </message>
 </context>
 <context>
+    <name>tessa::ScriptsFeature</name>
+    <message>
+        <source>Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*</source>
+        <translation>Lua-Skripte (*.lua)|*.lua|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>&amp;Run Script...</source>
+        <translation>Skript &amp;ausführen...</translation>
+    </message>
+    <message>
+        <source>a script cannot start another</source>
+        <translation>ein Skript kann kein anderes starten</translation>
+    </message>
+    <message>
+        <source>&amp;Scripts</source>
+        <translation>&amp;Skripte</translation>
+    </message>
+    <message>
+        <source>&amp;Open Scripts Folder</source>
+        <translation>Skript&amp;ordner öffnen</translation>
+    </message>
+    <message>
+        <source>(No scripts in the scripts folder)</source>
+        <translation>(Keine Skripte im Skriptordner)</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Beispiele</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Skript ausführen</translation>
+    </message>
+    <message>
+        <source>%1 was stopped: the animation is as it was before it ran.</source>
+        <translation>%1 wurde abgebrochen: Die Animation ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Script Failed</source>
+        <translation>Skript fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Open Scripts Folder</source>
+        <translation>Skriptordner öffnen</translation>
+    </message>
+    <message>
+        <source>The scripts folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Skriptordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::SoundCuePlayer</name>
     <message>
         <source>Sound %1: no file name pattern is set, so no sound is played.</source>
@@ -813,26 +1199,6 @@ Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen 
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*</source>
-        <translation>Animationsdateien (*ANIM*.*)|*ANIM*.*|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
-        <translation>Bitmap-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</source>
-        <translation>JASC-3-Palettendateien (*.pal)|*.pal|JASC-8-Palettendateien (*.pal)|*.pal|Photoshop-Palettendateien (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</translation>
-    </message>
-    <message>
-        <source>GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png</source>
-        <translation>GIF-Animation (*.gif)|*.gif|WebM-Video (*.webm)|*.webm|MP4-Video (*.mp4)|*.mp4|PNG-Bildfolge (*.png)|*.png</translation>
-    </message>
-    <message>
-        <source>Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*</source>
-        <translation>Animations-Patches (*.tpatch)|*.tpatch|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>: NEW</source>
         <translation>: NEU</translation>
     </message>
@@ -857,14 +1223,6 @@ Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen 
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
-        <source>Re&amp;vert</source>
-        <translation>&amp;Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>&amp;Recover Discarded Animation...</source>
-        <translation>&amp;Verworfene Animation wiederherstellen...</translation>
-    </message>
-    <message>
         <source>&amp;Export</source>
         <translation>&amp;Exportieren</translation>
     </message>
@@ -875,18 +1233,6 @@ Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen 
     <message>
         <source>&amp;Frame</source>
         <translation>&amp;Bild</translation>
-    </message>
-    <message>
-        <source>&amp;Movie...</source>
-        <translation>&amp;Film...</translation>
-    </message>
-    <message>
-        <source>&amp;Patch...</source>
-        <translation>&amp;Patch...</translation>
-    </message>
-    <message>
-        <source>Apply &amp;Patch...</source>
-        <translation>&amp;Patch anwenden...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -917,20 +1263,8 @@ Soll es die Dateien in %3 lesen und ändern dürfen, bis der Editor geschlossen 
         <translation>&amp;Sound hinzufügen</translation>
     </message>
     <message>
-        <source>I&amp;mport Image...</source>
-        <translation>Bild i&amp;mportieren...</translation>
-    </message>
-    <message>
-        <source>Import Mo&amp;vie...</source>
-        <translation>&amp;Film importieren...</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Edit E&amp;xternally</source>
-        <translation>E&amp;xtern bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Item</source>
@@ -983,84 +1317,8 @@ Abbruch...</translation>
         <translation>Speichern bestätigen</translation>
     </message>
     <message>
-        <source>it replaces the document the script works on</source>
-        <translation>er ersetzt das Dokument, an dem das Skript arbeitet</translation>
-    </message>
-    <message>
-        <source>the script&apos;s changes are one step of the history: undo them once the script has ended</source>
-        <translation>die Änderungen des Skripts sind ein Schritt im Verlauf: machen Sie sie nach dem Ende des Skripts rückgängig</translation>
-    </message>
-    <message>
         <source>it would close the editor under the script</source>
         <translation>er würde den Editor schließen, während das Skript läuft</translation>
-    </message>
-    <message>
-        <source>a script cannot start another</source>
-        <translation>ein Skript kann kein anderes starten</translation>
-    </message>
-    <message>
-        <source>Open or begin an animation to add images to it.</source>
-        <translation>Für Bilder erst eine Animation öffnen oder beginnen.</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
-    </message>
-    <message>
-        <source>&amp;Duplicate</source>
-        <translation>&amp;Duplizieren</translation>
-    </message>
-    <message>
-        <source>&amp;Move Up</source>
-        <translation>Nach &amp;oben verschieben</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>Nach &amp;unten verschieben</translation>
-    </message>
-    <message>
-        <source>Pr&amp;eferences...</source>
-        <translation>Ein&amp;stellungen...</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederholen: %1</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation>Duplizieren</translation>
-    </message>
-    <message>
-        <source>Move Up</source>
-        <translation>Nach oben verschieben</translation>
-    </message>
-    <message>
-        <source>Move Down</source>
-        <translation>Nach unten verschieben</translation>
-    </message>
-    <message>
-        <source>Move Item</source>
-        <translation>Eintrag verschieben</translation>
     </message>
     <message>
         <source>Export Animation Frames</source>
@@ -1069,52 +1327,6 @@ Abbruch...</translation>
     <message>
         <source>Export Frame</source>
         <translation>Bild exportieren</translation>
-    </message>
-    <message>
-        <source>Export Movie</source>
-        <translation>Film exportieren</translation>
-    </message>
-    <message>
-        <source>Wrote the movie %1 (%2).</source>
-        <translation>Film %1 geschrieben (%2).</translation>
-    </message>
-    <message>
-        <source>Wrote the movie as the pictures %1.</source>
-        <translation>Film als Bilder %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>No program is set to open %1 files.<byte value="xd"/>
-Choose an image editor in Edit &gt; Preferences.</source>
-        <translation>Kein Programm zum Öffnen von %1-Dateien festgelegt.<byte value="xd"/>
-Wählen Sie einen Bildeditor unter Bearbeiten &gt; Einstellungen.</translation>
-    </message>
-    <message>
-        <source>%1 was saved, but its image is no longer in the animation.</source>
-        <translation>%1 gespeichert, aber das Bild ist nicht mehr in der Animation.</translation>
-    </message>
-    <message>
-        <source>Update Image</source>
-        <translation>Bild aktualisieren</translation>
-    </message>
-    <message>
-        <source>Updated the image on line %1 from %2.</source>
-        <translation>Bild in Zeile %1 aus %2 aktualisiert.</translation>
-    </message>
-    <message>
-        <source>Image Files (%1)|%1|All Files (*.*)|*.*</source>
-        <translation>Bilddateien (%1)|%1|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Import Image</source>
-        <translation>Bild importieren</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Import what is there?</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-Das Vorhandene importieren?</translation>
     </message>
     <message>
         <source>Select screen image</source>
@@ -1165,152 +1377,16 @@ Das Vorhandene importieren?</translation>
         <translation>Sound bearbeiten</translation>
     </message>
     <message>
-        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
-        <translation>Videos (%1)|%1|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Import Movie</source>
-        <translation>Film importieren</translation>
-    </message>
-    <message>
-        <source>Open or begin an animation to add a movie to it.</source>
-        <translation>Für einen Film erst eine Animation öffnen oder beginnen.</translation>
-    </message>
-    <message>
-        <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
-        <translation>Selbst bei niedrigster Qualität sind es etwa %1 Bytes: mehr zulassen oder einen kürzeren Teil wählen.</translation>
-    </message>
-    <message>
-        <source>Encoding %1...</source>
-        <translation>%1 wird kodiert...</translation>
-    </message>
-    <message>
-        <source>The movie was not imported: it was stopped. Nothing has changed.</source>
-        <translation>Film nicht importiert: abgebrochen. Nichts wurde geändert.</translation>
-    </message>
-    <message>
         <source>Select your palette file</source>
         <translation>Palettendatei auswählen</translation>
-    </message>
-    <message>
-        <source>Save the animation first: a patch is made from the file as saved.</source>
-        <translation>Speichern Sie die Animation zuerst: Ein Patch entsteht aus der gespeicherten Datei.</translation>
-    </message>
-    <message>
-        <source>Export Patch</source>
-        <translation>Patch exportieren</translation>
-    </message>
-    <message>
-        <source>Wrote the patch %1 (%2).</source>
-        <translation>Patch %1 geschrieben (%2).</translation>
-    </message>
-    <message>
-        <source>Select the patch</source>
-        <translation>Patch auswählen</translation>
-    </message>
-    <message>
-        <source>a new animation</source>
-        <translation>eine neue Animation</translation>
-    </message>
-    <message>
-        <source>Your unsaved changes were kept: File &gt; Recover Discarded Animation brings them back.</source>
-        <translation>Änderungen aufbewahrt: Datei &gt; Verworfene Animation wiederherstellen holt sie zurück.</translation>
-    </message>
-    <message>
-        <source>Your unsaved changes could not be kept for File &gt; Recover Discarded Animation: %1</source>
-        <translation>Ihre ungespeicherten Änderungen konnten nicht für Datei &gt; Verworfene Animation wiederherstellen aufbewahrt werden: %1</translation>
-    </message>
-    <message>
-        <source>Recover the unsaved changes to %1 from %2?</source>
-        <translation>Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?</translation>
-    </message>
-    <message>
-        <source>The unsaved changes to %1 could not be read.</source>
-        <translation>Die ungespeicherten Änderungen an %1 konnten nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Discard your changes and reopen %1 from disk?</source>
-        <translation>Änderungen verwerfen und %1 neu vom Datenträger laden?</translation>
-    </message>
-    <message>
-        <source>No discarded animations are kept.</source>
-        <translation>Keine verworfenen Animationen aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>Recover Discarded Animation</source>
-        <translation>Verworfene Animation wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Open as a new animation:</source>
-        <translation>Als neue Animation öffnen:</translation>
-    </message>
-    <message>
-        <source>The discarded animation could not be read.</source>
-        <translation>Die verworfene Animation konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*</source>
-        <translation>Lua-Skripte (*.lua)|*.lua|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
         <translation>&amp;Extras</translation>
     </message>
     <message>
-        <source>&amp;Run Script...</source>
-        <translation>Skript &amp;ausführen...</translation>
-    </message>
-    <message>
-        <source>&amp;Scripts</source>
-        <translation>&amp;Skripte</translation>
-    </message>
-    <message>
-        <source>&amp;Open Scripts Folder</source>
-        <translation>Skript&amp;ordner öffnen</translation>
-    </message>
-    <message>
-        <source>(No scripts in the scripts folder)</source>
-        <translation>(Keine Skripte im Skriptordner)</translation>
-    </message>
-    <message>
-        <source>Examples</source>
-        <translation>Beispiele</translation>
-    </message>
-    <message>
-        <source>Run Script</source>
-        <translation>Skript ausführen</translation>
-    </message>
-    <message>
-        <source>%1 was stopped: the animation is as it was before it ran.</source>
-        <translation>%1 wurde abgebrochen: Die Animation ist unverändert.</translation>
-    </message>
-    <message>
-        <source>Script Failed</source>
-        <translation>Skript fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Open Scripts Folder</source>
-        <translation>Skriptordner öffnen</translation>
-    </message>
-    <message>
-        <source>The scripts folder &quot;%1&quot; could not be made.</source>
-        <translation>Der Skriptordner „%1“ konnte nicht angelegt werden.</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Abspielen</translation>
-    </message>
-    <message>
-        <source>&amp;Changes</source>
-        <translation>Ä&amp;nderungen</translation>
-    </message>
-    <message>
-        <source>Item &amp;Details</source>
-        <translation>Eintrags&amp;details</translation>
     </message>
     <message>
         <source>The image editor&apos;s command line is empty.</source>
@@ -1339,37 +1415,8 @@ Prüfen Sie seine Befehlszeile unter Bearbeiten &gt; Einstellungen.</translation
         <translation>Neue Sound-Nummer eingeben (%1..%2)</translation>
     </message>
     <message>
-        <source>Imported %1: %2 and %3.</source>
-        <translation>%1 importiert: %2 und %3.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln Bild</numerusform>
-            <numerusform>%Ln Bilder</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln pause(s)</source>
-        <translation>
-            <numerusform>%Ln Pause</numerusform>
-            <numerusform>%Ln Pausen</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Custom: %1</source>
         <translation>Benutzerdefiniert: %1</translation>
-    </message>
-    <message>
-        <source>Select the original animation file</source>
-        <translation>Ursprüngliche Animationsdatei auswählen</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1, %2, %Ln item(s)</source>
-        <translation>
-            <numerusform>%1, %2, %Ln Eintrag</numerusform>
-            <numerusform>%1, %2, %Ln Einträge</numerusform>
-        </translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1379,14 +1426,6 @@ Prüfen Sie seine Befehlszeile unter Bearbeiten &gt; Einstellungen.</translation
     <message>
         <source>Indices kept; the image&apos;s colours differ from the palette. Use Import Image to match colours.</source>
         <translation>Indizes beibehalten; die Farben des Bildes weichen von der Palette ab. Mit „Bild importieren“ werden sie angepasst.</translation>
-    </message>
-    <message>
-        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
-        <translation>Die Sound-Datei %1 gibt es schon. Durch den Ton des Films ersetzen? Die alte bleibt als %2 erhalten.</translation>
-    </message>
-    <message>
-        <source>Its sound is sound %1, %2.</source>
-        <translation>Sein Ton ist Sound %1, %2.</translation>
     </message>
 </context>
 <context>

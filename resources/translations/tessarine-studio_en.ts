@@ -43,6 +43,159 @@ Do you want to create it?</source>
         <source>the command is off at the moment (its menu entry is greyed out)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>it replaces the document the script works on</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::DetailsFeature</name>
+    <message>
+        <source>&amp;Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item &amp;Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::EditFeature</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script&apos;s changes are one step of the history: undo them once the script has ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::ExternalEditingFeature</name>
+    <message>
+        <source>Edit E&amp;xternally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set to open %1 files.<byte value="xd"/>
+Choose an image editor in Edit &gt; Preferences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was saved, but its image is no longer in the animation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updated the image on line %1 from %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::Filters</name>
+    <message>
+        <source>Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::FrameImport</name>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Import what is there?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::ImageImportFeature</name>
+    <message>
+        <source>Image Files (%1)|%1|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I&amp;mport Image...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open or begin an animation to add images to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tessa::ImportImageDialog</name>
@@ -427,6 +580,82 @@ Do you want to create it?</source>
     </message>
 </context>
 <context>
+    <name>tessa::MovieExportFeature</name>
+    <message>
+        <source>&amp;Movie...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote the movie %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote the movie as the pictures %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::MovieImportFeature</name>
+    <message>
+        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Mo&amp;vie...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open or begin an animation to add a movie to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 and %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <translation>
+            <numerusform>%Ln image</numerusform>
+            <numerusform>%Ln images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pause(s)</source>
+        <translation>
+            <numerusform>%Ln pause</numerusform>
+            <numerusform>%Ln pauses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its sound is sound %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The movie was not imported: it was stopped. Nothing has changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::Notice</name>
     <message>
         <source>Error</source>
@@ -520,6 +749,44 @@ Location: %3</source>
     </message>
 </context>
 <context>
+    <name>tessa::PatchFeature</name>
+    <message>
+        <source>&amp;Patch...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply &amp;Patch...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the original animation file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the animation first: a patch is made from the file as saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote the patch %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::PlayFeature</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::PreferencesDialog</name>
     <message>
         <source>Programs (*.exe)|*.exe|All Files (*.*)|*.*</source>
@@ -571,6 +838,13 @@ Location: %3</source>
     </message>
     <message>
         <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessa::PreferencesFeature</name>
+    <message>
+        <source>Pr&amp;eferences...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -734,6 +1008,64 @@ Location: %3</source>
     </message>
 </context>
 <context>
+    <name>tessa::RecoveryFeature</name>
+    <message>
+        <source>a new animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recover Discarded Animation...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your unsaved changes were kept: File &gt; Recover Discarded Animation brings them back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your unsaved changes could not be kept for File &gt; Recover Discarded Animation: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover the unsaved changes to %1 from %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard your changes and reopen %1 from disk?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No discarded animations are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %Ln item(s)</source>
+        <translation>
+            <numerusform>%1, %2, %Ln item</numerusform>
+            <numerusform>%1, %2, %Ln items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recover Discarded Animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open as a new animation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The discarded animation could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::ScriptFileAccess</name>
     <message>
         <source>Run Script</source>
@@ -772,6 +1104,57 @@ Let it read and change the files in %3 until the editor closes?</source>
     </message>
 </context>
 <context>
+    <name>tessa::ScriptsFeature</name>
+    <message>
+        <source>Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Run Script...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a script cannot start another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scripts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Scripts Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(No scripts in the scripts folder)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was stopped: the animation is as it was before it ran.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Scripts Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scripts folder &quot;%1&quot; could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::SoundCuePlayer</name>
     <message>
         <source>Sound %1: no file name pattern is set, so no sound is played.</source>
@@ -805,26 +1188,6 @@ Let it read and change the files in %3 until the editor closes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>: NEW</source>
         <translation type="unfinished"></translation>
     </message>
@@ -849,14 +1212,6 @@ Let it read and change the files in %3 until the editor closes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Re&amp;vert</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Recover Discarded Animation...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Export</source>
         <translation type="unfinished"></translation>
     </message>
@@ -866,18 +1221,6 @@ Let it read and change the files in %3 until the editor closes?</source>
     </message>
     <message>
         <source>&amp;Frame</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Movie...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Patch...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apply &amp;Patch...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -909,19 +1252,7 @@ Let it read and change the files in %3 until the editor closes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>I&amp;mport Image...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import Mo&amp;vie...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit E&amp;xternally</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -974,83 +1305,7 @@ Aborting...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>it replaces the document the script works on</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the script&apos;s changes are one step of the history: undo them once the script has ended</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>it would close the editor under the script</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a script cannot start another</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open or begin an animation to add images to it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Move Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pr&amp;eferences...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move Down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move Item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1059,49 +1314,6 @@ Aborting...</source>
     </message>
     <message>
         <source>Export Frame</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export Movie</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrote the movie %1 (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrote the movie as the pictures %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No program is set to open %1 files.<byte value="xd"/>
-Choose an image editor in Edit &gt; Preferences.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was saved, but its image is no longer in the animation.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Update Image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Updated the image on line %1 from %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Image Files (%1)|%1|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import Image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Import what is there?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1153,91 +1365,7 @@ Import what is there?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import Movie</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open or begin an animation to add a movie to it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Encoding %1...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The movie was not imported: it was stopped. Nothing has changed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select your palette file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save the animation first: a patch is made from the file as saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export Patch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrote the patch %1 (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select the patch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a new animation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your unsaved changes were kept: File &gt; Recover Discarded Animation brings them back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your unsaved changes could not be kept for File &gt; Recover Discarded Animation: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recover the unsaved changes to %1 from %2?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The unsaved changes to %1 could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Discard your changes and reopen %1 from disk?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No discarded animations are kept.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recover Discarded Animation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open as a new animation:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The discarded animation could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1245,59 +1373,7 @@ Import what is there?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Run Script...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Scripts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Open Scripts Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(No scripts in the scripts folder)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Examples</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Run Script</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was stopped: the animation is as it was before it ran.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Script Failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Scripts Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The scripts folder &quot;%1&quot; could not be made.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Changes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Item &amp;Details</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1326,37 +1402,8 @@ Check its command line in Edit &gt; Preferences.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Imported %1: %2 and %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln image</numerusform>
-            <numerusform>%Ln images</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln pause(s)</source>
-        <translation>
-            <numerusform>%Ln pause</numerusform>
-            <numerusform>%Ln pauses</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Custom: %1</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select the original animation file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%1, %2, %Ln item(s)</source>
-        <translation>
-            <numerusform>%1, %2, %Ln item</numerusform>
-            <numerusform>%1, %2, %Ln items</numerusform>
-        </translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1365,14 +1412,6 @@ Check its command line in Edit &gt; Preferences.</source>
     </message>
     <message>
         <source>Indices kept; the image&apos;s colours differ from the palette. Use Import Image to match colours.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Its sound is sound %1, %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -45,6 +45,162 @@ Voulez-vous le créer&#xa0;?</translation>
         <source>the command is off at the moment (its menu entry is greyed out)</source>
         <translation>la commande est indisponible pour l&apos;instant (son entrée de menu est grisée)</translation>
     </message>
+    <message>
+        <source>it replaces the document the script works on</source>
+        <translation>elle remplace le document sur lequel travaille le script</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::DetailsFeature</name>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>&amp;Modifications</translation>
+    </message>
+    <message>
+        <source>Item &amp;Details</source>
+        <translation>&amp;Détails de l&apos;élément</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::EditFeature</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>&amp;Dupliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Move Up</source>
+        <translation>Déplacer vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Déplacer vers le haut</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Déplacer vers le &amp;bas</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Déplacer vers le bas</translation>
+    </message>
+    <message>
+        <source>the script&apos;s changes are one step of the history: undo them once the script has ended</source>
+        <translation>les modifications du script forment une seule étape de l&apos;historique&#xa0;: annulez-les une fois le script terminé</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Move Item</source>
+        <translation>Déplacer l&apos;élément</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::ExternalEditingFeature</name>
+    <message>
+        <source>Edit E&amp;xternally</source>
+        <translation>Modifier dans l&apos;éditeur e&amp;xterne</translation>
+    </message>
+    <message>
+        <source>No program is set to open %1 files.<byte value="xd"/>
+Choose an image editor in Edit &gt; Preferences.</source>
+        <translation>Aucun programme n&apos;est défini pour ouvrir les fichiers %1.<byte value="xd"/>
+Choisissez un éditeur d&apos;images dans Édition &gt; Préférences.</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but its image is no longer in the animation.</source>
+        <translation>%1 a été enregistré, mais son image n&apos;est plus dans l&apos;animation.</translation>
+    </message>
+    <message>
+        <source>Update Image</source>
+        <translation>Mettre à jour l&apos;image</translation>
+    </message>
+    <message>
+        <source>Updated the image on line %1 from %2.</source>
+        <translation>Image de la ligne %1 mise à jour depuis %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::Filters</name>
+    <message>
+        <source>Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*</source>
+        <translation>Fichiers d&apos;animation (*ANIM*.*)|*ANIM*.*|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
+        <translation>Fichiers bitmap (*.bmp)|*.bmp|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</source>
+        <translation>Fichiers de palette JASC 3 (*.pal)|*.pal|Fichiers de palette JASC 8 (*.pal)|*.pal|Fichiers de palette Photoshop (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</translation>
+    </message>
+    <message>
+        <source>GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png</source>
+        <translation>Animation GIF (*.gif)|*.gif|Vidéo WebM (*.webm)|*.webm|Vidéo MP4 (*.mp4)|*.mp4|Séquence PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*</source>
+        <translation>Correctifs d&apos;animation (*.tpatch)|*.tpatch|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::FrameImport</name>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Import what is there?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Importer ce qui a pu être lu&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::ImageImportFeature</name>
+    <message>
+        <source>Image Files (%1)|%1|All Files (*.*)|*.*</source>
+        <translation>Fichiers image (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>I&amp;mport Image...</source>
+        <translation>I&amp;mporter une image...</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Importer une image</translation>
+    </message>
+    <message>
+        <source>Open or begin an animation to add images to it.</source>
+        <translation>Ouvrez ou créez une animation pour y ajouter des images.</translation>
+    </message>
 </context>
 <context>
     <name>tessa::ImportImageDialog</name>
@@ -429,6 +585,82 @@ Voulez-vous le créer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>tessa::MovieExportFeature</name>
+    <message>
+        <source>&amp;Movie...</source>
+        <translation>&amp;Film...</translation>
+    </message>
+    <message>
+        <source>Export Movie</source>
+        <translation>Exporter le film</translation>
+    </message>
+    <message>
+        <source>Wrote the movie %1 (%2).</source>
+        <translation>Film %1 écrit (%2).</translation>
+    </message>
+    <message>
+        <source>Wrote the movie as the pictures %1.</source>
+        <translation>Film écrit sous forme d&apos;images %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::MovieImportFeature</name>
+    <message>
+        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
+        <translation>Vidéos (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Import Mo&amp;vie...</source>
+        <translation>Importer une &amp;vidéo...</translation>
+    </message>
+    <message>
+        <source>Import Movie</source>
+        <translation>Importer une vidéo</translation>
+    </message>
+    <message>
+        <source>Open or begin an animation to add a movie to it.</source>
+        <translation>Ouvrez ou créez une animation pour y ajouter une vidéo.</translation>
+    </message>
+    <message>
+        <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
+        <translation>Même en qualité minimale, il faut environ %1 octets&#xa0;: autorisez davantage ou prenez un extrait plus court.</translation>
+    </message>
+    <message>
+        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
+        <translation>Le fichier son %1 existe déjà. Le remplacer par le son de la vidéo&#xa0;? L&apos;ancien est conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 and %3.</source>
+        <translation>Import de %1&#xa0;: %2 et %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <translation>
+            <numerusform>%Ln image</numerusform>
+            <numerusform>%Ln images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pause(s)</source>
+        <translation>
+            <numerusform>%Ln pause</numerusform>
+            <numerusform>%Ln pauses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its sound is sound %1, %2.</source>
+        <translation>Le son de la vidéo est le son %1, %2.</translation>
+    </message>
+    <message>
+        <source>Encoding %1...</source>
+        <translation>Encodage de %1...</translation>
+    </message>
+    <message>
+        <source>The movie was not imported: it was stopped. Nothing has changed.</source>
+        <translation>La vidéo n&apos;a pas été importée&#xa0;: import interrompu. Rien n&apos;a changé.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::Notice</name>
     <message>
         <source>Error</source>
@@ -524,6 +756,44 @@ Emplacement&#xa0;: %3</translation>
     </message>
 </context>
 <context>
+    <name>tessa::PatchFeature</name>
+    <message>
+        <source>&amp;Patch...</source>
+        <translation>&amp;Correctif...</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Patch...</source>
+        <translation>&amp;Appliquer un correctif...</translation>
+    </message>
+    <message>
+        <source>Select the original animation file</source>
+        <translation>Choisissez le fichier d&apos;animation d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Save the animation first: a patch is made from the file as saved.</source>
+        <translation>Enregistrez d&apos;abord l&apos;animation&#xa0;: le correctif est créé à partir du fichier enregistré.</translation>
+    </message>
+    <message>
+        <source>Export Patch</source>
+        <translation>Exporter un correctif</translation>
+    </message>
+    <message>
+        <source>Wrote the patch %1 (%2).</source>
+        <translation>Correctif %1 écrit (%2).</translation>
+    </message>
+    <message>
+        <source>Select the patch</source>
+        <translation>Choisissez le correctif</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::PlayFeature</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+</context>
+<context>
     <name>tessa::PreferencesDialog</name>
     <message>
         <source>Programs (*.exe)|*.exe|All Files (*.*)|*.*</source>
@@ -576,6 +846,13 @@ Emplacement&#xa0;: %3</translation>
     <message>
         <source>&amp;Language:</source>
         <translation>&amp;Langue&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tessa::PreferencesFeature</name>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>&amp;Préférences...</translation>
     </message>
 </context>
 <context>
@@ -738,6 +1015,64 @@ Emplacement&#xa0;: %3</translation>
     </message>
 </context>
 <context>
+    <name>tessa::RecoveryFeature</name>
+    <message>
+        <source>a new animation</source>
+        <translation>une nouvelle animation</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation>Re&amp;charger</translation>
+    </message>
+    <message>
+        <source>&amp;Recover Discarded Animation...</source>
+        <translation>&amp;Récupérer l&apos;animation abandonnée...</translation>
+    </message>
+    <message>
+        <source>Your unsaved changes were kept: File &gt; Recover Discarded Animation brings them back.</source>
+        <translation>Modifications non enregistrées gardées&#xa0;: Fichier &gt; Récupérer l&apos;animation abandonnée.</translation>
+    </message>
+    <message>
+        <source>Your unsaved changes could not be kept for File &gt; Recover Discarded Animation: %1</source>
+        <translation>Vos modifications non enregistrées n&apos;ont pas pu être gardées pour Fichier &gt; Récupérer l&apos;animation abandonnée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Recover the unsaved changes to %1 from %2?</source>
+        <translation>Récupérer les modifications non enregistrées de %1 (%2)&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 could not be read.</source>
+        <translation>Impossible de lire les modifications non enregistrées de %1.</translation>
+    </message>
+    <message>
+        <source>Discard your changes and reopen %1 from disk?</source>
+        <translation>Abandonner vos modifications et rouvrir %1 depuis le disque&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No discarded animations are kept.</source>
+        <translation>Aucune animation abandonnée n&apos;est conservée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %Ln item(s)</source>
+        <translation>
+            <numerusform>%1, %2, %Ln élément</numerusform>
+            <numerusform>%1, %2, %Ln éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recover Discarded Animation</source>
+        <translation>Récupérer l&apos;animation abandonnée</translation>
+    </message>
+    <message>
+        <source>Open as a new animation:</source>
+        <translation>Ouvrir comme nouvelle animation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The discarded animation could not be read.</source>
+        <translation>Impossible de lire l&apos;animation abandonnée.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::ScriptFileAccess</name>
     <message>
         <source>Run Script</source>
@@ -780,6 +1115,57 @@ L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermetu
     </message>
 </context>
 <context>
+    <name>tessa::ScriptsFeature</name>
+    <message>
+        <source>Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*</source>
+        <translation>Scripts Lua (*.lua)|*.lua|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>&amp;Run Script...</source>
+        <translation>&amp;Exécuter un script...</translation>
+    </message>
+    <message>
+        <source>a script cannot start another</source>
+        <translation>un script ne peut pas en lancer un autre</translation>
+    </message>
+    <message>
+        <source>&amp;Scripts</source>
+        <translation>&amp;Scripts</translation>
+    </message>
+    <message>
+        <source>&amp;Open Scripts Folder</source>
+        <translation>&amp;Ouvrir le dossier des scripts</translation>
+    </message>
+    <message>
+        <source>(No scripts in the scripts folder)</source>
+        <translation>(Aucun script dans le dossier des scripts)</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Exemples</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Exécuter un script</translation>
+    </message>
+    <message>
+        <source>%1 was stopped: the animation is as it was before it ran.</source>
+        <translation>%1 a été arrêté&#xa0;: l&apos;animation est revenue à son état d&apos;avant.</translation>
+    </message>
+    <message>
+        <source>Script Failed</source>
+        <translation>Échec du script</translation>
+    </message>
+    <message>
+        <source>Open Scripts Folder</source>
+        <translation>Ouvrir le dossier des scripts</translation>
+    </message>
+    <message>
+        <source>The scripts folder &quot;%1&quot; could not be made.</source>
+        <translation>Impossible de créer le dossier des scripts «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>tessa::SoundCuePlayer</name>
     <message>
         <source>Sound %1: no file name pattern is set, so no sound is played.</source>
@@ -813,26 +1199,6 @@ L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermetu
         <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
-        <source>Animation Files (*ANIM*.*)|*ANIM*.*|All Files (*.*)|*.*</source>
-        <translation>Fichiers d&apos;animation (*ANIM*.*)|*ANIM*.*|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>BitMap Files (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
-        <translation>Fichiers bitmap (*.bmp)|*.bmp|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>JASC 3 Palette Files (*.pal)|*.pal|JASC 8 Palette Files (*.pal)|*.pal|Photoshop Palette Files (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</source>
-        <translation>Fichiers de palette JASC 3 (*.pal)|*.pal|Fichiers de palette JASC 8 (*.pal)|*.pal|Fichiers de palette Photoshop (*.act)|*.act|GAMEPAL.OBJ|GAMEPAL.OBJ</translation>
-    </message>
-    <message>
-        <source>GIF Animation (*.gif)|*.gif|WebM Video (*.webm)|*.webm|MP4 Video (*.mp4)|*.mp4|PNG Sequence (*.png)|*.png</source>
-        <translation>Animation GIF (*.gif)|*.gif|Vidéo WebM (*.webm)|*.webm|Vidéo MP4 (*.mp4)|*.mp4|Séquence PNG (*.png)|*.png</translation>
-    </message>
-    <message>
-        <source>Animation Patches (*.tpatch)|*.tpatch|All Files (*.*)|*.*</source>
-        <translation>Correctifs d&apos;animation (*.tpatch)|*.tpatch|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>: NEW</source>
         <translation>: NOUVELLE</translation>
     </message>
@@ -857,14 +1223,6 @@ L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermetu
         <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
-        <source>Re&amp;vert</source>
-        <translation>Re&amp;charger</translation>
-    </message>
-    <message>
-        <source>&amp;Recover Discarded Animation...</source>
-        <translation>&amp;Récupérer l&apos;animation abandonnée...</translation>
-    </message>
-    <message>
         <source>&amp;Export</source>
         <translation>E&amp;xporter</translation>
     </message>
@@ -875,18 +1233,6 @@ L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermetu
     <message>
         <source>&amp;Frame</source>
         <translation>&amp;Image</translation>
-    </message>
-    <message>
-        <source>&amp;Movie...</source>
-        <translation>&amp;Film...</translation>
-    </message>
-    <message>
-        <source>&amp;Patch...</source>
-        <translation>&amp;Correctif...</translation>
-    </message>
-    <message>
-        <source>Apply &amp;Patch...</source>
-        <translation>&amp;Appliquer un correctif...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -917,20 +1263,8 @@ L&apos;autoriser à lire et modifier les fichiers de %3 jusqu&apos;à la fermetu
         <translation>Ajouter un so&amp;n</translation>
     </message>
     <message>
-        <source>I&amp;mport Image...</source>
-        <translation>I&amp;mporter une image...</translation>
-    </message>
-    <message>
-        <source>Import Mo&amp;vie...</source>
-        <translation>Importer une &amp;vidéo...</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <source>Edit E&amp;xternally</source>
-        <translation>Modifier dans l&apos;éditeur e&amp;xterne</translation>
     </message>
     <message>
         <source>&amp;Delete Item</source>
@@ -983,84 +1317,8 @@ Abandon...</translation>
         <translation>Confirmation d&apos;enregistrement</translation>
     </message>
     <message>
-        <source>it replaces the document the script works on</source>
-        <translation>elle remplace le document sur lequel travaille le script</translation>
-    </message>
-    <message>
-        <source>the script&apos;s changes are one step of the history: undo them once the script has ended</source>
-        <translation>les modifications du script forment une seule étape de l&apos;historique&#xa0;: annulez-les une fois le script terminé</translation>
-    </message>
-    <message>
         <source>it would close the editor under the script</source>
         <translation>elle fermerait l&apos;éditeur pendant l&apos;exécution du script</translation>
-    </message>
-    <message>
-        <source>a script cannot start another</source>
-        <translation>un script ne peut pas en lancer un autre</translation>
-    </message>
-    <message>
-        <source>Open or begin an animation to add images to it.</source>
-        <translation>Ouvrez ou créez une animation pour y ajouter des images.</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;oller</translation>
-    </message>
-    <message>
-        <source>&amp;Duplicate</source>
-        <translation>&amp;Dupliquer</translation>
-    </message>
-    <message>
-        <source>&amp;Move Up</source>
-        <translation>Déplacer vers le &amp;haut</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>Déplacer vers le &amp;bas</translation>
-    </message>
-    <message>
-        <source>Pr&amp;eferences...</source>
-        <translation>&amp;Préférences...</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir %1</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Coller</translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation>Dupliquer</translation>
-    </message>
-    <message>
-        <source>Move Up</source>
-        <translation>Déplacer vers le haut</translation>
-    </message>
-    <message>
-        <source>Move Down</source>
-        <translation>Déplacer vers le bas</translation>
-    </message>
-    <message>
-        <source>Move Item</source>
-        <translation>Déplacer l&apos;élément</translation>
     </message>
     <message>
         <source>Export Animation Frames</source>
@@ -1069,52 +1327,6 @@ Abandon...</translation>
     <message>
         <source>Export Frame</source>
         <translation>Exporter l&apos;image</translation>
-    </message>
-    <message>
-        <source>Export Movie</source>
-        <translation>Exporter le film</translation>
-    </message>
-    <message>
-        <source>Wrote the movie %1 (%2).</source>
-        <translation>Film %1 écrit (%2).</translation>
-    </message>
-    <message>
-        <source>Wrote the movie as the pictures %1.</source>
-        <translation>Film écrit sous forme d&apos;images %1.</translation>
-    </message>
-    <message>
-        <source>No program is set to open %1 files.<byte value="xd"/>
-Choose an image editor in Edit &gt; Preferences.</source>
-        <translation>Aucun programme n&apos;est défini pour ouvrir les fichiers %1.<byte value="xd"/>
-Choisissez un éditeur d&apos;images dans Édition &gt; Préférences.</translation>
-    </message>
-    <message>
-        <source>%1 was saved, but its image is no longer in the animation.</source>
-        <translation>%1 a été enregistré, mais son image n&apos;est plus dans l&apos;animation.</translation>
-    </message>
-    <message>
-        <source>Update Image</source>
-        <translation>Mettre à jour l&apos;image</translation>
-    </message>
-    <message>
-        <source>Updated the image on line %1 from %2.</source>
-        <translation>Image de la ligne %1 mise à jour depuis %2.</translation>
-    </message>
-    <message>
-        <source>Image Files (%1)|%1|All Files (*.*)|*.*</source>
-        <translation>Fichiers image (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Import Image</source>
-        <translation>Importer une image</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Import what is there?</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-Importer ce qui a pu être lu&#xa0;?</translation>
     </message>
     <message>
         <source>Select screen image</source>
@@ -1165,152 +1377,16 @@ Importer ce qui a pu être lu&#xa0;?</translation>
         <translation>Modifier le son</translation>
     </message>
     <message>
-        <source>Movies (%1)|%1|All Files (*.*)|*.*</source>
-        <translation>Vidéos (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Import Movie</source>
-        <translation>Importer une vidéo</translation>
-    </message>
-    <message>
-        <source>Open or begin an animation to add a movie to it.</source>
-        <translation>Ouvrez ou créez une animation pour y ajouter une vidéo.</translation>
-    </message>
-    <message>
-        <source>Even at the lowest quality this takes about %1 bytes: allow more, or take a shorter part.</source>
-        <translation>Même en qualité minimale, il faut environ %1 octets&#xa0;: autorisez davantage ou prenez un extrait plus court.</translation>
-    </message>
-    <message>
-        <source>Encoding %1...</source>
-        <translation>Encodage de %1...</translation>
-    </message>
-    <message>
-        <source>The movie was not imported: it was stopped. Nothing has changed.</source>
-        <translation>La vidéo n&apos;a pas été importée&#xa0;: import interrompu. Rien n&apos;a changé.</translation>
-    </message>
-    <message>
         <source>Select your palette file</source>
         <translation>Choisissez votre fichier de palette</translation>
-    </message>
-    <message>
-        <source>Save the animation first: a patch is made from the file as saved.</source>
-        <translation>Enregistrez d&apos;abord l&apos;animation&#xa0;: le correctif est créé à partir du fichier enregistré.</translation>
-    </message>
-    <message>
-        <source>Export Patch</source>
-        <translation>Exporter un correctif</translation>
-    </message>
-    <message>
-        <source>Wrote the patch %1 (%2).</source>
-        <translation>Correctif %1 écrit (%2).</translation>
-    </message>
-    <message>
-        <source>Select the patch</source>
-        <translation>Choisissez le correctif</translation>
-    </message>
-    <message>
-        <source>a new animation</source>
-        <translation>une nouvelle animation</translation>
-    </message>
-    <message>
-        <source>Your unsaved changes were kept: File &gt; Recover Discarded Animation brings them back.</source>
-        <translation>Modifications non enregistrées gardées&#xa0;: Fichier &gt; Récupérer l&apos;animation abandonnée.</translation>
-    </message>
-    <message>
-        <source>Your unsaved changes could not be kept for File &gt; Recover Discarded Animation: %1</source>
-        <translation>Vos modifications non enregistrées n&apos;ont pas pu être gardées pour Fichier &gt; Récupérer l&apos;animation abandonnée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Recover the unsaved changes to %1 from %2?</source>
-        <translation>Récupérer les modifications non enregistrées de %1 (%2)&#xa0;?</translation>
-    </message>
-    <message>
-        <source>The unsaved changes to %1 could not be read.</source>
-        <translation>Impossible de lire les modifications non enregistrées de %1.</translation>
-    </message>
-    <message>
-        <source>Discard your changes and reopen %1 from disk?</source>
-        <translation>Abandonner vos modifications et rouvrir %1 depuis le disque&#xa0;?</translation>
-    </message>
-    <message>
-        <source>No discarded animations are kept.</source>
-        <translation>Aucune animation abandonnée n&apos;est conservée.</translation>
-    </message>
-    <message>
-        <source>Recover Discarded Animation</source>
-        <translation>Récupérer l&apos;animation abandonnée</translation>
-    </message>
-    <message>
-        <source>Open as a new animation:</source>
-        <translation>Ouvrir comme nouvelle animation&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The discarded animation could not be read.</source>
-        <translation>Impossible de lire l&apos;animation abandonnée.</translation>
-    </message>
-    <message>
-        <source>Lua Scripts (*.lua)|*.lua|All Files (*.*)|*.*</source>
-        <translation>Scripts Lua (*.lua)|*.lua|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
         <translation>&amp;Outils</translation>
     </message>
     <message>
-        <source>&amp;Run Script...</source>
-        <translation>&amp;Exécuter un script...</translation>
-    </message>
-    <message>
-        <source>&amp;Scripts</source>
-        <translation>&amp;Scripts</translation>
-    </message>
-    <message>
-        <source>&amp;Open Scripts Folder</source>
-        <translation>&amp;Ouvrir le dossier des scripts</translation>
-    </message>
-    <message>
-        <source>(No scripts in the scripts folder)</source>
-        <translation>(Aucun script dans le dossier des scripts)</translation>
-    </message>
-    <message>
-        <source>Examples</source>
-        <translation>Exemples</translation>
-    </message>
-    <message>
-        <source>Run Script</source>
-        <translation>Exécuter un script</translation>
-    </message>
-    <message>
-        <source>%1 was stopped: the animation is as it was before it ran.</source>
-        <translation>%1 a été arrêté&#xa0;: l&apos;animation est revenue à son état d&apos;avant.</translation>
-    </message>
-    <message>
-        <source>Script Failed</source>
-        <translation>Échec du script</translation>
-    </message>
-    <message>
-        <source>Open Scripts Folder</source>
-        <translation>Ouvrir le dossier des scripts</translation>
-    </message>
-    <message>
-        <source>The scripts folder &quot;%1&quot; could not be made.</source>
-        <translation>Impossible de créer le dossier des scripts «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Lecture</translation>
-    </message>
-    <message>
-        <source>&amp;Changes</source>
-        <translation>&amp;Modifications</translation>
-    </message>
-    <message>
-        <source>Item &amp;Details</source>
-        <translation>&amp;Détails de l&apos;élément</translation>
     </message>
     <message>
         <source>The image editor&apos;s command line is empty.</source>
@@ -1339,37 +1415,8 @@ Vérifiez sa ligne de commande dans Édition &gt; Préférences.</translation>
         <translation>Saisissez le nouveau numéro du son (%1..%2)</translation>
     </message>
     <message>
-        <source>Imported %1: %2 and %3.</source>
-        <translation>Import de %1&#xa0;: %2 et %3.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln image</numerusform>
-            <numerusform>%Ln images</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln pause(s)</source>
-        <translation>
-            <numerusform>%Ln pause</numerusform>
-            <numerusform>%Ln pauses</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Custom: %1</source>
         <translation>Personnalisée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Select the original animation file</source>
-        <translation>Choisissez le fichier d&apos;animation d&apos;origine</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1, %2, %Ln item(s)</source>
-        <translation>
-            <numerusform>%1, %2, %Ln élément</numerusform>
-            <numerusform>%1, %2, %Ln éléments</numerusform>
-        </translation>
     </message>
     <message>
         <source>Indices kept; the image&apos;s colours differ from the palette. Use Import Image to match colours.</source>
@@ -1379,14 +1426,6 @@ Vérifiez sa ligne de commande dans Édition &gt; Préférences.</translation>
         <source>&amp;Edit</source>
         <comment>Project menu: the selected item</comment>
         <translation>Mo&amp;difier</translation>
-    </message>
-    <message>
-        <source>The sound file %1 exists already. Replace it with the movie&apos;s sound? The old one is kept as %2.</source>
-        <translation>Le fichier son %1 existe déjà. Le remplacer par le son de la vidéo&#xa0;? L&apos;ancien est conservé sous %2.</translation>
-    </message>
-    <message>
-        <source>Its sound is sound %1, %2.</source>
-        <translation>Le son de la vidéo est le son %1, %2.</translation>
     </message>
 </context>
 <context>

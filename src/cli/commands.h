@@ -10,6 +10,7 @@
 #include "imaging/paletteloader.h" // choosePalette, for --palette
 #include "scripting/scriptmedia.h"
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -105,18 +106,32 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
                             const EncodeChoices &choices);
 
 // renderCommand for items already read, in `colors` (choices.palette is not looked at): the
-// part of it that needs the movie libraries, which scripts call too.
+// part of it that needs the movie libraries, which scripts call too. `goOn`, when given, is
+// asked after every screen: false stops the movie, leaving no file.
 CommandResult renderItems(const ItemList &items, const std::string &outPath,
                           const PaletteColors &colors, const RenderChoices &choices,
-                          std::ostream &warnings);
+                          std::ostream &warnings, const std::function<bool()> &goOn = {});
 
 // The image and movie functions of tessanim's commands as scripts call them (tessa.image,
 // frame:save to PNG, anim:render), for whoever runs scripts: tessanim, the editor.
 ScriptMedia scriptMediaFunctions();
 
+// How `tessanim run` runs a script.
+struct RunOptions
+{
+    // The editor's rules: contained as a script from a stranger is (docs/scripting.md), files
+    // outside the script's folder asked about on the terminal, and refused without one.
+    bool safe = false;
+    // Seconds after which the script is stopped; 0: none.
+    double timeoutSeconds = 0;
+};
+inline constexpr double kShortestTimeout = 0.1;
+inline constexpr double kLongestTimeout = 86400;
+
 // Runs the Lua script at `scriptPath` with the tessa library (docs/scripting.md), `arguments` as
 // its `...` and `arg`. A script that fails is refused with its error, which starts with the
 // script's file and line.
-CommandResult runCommand(const std::string &scriptPath, const std::vector<std::string> &arguments);
+CommandResult runCommand(const std::string &scriptPath, const std::vector<std::string> &arguments,
+                         const RunOptions &options = {});
 
 } // namespace tessa

@@ -10,6 +10,7 @@
 #include "encode/moviesource.h"
 #include "imageformats.h"
 #include "sound/vocfile.h"
+#include "terminal.h"
 
 #include <QThreadPool>
 
@@ -17,16 +18,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-
-#ifdef _WIN32
-#include <io.h>
-#define TESSA_ISATTY _isatty
-#define TESSA_FILENO _fileno
-#else
-#include <unistd.h>
-#define TESSA_ISATTY isatty
-#define TESSA_FILENO fileno
-#endif
 
 namespace tessa {
 
@@ -74,7 +65,7 @@ class TerminalProgress
 {
 public:
     TerminalProgress()
-        : m_shown(TESSA_ISATTY(TESSA_FILENO(stderr)) != 0)
+        : m_shown(isTerminal(stderr))
     {
     }
     ~TerminalProgress()
@@ -170,16 +161,17 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
     return Done{};
 }
 
-Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::string &path,
-                                                                   const EncodeChoices &choices,
-                                                                   const PaletteColors &palette)
+Expected<std::vector<std::uint8_t>, Notice>
+manifestMovieAnimation(const std::string &path, const EncodeChoices &choices,
+                       const PaletteColors &palette, const std::function<bool()> &goOn)
 {
     const PoolThreadsEnded poolThreadsEnded;
     const auto settings = settingsOf(choices);
     if (!settings)
         return Unexpected{settings.error()};
-    const auto items =
-            encodeMovieWithin(path, settings->input, palette, settings->options, choices.maxBytes);
+    const auto items = encodeMovieWithin(
+            path, settings->input, palette, settings->options, choices.maxBytes,
+            goOn ? EncodeProgress([&goOn](double) { return goOn(); }) : EncodeProgress());
     if (!items)
         return Unexpected{items.error()};
     return writeAnimation(*items);

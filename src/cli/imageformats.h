@@ -10,6 +10,7 @@
 #include "manifest.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,9 +34,10 @@ Expected<Done, Notice> writeFramePng(const std::string &path, std::span<const st
 // The animation file `tessanim encode` makes of the movie at `path` (a manifest's movie line, read
 // relative to the manifest already) in `palette`. Refusals name the file. Bytes rather than
 // items: the frames of items live in the memory of the module that made them, and could not be
-// let go of in the program that loaded it.
-Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::string &path,
-                                                                   const EncodeChoices &choices,
-                                                                   const PaletteColors &palette);
+// let go of in the program that loaded it. `goOn`, when given, is asked as the encoding goes:
+// false stops it, and the movie is refused as stopped.
+Expected<std::vector<std::uint8_t>, Notice>
+manifestMovieAnimation(const std::string &path, const EncodeChoices &choices,
+                       const PaletteColors &palette, const std::function<bool()> &goOn = {});
 
 } // namespace tessa

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
+#include "document/numbertext.h"
 
 #include <CLI/CLI.hpp>
 
@@ -60,6 +61,38 @@ int usageFailure(const std::string &text)
 {
     std::cerr << text << "\nRun with --help for more information.\n";
     return kExitUsage;
+}
+
+// Where the script's name stands after `tessanim run` and its own options (--safe, --timeout
+// SECONDS), which are taken into `options`; -1 after a usage failure was told. Anything else
+// that starts with "-" is left to the command line parser, which explains it.
+int runOptionsEnd(int argc, char **argv, RunOptions &options)
+{
+    int at = 2;
+    while (at < argc) {
+        const std::string word = argv[at];
+        if (word == "--safe") {
+            options.safe = true;
+            ++at;
+        } else if (word == "--timeout" || word.rfind("--timeout=", 0) == 0) {
+            const bool joined = word != "--timeout";
+            if (!joined && at + 1 >= argc) {
+                usageFailure("--timeout needs a number of seconds.");
+                return -1;
+            }
+            const std::string value = joined ? word.substr(10) : argv[at + 1];
+            const auto seconds = parseNumber(value);
+            if (!seconds) {
+                usageFailure("--timeout: \"" + value + "\" is not a number of seconds.");
+                return -1;
+            }
+            options.timeoutSeconds = *seconds;
+            at += joined ? 1 : 2;
+        } else {
+            break;
+        }
+    }
+    return at;
 }
 
 } // namespace
@@ -223,15 +256,28 @@ int main(int argc, char **argv)
             "run", "Run a Lua script with the tessa library (see docs/scripting.md)");
     std::string script;
     std::vector<std::string> scriptArguments;
+    RunOptions runOptions;
+    run->add_flag("--safe", runOptions.safe,
+                  "Contain the script as the editor does: files outside its folder are asked "
+                  "about, no bytecode, no debug library, at most 1 GB of memory");
+    run->add_option("--timeout", runOptions.timeoutSeconds,
+                    "Stop the script after this many seconds (0.1 to 86400)");
     run->add_option("SCRIPT", script, "Lua script")->required();
     run->add_option("ARGS", scriptArguments, "The script's arguments: its ... and arg[1..n]");
 
     // Everything after the script is the script's, options included, as for the `lua`
     // interpreter: CLI11 would take them for tessanim's own.
-    if (argc > 2 && std::string(argv[1]) == "run" && argv[2][0] != '-') {
+    int scriptAt = 2;
+    if (argc > 2 && std::string(argv[1]) == "run") {
+        scriptAt = runOptionsEnd(argc, argv, runOptions);
+        if (scriptAt < 0)
+            return kExitUsage;
+    }
+    if (argc > scriptAt && std::string(argv[1]) == "run" && argv[scriptAt][0] != '-') {
         try {
-            const auto result =
-                    runCommand(argv[2], std::vector<std::string>(argv + 3, argv + argc));
+            const auto result = runCommand(
+                    argv[scriptAt], std::vector<std::string>(argv + scriptAt + 1, argv + argc),
+                    runOptions);
             std::cout.flush();
             if (!result) {
                 printNotice(result.error());
@@ -289,7 +335,7 @@ int main(int argc, char **argv)
         else if (patch->parsed())
             result = patchCommand(patchArguments[0], patchArguments[1], patchArguments[2]);
         else if (run->parsed())
-            result = runCommand(script, scriptArguments);
+            result = runCommand(script, scriptArguments, runOptions);
         else if (renderMovie->parsed()) {
             render.aspect43 = aspect == "4:3";
             result = renderCommand(in, out, render, std::cerr);

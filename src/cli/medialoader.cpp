@@ -86,11 +86,11 @@ Expected<Done, Notice> writeFramePng(const std::string &path, std::span<const st
 
 CommandResult renderItems(const ItemList &items, const std::string &outPath,
                           const PaletteColors &colors, const RenderChoices &choices,
-                          std::ostream &warnings)
+                          std::ostream &warnings, const std::function<bool()> &goOn)
 {
     if (!module().functions)
         return mediaRefusal("Writing the movie \"" + outPath + "\"", module().failure);
-    return module().functions->render(items, outPath, colors, choices, warnings);
+    return module().functions->render(items, outPath, colors, choices, warnings, goOn);
 }
 
 CommandResult encodeCommand(const std::string &moviePath, const std::string &outPath,
@@ -101,13 +101,13 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
     return module().functions->encode(moviePath, outPath, choices);
 }
 
-Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::string &path,
-                                                                   const EncodeChoices &choices,
-                                                                   const PaletteColors &palette)
+Expected<std::vector<std::uint8_t>, Notice>
+manifestMovieAnimation(const std::string &path, const EncodeChoices &choices,
+                       const PaletteColors &palette, const std::function<bool()> &goOn)
 {
     if (!module().functions)
         return mediaRefusal("Encoding the movie \"" + path + "\"", module().failure);
-    return module().functions->movieAnimation(path, choices, palette);
+    return module().functions->movieAnimation(path, choices, palette, goOn);
 }
 
 } // namespace tessa

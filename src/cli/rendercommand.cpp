@@ -4,32 +4,16 @@
 
 #include "movie/movierenderer.h"
 #include "movie/moviewriter.h"
+#include "terminal.h"
 
 #include <cstdio>
 #include <iostream>
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
-
 namespace tessa {
-
-namespace {
-
-bool stderrIsTerminal()
-{
-#if __has_include(<unistd.h>)
-    return ::isatty(STDERR_FILENO) == 1;
-#else
-    return false;
-#endif
-}
-
-} // namespace
 
 CommandResult renderItems(const ItemList &items, const std::string &outPath,
                           const PaletteColors &colors, const RenderChoices &choices,
-                          std::ostream &warnings)
+                          std::ostream &warnings, const std::function<bool()> &goOn)
 {
     MovieRequest request;
     request.colors = colors;
@@ -58,8 +42,8 @@ CommandResult renderItems(const ItemList &items, const std::string &outPath,
 
     // A percentage on one line that keeps being rewritten, for a person watching; never in a log.
     MovieProgress progress;
-    if (stderrIsTerminal()) {
-        progress = [last = -1](Tick done, Tick total) mutable {
+    if (isTerminal(stderr)) {
+        progress = [last = -1, &goOn](Tick done, Tick total) mutable {
             const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 100;
             if (percent != last) {
                 last = percent;
@@ -67,8 +51,10 @@ CommandResult renderItems(const ItemList &items, const std::string &outPath,
                 if (percent == 100)
                     std::fputc('\n', stderr);
             }
-            return true;
+            return !goOn || goOn();
         };
+    } else if (goOn) {
+        progress = [&goOn](Tick, Tick) { return goOn(); };
     }
     const auto rendered = renderMovie(outPath, items, request, progress);
     if (!rendered)

@@ -62,7 +62,7 @@ Expected<Done, Notice> writeFramePng(const std::string &path, std::span<const st
 }
 
 CommandResult renderItems(const ItemList &, const std::string &outPath, const PaletteColors &,
-                          const RenderChoices &, std::ostream &)
+                          const RenderChoices &, std::ostream &, const std::function<bool()> &)
 {
     return notInThisBuild("Writing the movie \"" + outPath + "\"");
 }
@@ -73,8 +73,10 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &,
     return notInThisBuild("Encoding the movie \"" + moviePath + "\"");
 }
 
-Expected<std::vector<std::uint8_t>, Notice>
-manifestMovieAnimation(const std::string &path, const EncodeChoices &, const PaletteColors &)
+Expected<std::vector<std::uint8_t>, Notice> manifestMovieAnimation(const std::string &path,
+                                                                   const EncodeChoices &,
+                                                                   const PaletteColors &,
+                                                                   const std::function<bool()> &)
 {
     return notInThisBuild("Encoding the movie \"" + path + "\"");
 }

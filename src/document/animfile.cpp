@@ -142,7 +142,7 @@ Expected<ItemList, Notice> readAnimation(std::span<const std::uint8_t> bytes,
 
 Expected<ItemList, Notice> loadAnimation(const std::string &path)
 {
-    auto bytes = readWholeFile(path);
+    auto bytes = readWholeFile(path, kMostAnimationFileBytes);
     if (!bytes)
         return Unexpected{fileFailureNotice(bytes.error())};
     return readAnimation(*bytes);

@@ -43,7 +43,12 @@ Expected<ItemList, Notice>
 readAnimation(std::span<const std::uint8_t> bytes,
               std::uint64_t frameMemoryLimit = defaultFrameMemoryLimit());
 
-// Reads the file at `path`; a file that cannot be read is reported with its path and reason.
+// The largest animation file read: far beyond what any game's animation holds (a thousand frames
+// that each change every pixel take 64 MB), and the bound a patch keeps to as well.
+inline constexpr std::uint64_t kMostAnimationFileBytes = std::uint64_t(1) << 30;
+
+// Reads the file at `path`; a file that cannot be read (or is larger than
+// kMostAnimationFileBytes) is reported with its path and reason.
 Expected<ItemList, Notice> loadAnimation(const std::string &path);
 
 // The bytes of the animation file for `items`: items numbered 1, 2, 3, ..., every image encoded

@@ -14,6 +14,13 @@ namespace tessa {
 
 namespace {
 
+Unexpected<IoError> tooLarge(const std::string &path, std::uint64_t mostBytes)
+{
+    return Unexpected{IoError{IoError::Action::Read, path,
+                              "It is larger than a file of its kind can be (at most "
+                                      + std::to_string(mostBytes) + " bytes)"}};
+}
+
 class StdioOutputFile : public OutputFile
 {
 public:
@@ -167,7 +174,8 @@ std::error_code FileSystem::remove(const fs::path &path)
     return error;
 }
 
-Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &path)
+Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &path,
+                                                          std::uint64_t mostBytes)
 {
     const auto fail = [&path](std::error_code error) {
         return Unexpected{IoError{IoError::Action::Read, path, error.message()}};
@@ -186,6 +194,8 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
     // special files report no size at all.
     constexpr std::size_t kBlock = 1 << 20;
     const auto expected = fs::file_size(name, error);
+    if (!error && expected > mostBytes)
+        return tooLarge(path, mostBytes);
     if (!error && expected < (std::uintmax_t(1) << 40))
         bytes.reserve(static_cast<std::size_t>(expected) + 1);
     adviseHugePages(bytes.data(), bytes.capacity());
@@ -195,6 +205,8 @@ Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &pa
         bytes.resize(used + want);
         const std::size_t got = std::fread(bytes.data() + used, 1, want, file.get());
         used += got;
+        if (used > mostBytes)
+            return tooLarge(path, mostBytes);
         if (got < want) {
             if (std::ferror(file.get()))
                 return fail(lastCError());

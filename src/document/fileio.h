@@ -69,8 +69,11 @@ public:
     virtual std::error_code checkReplaceable(const std::filesystem::path &path);
 };
 
-// The whole content of the file at `path`.
-Expected<std::vector<std::uint8_t>, IoError> readWholeFile(const std::string &path);
+// The whole content of the file at `path`. A file that holds more than `mostBytes` (the largest
+// its kind can be) is refused once that much was read, without reading on: a device such as
+// /dev/zero would otherwise be read without end.
+Expected<std::vector<std::uint8_t>, IoError>
+readWholeFile(const std::string &path, std::uint64_t mostBytes = UINT64_MAX);
 
 enum class Backup { None, Keep };
 

@@ -242,4 +242,10 @@ void AnimDocument::applyMove(int from, int to)
     emit changed();
 }
 
+void AnimDocument::releaseOutsideChanges()
+{
+    if (m_outsideHolds > 0 && --m_outsideHolds == 0)
+        emit outsideChangesReleased();
+}
+
 } // namespace tessa

@@ -58,6 +58,13 @@ public:
     bool isOpen() const { return m_open; }
     bool isModified() const { return !m_undo.isClean(); }
 
+    // While held (a script runs on the document), changes that come from outside the editor's
+    // own commands (an image saved in the paint program) wait, and come in once every hold has
+    // ended (outsideChangesReleased), after what held them.
+    void holdOutsideChanges() { ++m_outsideHolds; }
+    void releaseOutsideChanges();
+    bool outsideChangesHeld() const { return m_outsideHolds > 0; }
+
     // The list lines as a model for views, and the selection they share.
     QAbstractItemModel *model() const;
     QItemSelectionModel *selection() const { return m_selection; }
@@ -122,6 +129,8 @@ signals:
     void stateChanged();
     // Undo or redo became possible or impossible, or their names changed.
     void historyChanged();
+    // The last hold on outside changes ended: what waited may come in.
+    void outsideChangesReleased();
 
 private:
     void resetTo(ItemList items, QStringList lines);
@@ -134,6 +143,7 @@ private:
     bool m_untitled = false;
     bool m_open = false;
     int m_lineToSelect = -1;
+    int m_outsideHolds = 0;
     int m_historyStart = 0; // undo stops here
     QUndoStack m_undo;
     ItemListModel *m_model;

@@ -5,8 +5,10 @@
 #include "about/frmabout.h"
 #include "busycursor.h"
 #include "document/animfile.h"
+#include "document/fileio.h"
 #include "document/itemrules.h"
 #include "document/paths.h"
+#include "editorcontext.h"
 #include "filters.h"
 #include "itemlistmodel.h"
 #include "itemlistview.h"
@@ -15,61 +17,17 @@
 #include "language/uilanguage.h"
 #include "picturelabel.h"
 #include "platform/dialogs.h"
-#include "recoverykeeper.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QDropEvent>
-#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace tessa {
-
-namespace {
-
-constexpr const char *kSettingsSection = "Paths";
-// Where the picture and the note laid over its foot stand in the window.
-constexpr int kPictureLeft = 152;
-constexpr int kPictureTop = 8;
-constexpr int kPictureHeight = 200;
-constexpr int kNoteWidth = 320;
-constexpr int kNoteHeight = 36;
-// The movie export's folder has a section of its own, beside the four folders of "Paths".
-constexpr const char *kMovieSection = "Movie";
-
-QString fromCore(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-std::string toCore(const QString &text)
-{
-    return text.toStdString();
-}
-
-Dialogs::Icon dialogIcon(Notice::Icon icon)
-{
-    switch (icon) {
-    case Notice::Icon::Information:
-        return Dialogs::Icon::Information;
-    case Notice::Icon::Critical:
-        return Dialogs::Icon::Critical;
-    case Notice::Icon::None:
-        break;
-    }
-    return Dialogs::Icon::None;
-}
-
-} // namespace
 
 frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
     : QMainWindow(parent)
@@ -77,20 +35,12 @@ frm::frm(Dialogs &dialogs, StudioPaths paths, QWidget *parent)
     , m_dialogs(dialogs)
     , m_paths(std::move(paths))
     , m_fileSystem(&FileSystem::real())
-    , m_recoveryStore(std::make_unique<RecoveryStore>(m_paths.recoveryFolder))
-    , m_recovery(std::make_unique<RecoveryKeeper>(m_document, *m_recoveryStore))
+    , m_commands(*menuBar(), *m_texts)
 {
     createControls();
     createMenus();
-    registerCommands();
-    connectDocument();
-    createExternalEditing();
-    // The texts the window sets as the document changes, and the list's lines.
-    m_texts->onChange([this] {
-        showDocumentState();
-        showHistory();
-        lst->viewport()->update();
-    });
+    addFeatures();
+    m_commands.fillMenuBar();
     Form_Load();
 }
 
@@ -114,12 +64,11 @@ void frm::createControls()
     pic = new PictureLabel(client);
     pic->setObjectName(QStringLiteral("pic"));
     pic->setGeometry(152, 8, 320, 200);
-    // Laid over the picture rather than beside it, so the window keeps its size and looks the
-    // same while there is nothing to say.
+    // Laid over the picture's foot rather than beside it, so the window keeps its size and looks
+    // the same while there is nothing to say (placed when shown: frm_features.cpp).
     lblNote = new QLabel(client);
     lblNote->setObjectName(QStringLiteral("lblNote"));
-    lblNote->setGeometry(kPictureLeft, kPictureTop + kPictureHeight - kNoteHeight, kNoteWidth,
-                         kNoteHeight);
+    lblNote->setGeometry(152, 172, 320, 36);
     lblNote->setWordWrap(true);
     lblNote->setAutoFillBackground(true);
     lblNote->setFrameShape(QFrame::Box);
@@ -144,155 +93,44 @@ void frm::createControls()
             mnuProjectDelete->trigger();
         else if (const std::string why = deleteRefusal(m_document.items(), lst->currentRow());
                  !why.empty())
-            showNote(shownRefusal(why));
+            m_context->showNote(shownRefusal(why));
     });
     connect(lst, &ItemListView::imageFilesDropped, this,
-            [this](const QStringList &paths, int line) { importImages(paths, line); });
-}
+            [this](const QStringList &paths, int line) {
+                emit m_context->imageFilesDropped(paths, line);
+            });
 
-void frm::connectDocument()
-{
-    connect(&m_document, &AnimDocument::stateChanged, this, &frm::showDocumentState);
-    connect(&m_document, &AnimDocument::modifiedChanged, this, [this] {
-        mnuFileSave->setEnabled(m_document.isModified());
-        mnuFileRevert->setEnabled(m_document.isModified() && !m_document.fileName().isEmpty());
+    // The caption names the document's file; it and the menus follow the document.
+    const auto showCaption = [this] {
+        QString suffix;
+        if (!m_document.fileName().isEmpty())
+            suffix = QLatin1String(": ")
+                     + QString::fromStdString(GetFileName(m_document.fileName().toStdString()));
+        else if (m_document.isUntitled())
+            suffix = tr(": NEW");
+        setWindowTitle(QLatin1String(kProgramTitle) + suffix);
+    };
+    connect(&m_document, &AnimDocument::stateChanged, this, [this, showCaption] {
+        showCaption();
+        m_commands.updateEnabled();
     });
-    connect(&m_document, &AnimDocument::historyChanged, this, &frm::showHistory);
-    auto *model = static_cast<ItemListModel *>(m_document.model());
-    connect(model, &ItemListModel::moveRequested, this, &frm::moveDragged);
-}
-
-void frm::showDocumentState()
-{
-    if (!m_document.fileName().isEmpty())
-        setCaption(QLatin1String(": ") + fromCore(GetFileName(toCore(m_document.fileName()))));
-    else if (m_document.isUntitled())
-        setCaption(tr(": NEW"));
-    else
-        setCaption(QString());
-    setDocumentMenusEnabled(m_document.isOpen());
-    UpdateViewMenu();
-}
-
-void frm::changeDocument(const std::function<void()> &change)
-{
-    {
-        const QScopedValueRollback quiet(m_selecting, true);
-        change();
-    }
-    selectLine(m_document.lineToSelect());
-}
-
-void frm::createMenus()
-{
-    mnuFile = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&File"); });
-    mnuFileNew = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileNew_Click),
-                              [] { return tr("&New Animation"); });
-    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileOpen_Click),
-                               [] { return tr("&Open Animation"); });
-    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileSave_Click),
-                               [] { return tr("&Save"); });
-    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileSaveAs = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileSaveAs_Click),
-                                 [] { return tr("Save &As..."); });
-    mnuFileRevert = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileRevert_Click),
-                                 [] { return tr("Re&vert"); });
-    mnuFileRecover = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileRecover_Click),
-                                  [] { return tr("&Recover Discarded Animation..."); });
-    mnuFile->addSeparator();
-    mnuFileExport = m_texts->set(mnuFile->addMenu(QString()), [] { return tr("&Export"); });
-    mnuFileExportAnimation = m_texts->set(
-            mnuFileExport->addAction(QString(), this, &frm::mnuFileExportAnimation_Click),
-            [] { return tr("&Animation"); });
-    mnuFileExportFrame =
-            m_texts->set(mnuFileExport->addAction(QString(), this, &frm::mnuFileExportFrame_Click),
-                         [] { return tr("&Frame"); });
-    mnuFileExportMovie =
-            m_texts->set(mnuFileExport->addAction(QString(), this, &frm::mnuFileExportMovie_Click),
-                         [] { return tr("&Movie..."); });
-    mnuFileExportPatch =
-            m_texts->set(mnuFileExport->addAction(QString(), this, &frm::mnuFileExportPatch_Click),
-                         [] { return tr("&Patch..."); });
-    mnuFileApplyPatch =
-            m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileApplyPatch_Click),
-                         [] { return tr("Apply &Patch..."); });
-    mnuFile->addSeparator();
-    mnuFileExit = m_texts->set(mnuFile->addAction(QString(), this, &frm::mnuFileExit_Click),
-                               [] { return tr("E&xit"); });
-
-    createEditMenu();
-    createViewMenu();
-
-    mnuProject = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&Project"); });
-    const char *addCaptions[] = {QT_TR_NOOP("Add &Image"), QT_TR_NOOP("Add &Fade In"),
-                                 QT_TR_NOOP("Add F&ade Out"), QT_TR_NOOP("Add &Pause"),
-                                 QT_TR_NOOP("Add &Sound")};
-    const Qt::Key addKeys[] = {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9};
-    for (int i = 0; i < 5; ++i) {
-        mnuProjectAdd[i] = m_texts->set(
-                mnuProject->addAction(QString(), this, [this, i] { mnuProjectAdd_Click(i); }),
-                [caption = addCaptions[i]] { return tr(caption); });
-        mnuProjectAdd[i]->setShortcut(QKeySequence(Qt::SHIFT | addKeys[i]));
-    }
-    mnuProjectImport =
-            m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectImport_Click),
-                         [] { return tr("I&mport Image..."); });
-    mnuProjectImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    mnuProjectImportMovie =
-            m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectImportMovie_Click),
-                         [] { return tr("Import Mo&vie..."); });
-    mnuProject->addSeparator();
-    mnuProjectEdit =
-            m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectEdit_Click),
-                         [] { return tr("&Edit", "Project menu: the selected item"); });
-    mnuProjectEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuProjectEditExternally = m_texts->set(
-            mnuProject->addAction(QString(), this, &frm::mnuProjectEditExternally_Click),
-            [] { return tr("Edit E&xternally"); });
-    mnuProjectEditExternally->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    mnuProject->addSeparator();
-    mnuProjectDelete =
-            m_texts->set(mnuProject->addAction(QString(), this, &frm::mnuProjectDelete_Click),
-                         [] { return tr("&Delete Item"); });
-    mnuProjectDelete->setShortcuts(
-            {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_Delete)});
-
-    mnuPalette = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("P&alette"); });
-    const char *paletteCaptions[] = {QT_TR_NOOP("&Main Tessarine"),
-                                     QT_TR_NOOP("&Extra Orvalis (EANIM.QLM)")};
-    const Qt::Key paletteKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3};
-    for (int i = 0; i < 3; ++i) {
-        // Like the menu they sit in, whose state Qt honours for their shortcuts too, the
-        // entries work only while a document is open.
-        mnuPaletteSel[i] = m_texts->set(
-                mnuPalette->addAction(QString(), this, [this, i] { mnuPaletteSel_Click(i); }),
-                [this, caption = i < 2 ? paletteCaptions[i] : nullptr] {
-                    return caption ? tr(caption) : customPaletteCaption();
-                });
-        mnuPaletteSel[i]->setCheckable(true);
-        mnuPaletteSel[i]->setShortcut(QKeySequence(Qt::SHIFT | paletteKeys[i]));
-    }
-
-    createToolsMenu();
-
-    mnuHelp = m_texts->set(menuBar()->addMenu(QString()), [] { return tr("&Help"); });
-    mnuHelpAbout = m_texts->set(mnuHelp->addAction(QString(), this, &frm::mnuHelpAbout_Click),
-                                [] { return tr("&About"); });
-
-    mnuFileExport->menuAction()->setEnabled(false);
-    mnuProject->menuAction()->setEnabled(false);
-    mnuToolsRunScript->setEnabled(false);
-    mnuToolsScripts->menuAction()->setEnabled(false);
-    mnuPalette->menuAction()->setEnabled(false);
+    connect(&m_document, &AnimDocument::modifiedChanged, this,
+            [this] { m_commands.updateEnabled(); });
+    connect(&m_document, &AnimDocument::historyChanged, this,
+            [this] { m_commands.updateEnabled(); });
+    // The texts the window sets as the document changes, and the list's lines.
+    m_texts->onChange([this, showCaption] {
+        showCaption();
+        lst->viewport()->update();
+    });
 }
 
 void frm::Form_Load()
 {
-    m_settings.setSaveFailureHandler([this](const Notice &notice) { showNotice(notice); });
+    m_settings.setSaveFailureHandler(
+            [this](const Notice &notice) { m_context->showNotice(notice); });
     LoadSettings();
-    restoreViewChoices();
+    emit m_context->settingsRead();
     ResetDocument();
     mnuPaletteSel_Click(0);
 }
@@ -300,53 +138,10 @@ void frm::Form_Load()
 void frm::LoadSettings()
 {
     // An unreadable settings file gives the defaults, like a missing one.
-    m_settings.LoadINI(toCore(m_paths.settingsFile));
-    const std::string programFolder = toCore(m_paths.programFolder);
-    const auto read = [&](const char *key) {
-        return fromCore(m_settings.ReadString(kSettingsSection, key, programFolder));
-    };
-    AnimationPath = read("AnimationPath");
-    ExportPath = read("ExportPath");
-    ImportPath = read("ImportPath");
-    PalettePath = read("PalettePath");
-    MoviePath = fromCore(m_settings.ReadString(kMovieSection, "MoviePath", programFolder));
-    applyLanguage(fromCore(m_settings.ReadString(kLanguageSection, kLanguageKey, "")));
-}
-
-void frm::rememberFolder(QString &variable, const char *key, const QString &folder)
-{
-    // As the system writes paths: C:\Games\Tessarine on Windows.
-    variable = QDir::toNativeSeparators(folder);
-    m_settings.WriteValue(&variable == &MoviePath ? kMovieSection : kSettingsSection, key,
-                          toCore(variable));
-}
-
-QString frm::additionFolder(const QString &remembered, const char *key) const
-{
-    // A character no settings file holds: the key was never written.
-    static const std::string kNotThere(1, '\0');
-    const char *section = &remembered == &MoviePath ? kMovieSection : kSettingsSection;
-    if (m_settings.ReadString(section, key, kNotThere) != kNotThere)
-        return remembered;
-    const QString documentFolder = QFileInfo(m_document.fileName()).absolutePath();
-    if (!m_document.fileName().isEmpty() && QFileInfo(documentFolder).isDir())
-        return QDir::toNativeSeparators(documentFolder);
-    return remembered;
-}
-
-void frm::setCaption(const QString &suffix)
-{
-    setWindowTitle(QLatin1String(kProgramTitle) + suffix);
-}
-
-void frm::setDocumentMenusEnabled(bool enabled)
-{
-    mnuFileExport->menuAction()->setEnabled(enabled);
-    mnuProject->menuAction()->setEnabled(enabled);
-    mnuPalette->menuAction()->setEnabled(enabled);
-    mnuToolsRunScript->setEnabled(enabled);
-    mnuToolsScripts->menuAction()->setEnabled(enabled);
-    mnuFileSaveAs->setEnabled(enabled);
+    m_settings.LoadINI(m_paths.settingsFile.toStdString());
+    m_folders.read(m_paths.programFolder);
+    applyLanguage(
+            QString::fromStdString(m_settings.ReadString(kLanguageSection, kLanguageKey, "")));
 }
 
 void frm::ResetDocument()
@@ -363,32 +158,34 @@ void frm::ResetDocument()
 
 void frm::UpdateItemMenus()
 {
-    const OfferedCommands offered = offeredAt(m_document.items(), lst->currentRow());
-    for (std::size_t i = 0; i < mnuProjectAdd.size(); ++i)
-        mnuProjectAdd[i]->setEnabled(offered.add[i]);
-    // Import Image adds images, so it is offered where Add Image is.
-    mnuProjectImport->setEnabled(offered.add[0]);
-    mnuProjectImportMovie->setEnabled(offered.add[0]);
-    mnuProjectEdit->setEnabled(offered.edit);
-    mnuProjectEditExternally->setEnabled(externalEditLine() >= 0);
-    mnuProjectDelete->setEnabled(offered.remove);
-    UpdateEditMenu();
-    UpdateViewMenu();
+    // The rules of every entry, the Project menu's among them, are in the registry.
+    m_commands.updateEnabled();
 }
 
 void frm::RefreshList()
 {
     // The list is a view of the document: it shows its lines already. What is left is the
     // selection of line 0 when there is none.
-    if (lst->currentRow() < 0 && lst->count() > 0)
-        selectLine(0);
+    if (lst->currentRow() >= 0 || lst->count() == 0)
+        return;
+    {
+        const QScopedValueRollback quiet(m_selecting, true);
+        lst->setCurrentRow(0);
+    }
+    lst_Click();
 }
 
-void frm::selectLine(int line)
+void frm::changeDocument(const std::function<void()> &change)
 {
     {
         const QScopedValueRollback quiet(m_selecting, true);
-        lst->setCurrentRow(line);
+        change();
+    }
+    // The line the change names is selected, and lst_Click runs once whether or not the
+    // selection moved.
+    {
+        const QScopedValueRollback quiet(m_selecting, true);
+        lst->setCurrentRow(m_document.lineToSelect());
     }
     lst_Click();
 }
@@ -399,24 +196,11 @@ void frm::lst_Click()
     const int sel = lst->currentRow();
     if (sel < 0 || sel >= m_document.count()) {
         pic->hide();
-        mnuFileExportFrame->setEnabled(false);
         return;
     }
-    const bool image = m_document.item(sel).isImage();
-    mnuFileExportFrame->setEnabled(image);
-    followSelectionInPreview(sel);
-    showFrameOf(image ? sel : FindPreviousImage(m_document.items(), sel));
-}
-
-void frm::showFrameOf(int index)
-{
-    if (index < 0) {
-        pic->hide();
-        return;
-    }
+    emit m_context->lineShown(sel);
     // Every image holds its whole frame: showing one is a single picture build.
-    pic->setPixmap(QPixmap::fromImage(pictureOf(index)));
-    pic->show();
+    m_context->showPictureAgain();
 }
 
 void frm::mnuFileNew_Click()
@@ -424,50 +208,51 @@ void frm::mnuFileNew_Click()
     // No question about unsaved changes: the current document is discarded at once (and kept
     // for File > Recover Discarded Animation), and the new one holds only "End" (selected)
     // until its first image is in.
-    keepReplacedChanges();
+    emit m_context->documentAboutToBeReplaced();
     {
         const QScopedValueRollback quiet(m_selecting, true);
         m_document.startUntitled();
     }
     RefreshList();
-    if (!addItem(0)) {
+    mnuProjectAdd_Click(0);
+    if (m_document.count() == 1) {
         ShowInfo(tr("You need to add an image to begin an animation.\r\nAborting..."));
         ResetDocument();
-        reportReplacedChanges();
-        return;
+    } else {
+        m_document.finishUntitled();
     }
-    m_document.finishUntitled();
-    reportReplacedChanges();
+    emit m_context->documentReplaced();
 }
 
 void frm::mnuFileOpen_Click()
 {
     int filterIndex = 0;
-    const QString path =
-            m_dialogs.ShowOpenDialog(this, tr(kAnimationFilter), tr("Select the animation file"),
-                                     AnimationPath, QString(), filterIndex);
+    const QString path = m_dialogs.ShowOpenDialog(
+            this, shownFilter(kAnimationFilter), tr("Select the animation file"),
+            m_folders.folder(RememberedFolders::Folder::Animation), QString(), filterIndex);
     if (path.isEmpty())
         return;
     // Remembered before reading, so the folder is kept even when the file is refused.
-    rememberFolder(AnimationPath, "AnimationPath", fromCore(GetFolder(toCore(path))));
+    m_folders.remember(RememberedFolders::Folder::Animation,
+                       QString::fromStdString(GetFolder(path.toStdString())));
     OpenAnim(path);
 }
 
 void frm::OpenAnim(const QString &path)
 {
-    keepReplacedChanges();
+    emit m_context->documentAboutToBeReplaced();
     ResetDocument();
-    auto loaded = loadAnimation(toCore(path));
+    auto loaded = loadAnimation(path.toStdString());
     if (!loaded)
-        showNotice(loaded.error());
+        m_context->showNotice(loaded.error());
     else
         showLoaded(std::move(*loaded), path);
-    reportReplacedChanges();
+    emit m_context->documentReplaced();
 }
 
 void frm::showLoaded(ItemList items, const QString &path)
 {
-    keepReplacedChanges();
+    emit m_context->documentAboutToBeReplaced();
     // Named, with the document menus on when there is at least one item, and no unsaved
     // changes.
     {
@@ -482,39 +267,38 @@ void frm::showLoaded(ItemList items, const QString &path)
 
 void frm::mnuFileSave_Click()
 {
-    saveDocument();
+    saveDocument(false);
 }
 
 void frm::mnuFileSaveAs_Click()
 {
-    saveDocumentAs();
+    saveDocument(true);
 }
 
-frm::SaveOutcome frm::saveDocument()
+frm::SaveOutcome frm::saveDocument(bool choosingName)
 {
-    return m_document.fileName().isEmpty() ? saveDocumentAs() : SaveAnim(m_document.fileName());
-}
-
-frm::SaveOutcome frm::saveDocumentAs()
-{
+    if (!choosingName && !m_document.fileName().isEmpty())
+        return SaveAnim(m_document.fileName());
     int filterIndex = 0;
     const QString path =
-            m_dialogs.ShowSaveDialog(this, tr(kAnimationFilter), tr("Save As..."), AnimationPath,
+            m_dialogs.ShowSaveDialog(this, shownFilter(kAnimationFilter), tr("Save As..."),
+                                     m_folders.folder(RememberedFolders::Folder::Animation),
                                      QString(), m_document.fileName(), filterIndex);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
-    rememberFolder(AnimationPath, "AnimationPath", fromCore(GetFolder(toCore(path))));
+    m_folders.remember(RememberedFolders::Folder::Animation,
+                       QString::fromStdString(GetFolder(path.toStdString())));
     return SaveAnim(path);
 }
 
 frm::SaveOutcome frm::SaveAnim(const QString &path)
 {
     BusyCursor busy(this);
-    auto saved = saveAnimation(toCore(path), m_document.items(), *m_fileSystem);
+    auto saved = saveAnimation(path.toStdString(), m_document.items(), *m_fileSystem);
     busy.restore();
     if (!saved) {
         // The file and its backup are as they were; the document keeps its unsaved changes.
-        showNotice(saved.error());
+        m_context->showNotice(saved.error());
         return SaveOutcome::Failed;
     }
     // Caption named after the file, Save off.
@@ -540,26 +324,11 @@ void frm::closeEvent(QCloseEvent *event)
 
 void frm::Form_QueryUnload(int &Cancel)
 {
-    if (!mayDiscardChanges()) {
+    if (!m_context->mayDiscardChanges()) {
         Cancel = 1;
         return;
     }
-    // Changes closed away unsaved are kept for a while all the same.
-    m_recovery->keepIfDiscarded();
-}
-
-bool frm::mayDiscardChanges()
-{
-    if (!mnuFileSave->isEnabled())
-        return true;
-    const auto answer = m_dialogs.messageBox(
-            this, tr("You have not saved your changes.  Save them now?"), tr("Save Confirmation"),
-            Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
-    if (answer == Dialogs::Answer::Cancel)
-        return false;
-    // Going on after a save that failed would throw the changes away unasked; a save the user
-    // cancelled in the dialog goes on all the same.
-    return answer != Dialogs::Answer::Yes || saveDocument() != SaveOutcome::Failed;
+    emit m_context->closing();
 }
 
 void frm::mnuHelpAbout_Click()
@@ -576,24 +345,6 @@ void frm::showEvent(QShowEvent *event)
     m_centred = true;
     if (QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-}
-
-void frm::showNotice(const Notice &notice)
-{
-    m_dialogs.messageBox(this, shownText(notice), shownTitle(notice), dialogIcon(notice.icon),
-                         Dialogs::Buttons::Ok);
-}
-
-void frm::showNote(const QString &text)
-{
-    lblNote->setText(text);
-    // Two lines at the foot of the picture; a longer note (a long path, another language) grows
-    // upwards over the picture rather than be cut off.
-    const int height = std::clamp(lblNote->heightForWidth(kNoteWidth), kNoteHeight, kPictureHeight);
-    lblNote->setGeometry(kPictureLeft, kPictureTop + kPictureHeight - height, kNoteWidth, height);
-    lblNote->show();
-    lblNote->raise();
-    m_noteTimer->start();
 }
 
 void frm::ShowInfo(const QString &text)

@@ -1,34 +1,31 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// File > Export: images written as BMP files in the current palette, and the whole animation
-// as a movie.
+// File > Export: images written as BMP files in the current palette.
 #include "frm.h"
 
 #include "busycursor.h"
 #include "document/animfile.h"
 #include "document/fileio.h"
 #include "document/paths.h"
+#include "editorcontext.h"
 #include "filters.h"
 #include "imageio/imagefile.h"
 #include "imaging/bmp.h"
+#include "itemlistview.h"
 #include "platform/dialogs.h"
 
-#include "itemfigures.h"
-#include "itemlistview.h"
-#include "movieexport.h"
-#include "settings/playbacksettings.h"
-
 #include <QDir>
-#include <QFileInfo>
-
-#include <array>
 
 namespace tessa {
 
-std::optional<Notice> frm::exportImage(const QString &path, const AnimItem &item) const
+namespace {
+
+// Writes the BMP file of an image item in `colors`; the failure, if any.
+std::optional<Notice> exportImage(const QString &path, const AnimItem &item,
+                                  const PaletteColors &colors)
 {
     const std::vector<std::uint8_t> bytes =
-            AddBMPHeader(kFrameWidth, kFrameHeight, item.Pixels, m_paletteColors);
+            AddBMPHeader(kFrameWidth, kFrameHeight, item.Pixels, colors);
     // Replaced whole, so nothing of a longer old file can remain after the new bytes.
     auto written = replaceFile(path.toStdString(), bytes, Backup::None);
     if (!written)
@@ -36,14 +33,17 @@ std::optional<Notice> frm::exportImage(const QString &path, const AnimItem &item
     return std::nullopt;
 }
 
+} // namespace
+
 void frm::mnuFileExportAnimation_Click()
 {
     const QString folder =
-            m_dialogs.BrowseForFolder(ExportPath, this, tr("Export Animation Frames"), true);
+            m_dialogs.BrowseForFolder(m_folders.folder(RememberedFolders::Folder::Export), this,
+                                      tr("Export Animation Frames"), true);
     if (folder.isEmpty())
         return;
     BusyCursor busy(this);
-    rememberFolder(ExportPath, "ExportPath", folder);
+    m_folders.remember(RememberedFolders::Folder::Export, folder);
     const std::string animation = m_document.fileName().toStdString();
     const ItemList &items = m_document.items();
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -53,9 +53,9 @@ void frm::mnuFileExportAnimation_Click()
         // Shown in messages, so written with the system's separators.
         const QString path =
                 QDir::toNativeSeparators(QDir(folder).filePath(QString::fromStdString(name)));
-        if (auto failure = exportImage(path, items[i])) {
+        if (auto failure = exportImage(path, items[i], m_paletteColors)) {
             busy.restore();
-            showNotice(*failure);
+            m_context->showNotice(*failure);
             return;
         }
     }
@@ -72,60 +72,23 @@ void frm::mnuFileExportFrame_Click()
             QString::fromStdString(exportFileName(m_document.fileName().toStdString(), p));
     int filterIndex = 0;
     const QString path =
-            m_dialogs.ShowSaveDialog(this, tr(kBitmapFilter), tr("Export Frame"), ExportPath,
+            m_dialogs.ShowSaveDialog(this, shownFilter(kBitmapFilter), tr("Export Frame"),
+                                     m_folders.folder(RememberedFolders::Folder::Export),
                                      QStringLiteral("bmp"), proposed, filterIndex);
     if (path.isEmpty())
         return;
-    rememberFolder(ExportPath, "ExportPath", QString::fromStdString(GetFolder(path.toStdString())));
+    m_folders.remember(RememberedFolders::Folder::Export,
+                       QString::fromStdString(GetFolder(path.toStdString())));
     // A name ending in .png asks for an indexed PNG in the same palette instead of a BMP.
     if (isPngPath(path)) {
         auto written =
                 writeIndexedPng(path.toStdString(), m_document.item(p).Pixels, m_paletteColors);
         if (!written)
-            showNotice(written.error());
+            m_context->showNotice(written.error());
         return;
     }
-    if (auto failure = exportImage(path, m_document.item(p)))
-        showNotice(*failure);
-}
-
-void frm::mnuFileExportMovie_Click()
-{
-    // The extension names the format; a name typed without one of them gets the extension of
-    // the filter chosen in the dialog.
-    static constexpr std::array<const char *, 4> kExtensions = {"gif", "webm", "mp4", "png"};
-    QString proposed = QFileInfo(m_document.fileName()).fileName();
-    proposed.replace(QLatin1Char('.'), QLatin1Char('-'));
-    int filterIndex = 1;
-    QString path = m_dialogs.ShowSaveDialog(this, tr(kMovieFilter), tr("Export Movie"),
-                                            additionFolder(MoviePath, "MoviePath"),
-                                            QStringLiteral("gif"), proposed, filterIndex);
-    if (path.isEmpty())
-        return;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool known = std::any_of(kExtensions.begin(), kExtensions.end(),
-                                   [&](const char *ext) { return suffix == QLatin1String(ext); });
-    if (!known) {
-        const int chosen = std::clamp(filterIndex, 1, int(kExtensions.size())) - 1;
-        path += QLatin1Char('.') + QLatin1String(kExtensions[std::size_t(chosen)]);
-    }
-    // The whole animation, as the game plays it with the preview's timing and sounds. Its folder
-    // is remembered once the movie is written, not for an export that failed.
-    const PlaybackSettings playback(m_settings);
-    if (!exportMovie(this, m_dialogs, m_document.items(), m_paletteColors, playback, path))
-        return;
-    rememberFolder(MoviePath, "MoviePath", QString::fromStdString(GetFolder(path.toStdString())));
-    const QFileInfo written(path);
-    if (written.isFile()) {
-        showNote(tr("Wrote the movie %1 (%2).")
-                         .arg(QDir::toNativeSeparators(path),
-                              bytesText(std::size_t(written.size()))));
-    } else {
-        // A PNG sequence: numbered pictures beside the name given.
-        const QString pattern =
-                written.dir().filePath(written.completeBaseName() + QLatin1String("-*.png"));
-        showNote(tr("Wrote the movie as the pictures %1.").arg(QDir::toNativeSeparators(pattern)));
-    }
+    if (auto failure = exportImage(path, m_document.item(p), m_paletteColors))
+        m_context->showNotice(*failure);
 }
 
 } // namespace tessa

@@ -3,9 +3,8 @@
 // The Palette menu: two built-in palettes and one loaded from a file.
 #include "frm.h"
 
-#include "playback/previewwindow.h"
-
 #include "document/paths.h"
+#include "editorcontext.h"
 #include "filters.h"
 #include "imaging/paletteloader.h"
 #include "platform/dialogs.h"
@@ -28,17 +27,17 @@ void frm::SelectPalette(int Index)
         LastBuiltInPalette = Index;
     } else {
         int filterIndex = 0;
-        QString path =
-                m_dialogs.ShowOpenDialog(this, tr(kPaletteFilter), tr("Select your palette file"),
-                                         PalettePath, QString(), filterIndex);
+        QString path = m_dialogs.ShowOpenDialog(
+                this, shownFilter(kPaletteFilter), tr("Select your palette file"),
+                m_folders.folder(RememberedFolders::Folder::Palette), QString(), filterIndex);
         if (!path.isEmpty()) {
             auto loaded = LoadPaletteDataFromFile(path.toStdString());
             if (loaded) {
                 data = *loaded;
-                rememberFolder(PalettePath, "PalettePath",
-                               QString::fromStdString(GetFolder(path.toStdString())));
+                m_folders.remember(RememberedFolders::Folder::Palette,
+                                   QString::fromStdString(GetFolder(path.toStdString())));
             } else {
-                showNotice(loaded.error());
+                m_context->showNotice(loaded.error());
                 path.clear();
             }
         }
@@ -46,7 +45,7 @@ void frm::SelectPalette(int Index)
             // A file name is shown as it is: "&" would otherwise mark an access key.
             m_customPaletteName = QString::fromStdString(GetFileName(path.toStdString()));
             m_customPaletteName.replace(QLatin1Char('&'), QLatin1String("&&"));
-            mnuPaletteSel[2]->setText(customPaletteCaption());
+            m_commands.updateTexts();
         } else {
             // Cancelled or refused: back to the built-in palette chosen last.
             data = builtInPalette(LastBuiltInPalette);
@@ -55,15 +54,7 @@ void frm::SelectPalette(int Index)
         }
     }
     m_paletteColors = paletteColorsFromData(data);
-    if (m_preview)
-        m_preview->setPaletteColors(m_paletteColors);
-}
-
-QString frm::customPaletteCaption() const
-{
-    // Once a file is chosen the entry names it, and has no access key of its own.
-    return m_customPaletteName.isEmpty() ? tr("&Custom: ")
-                                         : tr("Custom: %1").arg(m_customPaletteName);
+    emit m_context->paletteChanged();
 }
 
 } // namespace tessa

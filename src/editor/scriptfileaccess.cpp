@@ -5,7 +5,6 @@
 #include "platform/dialogs.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace tessa {
@@ -17,49 +16,23 @@ struct ScriptFileAccessTexts
     Q_DECLARE_TR_FUNCTIONS(tessa::ScriptFileAccess)
 };
 
-bool isInAny(const QString &path, const QStringList &folders)
+std::vector<std::string> freeFolders(const QString &scriptPath, const QString &documentPath)
 {
-    for (const QString &folder : folders) {
-        if (isInFolder(path, folder))
-            return true;
-    }
-    return false;
+    std::vector<std::string> folders{QFileInfo(scriptPath).absolutePath().toStdString()};
+    if (!documentPath.isEmpty())
+        folders.push_back(QFileInfo(documentPath).absolutePath().toStdString());
+    return folders;
+}
+
+std::vector<std::string> toStrings(const QStringList &folders)
+{
+    std::vector<std::string> strings;
+    for (const QString &folder : folders)
+        strings.push_back(folder.toStdString());
+    return strings;
 }
 
 } // namespace
-
-QString resolvedPath(const QString &path)
-{
-    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    QString rest;
-    // The deepest part that exists is resolved by the system; the names below it are kept.
-    while (!QFileInfo::exists(existing)) {
-        const QFileInfo info(existing);
-        const QString parent = info.path();
-        if (parent == existing)
-            return QDir::cleanPath(existing + rest);
-        rest = QLatin1Char('/') + info.fileName() + rest;
-        existing = parent;
-    }
-    const QString canonical = QFileInfo(existing).canonicalFilePath();
-    return QDir::cleanPath((canonical.isEmpty() ? existing : canonical) + rest);
-}
-
-bool isInFolder(const QString &path, const QString &folder)
-{
-#ifdef Q_OS_WIN
-    const Qt::CaseSensitivity names = Qt::CaseInsensitive;
-#else
-    const Qt::CaseSensitivity names = Qt::CaseSensitive;
-#endif
-    if (folder.isEmpty())
-        return false;
-    if (path.compare(folder, names) == 0)
-        return true;
-    const QString withSeparator =
-            folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-    return path.startsWith(withSeparator, names);
-}
 
 ScriptFileAccess::ScriptFileAccess(Dialogs &dialogs, QWidget *owner, const QString &scriptPath,
                                    const QString &documentPath, QStringList &allowedFolders)
@@ -67,24 +40,21 @@ ScriptFileAccess::ScriptFileAccess(Dialogs &dialogs, QWidget *owner, const QStri
     , m_owner(owner)
     , m_scriptName(QFileInfo(scriptPath).fileName())
     , m_allowedFolders(allowedFolders)
+    , m_allowed(toStrings(allowedFolders))
+    , m_rules(freeFolders(scriptPath, documentPath), m_allowed,
+              [this](const std::string &path, const std::string &folder, FileAccess access) {
+                  return ask(path, folder, access);
+              })
 {
-    m_freeFolders << resolvedPath(QFileInfo(scriptPath).absolutePath());
-    if (!documentPath.isEmpty())
-        m_freeFolders << resolvedPath(QFileInfo(documentPath).absolutePath());
 }
 
-std::string ScriptFileAccess::check(const std::string &path, FileAccess access)
+Expected<std::string, std::string> ScriptFileAccess::check(std::string_view path, FileAccess access)
 {
-    const QString wanted = resolvedPath(QString::fromStdString(path));
-    if (isInAny(wanted, m_freeFolders) || isInAny(wanted, m_allowedFolders))
-        return {};
-    const QString shown = QDir::toNativeSeparators(wanted);
-    const std::string refusal =
-            "the script was not allowed to reach \"" + shown.toStdString() + "\"";
-    if (isInAny(wanted, m_refusedFolders))
-        return refusal;
+    return m_rules.check(path, access);
+}
 
-    const QString folder = QFileInfo(wanted).isDir() ? wanted : QFileInfo(wanted).path();
+bool ScriptFileAccess::ask(const std::string &path, const std::string &folder, FileAccess access)
+{
     // Whole sentences, so that a translation may put the words in its own order.
     const QString question =
             access == FileAccess::Write
@@ -96,15 +66,14 @@ std::string ScriptFileAccess::check(const std::string &path, FileAccess access)
                             "The script %1 wants to read %2, outside its own folder and the "
                             "animation's folder.\n\nLet it read and change the files in %3 until "
                             "the editor closes?");
-    const QString text = question.arg(m_scriptName, shown, QDir::toNativeSeparators(folder));
+    const QString text = question.arg(m_scriptName, QString::fromStdString(path),
+                                      QString::fromStdString(folder));
     const auto answer = m_dialogs.messageBox(m_owner, text, ScriptFileAccessTexts::tr("Run Script"),
                                              Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo);
-    if (answer == Dialogs::Answer::Yes) {
-        m_allowedFolders << folder;
-        return {};
-    }
-    m_refusedFolders << folder;
-    return refusal;
+    if (answer != Dialogs::Answer::Yes)
+        return false;
+    m_allowedFolders << QString::fromStdString(folder);
+    return true;
 }
 
 } // namespace tessa

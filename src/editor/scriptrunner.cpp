@@ -7,8 +7,12 @@
 #include "scriptfileaccess.h"
 #include "scripting/scriptengine.h"
 
+#include <QEvent>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QTimer>
 #include <QUndoStack>
+#include <QWidget>
 
 #include <unordered_map>
 
@@ -20,12 +24,15 @@ namespace {
 constexpr qint64 kQuietMilliseconds = 400;
 // How often the progress box takes the user's clicks while the script runs.
 constexpr qint64 kEventMilliseconds = 50;
+// The memory a script gets: plenty for any work on animations, far from what the machine has.
+constexpr std::size_t kScriptMemoryBytes = std::size_t(1) << 30;
 
 } // namespace
 
 ScriptRunner::ScriptRunner(QWidget *owner, Dialogs &dialogs, AnimDocument &document,
                            const CommandRegistry &commands, QStringList &allowedFolders)
-    : m_owner(owner)
+    : QObject(nullptr)
+    , m_owner(owner)
     , m_dialogs(dialogs)
     , m_document(document)
     , m_commands(commands)
@@ -36,7 +43,11 @@ ScriptRunner::ScriptRunner(QWidget *owner, Dialogs &dialogs, AnimDocument &docum
 ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
 {
     m_stepName = QFileInfo(scriptPath).fileName();
+    // The paint program's updates wait until the script's step is in the history.
+    m_document.holdOutsideChanges();
+    const auto releaseOutsideChanges = qScopeGuard([this] { m_document.releaseOutsideChanges(); });
     m_historyIndex = m_document.undoStack().index();
+    m_knownIndex = m_historyIndex;
     m_animation = std::make_shared<ScriptAnimation>(m_document.items(),
                                                     m_document.fileName().toStdString());
     m_documentIds.clear();
@@ -45,9 +56,11 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
 
     ScriptFileAccess files(m_dialogs, m_owner, scriptPath, m_document.fileName(), m_allowedFolders);
     ScriptSettings settings;
+    settings.libraries = LuaLibraries::Contained;
+    settings.limits.memoryBytes = kScriptMemoryBytes;
     ScriptContext &context = settings.context;
     context.media = scriptMediaFunctions();
-    context.fileAccess = [&files](const std::string &path, FileAccess access) {
+    context.fileAccess = [&files](std::string_view path, FileAccess access) {
         return files.check(path, access);
     };
     context.mayExit = false;
@@ -69,11 +82,15 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
         return runCommand(QString::fromStdString(name)).toStdString();
     };
     context.selectedLine = m_document.selectedLine() + 1;
-    settings.limits.keepGoing = [this] { return keepGoing(); };
+    settings.limits.stopReason = [this] {
+        return keepGoing() ? std::string() : tr("the script was stopped").toStdString();
+    };
 
     m_running.start();
     m_sinceEvents.start();
     std::optional<std::string> failure;
+    if (m_owner)
+        m_owner->installEventFilter(this);
     {
         ScriptEngine engine(std::move(settings));
         if (!engine.setDocument(m_animation))
@@ -81,36 +98,58 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
         else
             failure = engine.runFile(scriptPath.toStdString(), {});
     }
+    if (m_owner)
+        m_owner->removeEventFilter(this);
     m_progress.reset();
+    if (m_closeAfter)
+        QTimer::singleShot(0, m_owner, &QWidget::close);
 
-    if (!failure && !m_commandRan && m_document.undoStack().index() != m_historyIndex) {
-        failure = tr("The animation changed while the script ran (an image came back from the "
-                     "image editor), so the script's changes were not made. Run it again.")
-                          .toStdString();
+    // Outside changes wait for the script, so no step but its commands' should have come; one
+    // that did is the user's, and is never taken back with the script's.
+    if (m_otherStep || m_document.undoStack().index() != m_knownIndex) {
+        if (!m_commandRan) {
+            return {Outcome::Failed,
+                    tr("The animation changed while the script ran, so the script's changes "
+                       "were not made. Run it again.")};
+        }
+        if (!failure)
+            bringIntoDocument();
+        return {Outcome::Failed, tr("The animation changed while the script ran. What the script "
+                                    "did and the other change are both kept, as steps of their "
+                                    "own: Edit > Undo takes them back one by one.")};
     }
     if (failure) {
-        dropStepsOfTheRun();
+        // Only the commands the script ran made steps.
+        if (m_commandRan)
+            dropStepsOfTheRun();
         return {m_stopped ? Outcome::Stopped : Outcome::Failed, QString::fromStdString(*failure)};
     }
     if (m_commandRan) {
         // The commands made steps of their own, each shown as it happened; they go, and what
         // the script left becomes the one step, made from the document as it was before.
         bringIntoDocument();
-        const bool saved = m_savedByCommand;
         dropStepsOfTheRun();
-        applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName);
-        if (saved)
-            m_document.markSaved(m_document.fileName());
-        return {};
     }
     applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName);
+    if (!m_saveAfter.isEmpty())
+        m_commands.runForScript(m_saveAfter);
     return {};
+}
+
+bool ScriptRunner::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_owner || event->type() != QEvent::Close)
+        return false;
+    // The window closes once the script has stopped, not under it.
+    event->ignore();
+    m_stopped = true;
+    m_closeAfter = true;
+    return true;
 }
 
 void ScriptRunner::bringIntoDocument()
 {
-    if (applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName))
-        m_savedByCommand = false;
+    applyScriptResult(m_document, *m_animation, m_documentIds, m_stepName);
     for (int line = 0; line < m_animation->count(); ++line)
         m_documentIds[m_animation->idAt(line)] = m_document.itemId(line);
 }
@@ -133,16 +172,26 @@ void ScriptRunner::takeFromDocument()
 
 QString ScriptRunner::runCommand(const QString &name)
 {
+    // Saving writes the file: it waits until the script has ended well, and saves all it did.
+    if (name == QLatin1String("Save") || name == QLatin1String("SaveAs")) {
+        if (m_saveAfter != QLatin1String("SaveAs"))
+            m_saveAfter = name;
+        return {};
+    }
     m_commandRan = true;
+    if (m_document.undoStack().index() != m_knownIndex)
+        m_otherStep = true;
     bringIntoDocument();
     const QString refusal = m_commands.runForScript(name);
-    m_savedByCommand = !m_document.isModified();
+    m_knownIndex = m_document.undoStack().index();
     takeFromDocument();
     return refusal;
 }
 
 bool ScriptRunner::keepGoing()
 {
+    if (m_stopped)
+        return false;
     if (m_running.elapsed() < kQuietMilliseconds)
         return true;
     if (!m_progress) {
@@ -154,7 +203,7 @@ bool ScriptRunner::keepGoing()
         m_progress->setValue(0);
         QCoreApplication::processEvents();
     }
-    if (m_progress->wasCancelled())
+    if (m_progress && m_progress->wasCancelled())
         m_stopped = true;
     return !m_stopped;
 }

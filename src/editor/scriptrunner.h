@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -17,14 +18,16 @@ namespace tessa {
 
 class CommandRegistry;
 
-// Runs a script on the open document: everything it changes, by itself or through the editor's
-// commands (app.command), becomes one step of the history named after the script; a script that
-// fails or is stopped leaves the document as it was. It may ask the user (tessa.ask), is asked
-// about before it reaches files elsewhere than its own and the animation's folder, and shows a
-// progress box with which it can be stopped once it has run for a moment.
-class ScriptRunner
+// Runs a script on the open document, contained as a script from anywhere is (docs/scripting.md):
+// everything it changes, by itself or through the editor's commands (app.command), becomes one
+// step of the history named after the script; a script that fails or is stopped leaves the
+// document as it was, and the file too: Save and Save As it asked for run once it has ended well.
+// It may ask the user (tessa.ask), is asked about before it reaches files elsewhere than its own
+// and the animation's folder, and shows a progress box with which it can be stopped once it has
+// run for a moment. Closing the window while it runs stops it, and closes the window after.
+class ScriptRunner : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(tessa::ScriptRunner)
+    Q_OBJECT
 
 public:
     enum class Outcome { Done, Failed, Stopped };
@@ -39,6 +42,10 @@ public:
                  const CommandRegistry &commands, QStringList &allowedFolders);
 
     Result run(const QString &scriptPath);
+
+protected:
+    // Watches the window's close request while the script runs.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The script's changes so far brought into the document, in the script's step.
@@ -60,12 +67,15 @@ private:
     std::shared_ptr<ScriptAnimation> m_animation;
     DocumentIds m_documentIds;
     bool m_commandRan = false;
-    int m_historyIndex = 0; // where the history stood before the script
+    int m_historyIndex = 0;   // where the history stood before the script
+    int m_knownIndex = 0;     // where it stood after the script's last command
+    bool m_otherStep = false; // a step that is not the script's came in meanwhile
     QElapsedTimer m_running;
     QElapsedTimer m_sinceEvents;
     std::unique_ptr<Dialogs::Progress> m_progress;
     bool m_stopped = false;
-    bool m_savedByCommand = false; // a command saved the document and nothing changed since
+    bool m_closeAfter = false; // the window was asked to close while the script ran
+    QString m_saveAfter;       // Save or SaveAs, asked for by the script, run once it ended well
 };
 
 } // namespace tessa

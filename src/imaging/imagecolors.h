@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -17,5 +18,8 @@ enum class ImageColors {
 
 // "keep", "match" or "dither", in any case; nothing for any other word.
 std::optional<ImageColors> imageColorsNamed(std::string_view word);
+
+// The largest image file read whole: a 16384 x 16384 picture in 32-bit colour, uncompressed.
+inline constexpr std::uint64_t kMostImageFileBytes = std::uint64_t(1) << 30;
 
 } // namespace tessa

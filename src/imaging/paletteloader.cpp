@@ -195,7 +195,7 @@ Expected<PaletteData, Notice> readPaletteData(std::span<const std::uint8_t> byte
 
 Expected<PaletteData, Notice> LoadPaletteDataFromFile(const std::string &path)
 {
-    const auto bytes = readWholeFile(path);
+    const auto bytes = readWholeFile(path, kMostPaletteFileBytes);
     if (!bytes)
         return Unexpected{Notice::info(bytes.error().text())};
     return readPaletteData(*bytes);

@@ -28,7 +28,11 @@ inline constexpr std::int32_t kErrorUnknownPaletteFormat = 9003; // "Unknown fil
 // non-numeric or out-of-range field, refuse the file with a notice naming the line.
 Expected<PaletteData, Notice> readPaletteData(std::span<const std::uint8_t> bytes);
 
-// The same for the file at `path`; a file that cannot be read is refused with its path and reason.
+// The largest palette file read: a JASC palette of 256 lines with comments is a few kilobytes.
+inline constexpr std::uint64_t kMostPaletteFileBytes = std::uint64_t(1) << 20;
+
+// The same for the file at `path`; a file that cannot be read (or is larger than
+// kMostPaletteFileBytes) is refused with its path and reason.
 Expected<PaletteData, Notice> LoadPaletteDataFromFile(const std::string &path);
 
 // The colours of a palette named as tessanim's --palette and scripts name them: "main" and

@@ -24,6 +24,9 @@ inline constexpr std::uint16_t kPatchVersion = 1;
 // The largest file a patch makes, and the most carried bytes a patch may unpack in all: a bound
 // on the memory that applying a forged patch can ask for.
 inline constexpr std::uint64_t kMaxPatchedFileSize = std::uint64_t(1) << 30;
+// The largest patch file read: one that carries the largest file whole, with room for its
+// records.
+inline constexpr std::uint64_t kMostPatchFileBytes = kMaxPatchedFileSize + (std::uint64_t(1) << 20);
 
 // One step of rebuilding a result, in order. Every item written gets its 1-based position in the
 // result as its number, unless a Number step right before it says otherwise.

@@ -178,8 +178,8 @@ int animSave(lua_State *state)
     const std::string path = optionalString(state, 2, "path", animation.path());
     if (path.empty())
         failArgument(2, "a new animation needs a path to be saved to");
-    checkFileAccess(state, path, FileAccess::Write, "saving an animation");
-    if (const auto saved = saveAnimation(path, animation.items()); !saved)
+    const std::string file = checkFileAccess(state, path, FileAccess::Write, "saving an animation");
+    if (const auto saved = saveAnimation(file, animation.items()); !saved)
         failWith(saved.error());
     animation.setPath(path);
     return 0;
@@ -281,15 +281,17 @@ int animRender(lua_State *state)
     optionalField(state, 3, "palette");
     const PaletteColors colors = paletteArgument(state, lua_gettop(state));
     lua_pop(state, 1);
-    checkFileAccess(state, path, FileAccess::Write, "rendering a movie");
+    const std::string file = checkFileAccess(state, path, FileAccess::Write, "rendering a movie");
     if (!choices.soundFolder.empty())
-        checkFileAccess(state, choices.soundFolder, FileAccess::Read, "reading sounds");
+        choices.soundFolder =
+                checkFileAccess(state, choices.soundFolder, FileAccess::Read, "reading sounds");
     const ScriptMedia &media = contextOf(state).media;
     if (!media.renderMovie)
         fail("writing the movie \"" + path
              + "\" needs the movie libraries, which this program "
                "was built without");
-    const auto warnings = media.renderMovie(animation.items(), path, colors, choices);
+    const auto warnings =
+            media.renderMovie(animation.items(), file, colors, choices, goOnWhileAllowed(state));
     if (!warnings)
         failWith(warnings.error());
     pushStringList(state, *warnings);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bindingsupport.h"
 
+#include "luastate.h"
+
 #include <limits>
 
 namespace tessa {
@@ -37,15 +39,29 @@ void setContext(lua_State *state, ScriptContext &context)
     lua_rawsetp(state, LUA_REGISTRYINDEX, &kContextKey);
 }
 
-void checkFileAccess(lua_State *state, const std::string &path, FileAccess access, const char *what)
+std::string checkFileAccess(lua_State *state, const std::string &path, FileAccess access,
+                            const char *what)
 {
     const ScriptContext &context = contextOf(state);
     if (!context.mayUseFiles)
         fail(std::string(what) + ": this script may not use files");
+    // A stopped script may still run a few instructions on its way out: none reaches a file.
+    if (const std::string &stopped = stopReasonOf(state); !stopped.empty())
+        fail(stopped);
+    // The system would stop reading the name at a NUL, and reach another file than the one named.
+    if (path.find('\0') != std::string::npos)
+        fail(std::string(what) + ": the file name holds a NUL character");
     if (!context.fileAccess)
-        return;
-    if (std::string refusal = context.fileAccess(path, access); !refusal.empty())
-        fail(std::string(what) + ": " + refusal);
+        return path;
+    auto allowed = context.fileAccess(path, access);
+    if (!allowed)
+        fail(std::string(what) + ": " + allowed.error());
+    return std::move(*allowed);
+}
+
+GoOn goOnWhileAllowed(lua_State *state)
+{
+    return [state] { return stopReasonOf(state).empty(); };
 }
 
 void spendFrames(lua_State *state, std::uint64_t count)
@@ -55,6 +71,10 @@ void spendFrames(lua_State *state, std::uint64_t count)
     if (context.frameLimit != 0 && context.framesMade > context.frameLimit)
         fail("the script made more than its limit of " + std::to_string(context.frameLimit)
              + " frames");
+    countFramesHeld(state);
+    const LuaMemory &memory = memoryOf(state);
+    if (memory.limit != 0 && memory.used + memory.outside > memory.limit)
+        fail(memoryLimitMessage(memory.limit));
 }
 
 std::uint64_t imageCount(const ItemList &items)

@@ -68,10 +68,15 @@ int guarded(lua_State *state)
 ScriptContext &contextOf(lua_State *state);
 // Keeps `context` (which must outlive the state) for contextOf.
 void setContext(lua_State *state, ScriptContext &context);
-// Fails when the script may not reach the file `path` (`what` says what for) in this way.
-void checkFileAccess(lua_State *state, const std::string &path, FileAccess access,
-                     const char *what);
-// Counts `count` frames made, failing past the context's limit.
+// The path by which to reach the file `path` (`what` says what for) in this way; fails when the
+// script may not. Use what it returns, not `path`: it is the file that was judged.
+std::string checkFileAccess(lua_State *state, const std::string &path, FileAccess access,
+                            const char *what);
+// Asks whether the script may go on, for work of the media functions that runs long: false once
+// the script must stop (its reason is then raised when the work has returned).
+GoOn goOnWhileAllowed(lua_State *state);
+// Counts `count` frames made, failing past the context's limit or the state's memory limit
+// (frames are held outside Lua's heap).
 void spendFrames(lua_State *state, std::uint64_t count);
 // The number of images in `items`.
 std::uint64_t imageCount(const ItemList &items);

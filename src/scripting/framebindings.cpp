@@ -213,7 +213,7 @@ void pushOwnFrame(lua_State *state, PixelBuffer pixels)
 void saveFrame(lua_State *state, const std::string &path, const PixelBuffer &pixels,
                const PaletteColors &colors)
 {
-    checkFileAccess(state, path, FileAccess::Write, "saving a frame");
+    const std::string file = checkFileAccess(state, path, FileAccess::Write, "saving a frame");
     const bool png = path.size() >= 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
     if (png) {
         const ScriptMedia &media = contextOf(state).media;
@@ -221,12 +221,12 @@ void saveFrame(lua_State *state, const std::string &path, const PixelBuffer &pix
             fail("writing the PNG file \"" + path
                  + "\" needs the image libraries, which this "
                    "program was built without");
-        if (const auto written = media.writePng(path, pixels, colors); !written)
+        if (const auto written = media.writePng(file, pixels, colors); !written)
             failWith(written.error());
         return;
     }
     const auto bytes = AddBMPHeader(kFrameWidth, kFrameHeight, pixels, colors);
-    if (const auto written = replaceFile(path, bytes, Backup::None); !written)
+    if (const auto written = replaceFile(file, bytes, Backup::None); !written)
         failWith(fileFailureNotice(written.error()));
 }
 

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program running the script gives it beyond the tessa library: questions to the user
-// (tessa.ask), its commands (app.command), the selected line, and the guard on Lua's own ways to
-// files when the program asks before a script reaches one.
+// (tessa.ask), its commands (app.command) and the selected line.
 #include "bindings.h"
 #include "bindingsupport.h"
 
@@ -56,7 +55,10 @@ int runCommand(lua_State *state)
 // app.command's __index, reached by a name that is no command.
 int unknownCommand(lua_State *state)
 {
-    fail("there is no command app.command." + std::string(luaL_tolstring(state, 2, nullptr)));
+    // Not through __tostring: a script's function may not run inside this one.
+    const bool named = lua_type(state, 2) == LUA_TSTRING;
+    fail("there is no command app.command."
+         + std::string(named ? lua_tostring(state, 2) : luaL_typename(state, 2)));
 }
 
 void pushCommands(lua_State *state, const std::vector<std::string> &names)
@@ -73,126 +75,10 @@ void pushCommands(lua_State *state, const std::vector<std::string> &names)
     lua_setmetatable(state, -2);
 }
 
-// Which arguments of a wrapped Lua function name files, and how they are used.
-enum class PathArguments { Open, FirstRead, FirstWrite, BothWrite };
-
-// Why the call may not go ahead, pushed as a string; nothing pushed when it may.
-bool pushRefusal(lua_State *state, PathArguments kind)
-{
-    std::string refusal;
-    try {
-        const ScriptContext &context = contextOf(state);
-        const auto ask = [&](int argument, FileAccess access) {
-            if (refusal.empty() && lua_type(state, argument) == LUA_TSTRING)
-                refusal = context.fileAccess(lua_tostring(state, argument), access);
-        };
-        switch (kind) {
-        case PathArguments::Open: {
-            const char *mode = lua_type(state, 2) == LUA_TSTRING ? lua_tostring(state, 2) : "r";
-            const bool writes = std::string(mode).find_first_of("wa+") != std::string::npos;
-            ask(1, writes ? FileAccess::Write : FileAccess::Read);
-            break;
-        }
-        case PathArguments::FirstRead:
-            ask(1, FileAccess::Read);
-            break;
-        case PathArguments::FirstWrite:
-            ask(1, FileAccess::Write);
-            break;
-        case PathArguments::BothWrite:
-            ask(1, FileAccess::Write);
-            ask(2, FileAccess::Write);
-            break;
-        }
-    } catch (const std::exception &error) {
-        refusal = error.what();
-    }
-    if (refusal.empty())
-        return false;
-    lua_pushlstring(state, refusal.data(), refusal.size());
-    return true;
-}
-
-// The wrapped function (upvalue 1), called once the files it names were allowed (upvalue 2
-// says which they are). The refusal is raised here, with no C++ object left to skip, so that it
-// names the script's line.
-int guardedFileCall(lua_State *state)
-{
-    const auto kind = static_cast<PathArguments>(lua_tointeger(state, lua_upvalueindex(2)));
-    if (pushRefusal(state, kind))
-        return luaL_error(state, "%s", lua_tostring(state, -1));
-    lua_pushvalue(state, lua_upvalueindex(1));
-    lua_insert(state, 1);
-    lua_call(state, lua_gettop(state) - 1, LUA_MULTRET);
-    return lua_gettop(state);
-}
-
-// Replaces table[name] (the table on top of the stack) with its guarded self.
-void guardField(lua_State *state, const char *name, PathArguments kind)
-{
-    if (lua_getfield(state, -1, name) != LUA_TFUNCTION) {
-        lua_pop(state, 1);
-        return;
-    }
-    lua_pushinteger(state, static_cast<lua_Integer>(kind));
-    lua_pushcclosure(state, guardedFileCall, 2);
-    lua_setfield(state, -2, name);
-}
-
-void removeField(lua_State *state, const char *name)
-{
-    lua_pushnil(state);
-    lua_setfield(state, -2, name);
-}
-
 int refuseExit(lua_State *state)
 {
     return luaL_error(state, "os.exit would close the editor: end the script by returning from "
                              "it, or by error(...) when it failed");
-}
-
-// Lua's io, os and loaders, as far as they are open, asking before they reach a file.
-void guardLuaFiles(lua_State *state, const ScriptContext &context)
-{
-    lua_pushglobaltable(state);
-    guardField(state, "dofile", PathArguments::FirstRead);
-    guardField(state, "loadfile", PathArguments::FirstRead);
-    lua_pop(state, 1);
-    if (lua_getglobal(state, "io") == LUA_TTABLE) {
-        guardField(state, "open", PathArguments::Open);
-        guardField(state, "lines", PathArguments::FirstRead);
-        guardField(state, "input", PathArguments::FirstRead);
-        guardField(state, "output", PathArguments::FirstWrite);
-        removeField(state, "popen");
-    }
-    lua_pop(state, 1);
-    if (lua_getglobal(state, "os") == LUA_TTABLE) {
-        guardField(state, "remove", PathArguments::FirstWrite);
-        guardField(state, "rename", PathArguments::BothWrite);
-        removeField(state, "execute");
-        if (!context.mayExit) {
-            lua_pushcfunction(state, refuseExit);
-            lua_setfield(state, -2, "exit");
-        }
-    }
-    lua_pop(state, 1);
-    // require finds Lua files through package.path, which the engine points at the script's own
-    // folder; C modules could do anything, so there are none.
-    if (lua_getglobal(state, "package") == LUA_TTABLE) {
-        removeField(state, "loadlib");
-        lua_pushliteral(state, "");
-        lua_setfield(state, -2, "cpath");
-        lua_pushliteral(state, "");
-        lua_setfield(state, -2, "path");
-        if (lua_getfield(state, -1, "searchers") == LUA_TTABLE) {
-            for (lua_Integer searcher : {4, 3}) {
-                lua_pushnil(state);
-                lua_rawseti(state, -2, searcher);
-            }
-        }
-        lua_pop(state, 1);
-    }
-    lua_pop(state, 1);
 }
 
 } // namespace
@@ -218,9 +104,7 @@ void installHost(lua_State *state)
         lua_setglobal(state, "app");
     }
 
-    if (context.fileAccess) {
-        guardLuaFiles(state, context);
-    } else if (!context.mayExit) {
+    if (!context.mayExit) {
         if (lua_getglobal(state, "os") == LUA_TTABLE) {
             lua_pushcfunction(state, refuseExit);
             lua_setfield(state, -2, "exit");

@@ -10,8 +10,10 @@
 #include "document/nativefile.h"
 #include "document/paths.h"
 #include "imaging/bmp.h"
+#include "imaging/imagecolors.h"
 #include "imaging/paletteloader.h"
 #include "patch/patchapplier.h"
+#include "patch/patchformat.h"
 #include "patch/patchmaker.h"
 #include "patch/patchreader.h"
 #include "patch/patchwriter.h"
@@ -24,10 +26,12 @@ namespace tessa {
 
 namespace {
 
-std::vector<std::uint8_t> readFile(lua_State *state, const std::string &path)
+// The file `path`, of a kind no larger than `mostBytes`.
+std::vector<std::uint8_t> readFile(lua_State *state, const std::string &path,
+                                   std::uint64_t mostBytes)
 {
-    checkFileAccess(state, path, FileAccess::Read, "reading a file");
-    auto bytes = readWholeFile(path);
+    const std::string file = checkFileAccess(state, path, FileAccess::Read, "reading a file");
+    auto bytes = readWholeFile(file, mostBytes);
     if (!bytes)
         failWith(fileFailureNotice(bytes.error()));
     return std::move(*bytes);
@@ -36,8 +40,8 @@ std::vector<std::uint8_t> readFile(lua_State *state, const std::string &path)
 int tessaOpen(lua_State *state)
 {
     const std::string path = checkString(state, 1, "path");
-    checkFileAccess(state, path, FileAccess::Read, "opening an animation");
-    auto items = loadAnimation(path);
+    const std::string file = checkFileAccess(state, path, FileAccess::Read, "opening an animation");
+    auto items = loadAnimation(file);
     if (!items)
         failWith(items.error());
     spendFrames(state, imageCount(*items));
@@ -89,7 +93,7 @@ int tessaImage(lua_State *state)
     const PaletteColors palette = paletteArgument(state, 3);
     // The game's own BMP frames, taken by their indices, need no image library.
     if (colors == ImageColors::Keep) {
-        const auto file = readFile(state, path);
+        const auto file = readFile(state, path, kMostImageFileBytes);
         if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M') {
             auto pixels = RemoveBMPHeader(file);
             if (!pixels)
@@ -98,13 +102,13 @@ int tessaImage(lua_State *state)
             return 1;
         }
     }
-    checkFileAccess(state, path, FileAccess::Read, "reading an image");
+    const std::string file = checkFileAccess(state, path, FileAccess::Read, "reading an image");
     const ScriptMedia &media = contextOf(state).media;
     if (!media.importImage)
         fail("reading the image \"" + path
              + "\" needs the image libraries, which this program "
                "was built without; use 8-bit 320 x 200 BMP files");
-    auto pixels = media.importImage(path, colors, palette);
+    auto pixels = media.importImage(file, colors, palette);
     if (!pixels)
         failWith(pixels.error());
     pushOwnFrame(state, PixelBuffer(*pixels));
@@ -136,15 +140,15 @@ int tessaMovie(lua_State *state)
     optionalField(state, 2, "palette");
     const PaletteColors palette = paletteArgument(state, lua_gettop(state));
     lua_pop(state, 1);
-    checkFileAccess(state, path, FileAccess::Read, "reading a movie");
+    const std::string file = checkFileAccess(state, path, FileAccess::Read, "reading a movie");
     const ScriptMedia &media = contextOf(state).media;
     if (!media.importMovie)
         fail("reading the movie \"" + path
              + "\" needs the movie libraries, which this program was built without");
-    const auto file = media.importMovie(path, choices, palette);
-    if (!file)
-        failWith(file.error());
-    auto items = readAnimation(*file);
+    const auto encoded = media.importMovie(file, choices, palette, goOnWhileAllowed(state));
+    if (!encoded)
+        failWith(encoded.error());
+    auto items = readAnimation(*encoded);
     if (!items)
         failWith(items.error());
     spendFrames(state, imageCount(*items));
@@ -166,7 +170,7 @@ std::pair<std::vector<std::uint8_t>, std::string> animationFile(lua_State *state
 {
     if (lua_type(state, argument) == LUA_TSTRING) {
         const std::string path = checkString(state, argument, "animation");
-        return {readFile(state, path), GetFileName(path)};
+        return {readFile(state, path, kMostAnimationFileBytes), GetFileName(path)};
     }
     const ScriptAnimation &animation = checkAnimation(state, argument);
     auto bytes = writeAnimation(animation.items());
@@ -183,11 +187,12 @@ int tessaDiff(lua_State *state)
     const auto original = animationFile(state, 1);
     const auto changed = animationFile(state, 2);
     const std::string patchPath = checkString(state, 3, "patch path");
-    checkFileAccess(state, patchPath, FileAccess::Write, "writing a patch");
+    const std::string file =
+            checkFileAccess(state, patchPath, FileAccess::Write, "writing a patch");
     const auto patch = makePatch(original.first, changed.first, changed.second);
     if (!patch)
         failWith(patch.error());
-    if (const auto written = replaceFile(patchPath, writePatch(*patch), Backup::None); !written)
+    if (const auto written = replaceFile(file, writePatch(*patch), Backup::None); !written)
         failWith(fileFailureNotice(written.error()));
     return 0;
 }
@@ -198,7 +203,7 @@ int tessaPatch(lua_State *state)
     const auto original = animationFile(state, 1);
     const std::string patchPath = checkString(state, 2, "patch path");
     const std::string patchName = GetFileName(patchPath);
-    const auto patch = readPatch(readFile(state, patchPath), patchName);
+    const auto patch = readPatch(readFile(state, patchPath, kMostPatchFileBytes), patchName);
     if (!patch)
         failWith(patch.error());
     const auto made = applyPatch(*patch, original.first, original.second, patchName);
@@ -234,10 +239,11 @@ int tessaExportName(lua_State *state)
 int tessaFiles(lua_State *state)
 {
     const std::string folder = checkString(state, 1, "folder");
-    checkFileAccess(state, folder, FileAccess::Read, "listing a folder");
+    const std::string resolved =
+            checkFileAccess(state, folder, FileAccess::Read, "listing a folder");
     std::vector<std::string> names;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(pathFromText(folder), error), end;
+    for (std::filesystem::directory_iterator it(pathFromText(resolved), error), end;
          !error && it != end; it.increment(error)) {
         std::error_code ignored;
         if (it->is_regular_file(ignored))

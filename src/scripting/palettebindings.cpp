@@ -58,9 +58,9 @@ PaletteColors paletteArgument(lua_State *state, int argument)
         return paletteColorsFromData(builtInPalette(0));
     if (const PaletteObject *palette = testObject<PaletteObject>(state, argument, kPaletteType))
         return palette->colors;
-    const std::string name = checkString(state, argument, "palette");
+    std::string name = checkString(state, argument, "palette");
     if (name != "main" && name != "extra")
-        checkFileAccess(state, name, FileAccess::Read, "reading a palette file");
+        name = checkFileAccess(state, name, FileAccess::Read, "reading a palette file");
     const auto colors = choosePalette(name);
     if (!colors)
         failWith(colors.error());

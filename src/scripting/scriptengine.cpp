@@ -4,6 +4,7 @@
 
 #include "bindings.h"
 #include "bindingsupport.h"
+#include "containment.h"
 #include "document/nativefile.h"
 
 #include <lua.hpp>
@@ -12,40 +13,20 @@ namespace tessa {
 
 namespace {
 
-void openContained(lua_State *state)
-{
-    static const luaL_Reg libraries[] = {{LUA_GNAME, luaopen_base},
-                                         {LUA_TABLIBNAME, luaopen_table},
-                                         {LUA_STRLIBNAME, luaopen_string},
-                                         {LUA_MATHLIBNAME, luaopen_math},
-                                         {LUA_UTF8LIBNAME, luaopen_utf8},
-                                         {LUA_COLIBNAME, luaopen_coroutine},
-                                         {nullptr, nullptr}};
-    for (const luaL_Reg *library = libraries; library->func; ++library) {
-        luaL_requiref(state, library->name, library->func, 1);
-        lua_pop(state, 1);
-    }
-    for (const char *name : {"print", "dofile", "loadfile"}) {
-        lua_pushnil(state);
-        lua_setglobal(state, name);
-    }
-}
-
 // Runs inside the protected call that sets everything up, so that running out of memory there
 // is an error like any other.
 int openEverything(lua_State *state)
 {
     const auto libraries = static_cast<LuaLibraries>(lua_tointeger(state, 1));
-    if (libraries == LuaLibraries::All)
-        luaL_openlibs(state);
-    else
-        openContained(state);
+    luaL_openlibs(state);
     registerAnimationType(state);
     registerFrameType(state);
     registerPaletteType(state);
     pushLibrary(state);
     lua_setglobal(state, "tessa");
     installHost(state);
+    if (libraries == LuaLibraries::Contained)
+        containLibraries(state);
     return 0;
 }
 
@@ -75,16 +56,27 @@ int errorMessage(lua_State *state)
 ScriptEngine::ScriptEngine(ScriptSettings settings)
     : m_context(std::make_unique<ScriptContext>(std::move(settings.context)))
     , m_memory(std::make_unique<LuaMemory>())
+    , m_libraries(settings.libraries)
     , m_state(newLuaState(*m_memory, settings.limits))
 {
     if (!m_state)
         return;
+    // A contained script reaches no file nobody vouched for.
+    if (m_libraries == LuaLibraries::Contained && !m_context->fileAccess)
+        m_context->mayUseFiles = false;
     lua_State *state = m_state.get();
     setContext(state, *m_context);
     lua_pushcfunction(state, openEverything);
-    lua_pushinteger(state, static_cast<lua_Integer>(settings.libraries));
+    lua_pushinteger(state, static_cast<lua_Integer>(m_libraries));
     if (lua_pcall(state, 1, 0, 0) != LUA_OK)
         m_state.reset();
+}
+
+const char *ScriptEngine::loadMode() const
+{
+    // Lua trusts the bytes of a precompiled chunk: one made by hand reads and writes anywhere in
+    // memory.
+    return m_libraries == LuaLibraries::Contained ? "t" : nullptr;
 }
 
 std::optional<std::string> ScriptEngine::runFile(const std::string &path,
@@ -101,18 +93,19 @@ std::optional<std::string> ScriptEngine::runFile(const std::string &path,
         lua_rawseti(state, -2, static_cast<lua_Integer>(i + 1));
     }
     lua_setglobal(state, "arg");
-    // Where files are asked about, require finds modules beside the script only.
-    if (m_context->fileAccess) {
+    // A contained script's require finds modules beside the script.
+    if (m_libraries == LuaLibraries::Contained) {
         if (lua_getglobal(state, "package") == LUA_TTABLE) {
             const std::string folder = textFromPath(pathFromText(path).parent_path());
-            const std::string pattern = (folder.empty() ? std::string(".") : folder) + "/?.lua";
+            const std::string pattern =
+                    (folder.empty() ? std::string(".") : folder) + LUA_DIRSEP + "?.lua";
             lua_pushlstring(state, pattern.data(), pattern.size());
             lua_setfield(state, -2, "path");
         }
         lua_pop(state, 1);
     }
 
-    const int status = luaL_loadfile(state, path.c_str());
+    const int status = luaL_loadfilex(state, path.c_str(), loadMode());
     if (status == LUA_OK) {
         for (const std::string &argument : arguments)
             lua_pushlstring(state, argument.data(), argument.size());
@@ -126,7 +119,7 @@ std::optional<std::string> ScriptEngine::runText(std::string_view text,
     if (!m_state)
         return "there was not enough memory to start the script";
     const int status = luaL_loadbufferx(m_state.get(), text.data(), text.size(),
-                                        ("=" + chunkName).c_str(), "t");
+                                        ("=" + chunkName).c_str(), loadMode());
     return runLoaded(status, 0);
 }
 
@@ -146,19 +139,54 @@ bool ScriptEngine::setDocument(std::shared_ptr<ScriptAnimation> animation)
 std::optional<std::string> ScriptEngine::runLoaded(int status, int argumentCount)
 {
     lua_State *state = m_state.get();
-    if (status == LUA_OK) {
-        // The chunk and its arguments lie on top; the message handler goes below them.
-        const int base = lua_gettop(state) - argumentCount;
-        lua_pushcfunction(state, errorMessage);
-        lua_insert(state, base);
-        status = lua_pcall(state, argumentCount, 0, base);
-        lua_remove(state, base);
+    if (status != LUA_OK)
+        return errorText(state, status);
+    // The chunk and its arguments lie on top: they move to a thread of their own.
+    const int base = lua_gettop(state) - argumentCount;
+    lua_State *thread = lua_newthread(state);
+    lua_insert(state, base);
+    lua_xmove(state, thread, argumentCount + 1);
+    int results = 0;
+    m_memory->scriptThread = thread;
+    status = lua_resume(thread, state, argumentCount, &results);
+    m_memory->scriptThread = nullptr;
+
+    std::optional<std::string> failure;
+    if (!m_memory->stopped.empty()) {
+        // Stopped: no more of the script runs, not even its __close handlers.
+        failure = m_memory->stopped;
+    } else if (status == LUA_YIELD) {
+        failure = "attempt to yield from outside a coroutine";
+    } else if (status != LUA_OK) {
+        failure = errorText(thread, status);
+        // Its to-be-closed variables are closed, as a protected call closes them.
+        lua_resetthread(thread);
     }
-    if (status == LUA_OK)
-        return std::nullopt;
-    const char *message = lua_tostring(state, -1);
-    std::string text = message ? message : "(error object is not a string)";
-    lua_pop(state, 1);
+    lua_settop(state, base - 1);
+    return failure;
+}
+
+std::string ScriptEngine::errorText(lua_State *thread, int status)
+{
+    lua_State *state = m_state.get();
+    if (status == LUA_ERRMEM && m_memory->limitReached)
+        return memoryLimitMessage(m_memory->limit);
+    std::string text = "(error object is not a string)";
+    if (lua_type(thread, -1) == LUA_TSTRING) {
+        text = lua_tostring(thread, -1);
+    } else {
+        // Its __tostring is the script's: it runs protected, on the program's own thread.
+        lua_pushcfunction(state, errorMessage);
+        if (thread == state)
+            lua_insert(state, -2);
+        else
+            lua_xmove(thread, state, 1);
+        if (lua_pcall(state, 1, 1, 0) == LUA_OK && lua_type(state, -1) == LUA_TSTRING)
+            text = lua_tostring(state, -1);
+        lua_pop(state, 1);
+        return text;
+    }
+    lua_pop(thread, 1);
     return text;
 }
 

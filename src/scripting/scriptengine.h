@@ -14,9 +14,10 @@
 
 namespace tessa {
 
-// Which of Lua's own libraries a script gets: all of them, as the `lua` interpreter gives them,
-// or only those that touch nothing outside the state (no io, os, debug, package; no print,
-// dofile or loadfile), for text from anywhere.
+// How a script gets Lua's own libraries: all of them, as the `lua` interpreter gives them, for
+// what a user runs on purpose; or contained (containment.h), for a script from anywhere: the
+// editor's and `tessanim run --safe`'s. A contained script reaches files only through
+// context.fileAccess, and none when it is not set.
 enum class LuaLibraries { All, Contained };
 
 struct ScriptSettings
@@ -41,7 +42,8 @@ public:
     // Runs the script file `path` as the `lua` interpreter runs one: `arguments` are the
     // chunk's `...` and arg[1..n] of the global table `arg`, whose arg[0] is `path`. Nothing
     // when it ran to its end; otherwise the error, starting with the file and line where the
-    // script failed.
+    // script failed, or why it was stopped. A contained script must be text, not a precompiled
+    // chunk.
     std::optional<std::string> runFile(const std::string &path,
                                        const std::vector<std::string> &arguments);
     // Runs `text` as a chunk named `chunkName` (in messages: chunkName:line:).
@@ -53,11 +55,17 @@ public:
     bool setDocument(std::shared_ptr<ScriptAnimation> animation);
 
 private:
+    // Runs the chunk (loaded with `status`) and the `argumentCount` values above it as a
+    // coroutine, so that a stop leaves it from wherever it is, past the script's own pcalls.
     std::optional<std::string> runLoaded(int status, int argumentCount);
+    // The text of the error on top of `thread`'s stack, popped.
+    std::string errorText(lua_State *thread, int status);
+    const char *loadMode() const;
 
     // The context and the allocator's account live as long as the state, which they outlive.
     std::unique_ptr<ScriptContext> m_context;
     std::unique_ptr<LuaMemory> m_memory;
+    LuaLibraries m_libraries;
     LuaStatePtr m_state;
 };
 

@@ -46,6 +46,10 @@ struct MovieImport
     double pauseMultiplier = 1.0;
 };
 
+// Asked every so often by work that takes long (a movie written or read): false stops it, and
+// the work then fails with a notice that it was stopped.
+using GoOn = std::function<bool()>;
+
 struct ScriptMedia
 {
     // The frame of any image file: indices kept, or colours matched to `palette`.
@@ -61,12 +65,13 @@ struct ScriptMedia
     // left out) are returned.
     std::function<Expected<std::vector<std::string>, Notice>(
             const ItemList &items, const std::string &path, const PaletteColors &palette,
-            const MovieChoices &choices)>
+            const MovieChoices &choices, const GoOn &goOn)>
             renderMovie;
     // The animation file `tessanim encode` makes of a movie (bytes, so that frames never cross
     // from the module that made them).
     std::function<Expected<std::vector<std::uint8_t>, Notice>(
-            const std::string &path, const MovieImport &choices, const PaletteColors &palette)>
+            const std::string &path, const MovieImport &choices, const PaletteColors &palette,
+            const GoOn &goOn)>
             importMovie;
 };
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The C++ objects behind the script's values, and what every binding shares.
@@ -26,10 +27,11 @@ struct ScriptContext
     // Off for scripts that must not touch files (the fuzz target): every call that reads or
     // writes one fails instead.
     bool mayUseFiles = true;
-    // Asked before the script reaches a file, through the tessa library or Lua's io and os:
-    // "" lets it, anything else is why not. Empty: every file may be reached. When set, Lua's
-    // ways to files that cannot be asked about (io.popen, os.execute, C modules) are gone.
-    std::function<std::string(const std::string &path, FileAccess access)> fileAccess;
+    // Asked before the script reaches a file, through the tessa library or Lua's io, os and
+    // require: the path to open (the file as the system resolves it), or why not. Empty: every
+    // file may be reached by the path given (a contained script then reaches none).
+    std::function<Expected<std::string, std::string>(std::string_view path, FileAccess access)>
+            fileAccess;
     // False where ending the process would end more than the script (the editor): os.exit
     // fails instead.
     bool mayExit = true;

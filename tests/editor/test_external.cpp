@@ -149,6 +149,64 @@ TEST_F(ExternalEditTest, EverySaveComesBackAsOneStepToTheSameItem)
     EXPECT_EQ(lines().size(), 5);
 }
 
+TEST_F(ExternalEditTest, AnImageSavedWhileAScriptRunsComesInAfterTheScriptsStep)
+{
+    start();
+    setTools(paintCommand(), Format::Bmp);
+    open(writeAnimation("ROUND.QLM", {makeImageItem(frameOf(1)), makePauseItem(5),
+                                      makeImageItem(frameOf(2)), makeEndItem()}));
+    select(2);
+    strokes("5 5 9\n");
+    window->mnuProjectEditExternally->trigger();
+    ASSERT_TRUE(historyReaches(1));
+
+    // The user saves in the paint program while the script waits for an answer: with and
+    // without a command of the editor run by the script before.
+    struct Branch
+    {
+        const char *script;
+        int x; // where the paint program paints this time
+    };
+    const Branch branches[] = {
+            {"tessa.ask('Go on?')\ntessa.document:insert(2, 'pause', 9)", 6},
+            {"app.command.Copy()\ntessa.ask('Go on?')\ntessa.document:insert(2, 'pause', 8)", 7},
+    };
+    for (const Branch &branch : branches) {
+        const int before = history().index();
+        const QStringList linesBefore = lines();
+        strokes(std::to_string(branch.x) + " 5 10\n");
+        dialogs.onAsk = [this](const DialogCall &call) {
+            if (call.kind != DialogCall::Kind::Input)
+                return;
+            saveAgain();
+            QTest::qWait(4 * ExternalEditor::kSettleMs);
+        };
+        writeText(folder.file("waits.lua"), branch.script);
+        dialogs.answerOpen(path("waits.lua"));
+        dialogs.answerInput(QStringLiteral("yes"));
+        window->mnuToolsRunScript->trigger();
+        dialogs.onAsk = {};
+        EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+
+        ASSERT_TRUE(historyReaches(before + 2)) << branch.script;
+        const int painted = lines().indexOf(QStringLiteral("Image"), 1);
+        EXPECT_EQ(pixelsAt(painted)[std::size_t(at(branch.x, 5))], 10)
+                << "the paint program's update survives: " << branch.script;
+        EXPECT_EQ(lines().size(), linesBefore.size() + 1);
+        EXPECT_EQ(window->mnuEditUndo->text(), "&Undo Update Image");
+
+        window->mnuEditUndo->trigger();
+        EXPECT_NE(pixelsAt(painted)[std::size_t(at(branch.x, 5))], 10);
+        EXPECT_EQ(window->mnuEditUndo->text(), "&Undo waits.lua");
+        window->mnuEditUndo->trigger();
+        EXPECT_EQ(lines(), linesBefore) << "the script's step taken back as one";
+        window->mnuEditRedo->trigger();
+        window->mnuEditRedo->trigger();
+        EXPECT_EQ(pixelsAt(painted)[std::size_t(at(branch.x, 5))], 10);
+        EXPECT_EQ(lines().size(), linesBefore.size() + 1);
+    }
+}
+
 TEST_F(ExternalEditTest, ASaveForADeletedItemChangesNothingUntilUndoBringsItBack)
 {
     start();

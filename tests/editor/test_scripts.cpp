@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 
@@ -120,8 +121,9 @@ TEST_F(ScriptTest, CommandsRunByTheScriptAreInItsOneStep)
         local anim = tessa.document
         local frame = anim:frame(3)
         anim:insert(2, "pause", 5)
-        app.command.Save()
-        assert(anim:count() == 5, "the script goes on with the document the command left")
+        app.command.Duplicate()
+        assert(anim:count() == 6, "the script goes on with the document the command left")
+        anim:remove(2)
         frame:fill(4) -- a frame held across a command is still the image of its line
         local ok, why = pcall(app.command.Open)
         assert(not ok and why:find("replaces the document the script works on"), why)
@@ -129,18 +131,102 @@ TEST_F(ScriptTest, CommandsRunByTheScriptAreInItsOneStep)
         assert(not ok and why:find("no command app.command.Nonsense"), why)
     )");
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
-    const auto saved = loadAnimation(path("EANIM.QLM").toStdString());
-    ASSERT_TRUE(saved);
-    QStringList savedLines;
-    for (const AnimItem &item : *saved)
-        savedLines << QString::fromStdString(listLine(item));
-    EXPECT_EQ(savedLines, QStringList({"Image", "Pause: 5", "Pause: 30", "Image", "End"}));
+    EXPECT_EQ(lines(), QStringList({"Image", "Pause: 5", "Pause: 30", "Image", "End"}));
     EXPECT_EQ(window->items()[3].Pixels, frameOf(4));
-    EXPECT_TRUE(saveEnabled()) << "the fill came after the save";
     EXPECT_EQ(window->mnuEditUndo->text(), "&Undo step.lua");
 
     window->mnuEditUndo->trigger();
     EXPECT_TRUE(sameContent(window->items(), kItems)) << "one undo takes back the whole script";
+}
+
+TEST_F(ScriptTest, ASaveTheScriptAskedForWaitsUntilItHasEndedWell)
+{
+    openItems();
+    const std::string file = folder.file("EANIM.QLM");
+    const auto before = test::readText(file);
+    run("fails.lua", R"(
+        tessa.document:insert(2, "pause", 77)
+        app.command.Save()
+        error("gave up after saving")
+    )");
+    EXPECT_EQ(test::readText(file), before) << "a failed script changed the file";
+    EXPECT_FALSE(std::filesystem::exists(file + ".bak"));
+    EXPECT_TRUE(sameContent(window->items(), kItems));
+
+    run("saves.lua", R"(
+        tessa.document:insert(2, "pause", 77)
+        app.command.Save()
+        tessa.document:insert(2, "pause", 78)
+    )");
+    const auto saved = loadAnimation(file);
+    ASSERT_TRUE(saved);
+    EXPECT_TRUE(sameContent(*saved, window->items())) << "saved with all the script did";
+    EXPECT_EQ(listLine((*saved)[1]), "Pause: 78");
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_EQ(window->mnuEditUndo->text(), "&Undo saves.lua");
+}
+
+TEST_F(ScriptTest, AScriptFromAStrangerCannotReachPastItsContainment)
+{
+    openItems();
+    struct Row
+    {
+        const char *script;
+        const char *failure;
+    };
+    const Row rows[] = {
+            {"assert(load('\\27Lua\\84\\0' .. string.rep('\\0', 40)))",
+             "attempt to load a binary chunk"},
+            {"load(string.dump(print))", "field 'dump'"},
+            {"debug.sethook() while true do end", "field 'sethook'"},
+            {"debug.setmetatable(tessa.document:frame(1), getmetatable(tessa.palette('main')))",
+             "field 'setmetatable'"},
+            {"setmetatable({}, {__gc = function() while true do end end})", "__gc metamethod"},
+            {"local s = string.rep('x', 1 << 30)", "used more than its limit of 1 GB of memory"},
+    };
+    for (const Row &row : rows) {
+        run("stranger.lua", std::string("tessa.document:insert(2, 'pause', 5)\n") + row.script);
+        ASSERT_FALSE(dialogs.messages().isEmpty()) << row.script;
+        EXPECT_TRUE(dialogs.messages().back().contains(row.failure))
+                << row.script << ": " << dialogs.messages().back().toStdString();
+        EXPECT_TRUE(sameContent(window->items(), kItems)) << row.script;
+    }
+    EXPECT_FALSE(window->mnuEditUndo->isEnabled());
+}
+
+TEST_F(ScriptTest, TheProgressBoxStopsWhatRunsInsideOneCallOfLua)
+{
+    openItems();
+    const char *scripts[] = {
+            // Backtracking for minutes inside one call of string.find.
+            "string.find(string.rep('a', 400), '.-.-.-.-b')",
+            // A stop is no error that pcall catches.
+            "while true do pcall(function() while true do end end) end",
+            "while true do pcall(string.rep('a', 300).find, string.rep('a', 300), '.-.-.-.-b') end",
+    };
+    for (const char *script : scripts) {
+        dialogs.progressValues.clear();
+        dialogs.cancelProgressAfter = 2;
+        run("forever.lua", std::string("tessa.document:insert(2, 'pause', 5)\n") + script);
+        EXPECT_EQ(dialogs.openProgress, 0) << script;
+        EXPECT_TRUE(sameContent(window->items(), kItems)) << script;
+        EXPECT_EQ(window->lblNote->text(),
+                  "forever.lua was stopped: the animation is as it was before it ran.")
+                << script;
+    }
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+}
+
+TEST_F(ScriptTest, ClosingTheWindowStopsTheScriptThenCloses)
+{
+    openItems();
+    window->show();
+    QTimer::singleShot(600, window.get(), &QWidget::close);
+    run("forever.lua", "tessa.document:insert(2, 'pause', 5)\nwhile true do end\n");
+    EXPECT_TRUE(sameContent(window->items(), kItems));
+    EXPECT_TRUE(window->isVisible()) << "not closed under the running script";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 5000));
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
 }
 
 TEST_F(ScriptTest, AScriptFailingAfterACommandLeavesNoTrace)

@@ -1,20 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Project > Import Movie: a movie's pictures in the palette and the pauses that keep its timing,
-// before the selected line, as one step.
-#include "frm.h"
+#include "movieimportfeature.h"
 
 #include "document/animfile.h"
 #include "document/fileio.h"
 #include "document/itemrules.h"
 #include "document/paths.h"
 #include "document/soundname.h"
+#include "editor/animdocument.h"
+#include "editor/commandregistry.h"
+#include "editor/editorcontext.h"
+#include "editor/picture.h"
+#include "editor/rememberedfolders.h"
 #include "encode/encodemoviefile.h"
 #include "encode/moviesoundtrack.h"
 #include "encode/moviesource.h"
-#include "itemlistview.h"
 #include "language/shownnotice.h"
-#include "picture.h"
 #include "platform/dialogs.h"
 #include "settings/playbacksettings.h"
 #include "sound/vocfile.h"
@@ -47,7 +48,7 @@ QString movieFilter()
 {
     const QString patterns =
             QStringLiteral("*.") + (kMovieKinds + QStringList{QStringLiteral("gif")}).join(" *.");
-    return frm::tr("Movies (%1)|%1|All Files (*.*)|*.*").arg(patterns);
+    return MovieImportFeature::tr("Movies (%1)|%1|All Files (*.*)|*.*").arg(patterns);
 }
 
 MovieInput inputOf(const MovieImportChoice &choice)
@@ -57,28 +58,58 @@ MovieInput inputOf(const MovieImportChoice &choice)
 
 } // namespace
 
-bool frm::isMovieFile(const QString &path)
+MovieImportFeature::MovieImportFeature(EditorContext &context)
+    : m_context(context)
+{
+    // Offered where Add Image is, as it adds images.
+    context.commands().add({.name = QStringLiteral("ImportMovie"),
+                            .menu = QStringLiteral("Project"),
+                            .place = 170,
+                            .text = [] { return tr("Import Mo&vie..."); },
+                            .run = [this] { chooseMovie(); },
+                            .enabled =
+                                    [&context] {
+                                        return offeredAt(context.document().items(),
+                                                         context.selectedLine())
+                                                .add[0];
+                                    }});
+    // A movie, or a folder of numbered pictures, goes in before the selected line.
+    context.addFileDrop([this](const QStringList &paths, int line) {
+        const QString &first = paths.first();
+        if (!isMovieFile(first) && !QFileInfo(first).isDir())
+            return false;
+        importMovie(first, line);
+        return true;
+    });
+}
+
+bool MovieImportFeature::isMovieFile(const QString &path)
 {
     return kMovieKinds.contains(QFileInfo(path).suffix().toLower());
 }
 
-void frm::mnuProjectImportMovie_Click()
+void MovieImportFeature::chooseMovie()
 {
     int filterIndex = 0;
-    const QString path = m_dialogs.ShowOpenDialog(this, movieFilter(), tr("Import Movie"),
-                                                  additionFolder(ImportPath, "ImportPath"),
-                                                  QString(), filterIndex);
+    RememberedFolders &folders = m_context.folders();
+    const QString path = m_context.dialogs().ShowOpenDialog(
+            m_context.owner(), movieFilter(), tr("Import Movie"),
+            folders.forAddition(RememberedFolders::Folder::Import, m_context.document().fileName()),
+            QString(), filterIndex);
     if (path.isEmpty())
         return;
-    rememberFolder(ImportPath, "ImportPath", QString::fromStdString(GetFolder(path.toStdString())));
-    importMovie(path, lst->currentRow());
+    folders.remember(RememberedFolders::Folder::Import,
+                     QString::fromStdString(GetFolder(path.toStdString())));
+    importMovie(path, m_context.selectedLine());
 }
 
-bool frm::importMovie(const QString &path, int line)
+bool MovieImportFeature::importMovie(const QString &path, int line)
 {
-    if (!m_document.isOpen() || line < 0 || line >= m_document.count()
-        || !offeredAt(m_document.items(), line).add[0]) {
-        showNote(tr("Open or begin an animation to add a movie to it."));
+    AnimDocument &document = m_context.document();
+    Dialogs &dialogs = m_context.dialogs();
+    if (!document.isOpen() || line < 0 || line >= document.count()
+        || !offeredAt(document.items(), line).add[0]) {
+        m_context.showNote(tr("Open or begin an animation to add a movie to it."));
         return false;
     }
     const std::string file = path.toStdString();
@@ -89,13 +120,13 @@ bool frm::importMovie(const QString &path, int line)
     {
         auto source = openMovieSource(file, 25.0);
         if (!source) {
-            showNotice(source.error());
+            m_context.showNotice(source.error());
             return false;
         }
         duration = (*source)->durationSeconds();
     }
-    const PaletteColors palette = m_paletteColors;
-    const TimingSettings timing = PlaybackSettings(m_settings).timing();
+    const PaletteColors palette = m_context.paletteColors();
+    const TimingSettings timing = PlaybackSettings(m_context.settings()).timing();
     const auto optionsOf = [timing](const MovieImportChoice &choice) {
         return EncodeOptions{choice.quality, timing};
     };
@@ -106,7 +137,7 @@ bool frm::importMovie(const QString &path, int line)
     request.numberedPictures = pictures;
     request.hasSound = !pictures && movieHasSound(file);
     // Where the preview plays the game's sounds from.
-    const PlaybackSettings playback(m_settings);
+    const PlaybackSettings playback(m_context.settings());
     request.soundFileFor = [folder = playback.soundFolder(),
                             pattern = playback.soundPattern()](int number) {
         const auto file = soundFilePath(folder, pattern, number);
@@ -158,25 +189,25 @@ bool frm::importMovie(const QString &path, int line)
             // Said now, rather than after the work: a limit that not even the lowest quality
             // keeps.
             if (const auto lowest = sizeAt(0); lowest && *lowest > choice.maxBytes) {
-                estimate.problem = frm::tr("Even at the lowest quality this takes about %1 bytes: "
+                estimate.problem = MovieImportFeature::tr(
+                                           "Even at the lowest quality this takes about %1 bytes: "
                                            "allow more, or take a shorter part.")
                                            .arg(QLocale().toString(qulonglong(*lowest)));
             }
         }
         return estimate;
     };
-    const auto choice = m_dialogs.importMovie(this, request);
+    const auto choice = dialogs.importMovie(m_context.owner(), request);
     if (!choice)
         return false;
     const QString soundFile = choice->sound >= 0 ? request.soundFileFor(choice->sound) : QString();
     if (!soundFile.isEmpty() && QFileInfo::exists(soundFile)
-        && m_dialogs.messageBox(this,
-                                tr("The sound file %1 exists already. Replace it with the "
-                                   "movie's sound? The old one is kept as %2.")
-                                        .arg(QDir::toNativeSeparators(soundFile),
-                                             QFileInfo(soundFile).fileName() + ".bak"),
-                                tr("Import Movie"), Dialogs::Icon::Question,
-                                Dialogs::Buttons::YesNo)
+        && dialogs.messageBox(m_context.owner(),
+                              tr("The sound file %1 exists already. Replace it with the "
+                                 "movie's sound? The old one is kept as %2.")
+                                      .arg(QDir::toNativeSeparators(soundFile),
+                                           QFileInfo(soundFile).fileName() + ".bak"),
+                              tr("Import Movie"), Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
                    != Dialogs::Answer::Yes)
         return false;
 
@@ -188,13 +219,13 @@ bool frm::importMovie(const QString &path, int line)
         // Written before anything changes in the document, which a failure leaves as it was.
         const auto track = movieSoundTrack(file, choice->from, choice->to, kGameSoundRate);
         if (!track) {
-            showNotice(track.error());
+            m_context.showNotice(track.error());
             return false;
         }
         const auto written = replaceFile(soundFile.toStdString(),
                                          writeVocFile(*track, kGameSoundRate), Backup::Keep);
         if (!written) {
-            showNotice(fileFailureNotice(written.error()));
+            m_context.showNotice(fileFailureNotice(written.error()));
             return false;
         }
         // Played as the first picture shows, so that sound and pictures start together.
@@ -209,35 +240,37 @@ bool frm::importMovie(const QString &path, int line)
         lines.emplace_back(std::move(item), std::move(text));
     }
     const int count = int(lines.size());
-    changeDocument([&] { m_document.insertItems(line, std::move(lines), tr("Import Movie")); });
+    m_context.changeDocument(
+            [&] { document.insertItems(line, std::move(lines), tr("Import Movie")); });
     const QString imported =
             tr("Imported %1: %2 and %3.")
                     .arg(QFileInfo(path).fileName(), tr("%Ln image(s)", nullptr, images),
                          tr("%Ln pause(s)", nullptr,
                             count - images - (soundFile.isEmpty() ? 0 : 1)));
-    showNote(soundFile.isEmpty() ? imported
-                                 : imported + QLatin1Char(' ')
-                                           + tr("Its sound is sound %1, %2.")
-                                                     .arg(choice->sound)
-                                                     .arg(QDir::toNativeSeparators(soundFile)));
+    m_context.showNote(soundFile.isEmpty()
+                               ? imported
+                               : imported + QLatin1Char(' ')
+                                         + tr("Its sound is sound %1, %2.")
+                                                   .arg(choice->sound)
+                                                   .arg(QDir::toNativeSeparators(soundFile)));
     return true;
 }
 
-std::optional<ItemList> frm::encodeWithProgress(const QString &path,
-                                                const MovieImportChoice &choice,
-                                                const EncodeOptions &options)
+std::optional<ItemList> MovieImportFeature::encodeWithProgress(const QString &path,
+                                                               const MovieImportChoice &choice,
+                                                               const EncodeOptions &options)
 {
     std::unique_ptr<Dialogs::Progress> progress;
     QElapsedTimer running;
     running.start();
     bool stopped = false;
     const EncodeProgress report = [&](double done) {
-        if (running.elapsed() < progressDelayMilliseconds)
+        if (running.elapsed() < m_context.progressDelayMilliseconds())
             return true;
         if (!progress) {
-            progress =
-                    m_dialogs.progress(this, tr("Encoding %1...").arg(QFileInfo(path).fileName()),
-                                       tr("Import Movie"), 1000);
+            progress = m_context.dialogs().progress(
+                    m_context.owner(), tr("Encoding %1...").arg(QFileInfo(path).fileName()),
+                    tr("Import Movie"), 1000);
         }
         progress->setValue(std::clamp(int(done * 1000), 0, 1000));
         QCoreApplication::processEvents();
@@ -245,15 +278,15 @@ std::optional<ItemList> frm::encodeWithProgress(const QString &path,
         return !stopped;
     };
     const std::string file = path.toStdString();
-    auto items = encodeMovieWithin(file, inputOf(choice), m_paletteColors, options, choice.maxBytes,
-                                   report);
+    auto items = encodeMovieWithin(file, inputOf(choice), m_context.paletteColors(), options,
+                                   choice.maxBytes, report);
     progress.reset();
     if (stopped) {
-        showNote(tr("The movie was not imported: it was stopped. Nothing has changed."));
+        m_context.showNote(tr("The movie was not imported: it was stopped. Nothing has changed."));
         return std::nullopt;
     }
     if (!items) {
-        showNotice(items.error());
+        m_context.showNotice(items.error());
         return std::nullopt;
     }
     return std::move(*items);

@@ -1,0 +1,1 @@
+load(string.dump(function() end))

@@ -1,0 +1,1 @@
+setmetatable({}, {__gc = function() while true do end end}) collectgarbage()

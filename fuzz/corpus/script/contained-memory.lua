@@ -1,0 +1,1 @@
+local s = "x" while true do s = s .. s end

@@ -1,0 +1,1 @@
+string.find(string.rep("a", 400), ".-.-.-.-b")

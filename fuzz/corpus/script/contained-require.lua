@@ -1,0 +1,1 @@
+package.path = "/etc/?" require("passwd")

@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imageimportfeature.h"
+
+#include "document/itemrules.h"
+#include "document/paths.h"
+#include "editor/animdocument.h"
+#include "editor/commandregistry.h"
+#include "editor/editorcontext.h"
+#include "editor/itemlistview.h"
+#include "editor/rememberedfolders.h"
+#include "frameimport.h"
+#include "platform/dialogs.h"
+
+#include <QImageReader>
+
+namespace tessa {
+
+namespace {
+
+// "Image Files (*.bmp *.gif ...)|*.bmp *.gif ...|All Files (*.*)|*.*", with the kinds this
+// build's image readers know, so that the plugins installed decide what is offered.
+QString imageFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QLatin1String("*.") + QString::fromLatin1(format).toLower();
+    patterns.removeDuplicates();
+    const QString joined = patterns.join(QLatin1Char(' '));
+    return ImageImportFeature::tr("Image Files (%1)|%1|All Files (*.*)|*.*").arg(joined);
+}
+
+} // namespace
+
+ImageImportFeature::ImageImportFeature(EditorContext &context)
+    : m_context(context)
+{
+    // Offered where Add Image is, as it adds images.
+    context.commands().add({.name = QStringLiteral("ImportImage"),
+                            .menu = QStringLiteral("Project"),
+                            .place = 160,
+                            .text = [] { return tr("I&mport Image..."); },
+                            .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_I)},
+                            .run = [this] { importImage(); },
+                            .enabled =
+                                    [&context] {
+                                        return offeredAt(context.document().items(),
+                                                         context.selectedLine())
+                                                .add[0];
+                                    }});
+    context.addFileDrop(
+            [this](const QStringList &paths, int line) { return takeDrop(paths, line); });
+    connect(&context, &EditorContext::imageFilesDropped, this,
+            [this](const QStringList &paths, int line) { importImages(paths, line); });
+}
+
+void ImageImportFeature::importImage()
+{
+    int filterIndex = 0;
+    RememberedFolders &folders = m_context.folders();
+    const QStringList paths = m_context.dialogs().ShowOpenFilesDialog(
+            m_context.owner(), imageFilter(), tr("Import Image"),
+            folders.forAddition(RememberedFolders::Folder::Import, m_context.document().fileName()),
+            filterIndex);
+    if (paths.isEmpty())
+        return;
+    folders.remember(RememberedFolders::Folder::Import,
+                     QString::fromStdString(GetFolder(paths.first().toStdString())));
+    importImages(paths, m_context.selectedLine());
+}
+
+bool ImageImportFeature::takeDrop(const QStringList &paths, int line)
+{
+    const QStringList images = ItemListView::imageFiles(paths);
+    if (images.isEmpty())
+        return false;
+    const AnimDocument &document = m_context.document();
+    if (!document.isOpen() || !offeredAt(document.items(), line).add[0])
+        m_context.showNote(tr("Open or begin an animation to add images to it."));
+    else
+        importImages(images, line);
+    return true;
+}
+
+bool ImageImportFeature::importImages(const QStringList &paths, int line)
+{
+    AnimDocument &document = m_context.document();
+    if (paths.isEmpty() || line < 0 || line >= document.count()
+        || !offeredAt(document.items(), line).add[0])
+        return false;
+    // Each image is matched against the one before it in the animation: the image above the
+    // line for the first, the one just imported for the others.
+    std::vector<std::uint8_t> previous = FrameImport::pixelsAbove(document, line);
+    std::vector<std::pair<AnimItem, QString>> items;
+    for (const QString &path : paths) {
+        auto pixels = FrameImport::importFrame(m_context, path, previous);
+        if (!pixels)
+            return false; // nothing of the files before it is kept either
+        previous = *pixels;
+        AnimItem item = makeImageItem(std::move(*pixels));
+        QString text = QString::fromStdString(listLine(item));
+        items.emplace_back(std::move(item), std::move(text));
+    }
+    m_context.changeDocument(
+            [&] { document.insertItems(line, std::move(items), tr("Import Image")); });
+    return true;
+}
+
+} // namespace tessa
