@@ -6,8 +6,8 @@
 # the tests and the build's own tools (the demo animation) run.
 #
 # The editor's libraries (Qt, giflib, libsndfile) come from scripts/build-windows-libraries: the
-# folder in TESSA_WINDOWS_LIBRARIES, or the one that script built last. FFmpeg's decoding
-# libraries, which read movies, come likewise from scripts/build-windows-ffmpeg
+# folder in TESSA_WINDOWS_LIBRARIES, or the one that script built last. FFmpeg's libraries, which
+# read movies and write MP4 and WebM, come likewise from scripts/build-windows-ffmpeg
 # (TESSA_WINDOWS_FFMPEG); without them movie files are refused.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

@@ -1138,10 +1138,6 @@ Ort: %3</translation>
         <translation>Ordner mit den Sound-Dateien des Spiels auswählen</translation>
     </message>
     <message>
-        <source>This build of the program plays no sound: sound cues are only shown.</source>
-        <translation>Diese Programmversion spielt keine Sounds ab: Sound-Aufrufe werden nur angezeigt.</translation>
-    </message>
-    <message>
         <source>No file name pattern is set: sound cues are not played.</source>
         <translation>Kein Dateinamenmuster festgelegt: Sound-Aufrufe werden nicht abgespielt.</translation>
     </message>

@@ -1129,10 +1129,6 @@ Location: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This build of the program plays no sound: sound cues are only shown.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No file name pattern is set: sound cues are not played.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1138,10 +1138,6 @@ Emplacement&#xa0;: %3</translation>
         <translation>Choisissez le dossier des fichiers son du jeu</translation>
     </message>
     <message>
-        <source>This build of the program plays no sound: sound cues are only shown.</source>
-        <translation>Cette version du programme ne joue aucun son&#xa0;: les signaux sonores sont seulement affichés.</translation>
-    </message>
-    <message>
         <source>No file name pattern is set: sound cues are not played.</source>
         <translation>Aucun modèle de nom de fichier&#xa0;: les signaux sonores ne sont pas joués.</translation>
     </message>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The movie writers of a build made without FFmpeg's encoders (the Windows build, whose FFmpeg
-// only decodes): GIF and PNG sequences only, which have no sound track to mix.
+// The movie writers of a build made without FFmpeg (a Windows build before
+// scripts/build-windows-ffmpeg has run): GIF and PNG sequences only, which have no sound track.
 #include "moviewriter.h"
 #include "soundmix.h"
 

@@ -57,8 +57,10 @@ void Player::play()
     if (m_position >= m_timeline.durationTicks())
         seek(0);
     m_playing = true;
-    anchor();
+    // The clock starts after the listeners have got ready (the sound output may open its
+    // device), so that their time is not taken from the first screens.
     emit playingChanged(true);
+    anchor();
     // The main window follows the line: tell it where playing starts, even if it is no change.
     emit lineChanged(m_line);
     advance();

@@ -130,10 +130,18 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     connect(m_player, &Player::positionChanged, this, &PreviewWindow::updateTimeLabel);
     connect(m_player, &Player::playingChanged, this, [this](bool playing) {
         m_playButton->setText(playing ? tr("Pause") : tr("Play"));
-        if (playing)
+        if (playing) {
             m_underWay = true;
-        else
+            // The sounds to come, in order, read before the clock starts.
+            std::vector<std::int32_t> numbers;
+            for (const SoundCue &cue : m_player->timeline().soundCues()) {
+                if (cue.tick >= m_player->position())
+                    numbers.push_back(cue.number);
+            }
+            m_sounds->prepare(numbers);
+        } else {
             m_sounds->stop();
+        }
     });
     connect(m_player, &Player::stopped, this, &PreviewWindow::endPlayback);
     connect(m_player, &Player::finished, this, &PreviewWindow::endPlayback);
@@ -683,11 +691,6 @@ void PreviewWindow::applySoundPattern()
 void PreviewWindow::showPatternState()
 {
     const std::string pattern = m_patternEdit->text().toStdString();
-    if (!SoundCuePlayer::hasSoundOutput()) {
-        m_patternState->setText(tr("This build of the program plays no sound: sound cues are "
-                                   "only shown."));
-        return;
-    }
     if (pattern.empty()) {
         m_patternState->setText(tr("No file name pattern is set: sound cues are not played."));
         return;

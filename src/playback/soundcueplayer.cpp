@@ -4,28 +4,20 @@
 
 #include "document/soundname.h"
 
-#if TESSA_SOUND_OUTPUT
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#endif
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#if TESSA_SOUND_OUTPUT
-#include <QMediaDevices>
-#else
-// Never made in a build without sound output; the player's destructor only needs a complete type.
-class QAudioSink
-{
-};
-#endif
 
 namespace tessa {
 
 SoundCuePlayer::SoundCuePlayer(QObject *parent)
+    : SoundCuePlayer(makeSystemSoundOutput(), parent)
+{
+}
+
+SoundCuePlayer::SoundCuePlayer(std::unique_ptr<SoundOutput> output, QObject *parent)
     : QObject(parent)
+    , m_output(std::move(output))
 {
 }
 
@@ -76,12 +68,25 @@ const Expected<SoundClip, Notice> &SoundCuePlayer::clip(std::int32_t number)
     return found->second;
 }
 
+void SoundCuePlayer::prepare(const std::vector<std::int32_t> &numbers)
+{
+    if (!isActive())
+        return;
+    bool ready = false;
+    for (const std::int32_t number : numbers) {
+        const Expected<SoundClip, Notice> &sound = clip(number);
+        if (sound && !ready) {
+            m_output->prepare(sound->sampleRate, sound->channels);
+            ready = true;
+        }
+    }
+}
+
 void SoundCuePlayer::play(std::int32_t number)
 {
     // Without a folder sounds are simply not asked for; a folder without a pattern is a choice
-    // left half made, which the user should hear about rather than wonder at the silence. A build
-    // without sound output shows the cues as if no folder were set; the window says why.
-    if (m_folder.isEmpty() || !hasSoundOutput())
+    // left half made, which the user should hear about rather than wonder at the silence.
+    if (m_folder.isEmpty())
         return;
     if (m_pattern.isEmpty()) {
         emit note(tr("Sound %1: no file name pattern is set, so no sound is played.").arg(number));
@@ -92,31 +97,14 @@ void SoundCuePlayer::play(std::int32_t number)
         emit note(tr("Sound %1: %2").arg(number).arg(QString::fromStdString(sound.error().text)));
         return;
     }
-#if TESSA_SOUND_OUTPUT
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
+    const std::optional<SoundOutputFailure> failure = m_output->play(*sound);
+    if (failure == SoundOutputFailure::NoOutput)
         emit note(tr("Sound %1: there is no sound output.").arg(number));
-        return;
-    }
-    QAudioFormat format;
-    format.setSampleRate(sound->sampleRate);
-    format.setChannelCount(sound->channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) {
+    else if (failure == SoundOutputFailure::FormatRefused)
         emit note(tr("Sound %1: the sound output cannot play %2 Hz with %3 channels.")
                           .arg(number)
                           .arg(sound->sampleRate)
                           .arg(sound->channels));
-        return;
-    }
-    stop();
-    m_buffer = std::make_unique<QBuffer>();
-    m_buffer->setData(reinterpret_cast<const char *>(sound->samples.data()),
-                      qsizetype(sound->samples.size() * sizeof(std::int16_t)));
-    m_buffer->open(QIODevice::ReadOnly);
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_sink->start(m_buffer.get());
-#endif
 }
 
 bool SoundCuePlayer::playClip(const SoundClip &clip, std::int64_t fromFrame)
@@ -148,17 +136,7 @@ bool SoundCuePlayer::playClip(const SoundClip &clip, std::int64_t fromFrame)
 
 void SoundCuePlayer::stop()
 {
-#if TESSA_SOUND_OUTPUT
-    if (m_sink)
-        m_sink->stop();
-    m_sink.reset();
-    m_buffer.reset();
-#endif
-}
-
-bool SoundCuePlayer::hasSoundOutput()
-{
-    return TESSA_SOUND_OUTPUT;
+    m_output->stop();
 }
 
 } // namespace tessa

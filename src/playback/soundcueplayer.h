@@ -4,6 +4,7 @@
 
 #include "document/expected.h"
 #include "document/notice.h"
+#include "playback/soundoutput.h"
 #include "sound/soundclip.h"
 
 #include <QObject>
@@ -11,9 +12,7 @@
 
 #include <map>
 #include <memory>
-
-class QAudioSink;
-class QBuffer;
+#include <vector>
 
 namespace tessa {
 
@@ -29,14 +28,14 @@ class SoundCuePlayer : public QObject
     Q_OBJECT
 
 public:
+    // Plays through the system's sound output.
     explicit SoundCuePlayer(QObject *parent = nullptr);
+    // Plays through `output` (never null).
+    explicit SoundCuePlayer(std::unique_ptr<SoundOutput> output, QObject *parent = nullptr);
     ~SoundCuePlayer() override;
 
     void setFolder(const QString &folder);
     void setPattern(const QString &pattern);
-    // Whether this build can play sounds at all: it is made without Qt Multimedia where that is
-    // not available (the Windows build), and then cues are shown but never heard.
-    static bool hasSoundOutput();
     // Whether cues play files at all: both a folder and a pattern are set.
     bool isActive() const { return !m_folder.isEmpty() && !m_pattern.isEmpty(); }
 
@@ -45,6 +44,10 @@ public:
     // The clip of sound `number`, read on first use.
     const Expected<SoundClip, Notice> &clip(std::int32_t number);
 
+    // Reads the files of the sounds `numbers` not read yet, and has the output ready for the first
+    // that can be played: called before a run of cues starts, so that neither delays a cue. Says
+    // nothing; what cannot be played is said at its cue.
+    void prepare(const std::vector<std::int32_t> &numbers);
     void play(std::int32_t number);
     // Plays `clip` from frame `fromFrame` on, as a cue plays, cutting what plays (a sound being
     // made). Says nothing; false where it cannot be heard.
@@ -58,9 +61,7 @@ private:
     QString m_folder;
     QString m_pattern;
     std::map<std::int32_t, Expected<SoundClip, Notice>> m_clips;
-    // The buffer outlives the sink that reads it.
-    std::unique_ptr<QBuffer> m_buffer;
-    std::unique_ptr<QAudioSink> m_sink;
+    std::unique_ptr<SoundOutput> m_output;
 };
 
 } // namespace tessa

@@ -166,3 +166,17 @@ TEST_F(PlayerTest, NewTimelineKeepsThePosition)
     m_player->setTimeline(buildTimeline({makeImageItem({}), makePauseItem(10)}, {}));
     EXPECT_EQ(m_player->position(), 10);
 }
+
+// What listeners do when playing starts (the sound output opening its device) takes no time from
+// the animation: the clock starts after them.
+TEST_F(PlayerTest, StartsTheClockAfterTheListenersOfTheStart)
+{
+    QObject::connect(m_player.get(), &Player::playingChanged, [this](bool playing) {
+        if (playing)
+            m_clock->advanceMs(500);
+    });
+    m_player->play();
+    EXPECT_EQ(m_player->position(), 0);
+    wait(69);
+    EXPECT_EQ(m_player->position(), 69);
+}

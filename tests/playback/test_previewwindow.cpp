@@ -4,7 +4,6 @@
 #include "editor/scripteddialogs.h"
 #include "playback/framewidget.h"
 #include "playback/previewwindow.h"
-#include "playback/soundcueplayer.h"
 #include "playback/timeruler.h"
 #include "settings/playbacksettings.h"
 #include "tempfolder.h"
@@ -195,8 +194,6 @@ TEST_F(PreviewWindowTest, FollowsChangesOfItemsAndPalette)
 
 TEST_F(PreviewWindowTest, SoundCuesShowAndMissingFilesBecomeNotes)
 {
-    if (!SoundCuePlayer::hasSoundOutput())
-        GTEST_SKIP() << "this build plays no sound";
     play(0);
     at(40);
     EXPECT_EQ(m_window->cueText(), "sound 5");
@@ -344,16 +341,6 @@ TEST_F(PreviewWindowTest, EnterAppliesTheSoundPatternWhichTakesEffectAsItIsTyped
     auto *pattern = child<QLineEdit>("soundPattern");
     auto *state = child<QLabel>("patternState");
     EXPECT_TRUE(pattern->text().isEmpty());
-    if (!SoundCuePlayer::hasSoundOutput()) {
-        // The cues still show, but nothing is played or asked for, whatever the pattern.
-        QTest::keyClicks(pattern, "S%d.VOC");
-        EXPECT_EQ(state->text(),
-                  "This build of the program plays no sound: sound cues are only shown.");
-        at(40);
-        EXPECT_EQ(m_window->cueText(), "sound 5");
-        EXPECT_EQ(m_window->noteText(), "");
-        return;
-    }
     EXPECT_EQ(state->text(), "No file name pattern is set: sound cues are not played.");
     at(40);
     EXPECT_EQ(m_window->noteText(), "Sound 5: no file name pattern is set, so no sound is played.")
@@ -479,10 +466,7 @@ TEST_F(PreviewWindowTest, TheWindowKeepsThePictureWholeWhenANoteAppears)
         if (unfolded) {
             pattern->setFocus(Qt::TabFocusReason);
             QTest::keyClicks(pattern, "S%q.VOC");
-            // A build without sound output says so in that line instead.
-            if (SoundCuePlayer::hasSoundOutput()) {
-                EXPECT_TRUE(state->text().contains("\"%q\"")) << state->text().toStdString();
-            }
+            EXPECT_TRUE(state->text().contains("\"%q\"")) << state->text().toStdString();
             QTest::keyClick(pattern, Qt::Key_Return);
         } else {
             emit pattern->editingFinished(); // the refused pattern again: the note stays
