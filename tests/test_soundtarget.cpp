@@ -58,35 +58,3 @@ TEST(SoundTarget, NamesTheFileOrSaysWhyNot)
         }
     }
 }
-
-TEST(SoundTarget, TheLowestNumberNeitherCuedNorPresent)
-{
-    const auto cues = [](std::initializer_list<std::int16_t> numbers) {
-        ItemList items{makeImageItem(PixelBuffer(kFrameSize))};
-        for (const std::int16_t number : numbers)
-            items.push_back(makeSoundItem(number));
-        items.push_back(makePauseItem(3)); // a pause's value is no sound's
-        return items;
-    };
-    const struct
-    {
-        ItemList items;
-        std::set<std::int32_t> files;
-        std::int32_t lowest;
-    } rows[] = {
-            {cues({}), {}, 0},      {cues({0, 1}), {}, 2},    {cues({1}), {}, 0},
-            {cues({0}), {1, 2}, 3}, {cues({-5, 150}), {}, 0}, {cues({}), {0, 1, 2, 3}, 4},
-    };
-    for (const auto &row : rows) {
-        EXPECT_EQ(lowestFreeSound(
-                          row.items,
-                          [&row](std::int32_t number) { return row.files.count(number) > 0; }),
-                  row.lowest);
-    }
-    std::set<std::int32_t> all;
-    for (std::int32_t number = kLowestSound; number <= kHighestSound; ++number)
-        all.insert(number);
-    EXPECT_EQ(lowestFreeSound(cues({3}), [&all](std::int32_t n) { return n != 3 && all.count(n); }),
-              -1)
-            << "3 is cued and the rest are present";
-}

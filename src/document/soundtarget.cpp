@@ -38,19 +38,4 @@ Expected<std::string, SoundTargetRefusal> soundTarget(const std::string &folder,
     return std::move(*path);
 }
 
-std::int32_t lowestFreeSound(const ItemList &items,
-                             const std::function<bool(std::int32_t number)> &present)
-{
-    std::vector<bool> cued(std::size_t(kHighestSound - kLowestSound + 1), false);
-    for (const AnimItem &item : items) {
-        const std::int32_t number = payloadValue(item);
-        if (item.Code == kCodeSound && number >= kLowestSound && number <= kHighestSound)
-            cued[std::size_t(number - kLowestSound)] = true;
-    }
-    for (std::int32_t number = kLowestSound; number <= kHighestSound; ++number)
-        if (!cued[std::size_t(number - kLowestSound)] && !present(number))
-            return number;
-    return -1;
-}
-
 } // namespace tessa

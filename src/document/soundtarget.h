@@ -7,7 +7,6 @@
 #include "notice.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace tessa {
@@ -37,9 +36,5 @@ Expected<std::string, SoundTargetRefusal> soundTarget(const std::string &folder,
                                                       const std::string &pattern,
                                                       std::int32_t number, bool replace);
 
-// The lowest sound number (kLowestSound up) that no item of `items` cues and whose file is not
-// `present`; -1 when every number is taken.
-std::int32_t lowestFreeSound(const ItemList &items,
-                             const std::function<bool(std::int32_t number)> &present);
 
 } // namespace tessa
