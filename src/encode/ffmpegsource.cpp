@@ -124,17 +124,13 @@ Expected<Done, Notice> FfmpegSource::feed()
 SourcePicture FfmpegSource::picture()
 {
     const AVFrame &frame = *m_frame;
-    // Converted as the ffmpeg tool converts a movie to pictures by default: to 8-bit RGB with
-    // exact rounding. The fast rounding, and the 32-bit layouts' own paths, lift a near-black
-    // picture by a third of a shade to half a shade, twice its light or more.
     m_scaler.reset(sws_getCachedContext(m_scaler.release(), frame.width, frame.height,
                                         AVPixelFormat(frame.format), frame.width, frame.height,
-                                        AV_PIX_FMT_RGB24, SWS_BICUBIC | SWS_ACCURATE_RND, nullptr,
-                                        nullptr, nullptr));
+                                        AV_PIX_FMT_RGB32, SWS_BICUBIC, nullptr, nullptr, nullptr));
     if (!m_scaler)
         throw std::bad_alloc();
-    // AV_PIX_FMT_RGB24 is Qt's Format_RGB888: red, green, blue bytes in that order.
-    QImage image(frame.width, frame.height, QImage::Format_RGB888);
+    // AV_PIX_FMT_RGB32 is Qt's Format_RGB32: 0xAARRGGBB in the machine's own byte order.
+    QImage image(frame.width, frame.height, QImage::Format_RGB32);
     std::uint8_t *planes[4] = {image.bits(), nullptr, nullptr, nullptr};
     int strides[4] = {int(image.bytesPerLine()), 0, 0, 0};
     sws_scale(m_scaler.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);

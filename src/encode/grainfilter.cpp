@@ -62,32 +62,7 @@ double GrainFilter::noiseLevel(std::span<const std::uint32_t> rgb, int width)
     return std::sqrt(kHalfPi) * sum / (6.0 * (width - 2) * (height - 2));
 }
 
-void GrainFilter::neighboursMean(std::size_t at, float limit, float mean[3]) const
-{
-    const int x = int(at % kFrameWidth), y = int(at / kFrameWidth);
-    const float *own = &m_mean[at * 3];
-    float sum[3] = {0, 0, 0};
-    int count = 0;
-    for (int ny = std::max(0, y - 1); ny <= y + 1; ++ny) {
-        for (int nx = std::max(0, x - 1); nx <= std::min(kFrameWidth - 1, x + 1); ++nx) {
-            const auto other = std::size_t(ny * kFrameWidth + nx);
-            if (other >= m_samples.size())
-                continue;
-            const float *near = &m_mean[other * 3];
-            if (std::fabs(near[0] - own[0]) > limit || std::fabs(near[1] - own[1]) > limit
-                || std::fabs(near[2] - own[2]) > limit)
-                continue;
-            for (int c = 0; c < 3; ++c)
-                sum[c] += near[c];
-            ++count;
-        }
-    }
-    for (int c = 0; c < 3; ++c)
-        mean[c] = sum[c] / float(count); // the pixel's own is always counted
-}
-
-std::span<const std::uint32_t> GrainFilter::filter(std::span<const std::uint32_t> rgb,
-                                                   std::span<const std::uint32_t> next)
+std::span<const std::uint32_t> GrainFilter::filter(std::span<const std::uint32_t> rgb)
 {
     if (m_measured) {
         const double noise = noiseLevel(rgb, kFrameWidth);
@@ -113,31 +88,16 @@ std::span<const std::uint32_t> GrainFilter::filter(std::span<const std::uint32_t
         if (changed) {
             std::copy(now, now + 3, mean);
             m_samples[at] = 1;
+            m_filtered[at] = rgb[at];
             continue;
         }
         m_samples[at] = std::min<std::uint8_t>(m_samples[at] + 1, kMostSamples);
         const float weight = 1.0f / float(m_samples[at]);
         for (int c = 0; c < 3; ++c)
             mean[c] += (now[c] - mean[c]) * weight;
-    }
-    // Until a pixel's mean is over enough pictures, its neighbours' means that are within the
-    // grain of it are taken in as well, the more the fewer pictures it has: the first pictures
-    // then show the grain already mostly gone, instead of settling from it picture by picture.
-    // Not where the next picture is the same there: that is no grain.
-    for (std::size_t at = 0; at < rgb.size(); ++at) {
-        float out[3];
-        std::copy_n(&m_mean[at * 3], 3, out);
-        if (m_samples[at] < kMostSamples && next.size() == rgb.size() && next[at] != rgb[at]) {
-            float near[3];
-            neighboursMean(at, limit, near);
-            const float share = 1 - float(m_samples[at]) / kMostSamples;
-            for (int c = 0; c < 3; ++c)
-                out[c] += (near[c] - out[c]) * share;
-        }
-        const auto component = [](float value) {
-            return std::uint8_t(std::lround(std::clamp(value, 0.0f, 255.0f)));
-        };
-        m_filtered[at] = colorFromRgb(component(out[0]), component(out[1]), component(out[2]));
+        m_filtered[at] =
+                colorFromRgb(std::uint8_t(std::lround(mean[0])), std::uint8_t(std::lround(mean[1])),
+                             std::uint8_t(std::lround(mean[2])));
     }
     return m_filtered;
 }

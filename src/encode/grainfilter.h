@@ -11,12 +11,8 @@ namespace tessa {
 // Takes film grain and sensor noise out of a movie's pictures before they are mapped to the
 // palette. Where a pixel changes from picture to picture by no more than noise does, it shows
 // the mean of its values since it last changed for real; a larger change is the picture's own,
-// taken at once. While that mean is over few pictures, and where the next picture shows that the
-// pixel changes with the grain (a picture's own fine texture or dithering, which grain can be
-// taken for, does not), the means of the neighbours within the noise of it are taken in too, so
-// that the first pictures do not show the grain. A still picture
-// under grain then keeps its indices instead of storing the grain anew in every picture, and
-// what moves is followed as it was.
+// taken at once. A still picture under grain then keeps its indices instead of storing the grain
+// anew in every picture, and what moves is followed as it was.
 //
 // How much is noise is measured in the pictures themselves (the spread of what no smooth
 // picture has: the second differences between neighbours). A clean movie, whose pictures show
@@ -34,15 +30,10 @@ public:
     static double noiseLevel(std::span<const std::uint32_t> rgb, int width);
 
     // `rgb` (colours as colorFromRgb makes them) with the grain taken out; valid until the next
-    // call. `next` is the picture after it, as it came (empty: none or not known). Every picture
-    // must have as many pixels as the first.
-    std::span<const std::uint32_t> filter(std::span<const std::uint32_t> rgb,
-                                          std::span<const std::uint32_t> next = {});
+    // call. Every picture must have as many pixels as the first.
+    std::span<const std::uint32_t> filter(std::span<const std::uint32_t> rgb);
 
 private:
-    // The mean of the means of the pixel at `at` and of its neighbours within `limit` of it.
-    void neighboursMean(std::size_t at, float limit, float mean[3]) const;
-
     bool m_measured;
     double m_noise = -1; // the lowest noiseLevel() of the pictures so far
     int m_threshold;

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "movieencoder.h"
 
-#include "fadelook.h"
 #include "fadewatch.h"
 #include "settings/numberranges.h"
 
@@ -21,11 +20,6 @@ constexpr std::size_t kMostHeldPictures = 250;
 constexpr double kBrightnessNoise = 0.015;
 // A fade that ends in a movie's last picture seldom reaches black in it: this close is black.
 constexpr double kNearlyBlack = 0.06;
-// How many ticks before and after where the movie's darkening would end the game's fade may start,
-// tried when the fade from there loses no more than kFadeSearchLoss times what the quality allows.
-constexpr Tick kEarlierFadeTicks = 6;
-constexpr Tick kLaterFadeTicks = 3;
-constexpr double kFadeSearchLoss = 3;
 
 } // namespace
 
@@ -43,8 +37,7 @@ std::optional<Notice> checkEncodeOptions(const EncodeOptions &options)
 }
 
 MovieEncoder::MovieEncoder(const PaletteColors &palette, const EncodeOptions &options)
-    : m_quality(options.quality)
-    , m_mapper(palette, options.quality)
+    : m_mapper(palette, options.quality)
     , m_clock(options.timing)
 {
 }
@@ -108,82 +101,28 @@ bool MovieEncoder::endWithFadeOut(Tick end)
         if (fall > 0)
             blackSeconds += firstBlack->brightness / fall * (firstBlack->seconds - before.seconds);
     }
-    // The fade's last step, level 0, shows on its last tick: it ends black where the movie does.
-    const auto start =
-            fadeOutStart(std::min(m_clock.tickAt(blackSeconds), end - 1) - (kFadeSteps - 1), end);
-    if (!start)
-        return false;
+    // The fade's last step, level 0, shows on its last tick: it ends black where the movie does,
+    // unless the screen shows a picture of the movie later than that fade would start.
+    const Tick fadeStart = std::min(m_clock.tickAt(blackSeconds), end - 1) - (kFadeSteps - 1);
+    const Tick start = std::max(fadeStart, m_clock.now());
+    if (start + kFadeSteps > end)
+        return false; // no room for the whole fade before the movie ends
 
-    // The darkening until then is the movie's own.
+    // The darkening until then is the movie's own, as the screen would show it anyway.
     std::vector<Held> held = std::move(m_held);
     m_held.clear();
     for (const Held &picture : held) {
-        if (m_clock.tickAt(picture.seconds) >= *start)
+        if (m_clock.tickAt(picture.seconds) >= fadeStart)
             break;
         add(picture.rgb, picture.seconds);
     }
-    if (m_items.empty() || m_waitingTick < *start)
+    if (m_items.empty() || m_waitingTick < start)
         show(m_waiting, m_waitingSeconds, m_waitingTick);
     m_waiting.clear();
-    m_clock.pauseUntil(*start, m_items);
+    m_clock.pauseUntil(start, m_items);
     m_items.push_back(makeFadeOutItem());
     m_clock.advance(kFadeSteps);
     return true;
-}
-
-std::optional<Tick> MovieEncoder::fadeOutStart(Tick nominal, Tick end)
-{
-    // The game's steps fall evenly while a movie's seldom do, and they cut off the palette's
-    // lowest shades: the starts around `nominal` are measured against the movie's own pictures
-    // (each as the screen would show it afresh), and the best taken if it looks as they do.
-    ScreenSimilarity similarity;
-    std::vector<double> ownLikeness(m_held.size(), -1.0);
-    std::vector<std::uint8_t> indices;
-    std::vector<std::uint32_t> own(kFrameSize);
-    std::vector<DarkeningPicture> pictures;
-    const auto lossFrom = [&](Tick start) -> std::optional<double> {
-        if (start < m_clock.now() || start + kFadeSteps > end)
-            return std::nullopt;
-        pictures.clear();
-        std::span<const std::uint32_t> before = m_waiting;
-        for (std::size_t i = 0; i < m_held.size(); ++i) {
-            const Tick tick = m_clock.tickAt(m_held[i].seconds);
-            if (tick < start) {
-                before = m_held[i].rgb;
-                continue;
-            }
-            // Judged halfway through its time on the screen, as it is seen.
-            const Tick next = i + 1 < m_held.size() ? m_clock.tickAt(m_held[i + 1].seconds) : end;
-            if (ownLikeness[i] < 0) {
-                m_mapper.mapAfresh(m_held[i].rgb, indices);
-                for (std::size_t at = 0; at < own.size(); ++at)
-                    own[at] = m_mapper.palette()[indices[at]];
-                ownLikeness[i] = similarity.between(own, m_held[i].rgb);
-            }
-            pictures.push_back(
-                    {m_held[i].rgb, (tick + std::max(tick + 1, next)) / 2, ownLikeness[i]});
-        }
-        if (before.empty())
-            return std::nullopt;
-        m_mapper.mapAfresh(before, indices); // the screen the fade starts from
-        return fadeOutLoss(indices, m_mapper.palette(), start, pictures, similarity);
-    };
-    const double allowed = StableMapper::lossAllowed(m_quality);
-    const auto atNominal = lossFrom(nominal);
-    if (!atNominal || *atNominal > kFadeSearchLoss * allowed)
-        return std::nullopt;
-    Tick best = nominal;
-    double bestLoss = *atNominal;
-    for (Tick start = nominal - kEarlierFadeTicks; start <= nominal + kLaterFadeTicks; ++start) {
-        const auto loss = start == nominal ? atNominal : lossFrom(start);
-        if (loss && *loss < bestLoss) {
-            best = start;
-            bestLoss = *loss;
-        }
-    }
-    if (bestLoss > allowed)
-        return std::nullopt;
-    return best;
 }
 
 void MovieEncoder::add(std::span<const std::uint32_t> rgb, double seconds)
@@ -192,17 +131,16 @@ void MovieEncoder::add(std::span<const std::uint32_t> rgb, double seconds)
     // The picture waiting is on the screen until this one: if that is no tick at all, the game
     // would never show it.
     if (!m_waiting.empty() && tick > m_waitingTick)
-        show(m_waiting, m_waitingSeconds, m_waitingTick, rgb);
+        show(m_waiting, m_waitingSeconds, m_waitingTick);
     m_waiting.assign(rgb.begin(), rgb.end());
     m_waitingSeconds = seconds;
     m_waitingTick = tick;
 }
 
-void MovieEncoder::show(std::span<const std::uint32_t> rgb, double seconds, Tick tick,
-                        std::span<const std::uint32_t> next)
+void MovieEncoder::show(std::span<const std::uint32_t> rgb, double seconds, Tick tick)
 {
     const bool first = m_items.empty();
-    if (m_mapper.map(m_grain.filter(rgb, next), seconds) == 0 && !first)
+    if (m_mapper.map(m_grain.filter(rgb), seconds) == 0 && !first)
         return; // nothing visible changed: its time goes into the pause before
     m_clock.pauseUntil(tick, m_items);
     m_items.push_back(makeImageItem(PixelBuffer(m_mapper.shown())));

@@ -36,9 +36,9 @@ std::optional<Notice> checkEncodeOptions(const EncodeOptions &options);
 // Turns a movie, picture by picture, into the items of an animation in a fixed palette: images
 // and the pauses between them, then End. A picture that changes nothing on the screen adds its
 // time to the pause before; one that would be on the screen for no tick at all is left out. A
-// movie that ends by fading to black may end with the game's fade out, which darkens the palette
-// instead of storing every darker picture (the pictures of the fade's last kFadeSteps ticks then
-// cost ten bytes instead of nearly a whole frame each), where that looks as the movie does.
+// movie that ends by fading to black ends with the game's fade out, which darkens the palette
+// instead of storing every darker picture: the pictures of the fade's last kFadeSteps ticks
+// cost ten bytes instead of nearly a whole frame each.
 class MovieEncoder
 {
 public:
@@ -62,22 +62,15 @@ private:
     };
 
     void add(std::span<const std::uint32_t> rgb, double seconds);
-    // Shows `rgb` from `tick` on; `next` is the picture after it, if it is known.
-    void show(std::span<const std::uint32_t> rgb, double seconds, Tick tick,
-              std::span<const std::uint32_t> next = {});
+    void show(std::span<const std::uint32_t> rgb, double seconds, Tick tick);
     // Whether `rgb` goes on (or starts) a darkening of the picture before it.
     bool holdAsFading(std::span<const std::uint32_t> rgb, double seconds);
     // Adds the pictures held back as any others.
     void releaseHeld();
     // Ends a movie that fades to black with the game's own fade out for the fade's last
-    // kFadeSteps ticks, where there is room before `end` and the fade looks as the movie does
-    // at the quality asked for; false, changing nothing, otherwise.
+    // kFadeSteps ticks, where there is room before `end`; false, changing nothing, otherwise.
     bool endWithFadeOut(Tick end);
-    // Where the game's fade out may start, near `nominal`, ending by `end`, to look as the held
-    // darkening does: losing no more of its look than the quality allows. Nothing if nowhere.
-    std::optional<Tick> fadeOutStart(Tick nominal, Tick end);
 
-    int m_quality;
     GrainFilter m_grain;
     StableMapper m_mapper;
     PauseClock m_clock;

@@ -3,7 +3,6 @@
 #include "screenerror.h"
 
 #include "document/animitem.h"
-#include "luma.h"
 
 #include <algorithm>
 
@@ -11,81 +10,83 @@ namespace tessa {
 
 namespace {
 
-constexpr std::size_t kSize = std::size_t(kFrameSize);
+constexpr int kComponents = 3;
+constexpr int kRowFloats = kFrameWidth * kComponents;
+// [1 2 1] / 4 twice is [1 4 6 4 1] / 16.
+constexpr float kTaps[5] = {1 / 16.f, 4 / 16.f, 6 / 16.f, 4 / 16.f, 1 / 16.f};
+// The sum of the squares of the weights of [1 2 1] / 4 in both directions: what a change at a
+// pixel adds to the error on its own, for each unit of its squared size.
+constexpr float kSelfWeight = (1 / 16.f + 1 / 4.f + 1 / 16.f) * (1 / 16.f + 1 / 4.f + 1 / 16.f);
+
+// Each row of `in` blurred along the row into `out`, the edge pixels repeated past the ends.
+void blurRows(const std::vector<float> &in, std::vector<float> &out)
+{
+    std::vector<float> padded(kRowFloats + 4 * kComponents);
+    for (int y = 0; y < kFrameHeight; ++y) {
+        const float *row = &in[std::size_t(y) * kRowFloats];
+        for (int c = 0; c < kComponents; ++c) {
+            padded[std::size_t(c)] = padded[std::size_t(kComponents + c)] = row[c];
+            padded[std::size_t(kRowFloats + 2 * kComponents + c)] =
+                    padded[std::size_t(kRowFloats + 3 * kComponents + c)] =
+                            row[kRowFloats - kComponents + c];
+        }
+        std::copy(row, row + kRowFloats, padded.begin() + 2 * kComponents);
+        float *target = &out[std::size_t(y) * kRowFloats];
+        for (int i = 0; i < kRowFloats; ++i) {
+            float sum = 0;
+            for (int tap = 0; tap < 5; ++tap)
+                sum += kTaps[tap] * padded[std::size_t(i + tap * kComponents)];
+            target[i] = sum;
+        }
+    }
+}
+
+// Each column of `in` blurred along the column into `out`, the edge rows repeated.
+void blurColumns(const std::vector<float> &in, std::vector<float> &out)
+{
+    for (int y = 0; y < kFrameHeight; ++y) {
+        const float *rows[5];
+        for (int tap = 0; tap < 5; ++tap)
+            rows[tap] = &in[std::size_t(std::clamp(y + tap - 2, 0, kFrameHeight - 1)) * kRowFloats];
+        float *target = &out[std::size_t(y) * kRowFloats];
+        for (int i = 0; i < kRowFloats; ++i) {
+            float sum = 0;
+            for (int tap = 0; tap < 5; ++tap)
+                sum += kTaps[tap] * rows[tap][i];
+            target[i] = sum;
+        }
+    }
+}
 
 } // namespace
 
-ScreenError::ScreenError(const PaletteColors &palette)
-    : m_eye(1.0, 4)
-    , m_window(1.5, 5)
-    , m_paletteLuma(palette.size())
+void ScreenError::measure(std::span<const std::uint8_t> shown, const PaletteColors &palette,
+                          std::span<const std::uint32_t> rgb)
 {
-    for (std::size_t i = 0; i < palette.size(); ++i)
-        m_paletteLuma[i] = lumaOf(palette[i]);
-    for (Plane *plane : {&m_picture, &m_weight, &m_meanWeight, &m_freshSlope, &m_slope, &m_error,
-                         &m_meanError, &m_scratch})
-        plane->resize(kSize);
-}
-
-double ScreenError::setPicture(std::span<const std::uint32_t> rgb,
-                               std::span<const std::uint8_t> fresh)
-{
-    for (std::size_t at = 0; at < kSize; ++at)
-        m_picture[at] = lumaOf(rgb[at]);
-    // The local mean m and variance v of the picture's blurred luma, over SSIM's window.
-    Plane &mean = m_scratch, &square = m_error;
-    m_eye.apply(m_picture, mean);
-    for (std::size_t at = 0; at < kSize; ++at)
-        square[at] = mean[at] * mean[at];
-    m_window.apply(mean, mean);
-    m_window.apply(square, square);
-    // For small errors E (the screen's blurred luma less the picture's), of local mean e and
-    // variance s, SSIM falls by e^2 / (2 m^2 + C1) + s / (2 v + C2), and s is the window's mean
-    // of E^2 less e^2: each pixel's E^2 weighs the window's mean of 1 / (2 v + C2) there.
-    for (std::size_t at = 0; at < kSize; ++at) {
-        const float m = mean[at];
-        const float contrastWeight = 1 / (2 * std::max(0.0f, square[at] - m * m) + kSsimC2);
-        m_weight[at] = contrastWeight;
-        m_meanWeight[at] = 1 / (2 * m * m + kSsimC1) - contrastWeight;
+    m_blurred.resize(std::size_t(kFrameSize) * kComponents);
+    m_scratch.resize(m_blurred.size());
+    for (std::size_t at = 0; at < std::size_t(kFrameSize); ++at) {
+        const std::uint32_t on = palette[shown[at]];
+        const std::uint32_t want = rgb[at];
+        m_blurred[at * 3] = float(redOf(on)) - float(redOf(want));
+        m_blurred[at * 3 + 1] = float(greenOf(on)) - float(greenOf(want));
+        m_blurred[at * 3 + 2] = float(blueOf(on)) - float(blueOf(want));
     }
-    m_window.apply(m_weight, m_weight);
-    m_fresh.assign(fresh.begin(), fresh.end());
-    return measureInto(fresh, m_freshSlope) / double(kSize);
+    blurRows(m_blurred, m_scratch);
+    blurColumns(m_scratch, m_blurred);
 }
 
-double ScreenError::measure(std::span<const std::uint8_t> shown)
+float ScreenError::gainOfChange(std::size_t at, std::uint32_t from, std::uint32_t to) const
 {
-    return measureInto(shown, m_slope) / double(kSize);
-}
-
-double ScreenError::measureInto(std::span<const std::uint8_t> shown, Plane &slope)
-{
-    for (std::size_t at = 0; at < kSize; ++at)
-        m_scratch[at] = m_paletteLuma[shown[at]] - m_picture[at];
-    m_eye.apply(m_scratch, m_error);
-    m_window.apply(m_error, m_meanError);
-    double sum = 0;
-    for (std::size_t at = 0; at < kSize; ++at)
-        sum += m_weight[at] * m_error[at] * m_error[at]
-               + m_meanWeight[at] * m_meanError[at] * m_meanError[at];
-    // The loss is sum W E^2 + sum a e^2 (W and a the weights above, e the window's mean of E).
-    // A change d of pixel p's luma adds d times the eye's blur around p to E, which moves the
-    // loss by 2 d (blur(W E) + blur(window(a e)))(p), to first order: the slope, halved.
-    for (std::size_t at = 0; at < kSize; ++at)
-        m_scratch[at] = m_meanWeight[at] * m_meanError[at];
-    m_window.apply(m_scratch, m_scratch);
-    for (std::size_t at = 0; at < kSize; ++at)
-        m_scratch[at] += m_weight[at] * m_error[at];
-    m_eye.apply(m_scratch, slope);
-    return std::max(0.0, sum);
-}
-
-float ScreenError::gainOfFresh(std::size_t at, std::uint8_t shown) const
-{
-    // Halfway, the slope is the mean of the two screens' slopes (it is linear in the screen);
-    // each holds half of it already.
-    const float d = m_paletteLuma[m_fresh[at]] - m_paletteLuma[shown];
-    return -d * (m_slope[at] + m_freshSlope[at]);
+    // The error is the sum over pixels p of |B(p)|^2, B the blurred difference. Changing pixel
+    // `at` by d adds w(p - at) d to each B(p), so the error changes by
+    // 2 d . sum_p w(p - at) B(p) + |d|^2 sum w^2, and the first sum is the blur of B at `at`.
+    const float d[3] = {float(redOf(to)) - float(redOf(from)),
+                        float(greenOf(to)) - float(greenOf(from)),
+                        float(blueOf(to)) - float(blueOf(from))};
+    const float *blurred = &m_blurred[at * 3];
+    const float along = d[0] * blurred[0] + d[1] * blurred[1] + d[2] * blurred[2];
+    return -2 * along - kSelfWeight * (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
 }
 
 } // namespace tessa

@@ -11,11 +11,11 @@ namespace tessa {
 
 // Pattern dithering to a fixed palette. Each colour is made of a mix of kMixSize palette colours
 // whose mean is as near to it as the palette allows, found by taking the nearest colour again and
-// again with the error so far added (mixNearest); the pixel at (x, y) shows the member of its
-// colour's mix that the place's Bayer threshold picks, the mix ordered by lightness. Like ordered
-// dithering, a colour at a place always gets the same index, so a still picture does not crawl when
-// it is dithered again; unlike it, a patch of one colour has that colour's mean however unevenly
-// the palette's colours lie, which fixed offsets only get right for an evenly spaced palette.
+// again with the error so far added; the pixel at (x, y) shows the member of its colour's mix
+// that the place's Bayer threshold picks, the mix ordered by lightness. Like ordered dithering,
+// a colour at a place always gets the same index, so a still picture does not crawl when it is
+// dithered again; unlike it, a patch of one colour has that colour's mean however unevenly the
+// palette's colours lie, which fixed offsets only get right for an evenly spaced palette.
 class PatternDither
 {
 public:
@@ -31,32 +31,17 @@ public:
     const PaletteColors &palette() const { return m_palette; }
 
 private:
-    // Colours are mixed by bins, each worked out once, when first asked for: a movie brings
-    // hundreds of thousands of colours. A bin is 4 shades wide in each component, finer than a
-    // mix of kMixSize colours can show, but in the dark, where a shade is a larger part of the
-    // light, 2 shades below 64 and 1 below 16: a near-black picture mapped by the middle of a
-    // wider bin would come out lighter than it is, all of it.
-    static constexpr std::size_t kBinsPerComponent = 16 + 48 / 2 + 192 / 4;
+    // Colours are mixed by bins of 4 x 4 x 4 shades, each worked out once, when first asked for:
+    // a movie brings hundreds of thousands of colours, and a step of 4 is finer than a mix of
+    // kMixSize colours can show.
+    static constexpr int kBinShift = 2;
+    static constexpr std::size_t kBinsPerComponent = 256 >> kBinShift;
     static constexpr std::size_t kBins = kBinsPerComponent * kBinsPerComponent * kBinsPerComponent;
 
-    struct Choice
-    {
-        float red, green, blue, luma;
-        std::uint8_t index;
-    };
-
     const std::uint8_t *mixOf(std::uint32_t color);
-    // The next member of a mix: the palette colour nearest to (red, green, blue), which the error
-    // so far may have taken out of 0 to 255, where a squared difference of luma counts
-    // kLumaWeight times one of a component. The eye, and the blurred luma that the encoder judges
-    // by, see a mix's lightness far more than its hue: where the palette has no colour near, the
-    // hue gives way first. Clamping to 0 to 255 would drop the error that a dark colour's mix
-    // has built up against too light a member, and lift the whole mix.
-    std::uint8_t mixNearest(float red, float green, float blue) const;
 
     PaletteColors m_palette;
     NearestColor m_nearest;
-    std::vector<Choice> m_choices;     // the palette's colours, each once, at its first index
     std::vector<int> m_lightness;      // of each palette index
     std::vector<std::uint8_t> m_mixes; // kMixSize indices a bin, lightest last
     std::vector<bool> m_mixed;

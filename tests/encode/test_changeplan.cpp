@@ -81,37 +81,3 @@ TEST(ChangePlan, BridgesAGapCheaperThanAHeaderAndStoresNothingForFree)
     EXPECT_EQ(planChanges(std::vector<float>{0.1f, 0.0f}, pair, 0.0),
               (std::vector<bool>{true, false}));
 }
-
-TEST(ChangePlan, APlannerAskedAtManyCostsGivesEachPlanAndItsGain)
-{
-    // The gain it reports at a cost is that of the plan it makes there, which is planChanges's,
-    // and the gain falls as bytes cost more.
-    std::mt19937 random(5);
-    std::uniform_real_distribution<float> gain(-2, 12);
-    std::uniform_int_distribution<int> kind(0, 5);
-    std::vector<float> gains(400);
-    std::vector<PixelChange> changes(gains.size());
-    for (std::size_t i = 0; i < gains.size(); ++i) {
-        gains[i] = gain(random);
-        const int k = kind(random);
-        changes[i] = k < 2    ? PixelChange::Impossible
-                     : k == 2 ? PixelChange::Required
-                              : PixelChange::Optional;
-    }
-    ChangePlanner planner;
-    planner.prepare(gains, changes);
-    double before = std::numeric_limits<double>::infinity();
-    for (const double cost : {0.0, 0.25, 1.0, 2.0, 4.0, 16.0}) {
-        std::vector<std::uint8_t> store;
-        planner.plan(cost, store);
-        const std::vector<bool> once = planChanges(gains, changes, cost);
-        double sum = 0;
-        for (std::size_t i = 0; i < gains.size(); ++i) {
-            ASSERT_EQ(bool(store[i]), once[i]) << "cost " << cost << ", pixel " << i;
-            sum += store[i] ? gains[i] : 0.0f;
-        }
-        EXPECT_NEAR(planner.gainAt(cost), sum, 1e-3) << "cost " << cost;
-        EXPECT_LE(sum, before + 1e-3) << "cost " << cost;
-        before = sum;
-    }
-}

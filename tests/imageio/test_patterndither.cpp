@@ -17,22 +17,6 @@ PaletteColors mainPalette()
     return paletteColorsFromData(builtInPalette(0));
 }
 
-double lumaOf(double red, double green, double blue)
-{
-    return 0.299 * red + 0.587 * green + 0.114 * blue;
-}
-
-// The mean luma of an 8 x 8 patch of `color` dithered by `pattern`, less the colour's own.
-double patchLumaError(PatternDither &pattern, std::uint32_t color)
-{
-    double sum = 0;
-    for (int at = 0; at < 64; ++at) {
-        const std::uint32_t shown = pattern.palette()[pattern.index(color, at % 8, at / 8)];
-        sum += lumaOf(redOf(shown), greenOf(shown), blueOf(shown));
-    }
-    return sum / 64 - lumaOf(redOf(color), greenOf(color), blueOf(color));
-}
-
 // How far the mean colour of an 8 x 8 patch of `color`, dithered by `indexAt`, is from it.
 template<typename IndexAt>
 double patchError(const PaletteColors &palette, std::uint32_t color, IndexAt indexAt)
@@ -102,42 +86,4 @@ TEST(PatternDither, ThePalettesOwnColoursShowFlat)
         for (int at = 0; at < 64; ++at)
             ASSERT_EQ(pattern.index(palette[i], at % 8, at / 8), first) << "index " << i;
     }
-}
-
-TEST(PatternDither, APatchKeepsItsColoursLightnessInTheDark)
-{
-    // Near black a shade is a large part of the light: a fade's first pictures would come out
-    // lighter than the movie, all of them. A patch may be off by 0.6 of a shade, or a fifteenth
-    // of its colour's luma where the palette has no colour near.
-    const std::uint8_t rows[][3] = {{1, 0, 0},  {2, 1, 0},    {3, 1, 0},   {6, 2, 0},
-                                    {10, 4, 1}, {5, 5, 12},   {30, 12, 4}, {20, 40, 10},
-                                    {0, 3, 2},  {12, 12, 12}, {48, 8, 30}, {7, 0, 9}};
-    PatternDither pattern(mainPalette());
-    for (const auto &row : rows) {
-        const double luma = lumaOf(row[0], row[1], row[2]);
-        EXPECT_NEAR(patchLumaError(pattern, colorFromRgb(row[0], row[1], row[2])), 0.0,
-                    std::max(0.6, luma / 15))
-                << int(row[0]) << ", " << int(row[1]) << ", " << int(row[2]);
-    }
-}
-
-TEST(PatternDither, WhereThePaletteHasNoColourNearTheHueGivesWayBeforeTheLightness)
-{
-    // Over the whole colour cube, the game's palette reaches some colours only roughly: the
-    // patches keep their colours' lightness, which the eye sees far more than their hue.
-    PatternDither pattern(mainPalette());
-    double sum = 0, largest = 0;
-    int count = 0;
-    for (int r = 0; r < 256; r += 51) {
-        for (int g = 0; g < 256; g += 51) {
-            for (int b = 0; b < 256; b += 51) {
-                const double error = std::fabs(patchLumaError(
-                        pattern, colorFromRgb(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b))));
-                sum += error;
-                largest = std::max(largest, error);
-                ++count;
-            }
-        }
-    }
-    EXPECT_LT(sum / count, 5.0) << "largest " << largest;
 }
