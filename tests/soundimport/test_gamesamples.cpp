@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <numeric>
 #include <vector>
 
@@ -18,7 +19,7 @@ std::vector<float> sine(float amplitude, int count = 11025)
 {
     std::vector<float> samples(std::size_t(count), 0.0f);
     for (int i = 0; i < count; ++i)
-        samples[std::size_t(i)] = amplitude * float(std::sin(2 * M_PI * 441.0 * i / 11025));
+        samples[std::size_t(i)] = amplitude * float(std::sin(2 * std::numbers::pi * 441.0 * i / 11025));
     return samples;
 }
 
