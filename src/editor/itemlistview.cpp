@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "itemlistview.h"
 
+#include "imageio/imagefile.h"
+
 #include <QDropEvent>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -82,10 +82,9 @@ QStringList ItemListView::imageFiles(const QMimeData *data)
 
 QStringList ItemListView::imageFiles(const QStringList &paths)
 {
-    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
     QStringList images;
     for (const QString &path : paths) {
-        if (formats.contains(QFileInfo(path).suffix().toLower().toLatin1()))
+        if (hasPictureSuffix(path))
             images << path;
     }
     return images;

@@ -6,9 +6,6 @@
 #include "document/nativefile.h"
 #include "imageio/imagefile.h"
 
-#include <QByteArray>
-#include <QImageReader>
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -82,20 +79,6 @@ std::optional<Pattern> parsePattern(const std::string &text)
     return pattern;
 }
 
-// Whether a file's name ends in a kind of picture the image readers know (PNG, JPEG, BMP...),
-// so that a movie or a text file beside the pictures is not taken for one.
-bool hasPictureSuffix(const fs::path &name)
-{
-    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
-    std::string suffix = textFromPath(name.extension());
-    if (suffix.size() < 2)
-        return false;
-    suffix.erase(0, 1);
-    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return formats.contains(QByteArray::fromStdString(suffix));
-}
-
 bool isFile(const std::string &path)
 {
     std::error_code error;
@@ -131,7 +114,7 @@ std::vector<std::string> numberedPictures(const std::string &folder)
             continue;
         // The number is the name's, not its suffix's: "mp4" or "h264" number nothing.
         const fs::path name = it->path().filename();
-        if (!hasPictureSuffix(name))
+        if (!hasPictureSuffix(QString::fromStdString(textFromPath(name))))
             continue;
         if (const auto number = lastNumber(textFromPath(name.stem())))
             found.emplace_back(*number, textFromPath(it->path()));

@@ -13,6 +13,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 
@@ -153,6 +154,12 @@ Expected<QImage, Notice> loadImageBytes(const QByteArray &bytes, const QString &
     if (read->damage)
         return Unexpected{*read->damage};
     return std::move(read->image);
+}
+
+bool hasPictureSuffix(const QString &path)
+{
+    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    return formats.contains(QFileInfo(path).suffix().toLower().toLatin1());
 }
 
 Expected<QImage, Notice> loadImageFile(const QString &path)

@@ -47,6 +47,10 @@ Expected<ImageRead, Notice> readImageFile(const QString &path);
 // The same on the bytes of a file; `name` is only used in notices.
 Expected<ImageRead, Notice> readImageBytes(const QByteArray &bytes, const QString &name);
 
+// Whether the file's name ends in a kind of picture the image readers know (.png, .JPG, .bmp...),
+// so that a movie or a text file beside pictures is not taken for one.
+bool hasPictureSuffix(const QString &path);
+
 // The picture of readImageFile, refusing a damaged file with its damage notice. A picture too
 // large to hold whole comes back scaled down.
 Expected<QImage, Notice> loadImageFile(const QString &path);
