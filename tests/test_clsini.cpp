@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/nativefile.h"
 #include "settings/clsini.h"
 #include "tempfolder.h"
 
@@ -251,6 +252,24 @@ TEST_F(ClsIniTest, Loading)
     EXPECT_EQ(error->path, folder);
     EXPECT_EQ(m_ini.FileName(), folder);
     EXPECT_EQ(m_ini.NumberOfSections(), 0);
+}
+
+// On Windows a path of the program's text is not one the C++ library reads byte for byte: a
+// settings file whose folder has a name beyond ASCII was once taken for missing, then replaced.
+TEST_F(ClsIniTest, ASettingsFileInAFolderNamedBeyondAsciiIsReadBack)
+{
+    const std::filesystem::path folder = m_folder.path() / u8"Tessarine St\u00fcdio \u0394";
+    std::filesystem::create_directory(folder);
+    const std::string path = textFromPath(folder / "studio.ini");
+    {
+        clsINI first;
+        ASSERT_FALSE(first.LoadINI(path).has_value());
+        first.WriteValue("Paths", "AnimationPath", "C:\\Anim");
+        ASSERT_FALSE(first.lastSaveFailure().has_value());
+    }
+    ASSERT_EQ(test::TempFolder::entriesOf(folder), std::vector<std::string>{"studio.ini"});
+    ASSERT_FALSE(m_ini.LoadINI(path).has_value());
+    EXPECT_EQ(m_ini.ReadString("Paths", "AnimationPath"), "C:\\Anim");
 }
 
 TEST_F(ClsIniTest, LoadTextReadsBytesAsLoadINIReadsAFile)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clsini.h"
 
+#include "document/nativefile.h"
 #include "document/numbertext.h"
 
 #include <algorithm>
@@ -255,7 +256,8 @@ std::optional<IoError> clsINI::LoadINI(const std::string &FileName)
     // else that stands in the way (a folder of that name, no permission) is for the reader to
     // report.
     std::error_code error;
-    if (std::filesystem::status(FileName, error).type() == std::filesystem::file_type::not_found)
+    if (std::filesystem::status(pathFromText(FileName), error).type()
+        == std::filesystem::file_type::not_found)
         return std::nullopt;
     const auto bytes = readWholeFile(FileName);
     if (!bytes)
