@@ -2,10 +2,14 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ;
 ; The Windows installer, made by scripts/package-windows with Debian's makensis:
-;   makensis -DVERSION=... -DSTAGE=<portable folder> -DUNINSTALL_LIST=<file> -DOUTFILE=... -DICON=...
+;   makensis -DVERSION=... -DSTAGE=<portable folder> -DINSTALL_LIST=<file> -DUNINSTALL_LIST=<file>
+;            -DOUTFILE=... -DICON=...
 ; It installs the portable folder for all users, adds a Start menu entry, makes the editor the
 ; program of .QLM animation files, and registers an uninstaller. The uninstaller removes exactly
-; the files it installed: the settings file and recovery copies the editor made stay.
+; the files it installed, as they were installed: the settings file, recovery copies and backups
+; the editor made, and an installed file the user changed since (the demo, edited and saved) stay.
+; Each installed file's time is recorded at install, under the uninstaller's registry key
+; (INSTALL_LIST and UNINSTALL_LIST name each file once, made by package-windows).
 ; /S installs and uninstalls without asking.
 ; A 64-bit installer, like the program: it runs where the program runs (also in a 64-bit-only
 ; Wine).
@@ -34,6 +38,8 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+!define INSTALLED_FILES_KEY "${UNINSTALL_KEY}\InstalledFiles"
+
 Function .onInit
     SetRegView 64
 FunctionEnd
@@ -42,10 +48,49 @@ Function un.onInit
     SetRegView 64
 FunctionEnd
 
+; Records the time of the installed file named on the stack (relative to $INSTDIR).
+Function RecordInstalledFile
+    Exch $0
+    Push $1
+    Push $2
+    GetFileTime "$INSTDIR\$0" $1 $2
+    WriteRegStr HKLM "${INSTALLED_FILES_KEY}" "$0" "$1 $2"
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
+; Deletes the installed file named on the stack unless it was changed after it was installed.
+; A file without a recorded time (installed by an installer that kept none) is deleted.
+Function un.RemoveInstalledFile
+    Exch $0
+    Push $1
+    Push $2
+    Push $3
+    ClearErrors
+    ReadRegStr $3 HKLM "${INSTALLED_FILES_KEY}" "$0"
+    ClearErrors
+    GetFileTime "$INSTDIR\$0" $1 $2
+    IfErrors done
+    StrCmp $3 "" remove
+    StrCmp $3 "$1 $2" remove
+    DetailPrint "Kept $INSTDIR\$0: it was changed after it was installed."
+    Goto done
+remove:
+    Delete "$INSTDIR\$0"
+done:
+    Pop $3
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
 Section "Install"
     SetShellVarContext all
     SetOutPath "$INSTDIR"
     File /r "${STAGE}\*.*"
+    DeleteRegKey HKLM "${INSTALLED_FILES_KEY}"
+    !include "${INSTALL_LIST}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\tessarine-studio.exe"
