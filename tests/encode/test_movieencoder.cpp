@@ -4,6 +4,7 @@
 #include "encode/movieencoder.h"
 #include "imageio/palettematch.h"
 #include "imageio/patterndither.h"
+#include "settings/numberranges.h"
 #include "timing/timeline.h"
 
 #include <gtest/gtest.h>
@@ -143,19 +144,29 @@ TEST(EncodeTiming, AWaitLongerThanOnePauseItemTakesSeveral)
     EXPECT_EQ(buildTimeline(items, {}).durationTicks(), 1400);
 }
 
-TEST(EncodeOptionsCheck, RefusesWhatCannotKeepTime)
+TEST(EncodeOptionsCheck, RefusesWhatCannotKeepTimeNamingIt)
 {
-    EncodeOptions options;
-    options.timing.pauseMultiplier = 0;
-    EXPECT_TRUE(checkEncodeOptions(options));
-    options = {};
-    options.timing.tickRate = -1;
-    EXPECT_TRUE(checkEncodeOptions(options));
-    options = {};
-    options.quality = 101;
-    EXPECT_TRUE(checkEncodeOptions(options));
-    EXPECT_FALSE(checkEncodeOptions({}));
-    EXPECT_FALSE(encodeMovie({}, 1, mainPalette(), {}));
+    const auto refusalOf = [](auto change) {
+        EncodeOptions options;
+        change(options);
+        const std::optional<Notice> refusal = checkEncodeOptions(options);
+        return refusal ? refusal->text : std::string("no refusal");
+    };
+    EXPECT_EQ(refusalOf([](EncodeOptions &o) { o.timing.pauseMultiplier = 0; }),
+              rangeRefusal("The pause multiplier", kPauseMultiplierRange, 0).value() + ".");
+    EXPECT_EQ(refusalOf([](EncodeOptions &o) { o.timing.tickRate = -1; }),
+              rangeRefusal("The tick rate", kTickRateRange, -1).value() + ".");
+    EXPECT_EQ(refusalOf([](EncodeOptions &o) { o.quality = 101; }),
+              rangeRefusal("The quality", kQualityRange, 101).value() + ".");
+    EXPECT_EQ(refusalOf([](EncodeOptions &) {}), "no refusal");
+
+    const auto encodedRefusal = [](const std::vector<MovieFrame> &frames) {
+        const auto items = encodeMovie(frames, 1, mainPalette(), {});
+        return items ? std::string("no refusal") : items.error().text;
+    };
+    EXPECT_EQ(encodedRefusal({}), "The movie holds no pictures.");
+    EXPECT_EQ(encodedRefusal({MovieFrame{Rgb(kFrameSize - 1), 0.0}}),
+              "A picture of the movie is not 320 x 200.");
 }
 
 TEST(EncodeStill, PicturesThatChangeNothingBecomeOnePause)
