@@ -33,10 +33,24 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\tessarine-studio.exe"
+; The German title takes three lines.
+!define MUI_FINISHPAGE_TITLE_3LINES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; In the user's language where the program has it (the system's own choice), else English.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+LangString KEPT_CHANGED ${LANG_ENGLISH} "Kept $INSTDIR\$0: it was changed after it was installed."
+LangString KEPT_CHANGED ${LANG_GERMAN} "Behalten: $INSTDIR\$0, nach der Installation geändert."
+LangString KEPT_CHANGED ${LANG_FRENCH} "Conservé : $INSTDIR\$0, modifié après l'installation."
+LangString KEPT_SUMMARY ${LANG_ENGLISH} "Files you changed were kept (see above)."
+LangString KEPT_SUMMARY ${LANG_GERMAN} "Von Ihnen geänderte Dateien wurden behalten (siehe oben)."
+LangString KEPT_SUMMARY ${LANG_FRENCH} "Les fichiers que vous avez modifiés sont conservés (voir plus haut)."
+
+; Installed files the uninstaller kept because they were changed.
+Var KeptFiles
 
 !define INSTALLED_FILES_KEY "${UNINSTALL_KEY}\InstalledFiles"
 
@@ -74,7 +88,8 @@ Function un.RemoveInstalledFile
     IfErrors done
     StrCmp $3 "" remove
     StrCmp $3 "$1 $2" remove
-    DetailPrint "Kept $INSTDIR\$0: it was changed after it was installed."
+    DetailPrint "$(KEPT_CHANGED)"
+    IntOp $KeptFiles $KeptFiles + 1
     Goto done
 remove:
     Delete "$INSTDIR\$0"
@@ -116,11 +131,16 @@ SectionEnd
 
 Section "Uninstall"
     SetShellVarContext all
+    StrCpy $KeptFiles 0
     !include "${UNINSTALL_LIST}"
     Delete "$INSTDIR\uninstall.exe"
     ; Left in place when the editor's settings file is in it.
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    ; What was kept is said last, with the details shown.
+    IntCmp $KeptFiles 0 +3
+        DetailPrint "$(KEPT_SUMMARY)"
+        SetDetailsView show
 
     ; The file type only while it is still this program's.
     ReadRegStr $0 HKLM "Software\Classes\.qlm" ""
