@@ -79,6 +79,57 @@ TEST_F(TimelineTest, APausesEndDraggedIsOneStepStoringWhatTheListShows)
     EXPECT_EQ(lines(), before) << "one undo step";
 }
 
+// Drags the item of `line` by `ticks` (at 4 pixels a tick), from the middle of what is drawn.
+void dragItem(TimelineView &view, int line, int ticks)
+{
+    view.setPixelsPerTick(4.0);
+    view.setFirstTick(0);
+    const QRect drawn = view.itemRect(line);
+    ASSERT_FALSE(drawn.isEmpty()) << "line " << line;
+    const QPoint grab = drawn.center();
+    QTest::mousePress(&view, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(&view, grab + QPoint(4 * ticks, 0));
+    EXPECT_FALSE(view.dragText().isEmpty());
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, grab + QPoint(4 * ticks, 0));
+}
+
+// A sound cue and an image dragged along time land where they were dropped, as the game plays
+// the list the editor now holds, each as one undo step.
+TEST_F(TimelineTest, ACueAndAnImageDraggedAreOneStepEachWhereTheyWereDropped)
+{
+    start();
+    openCutScene();
+    TimelineView &view = shownTimeline();
+    const QStringList before = lines();
+    const auto timelineNow = [this, &view] {
+        return buildTimeline(window->items(), view.timing());
+    };
+
+    // The cue, at tick 10 with the second image, into the pause after it.
+    dragItem(view, 3, 3);
+    ASSERT_EQ(timelineNow().soundCues().size(), 1u);
+    EXPECT_EQ(timelineNow().soundCues()[0].tick, 13);
+    EXPECT_EQ(timelineNow().durationTicks(), 45) << "the cue takes no time";
+    EXPECT_EQ(view.timeline().soundCues()[0].tick, 13) << "the timeline shows the list";
+    const QStringList cueMoved = lines();
+    window->mnuEditUndo->trigger();
+    EXPECT_EQ(lines(), before);
+    window->mnuEditRedo->trigger();
+    EXPECT_EQ(lines(), cueMoved);
+    window->mnuEditUndo->trigger();
+
+    // The second image, from tick 10 to 14: the pause before it grows and the end follows.
+    dragItem(view, 2, 4);
+    const ItemList &items = window->items();
+    const auto second = std::find_if(items.begin() + 1, items.end(),
+                                     [](const AnimItem &item) { return item.Code == kCodeImage; });
+    ASSERT_NE(second, items.end());
+    EXPECT_EQ(timelineNow().startTick(int(second - items.begin())), 14);
+    EXPECT_EQ(second->Pixels, frameOf(2));
+    window->mnuEditUndo->trigger();
+    EXPECT_EQ(lines(), before) << "one undo step";
+}
+
 TEST_F(TimelineTest, TheKeysMakeTheSelectedPauseLongerOrShorterAsOneStepEach)
 {
     start();
