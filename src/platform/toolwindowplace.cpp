@@ -72,24 +72,50 @@ bool ToolWindowPlace::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void ToolWindowPlace::place()
+std::optional<ToolWindowPlace::Surroundings> ToolWindowPlace::surroundings() const
 {
     const QWidget *main = m_window.parentWidget() ? m_window.parentWidget()->window() : nullptr;
+    if (!main || !main->isVisible())
+        return std::nullopt;
+    // Never over the main window's title and menus, where it would stay above them.
+    const QRect anchor = main->frameGeometry();
+    QRect menus(anchor.topLeft(), QPoint(anchor.right(), main->geometry().top() - 1));
+    if (const auto *mainWindow = qobject_cast<const QMainWindow *>(main);
+        mainWindow && mainWindow->menuWidget()) {
+        const QWidget *bar = mainWindow->menuWidget();
+        menus.setBottom(bar->mapToGlobal(QPoint(0, bar->height() - 1)).y());
+    }
+    return Surroundings{anchor, menus, availableAreaFor(*main)};
+}
+
+std::optional<QPoint> ToolWindowPlace::rememberedOnScreen(const QSize &size) const
+{
+    const auto corner = remembered();
+    if (corner && onAScreen(QRect(*corner, size)))
+        return corner;
+    return std::nullopt;
+}
+
+bool ToolWindowPlace::fitsClearOfMenus(const QSize &inside) const
+{
+    const QSize size = inside.grownBy(frameMarginsOf(m_window));
+    const auto around = surroundings();
+    if (rememberedOnScreen(size) || !around)
+        return true;
+    const QRect placed =
+            placeBeside(size, around->anchor, around->menus, around->available, kGapToWindow);
+    return placed.size() == size && !placed.intersects(around->menus);
+}
+
+void ToolWindowPlace::place()
+{
     const QMargins frame = frameMarginsOf(m_window);
     const QSize size = m_window.size().grownBy(frame);
     QRect placed;
-    if (const auto corner = remembered(); corner && onAScreen(QRect(*corner, size))) {
+    if (const auto corner = rememberedOnScreen(size)) {
         placed = QRect(*corner, size);
-    } else if (main && main->isVisible() && (!m_besideWhen || m_besideWhen())) {
-        // Never over the main window's title and menus, where it would stay above them.
-        const QRect anchor = main->frameGeometry();
-        QRect menus(anchor.topLeft(), QPoint(anchor.right(), main->geometry().top() - 1));
-        if (const auto *mainWindow = qobject_cast<const QMainWindow *>(main);
-            mainWindow && mainWindow->menuWidget()) {
-            const QWidget *bar = mainWindow->menuWidget();
-            menus.setBottom(bar->mapToGlobal(QPoint(0, bar->height() - 1)).y());
-        }
-        placed = placeBeside(size, anchor, menus, availableAreaFor(*main), kGapToWindow);
+    } else if (const auto around = surroundings(); around && (!m_besideWhen || m_besideWhen())) {
+        placed = placeBeside(size, around->anchor, around->menus, around->available, kGapToWindow);
     } else {
         return;
     }

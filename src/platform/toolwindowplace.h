@@ -4,6 +4,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QTimer>
 
 #include <functional>
@@ -36,10 +38,26 @@ public:
     // never moved it or it is unreadable.
     std::optional<QPoint> remembered() const;
 
+    // Whether the window, `inside` large (without its frame), would go where it is shown without
+    // covering the main window's title and menus: beside the main window, or below its menus.
+    // Always where the user put it last, and without a main window shown.
+    bool fitsClearOfMenus(const QSize &inside) const;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The main window's frame, its title and menus, and the screen area around it; nothing
+    // while no main window is shown.
+    struct Surroundings
+    {
+        QRect anchor;
+        QRect menus;
+        QRect available;
+    };
+    std::optional<Surroundings> surroundings() const;
+    // The remembered corner, while a frame of `size` there lies on a screen.
+    std::optional<QPoint> rememberedOnScreen(const QSize &size) const;
     void place();
     void rememberWhereItIs();
 

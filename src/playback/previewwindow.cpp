@@ -184,7 +184,13 @@ int PreviewWindow::heightNeeded(int width, bool choicesScrolled) const
     return std::max(height, minimumSizeHint().height());
 }
 
-bool PreviewWindow::wholeWindowFits(const QSize &room, bool choicesScrolled)
+void PreviewWindow::setClearOfMenusCheck(std::function<bool(const QSize &inside)> clear)
+{
+    m_clearOfMenus = std::move(clear);
+    fitToScreen();
+}
+
+bool PreviewWindow::wholeWindowFits(const QSize &room, bool choicesScrolled, bool clearOfMenus)
 {
     // Measured as the style will show it, without applying the layout: the window's own minimum
     // size stays as it is.
@@ -195,16 +201,18 @@ bool PreviewWindow::wholeWindowFits(const QSize &room, bool choicesScrolled)
     if (least > room.width())
         return false;
     const int width = std::clamp(sizeHint().width(), least, room.width());
-    return heightNeeded(width, choicesScrolled) <= room.height();
+    const int height = heightNeeded(width, choicesScrolled);
+    return height <= room.height()
+           && (!clearOfMenus || !m_clearOfMenus || m_clearOfMenus(QSize(width, height)));
 }
 
-int PreviewWindow::largestZoomThatFits(const QSize &room, bool choicesScrolled)
+int PreviewWindow::largestZoomThatFits(const QSize &room, bool choicesScrolled, bool clearOfMenus)
 {
     const int shown = m_frame->zoom();
     int fitting = 0;
     for (int zoom = FrameWidget::kMaxZoom; zoom >= FrameWidget::kMinZoom && !fitting; --zoom) {
         m_frame->setZoom(zoom);
-        if (wholeWindowFits(room, choicesScrolled))
+        if (wholeWindowFits(room, choicesScrolled, clearOfMenus))
             fitting = zoom;
     }
     m_frame->setZoom(shown);
@@ -217,7 +225,13 @@ void PreviewWindow::fitToScreen()
         return;
     m_fitting = true;
     const QSize room = roomFor(*this);
-    int fitting = room.isValid() ? largestZoomThatFits(room, false) : FrameWidget::kMaxZoom;
+    // The main window's menus stay in reach where a smaller zoom keeps them clear; a screen too
+    // small for that gets the picture as large as it has room for.
+    int fitting = 0;
+    if (room.isValid() && m_clearOfMenus)
+        fitting = largestZoomThatFits(room, false, true);
+    if (fitting == 0)
+        fitting = room.isValid() ? largestZoomThatFits(room, false) : FrameWidget::kMaxZoom;
     // Choices the user opened where even the smallest zoom leaves no room for them scroll
     // within the room there is; the picture scrolls only where not even that is enough.
     m_choicesScrolled = false;

@@ -68,6 +68,10 @@ public:
     // The text of the last note (a sound that could not be played, a refused pattern); "" for none.
     // Whether the screen has room for the whole picture at some zoom, with the controls.
     bool showsWholePicture() const { return m_pictureWhole; }
+    // Says whether the window, of a given size without its frame, would be placed clear of the
+    // main window's menus. The picture is then shown at the largest zoom that keeps them clear,
+    // where some zoom does; else at the largest the screen has room for.
+    void setClearOfMenusCheck(std::function<bool(const QSize &inside)> clear);
     QString noteText() const;
     // What the cue label shows: "sound 5" for a moment after a cue.
     QString cueText() const;
@@ -105,10 +109,11 @@ private:
     // How tall the window must be at `width` for the whole picture and the lines below it; with
     // `choicesScrolled`, the timing and sound choices take their least height and scroll.
     int heightNeeded(int width, bool choicesScrolled) const;
-    // Whether the whole window, the whole picture at the frame's zoom in it, fits `room`.
-    bool wholeWindowFits(const QSize &room, bool choicesScrolled);
-    // The largest zoom at which the whole window fits `room`; 0 for none.
-    int largestZoomThatFits(const QSize &room, bool choicesScrolled);
+    // Whether the whole window, the whole picture at the frame's zoom in it, fits `room`, and
+    // with `clearOfMenus` goes where the main window's menus stay clear.
+    bool wholeWindowFits(const QSize &room, bool choicesScrolled, bool clearOfMenus = false);
+    // The largest zoom at which the whole window fits `room` (and `clearOfMenus`); 0 for none.
+    int largestZoomThatFits(const QSize &room, bool choicesScrolled, bool clearOfMenus = false);
     // Shows the picture at the zoom chosen, or the largest smaller one that fits, and sizes the
     // window to show it whole within the screen.
     void fitToScreen();
@@ -148,6 +153,7 @@ private:
     QComboBox *m_zoomBox = nullptr;
     int m_chosenZoom = 0; // the user's, which the screen may not have room for
     bool m_fitting = false;
+    std::function<bool(const QSize &)> m_clearOfMenus;
     bool m_pictureWhole = true;     // false where not even the smallest zoom fits the screen
     bool m_choicesScrolled = false; // the choices scroll to leave the picture whole
     QCheckBox *m_aspectBox = nullptr;

@@ -172,6 +172,26 @@ TEST_F(ViewPlayTest, thePreviewOpensBesideTheWindowAndThenWhereTheUserPutIt)
     EXPECT_EQ(playFrom(0).pos(), put);
 }
 
+// A main window in the middle of a 1280 x 900 screen leaves room beside it for the preview at
+// zoom 1 only; at zoom 2 the preview would cover the menus. It takes the zoom that keeps them in
+// reach.
+TEST_F(ViewPlayTest, thePreviewKeepsTheMenusOfAWindowInTheMiddleInReach)
+{
+    openThreeImages();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QRect screen = availableAreaFor(*window);
+    if (screen.width() < 1280 || screen.height() < 900)
+        GTEST_SKIP() << "needs a screen of 1280 x 900 at least";
+    window->move(screen.center() - QPoint(window->width() / 2, window->height() / 2));
+    PreviewWindow &preview = playFrom(0);
+    const QWidget *bar = window->menuBar();
+    const QRect menus(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+    EXPECT_FALSE(preview.frameGeometry().intersects(menus)) << "the menus stay in reach";
+    EXPECT_TRUE(screen.contains(preview.frameGeometry()));
+    EXPECT_TRUE(preview.showsWholePicture());
+}
+
 TEST_F(ViewPlayTest, thePreviewFollowsChangesOfTheDocument)
 {
     openThreeImages();

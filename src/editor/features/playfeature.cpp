@@ -73,11 +73,14 @@ void PlayFeature::play()
             if (m_preview)
                 m_preview->player().stop();
         });
-        // Where the user put it last, else beside the window and clear of its menus; on a
-        // screen too small to show the whole picture, as tall as the screen allows.
+        // Where the user put it last, else beside the window and clear of its menus, at a zoom
+        // that leaves them clear where one does; on a screen too small to show the whole
+        // picture, as tall as the screen allows.
         PreviewWindow *preview = m_preview;
-        new ToolWindowPlace(*preview, m_context.settings(), kPlaceSection,
-                            [preview] { return preview->showsWholePicture(); });
+        auto *place = new ToolWindowPlace(*preview, m_context.settings(), kPlaceSection,
+                                          [preview] { return preview->showsWholePicture(); });
+        preview->setClearOfMenusCheck(
+                [place](const QSize &inside) { return place->fitsClearOfMenus(inside); });
     }
     m_preview->setPaletteColors(m_context.paletteColors());
     m_preview->playFrom(std::max(0, m_context.selectedLine()));
