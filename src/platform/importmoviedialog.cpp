@@ -4,6 +4,7 @@
 
 #include "document/soundname.h"
 #include "settings/numberranges.h"
+#include "wholescrollarea.h"
 #include "windowplacement.h"
 
 #include <QCheckBox>
@@ -34,8 +35,8 @@ namespace {
 // Long enough that dragging the slider or typing a number does not decode at every step.
 constexpr int kRefreshDelayMilliseconds = 300;
 // The screen is 320 x 200 pixels shown at 4:3.
-constexpr int kPictureWidth = 320;
-constexpr int kPictureHeight = 240;
+// The picture as the game shows it, 4:3: at 320 x 240 where the screen has room, else smaller.
+constexpr QSize kPictureSizes[] = {{320, 240}, {240, 180}, {160, 120}};
 // Where the length of a movie is not known before it is read, the slider reaches this far.
 constexpr double kUnknownLengthSeconds = 60.0;
 
@@ -73,6 +74,7 @@ ImportMovieDialog::ImportMovieDialog(MovieImportRequest request, QWidget *parent
     m_refresh.setInterval(kRefreshDelayMilliseconds);
     connect(&m_refresh, &QTimer::timeout, this, &ImportMovieDialog::refreshNow);
     build();
+    fitPicture();
     refreshNow();
     fitToScreen(*this);
     keepOnScreenWhenShown(*this);
@@ -83,7 +85,6 @@ void ImportMovieDialog::build()
     Controls &c = m_controls;
 
     c.picture = new QLabel(this);
-    c.picture->setFixedSize(kPictureWidth + 4, kPictureHeight + 4);
     c.picture->setAlignment(Qt::AlignCenter);
     c.picture->setFrameShape(QFrame::StyledPanel);
     c.moment = new QSlider(Qt::Horizontal, this);
@@ -138,6 +139,10 @@ void ImportMovieDialog::build()
                 tr("%1: %Ln numbered picture(s)", nullptr, m_request.pictureCount).arg(shownPath);
     auto *file = new QLabel(shownPath, this);
     file->setWordWrap(true);
+    // A long path without spaces is cut rather than widen the dialog past the screen; its
+    // tooltip has it all.
+    file->setMinimumWidth(1);
+    file->setToolTip(shownPath);
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *momentRow = new QHBoxLayout;
@@ -162,13 +167,23 @@ void ImportMovieDialog::build()
     auto *pictureColumn = new QVBoxLayout;
     pictureColumn->addWidget(c.picture);
     pictureColumn->addLayout(momentRow);
-    auto *columns = new QHBoxLayout;
+    pictureColumn->addStretch();
+    // The picture and the choices scroll where not even the smallest picture leaves room for
+    // them on the screen.
+    auto *body = new QWidget;
+    auto *columns = new QHBoxLayout(body);
+    columns->setContentsMargins(0, 0, 0, 0);
     columns->addLayout(pictureColumn);
     columns->addLayout(form);
+    auto *scroll = new WholeScrollArea(this);
+    scroll->setObjectName(QStringLiteral("body"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(body);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(file);
-    layout->addLayout(columns);
+    layout->addWidget(scroll, 1);
     layout->addWidget(c.estimate);
     layout->addWidget(c.buttons);
 
@@ -300,8 +315,24 @@ void ImportMovieDialog::showPicture()
         return;
     }
     // As the game shows it: the 320 x 200 screen at 4:3.
-    m_controls.picture->setPixmap(QPixmap::fromImage(picture.scaled(
-            kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    m_controls.picture->setPixmap(QPixmap::fromImage(
+            picture.scaled(m_pictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+void ImportMovieDialog::fitPicture()
+{
+    // Measured as the style will show it.
+    ensurePolished();
+    const QSize room = roomFor(*this);
+    for (const QSize &size : kPictureSizes) {
+        m_pictureSize = size;
+        m_controls.picture->setFixedSize(size + QSize(4, 4));
+        refreshLayouts(*this);
+        const QSize hint = sizeHint();
+        const int height = hasHeightForWidth() ? heightForWidth(hint.width()) : hint.height();
+        if (!room.isValid() || (hint.width() <= room.width() && height <= room.height()))
+            return;
+    }
 }
 
 void ImportMovieDialog::showEstimate()

@@ -120,10 +120,14 @@ private:
     void showPicture();
     void showEstimate();
     void showSoundFile();
+    // Shows the picture at the largest size at which the whole dialog fits the screen; at the
+    // smallest, what does not fit scrolls.
+    void fitPicture();
 
     MovieImportRequest m_request;
     Controls m_controls;
     QTimer m_refresh;
+    QSize m_pictureSize;
 };
 
 // The estimate as the dialog words it: "About 1.2 MB, made in about 4 seconds."

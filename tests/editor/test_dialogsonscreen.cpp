@@ -6,6 +6,7 @@
 #include "document/animitem.h"
 #include "onscreen.h"
 #include "platform/importimagedialog.h"
+#include "platform/importmoviedialog.h"
 #include "platform/preferencesdialog.h"
 #include "platform/qtdialogs.h"
 #include "scripteddialogs.h"
@@ -83,6 +84,32 @@ TEST_F(DialogsOnScreen, ImportImageFitsTheScreenWithTheResultAtTheLargestZoomTha
         // At twice the size, the dialog would not have fitted.
         const QSize twice = dialog.frameGeometry().size() + QSize(kFrameWidth, kFrameHeight);
         EXPECT_TRUE(twice.width() > screen().width() || twice.height() > screen().height());
+    }
+}
+
+TEST_F(DialogsOnScreen, ImportMovieFitsTheScreenWithItsPictureAsLargeAsThereIsRoomFor)
+{
+    MovieImportRequest request;
+    request.path = QStringLiteral("Ski-Abfahrt im Winter, Aufnahme vom Gipfel.mp4");
+    request.durationSeconds = 4;
+    request.pictureAt = [](double, const MovieImportChoice &) {
+        QImage picture(640, 360, QImage::Format_RGB32);
+        picture.fill(qRgb(40, 90, 160));
+        return picture;
+    };
+    request.estimate = [](const MovieImportChoice &) { return MovieEstimate{953'910, 2.0, {}}; };
+    ImportMovieDialog dialog(request, &owner);
+    showWhole(dialog);
+    const QLabel &picture = *dialog.controls().picture;
+    ASSERT_FALSE(picture.pixmap().isNull());
+    // As the game shows it, 4:3, at most as large as the screen at 320 x 240.
+    const QSize shown = picture.pixmap().size();
+    EXPECT_LE(shown.width(), 320);
+    EXPECT_EQ(shown.width() * 3, shown.height() * 4) << shown.width() << "x" << shown.height();
+    if (shown.width() < 320) {
+        // Smaller only where the screen has no room for more.
+        const QSize larger = dialog.frameGeometry().size() + QSize(80, 60);
+        EXPECT_TRUE(larger.width() > screen().width() || larger.height() > screen().height());
     }
 }
 
