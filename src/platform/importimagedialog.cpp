@@ -117,15 +117,9 @@ ImportImageDialog::ImportImageDialog(ImportRequest request, QWidget *parent)
 void ImportImageDialog::fitPreview()
 {
     // The largest zoom at which the whole dialog fits; at the smallest, what is left scrolls.
-    // Measured as the style will show it.
-    ensurePolished();
-    const QSize room = roomFor(*this);
     for (m_zoom = kLargestZoom; m_zoom > 1; --m_zoom) {
         m_controls.preview->setFixedSize(pictureBox(QSize(kFrameWidth, kFrameHeight) * m_zoom));
-        refreshLayouts(*this);
-        const QSize hint = sizeHint();
-        const int height = hasHeightForWidth() ? heightForWidth(hint.width()) : hint.height();
-        if (!room.isValid() || (hint.width() <= room.width() && height <= room.height()))
+        if (wholeWindowFitsTheScreen(*this))
             break;
     }
     m_controls.preview->setFixedSize(pictureBox(QSize(kFrameWidth, kFrameHeight) * m_zoom));

@@ -321,16 +321,10 @@ void ImportMovieDialog::showPicture()
 
 void ImportMovieDialog::fitPicture()
 {
-    // Measured as the style will show it.
-    ensurePolished();
-    const QSize room = roomFor(*this);
     for (const QSize &size : kPictureSizes) {
         m_pictureSize = size;
         m_controls.picture->setFixedSize(size + QSize(4, 4));
-        refreshLayouts(*this);
-        const QSize hint = sizeHint();
-        const int height = hasHeightForWidth() ? heightForWidth(hint.width()) : hint.height();
-        if (!room.isValid() || (hint.width() <= room.width() && height <= room.height()))
+        if (wholeWindowFitsTheScreen(*this))
             return;
     }
 }

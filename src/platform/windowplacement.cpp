@@ -142,6 +142,17 @@ void refreshLayouts(QWidget &window)
         layout->invalidate();
 }
 
+bool wholeWindowFitsTheScreen(QWidget &window)
+{
+    window.ensurePolished();
+    refreshLayouts(window);
+    const QSize room = roomFor(window);
+    const QSize hint = window.sizeHint();
+    const int height =
+            window.hasHeightForWidth() ? window.heightForWidth(hint.width()) : hint.height();
+    return !room.isValid() || (hint.width() <= room.width() && height <= room.height());
+}
+
 QSize sizeThatFits(QWidget &window, int wantedWidth)
 {
     // Measured as the style will show it, with the layout's minimum brought up to date rather

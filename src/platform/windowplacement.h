@@ -40,6 +40,10 @@ QSize roomFor(const QWidget &window);
 // area) keeps what it measured until that widget is laid out, which a hidden window's is not.
 void refreshLayouts(QWidget &window);
 
+// Whether the whole window, at the size its layout asks for as the style shows it, fits the room
+// its screen has (true where the screen is not known).
+bool wholeWindowFitsTheScreen(QWidget &window);
+
 // The size for `window`'s contents at `wantedWidth` (its size hint's width where 0), no wider
 // than its screen allows, with the height its layout needs at that width, no taller than the
 // screen allows either; never below the window's minimum size.
