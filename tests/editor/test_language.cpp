@@ -6,6 +6,7 @@
 #include "about/frmabout.h"
 #include "editor/itemdetailspanel.h"
 #include "editor/itemfigures.h"
+#include "editor/timelinewindow.h"
 #include "editorfixture.h"
 #include "language/pseudotranslator.h"
 #include "language/shownnotice.h"
@@ -429,6 +430,12 @@ TEST_F(LanguageTest, EveryWindowShowsThePseudoLanguageWholeWithItsKeys)
     showAndSettle(*w.details());
     EXPECT_EQ(faultsIn(*w.details(), names), QStringList());
 
+    w.commands().action("Timeline")->trigger();
+    auto *timeline = w.findChild<TimelineWindow *>();
+    ASSERT_NE(timeline, nullptr);
+    showAndSettle(*timeline);
+    EXPECT_EQ(faultsIn(*timeline, names), QStringList());
+
     PreferencesDialog preferences(dialogs, ToolPreferences{}, &w);
     showAndSettle(preferences);
     // The languages are named in their own.
@@ -486,6 +493,12 @@ TEST_F(LanguageTest, GermanAndFrenchFitEveryWindowAtItsDefaultSize)
         w.mnuViewDetails->trigger();
         showAndSettle(*w.details());
         EXPECT_EQ(faultsIn(*w.details(), std::nullopt), QStringList()) << language;
+        if (!w.commands().action("Timeline")->isChecked())
+            w.commands().action("Timeline")->trigger();
+        auto *timeline = w.findChild<TimelineWindow *>();
+        ASSERT_NE(timeline, nullptr);
+        showAndSettle(*timeline);
+        EXPECT_EQ(faultsIn(*timeline, std::nullopt), QStringList()) << language;
         PreferencesDialog preferences(dialogs, ToolPreferences{}, &w);
         showAndSettle(preferences);
         EXPECT_EQ(faultsIn(preferences, std::nullopt), QStringList()) << language;
