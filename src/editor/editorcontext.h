@@ -4,12 +4,14 @@
 
 #include "document/animitem.h"
 #include "imaging/palette.h"
+#include "playback/soundoutput.h"
 
 #include <QImage>
 #include <QObject>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -83,6 +85,8 @@ public:
 
     // How long a long task runs before its progress box shows, so that a short one shows none.
     virtual int progressDelayMilliseconds() const = 0;
+    // A sound output for the editor's own sounds.
+    virtual std::unique_ptr<SoundOutput> makeSoundOutput() = 0;
     // Files dropped on the window are offered to each `take` in the order added, with the
     // selected line, before the window opens them as an animation; `take` returns true when it
     // took them.

@@ -8,6 +8,7 @@
 #include "document/notice.h"
 #include "imaging/palette.h"
 #include "playback/previewwindow.h"
+#include "playback/soundoutput.h"
 #include "recoverykeeper.h"
 #include "rememberedfolders.h"
 #include "settings/clsini.h"
@@ -123,6 +124,9 @@ public:
     // How long a long task (a movie import) runs before its progress box shows, so that a short
     // one shows none.
     int progressDelayMilliseconds = 400;
+    // Where the editor's own sounds go (scrubbing, Import Sound's Play): the system's output,
+    // or in tests one that records what it is given.
+    std::function<std::unique_ptr<SoundOutput>()> makeSoundOutput = makeSystemSoundOutput;
 
 public slots:
     // Opens `path` as File > Open does once a file is chosen (also for a file named on the

@@ -83,6 +83,7 @@ public:
     const PaletteColors &paletteColors() const override { return m_window.m_paletteColors; }
     int selectedLine() const override { return m_window.lst->currentRow(); }
     int progressDelayMilliseconds() const override { return m_window.progressDelayMilliseconds; }
+    std::unique_ptr<SoundOutput> makeSoundOutput() override { return m_window.makeSoundOutput(); }
     void ShowInfo(const QString &text) override { m_window.ShowInfo(text); }
 
     void changeDocument(const std::function<void()> &change) override

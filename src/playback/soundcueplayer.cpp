@@ -109,29 +109,9 @@ void SoundCuePlayer::play(std::int32_t number)
 
 bool SoundCuePlayer::playClip(const SoundClip &clip, std::int64_t fromFrame)
 {
-#if TESSA_SOUND_OUTPUT
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setSampleRate(clip.sampleRate);
-    format.setChannelCount(clip.channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (device.isNull() || !device.isFormatSupported(format) || fromFrame < 0
-        || fromFrame >= clip.frameCount())
+    if (fromFrame < 0 || fromFrame >= clip.frameCount())
         return false;
-    stop();
-    const std::size_t first = std::size_t(fromFrame * clip.channels);
-    m_buffer = std::make_unique<QBuffer>();
-    m_buffer->setData(reinterpret_cast<const char *>(clip.samples.data() + first),
-                      qsizetype((clip.samples.size() - first) * sizeof(std::int16_t)));
-    m_buffer->open(QIODevice::ReadOnly);
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_sink->start(m_buffer.get());
-    return true;
-#else
-    (void)clip;
-    (void)fromFrame;
-    return false;
-#endif
+    return !m_output->play(clip, fromFrame);
 }
 
 void SoundCuePlayer::stop()

@@ -5,6 +5,7 @@
 #include "editorfixture.h"
 #include "platform/importsounddialog.h"
 #include "platform/waveformview.h"
+#include "recordingsoundoutput.h"
 #include "settings/clsini.h"
 #include "settings/playbacksettings.h"
 #include "sound/soundclip.h"
@@ -89,8 +90,18 @@ TEST_F(ImportSoundTest, ThePartAndTheLevelAreTheDialogs)
     setSoundPlace();
     start();
     newDocument();
-    dialogs.answerSound(ImportSoundChoice{0.5, 1.25, 2, true});
+    auto heard = std::make_shared<RecordedSounds>();
+    window->makeSoundOutput = [heard] { return std::make_unique<RecordingSoundOutput>(heard); };
+    const ImportSoundChoice choice{0.5, 1.25, 2, true};
+    dialogs.answerSound([&choice](const ImportSoundRequest &request) {
+        EXPECT_TRUE(request.play(choice)) << "Play is heard";
+        return choice;
+    });
     window->dropFiles({kTone});
+    ASSERT_EQ(heard->played.size(), 1u);
+    EXPECT_NEAR(double(heard->played[0].size()) / kGameSoundRate, 0.75, 1.0 / 70)
+            << "the part chosen, as the game plays it";
+    EXPECT_GT(heard->stops, 0) << "silenced when the dialog closes";
     const auto voc = readVocFile(readBytes(folder.file("sounds/SND02.VOC")), 60);
     ASSERT_TRUE(voc) << voc.error();
     EXPECT_NEAR(double(voc->samples.size()) / kGameSoundRate, 0.75, 1.0 / 70);

@@ -4,11 +4,16 @@
 #include "editor/timelineview.h"
 #include "editor/timelinewindow.h"
 #include "editorfixture.h"
+#include "recordingsoundoutput.h"
 #include "settings/clsini.h"
 #include "settings/playbacksettings.h"
+#include "sound/soundclip.h"
+#include "sound/vocfile.h"
 
 #include <QAction>
 #include <QTest>
+
+#include <fstream>
 
 namespace tessa::test {
 namespace {
@@ -144,6 +149,65 @@ TEST_F(TimelineTest, TheKeysMakeTheSelectedPauseLongerOrShorterAsOneStepEach)
     EXPECT_EQ(lines()[1], "Pause: 11");
     window->mnuEditUndo->trigger();
     EXPECT_EQ(lines()[1], "Pause: 10");
+}
+
+// Dragging on the ruler plays the moment of the cued sound under the playhead, as the preview
+// would play it there, and letting go silences it.
+TEST_F(TimelineTest, ScrubbingPlaysTheSoundUnderThePlayhead)
+{
+    // Sound 3, two seconds at 8,000 a second, every sample telling where it is.
+    std::vector<std::uint8_t> samples(16000);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = std::uint8_t(i * 7 % 251);
+    std::filesystem::create_directories(folder.path() / "sounds");
+    const std::vector<std::uint8_t> voc = writeVocFile(samples, 8000);
+    std::ofstream(folder.path() / "sounds" / "SND03.VOC", std::ios::binary)
+            .write(reinterpret_cast<const char *>(voc.data()), std::streamsize(voc.size()));
+    {
+        clsINI settings;
+        settings.LoadINI(paths.settingsFile.toStdString());
+        PlaybackSettings playback(settings);
+        playback.setSoundFolder(folder.file("sounds"));
+        playback.setSoundPattern("SND%02d.VOC");
+    }
+    const auto clip = loadSoundClip(folder.file("sounds/SND03.VOC"));
+    ASSERT_TRUE(clip) << clip.error().text;
+
+    auto log = std::make_shared<RecordedSounds>();
+    start().makeSoundOutput = [log] { return std::make_unique<RecordingSoundOutput>(log); };
+    openCutScene(); // sound 3 cued at tick 10
+    TimelineView &view = shownTimeline();
+    view.setPixelsPerTick(4.0);
+    view.setFirstTick(0);
+    const int y = view.rulerRow().center().y();
+    const auto at = [&view, y](Tick tick) {
+        return QPoint(int(view.xAtTick(double(tick))) + 1, y);
+    };
+
+    QTest::mousePress(&view, Qt::LeftButton, {}, at(5));
+    EXPECT_TRUE(log->played.empty()) << "before the cue nothing sounds";
+    QTest::mouseMove(&view, at(24));
+    ASSERT_EQ(log->played.size(), 1u);
+    const Tick heardAt = view.playhead();
+    EXPECT_GE(heardAt, 24);
+    const auto from = std::size_t(std::lround(view.timeline().seconds(heardAt - 10) * 8000));
+    const std::vector<std::int16_t> &heard = log->played[0];
+    ASSERT_GE(heard.size(), 400u) << "a moment long enough to be heard";
+    ASSERT_LT(heard.size(), 8000u) << "a moment, not the rest of the sound";
+    ASSERT_LE(from + heard.size(), clip->samples.size());
+    EXPECT_TRUE(std::equal(heard.begin(), heard.end(), clip->samples.begin() + long(from)))
+            << "the sound from the playhead's moment on";
+
+    QTest::mouseMove(&view, at(30)); // too soon after the last to be heard apart from it
+    EXPECT_EQ(log->played.size(), 1u);
+    QTest::qWait(100);
+    QTest::mouseMove(&view, at(32));
+    EXPECT_EQ(log->played.size(), 2u);
+
+    const int stopsBefore = log->stops;
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, at(32));
+    EXPECT_GT(log->stops, stopsBefore) << "letting go silences it";
+    EXPECT_EQ(log->played.size(), 2u);
 }
 
 } // namespace

@@ -129,7 +129,7 @@ bool SoundImportFeature::mayCueAt(int line) const
 SoundCuePlayer &SoundImportFeature::player()
 {
     if (!m_player)
-        m_player = new SoundCuePlayer(this);
+        m_player = new SoundCuePlayer(m_context.makeSoundOutput(), this);
     return *m_player;
 }
 

@@ -234,7 +234,7 @@ void TimelineFeature::scrub(Tick tick, bool dragging)
     moment.samples.assign(clip.samples.begin() + from * clip.channels,
                           clip.samples.begin() + (from + frames) * clip.channels);
     if (!m_player)
-        m_player = new SoundCuePlayer(this);
+        m_player = new SoundCuePlayer(m_context.makeSoundOutput(), this);
     m_player->playClip(moment);
     m_sinceScrubSound.start();
 }
