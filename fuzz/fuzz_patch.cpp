@@ -28,7 +28,7 @@ void checkPatch(const Patch &patch)
                 "names stay inside the folder");
         const auto made = assembleFile(file, fuzz::patchBase());
         require(!made || made->size() == file.resultSize, "steps make the promised size");
-        require(made || !made.error().empty(), "a refusal says why");
+        require(made || !made.error().english().empty(), "a refusal says why");
         const auto applied = applyFilePatch(file, fuzz::patchBase(), "BASE.QLM", "fuzz.tpatch");
         require(applied || !applied.error().text.empty(), "a refusal says why");
     }

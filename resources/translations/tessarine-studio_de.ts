@@ -863,6 +863,222 @@ Ort: %3</translation>
         <source>The BMP file is damaged: %1.</source>
         <translation>Die BMP-Datei ist beschädigt: %1.</translation>
     </message>
+    <message>
+        <source>its steps make more bytes than the file it was made from</source>
+        <translation>seine Schritte ergeben mehr Bytes als die Datei, aus der er gemacht wurde</translation>
+    </message>
+    <message>
+        <source>its carried bytes do not unpack</source>
+        <translation>seine mitgeführten Bytes lassen sich nicht entpacken</translation>
+    </message>
+    <message>
+        <source>it refers to items the file does not have</source>
+        <translation>er verweist auf Elemente, die die Datei nicht hat</translation>
+    </message>
+    <message>
+        <source>it takes item %1 of a file of %2 items</source>
+        <translation>er nimmt Element %1 einer Datei mit %2 Elementen</translation>
+    </message>
+    <message>
+        <source>it carries fewer items than it uses</source>
+        <translation>er führt weniger Elemente mit, als er verwendet</translation>
+    </message>
+    <message>
+        <source>a carried item is cut short</source>
+        <translation>ein mitgeführtes Element ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>its trailing bytes are missing</source>
+        <translation>seine abschließenden Bytes fehlen</translation>
+    </message>
+    <message>
+        <source>it holds a step of an unknown kind</source>
+        <translation>er enthält einen Schritt unbekannter Art</translation>
+    </message>
+    <message>
+        <source>it numbers an item that is not there</source>
+        <translation>er nummeriert ein Element, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>it carries bytes it does not use</source>
+        <translation>er führt Bytes mit, die er nicht verwendet</translation>
+    </message>
+    <message>
+        <source>its steps make fewer bytes than the file it was made from</source>
+        <translation>seine Schritte ergeben weniger Bytes als die Datei, aus der er gemacht wurde</translation>
+    </message>
+    <message>
+        <source>the file it makes is not the one it was made from</source>
+        <translation>die Datei, die er ergibt, ist nicht die, aus der er gemacht wurde</translation>
+    </message>
+    <message>
+        <source>This patch is for a file of %1 bytes (SHA-256 %2...); %3 is not that file. It is the patched file already.</source>
+        <translation>Dieser Patch ist für eine Datei mit %1 Bytes (SHA-256 %2...); %3 ist nicht diese Datei. Sie ist bereits die gepatchte Datei.</translation>
+    </message>
+    <message>
+        <source>This patch is for a file of %1 bytes (SHA-256 %2...); %3 is not that file.</source>
+        <translation>Dieser Patch ist für eine Datei mit %1 Bytes (SHA-256 %2...); %3 ist nicht diese Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not an animation patch.</source>
+        <translation>%1 ist kein Animations-Patch.</translation>
+    </message>
+    <message>
+        <source>%1 is a patch of format version %2; this program applies version %3 only.</source>
+        <translation>%1 ist ein Patch im Format Version %2; dieses Programm wendet nur Version %3 an.</translation>
+    </message>
+    <message>
+        <source>The patch %1 is damaged or incomplete: %2.</source>
+        <translation>Der Patch %1 ist beschädigt oder unvollständig: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a patch can hold (%2 bytes at most).</source>
+        <translation>%1 ist größer, als ein Patch fassen kann (höchstens %2 Bytes).</translation>
+    </message>
+    <message>
+        <source>%1 is a patch of a folder: apply it to the original folder with tessanim patch ORIGINAL_DIR PATCH OUT_DIR.</source>
+        <translation>%1 ist der Patch eines Ordners: Wenden Sie ihn mit tessanim patch ORIGINAL_DIR PATCH OUT_DIR auf den ursprünglichen Ordner an.</translation>
+    </message>
+    <message>
+        <source>it ends too soon</source>
+        <translation>er endet zu früh</translation>
+    </message>
+    <message>
+        <source>its checksum does not match its contents (it was cut short or changed)</source>
+        <translation>seine Prüfsumme passt nicht zu seinem Inhalt (er wurde gekürzt oder verändert)</translation>
+    </message>
+    <message>
+        <source>it is of an unknown kind</source>
+        <translation>er ist von unbekannter Art</translation>
+    </message>
+    <message>
+        <source>a patch of one file holds %1 files</source>
+        <translation>ein Patch einer einzelnen Datei enthält %1 Dateien</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>er nennt %1 zweimal</translation>
+    </message>
+    <message>
+        <source>bytes follow its last file</source>
+        <translation>auf seine letzte Datei folgen noch Bytes</translation>
+    </message>
+    <message>
+        <source>it names a file outside the folder it is applied to</source>
+        <translation>er nennt eine Datei außerhalb des Ordners, auf den er angewendet wird</translation>
+    </message>
+    <message>
+        <source>it has a file of an unknown kind</source>
+        <translation>er hat eine Datei unbekannter Art</translation>
+    </message>
+    <message>
+        <source>it would make a file of %1 bytes</source>
+        <translation>er würde eine Datei mit %1 Bytes ergeben</translation>
+    </message>
+    <message>
+        <source>it says it carries more bytes than the files it makes</source>
+        <translation>er gibt an, mehr Bytes mitzuführen, als die Dateien haben, die er ergibt</translation>
+    </message>
+    <message>
+        <source>a step follows the trailing bytes</source>
+        <translation>auf die abschließenden Bytes folgt noch ein Schritt</translation>
+    </message>
+    <message>
+        <source>a step is cut short</source>
+        <translation>ein Schritt ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Das Ende muss nach dem Anfang liegen.</translation>
+    </message>
+    <message>
+        <source>it holds no pictures in that part.</source>
+        <translation>er enthält in diesem Abschnitt keine Bilder.</translation>
+    </message>
+    <message>
+        <source>it holds no pictures.</source>
+        <translation>er enthält keine Bilder.</translation>
+    </message>
+    <message>
+        <source>The movie does not fit in %1 bytes: at the lowest quality its animation takes %2 bytes. Take a shorter part of it, or allow more.</source>
+        <translation>Der Film passt nicht in %1 Bytes: In der niedrigsten Qualität belegt seine Animation %2 Bytes. Nehmen Sie einen kürzeren Abschnitt oder erlauben Sie mehr.</translation>
+    </message>
+    <message>
+        <source>it is not a movie FFmpeg can read.</source>
+        <translation>es ist kein Film, den FFmpeg lesen kann.</translation>
+    </message>
+    <message>
+        <source>it holds no sound in that part.</source>
+        <translation>er enthält in diesem Abschnitt keinen Ton.</translation>
+    </message>
+    <message>
+        <source>it holds no sound that FFmpeg can decode.</source>
+        <translation>er enthält keinen Ton, den FFmpeg dekodieren kann.</translation>
+    </message>
+    <message>
+        <source>its sound cannot be decoded.</source>
+        <translation>sein Ton lässt sich nicht dekodieren.</translation>
+    </message>
+    <message>
+        <source>it is not a movie FFmpeg can read (%1).</source>
+        <translation>es ist kein Film, den FFmpeg lesen kann (%1).</translation>
+    </message>
+    <message>
+        <source>it holds no video that FFmpeg can decode.</source>
+        <translation>es enthält kein Video, das FFmpeg dekodieren kann.</translation>
+    </message>
+    <message>
+        <source>its video cannot be decoded (%1).</source>
+        <translation>sein Video lässt sich nicht dekodieren (%1).</translation>
+    </message>
+    <message>
+        <source>reading it failed (%1).</source>
+        <translation>das Lesen schlug fehl (%1).</translation>
+    </message>
+    <message>
+        <source>decoding it failed (%1).</source>
+        <translation>das Dekodieren schlug fehl (%1).</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht umgewandelt werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder holds no files with numbered names.</source>
+        <translation>der Ordner enthält keine Dateien mit nummerierten Namen.</translation>
+    </message>
+    <message>
+        <source>no file matches the pattern (numbered from 0 to 4 on).</source>
+        <translation>keine Datei passt zum Muster (nummeriert ab 0 bis 4).</translation>
+    </message>
+    <message>
+        <source>there is no such file or folder.</source>
+        <translation>diese Datei oder dieser Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>movie files need FFmpeg, which this build was made without. Give a folder of numbered pictures or a pattern such as shots/f_%04d.png instead.</source>
+        <translation>Filmdateien brauchen FFmpeg, ohne das diese Version gebaut wurde. Geben Sie stattdessen einen Ordner mit nummerierten Bildern oder ein Muster wie shots/f_%04d.png an.</translation>
+    </message>
+    <message>
+        <source>reading a movie&apos;s sound needs FFmpeg, which this build was made without.</source>
+        <translation>den Ton eines Films zu lesen braucht FFmpeg, ohne das diese Version gebaut wurde.</translation>
+    </message>
+    <message>
+        <source>the script ran longer than its limit of %1 instructions</source>
+        <translation>das Skript lief länger als seine Grenze von %1 Anweisungen</translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 GB of memory</source>
+        <translation>das Skript brauchte mehr als seine Grenze von %1 GB Speicher</translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 MB of memory</source>
+        <translation>das Skript brauchte mehr als seine Grenze von %1 MB Speicher</translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 bytes of memory</source>
+        <translation>das Skript brauchte mehr als seine Grenze von %1 Bytes Speicher</translation>
+    </message>
 </context>
 <context>
     <name>tessa::OnionSkinFeature</name>
@@ -985,6 +1201,10 @@ Ort: %3</translation>
     <message>
         <source>Pr&amp;eferences...</source>
         <translation>Ein&amp;stellungen...</translation>
+    </message>
+    <message>
+        <source>The language given on the command line (--language %1) is kept until the editor is started again; your choice is saved for then.</source>
+        <translation>Die auf der Befehlszeile angegebene Sprache (--language %1) bleibt, bis der Editor neu gestartet wird; Ihre Wahl wird dafür gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -854,6 +854,222 @@ Location: %3</source>
         <source>The BMP file is damaged: %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its steps make more bytes than the file it was made from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its carried bytes do not unpack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it refers to items the file does not have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it takes item %1 of a file of %2 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it carries fewer items than it uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a carried item is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its trailing bytes are missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a step of an unknown kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it numbers an item that is not there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it carries bytes it does not use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its steps make fewer bytes than the file it was made from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file it makes is not the one it was made from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This patch is for a file of %1 bytes (SHA-256 %2...); %3 is not that file. It is the patched file already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This patch is for a file of %1 bytes (SHA-256 %2...); %3 is not that file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an animation patch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a patch of format version %2; this program applies version %3 only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The patch %1 is damaged or incomplete: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than a patch can hold (%2 bytes at most).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a patch of a folder: apply it to the original folder with tessanim patch ORIGINAL_DIR PATCH OUT_DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends too soon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its checksum does not match its contents (it was cut short or changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is of an unknown kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a patch of one file holds %1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bytes follow its last file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names a file outside the folder it is applied to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has a file of an unknown kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it would make a file of %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it says it carries more bytes than the files it makes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a step follows the trailing bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a step is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no pictures in that part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no pictures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The movie does not fit in %1 bytes: at the lowest quality its animation takes %2 bytes. Take a shorter part of it, or allow more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a movie FFmpeg can read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no sound in that part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no sound that FFmpeg can decode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its sound cannot be decoded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a movie FFmpeg can read (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no video that FFmpeg can decode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its video cannot be decoded (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reading it failed (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decoding it failed (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder holds no files with numbered names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file matches the pattern (numbered from 0 to 4 on).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no such file or folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>movie files need FFmpeg, which this build was made without. Give a folder of numbered pictures or a pattern such as shots/f_%04d.png instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reading a movie&apos;s sound needs FFmpeg, which this build was made without.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script ran longer than its limit of %1 instructions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 GB of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 MB of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 bytes of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tessa::OnionSkinFeature</name>
@@ -975,6 +1191,10 @@ Location: %3</source>
     <name>tessa::PreferencesFeature</name>
     <message>
         <source>Pr&amp;eferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language given on the command line (--language %1) is kept until the editor is started again; your choice is saved for then.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

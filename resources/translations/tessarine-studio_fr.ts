@@ -863,6 +863,222 @@ Emplacement&#xa0;: %3</translation>
         <source>The BMP file is damaged: %1.</source>
         <translation>Le fichier BMP est endommagé&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>its steps make more bytes than the file it was made from</source>
+        <translation>ses étapes donnent plus d’octets que le fichier dont il a été tiré</translation>
+    </message>
+    <message>
+        <source>its carried bytes do not unpack</source>
+        <translation>ses octets transportés ne se décompressent pas</translation>
+    </message>
+    <message>
+        <source>it refers to items the file does not have</source>
+        <translation>il renvoie à des éléments que le fichier n’a pas</translation>
+    </message>
+    <message>
+        <source>it takes item %1 of a file of %2 items</source>
+        <translation>il prend l’élément %1 d’un fichier de %2 éléments</translation>
+    </message>
+    <message>
+        <source>it carries fewer items than it uses</source>
+        <translation>il transporte moins d’éléments qu’il n’en utilise</translation>
+    </message>
+    <message>
+        <source>a carried item is cut short</source>
+        <translation>un élément transporté est tronqué</translation>
+    </message>
+    <message>
+        <source>its trailing bytes are missing</source>
+        <translation>ses octets de fin manquent</translation>
+    </message>
+    <message>
+        <source>it holds a step of an unknown kind</source>
+        <translation>il contient une étape d’un type inconnu</translation>
+    </message>
+    <message>
+        <source>it numbers an item that is not there</source>
+        <translation>il numérote un élément qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>it carries bytes it does not use</source>
+        <translation>il transporte des octets qu’il n’utilise pas</translation>
+    </message>
+    <message>
+        <source>its steps make fewer bytes than the file it was made from</source>
+        <translation>ses étapes donnent moins d’octets que le fichier dont il a été tiré</translation>
+    </message>
+    <message>
+        <source>the file it makes is not the one it was made from</source>
+        <translation>le fichier qu’il produit n’est pas celui dont il a été tiré</translation>
+    </message>
+    <message>
+        <source>This patch is for a file of %1 bytes (SHA-256 %2...); %3 is not that file. It is the patched file already.</source>
+        <translation>Ce correctif est destiné à un fichier de %1 octets (SHA-256 %2...) ; %3 n’est pas ce fichier. C’est déjà le fichier corrigé.</translation>
+    </message>
+    <message>
+        <source>This patch is for a file of %1 bytes (SHA-256 %2...); %3 is not that file.</source>
+        <translation>Ce correctif est destiné à un fichier de %1 octets (SHA-256 %2...) ; %3 n’est pas ce fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is not an animation patch.</source>
+        <translation>%1 n’est pas un correctif d’animation.</translation>
+    </message>
+    <message>
+        <source>%1 is a patch of format version %2; this program applies version %3 only.</source>
+        <translation>%1 est un correctif au format version %2 ; ce programme n’applique que la version %3.</translation>
+    </message>
+    <message>
+        <source>The patch %1 is damaged or incomplete: %2.</source>
+        <translation>Le correctif %1 est endommagé ou incomplet : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a patch can hold (%2 bytes at most).</source>
+        <translation>%1 est plus grand que ce qu’un correctif peut contenir (%2 octets au plus).</translation>
+    </message>
+    <message>
+        <source>%1 is a patch of a folder: apply it to the original folder with tessanim patch ORIGINAL_DIR PATCH OUT_DIR.</source>
+        <translation>%1 est le correctif d’un dossier : appliquez-le au dossier d’origine avec tessanim patch ORIGINAL_DIR PATCH OUT_DIR.</translation>
+    </message>
+    <message>
+        <source>it ends too soon</source>
+        <translation>il se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>its checksum does not match its contents (it was cut short or changed)</source>
+        <translation>sa somme de contrôle ne correspond pas à son contenu (il a été tronqué ou modifié)</translation>
+    </message>
+    <message>
+        <source>it is of an unknown kind</source>
+        <translation>il est d’un type inconnu</translation>
+    </message>
+    <message>
+        <source>a patch of one file holds %1 files</source>
+        <translation>un correctif d’un seul fichier contient %1 fichiers</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>il nomme %1 deux fois</translation>
+    </message>
+    <message>
+        <source>bytes follow its last file</source>
+        <translation>des octets suivent son dernier fichier</translation>
+    </message>
+    <message>
+        <source>it names a file outside the folder it is applied to</source>
+        <translation>il nomme un fichier hors du dossier auquel il s’applique</translation>
+    </message>
+    <message>
+        <source>it has a file of an unknown kind</source>
+        <translation>il a un fichier d’un type inconnu</translation>
+    </message>
+    <message>
+        <source>it would make a file of %1 bytes</source>
+        <translation>il produirait un fichier de %1 octets</translation>
+    </message>
+    <message>
+        <source>it says it carries more bytes than the files it makes</source>
+        <translation>il dit transporter plus d’octets que les fichiers qu’il produit</translation>
+    </message>
+    <message>
+        <source>a step follows the trailing bytes</source>
+        <translation>une étape suit les octets de fin</translation>
+    </message>
+    <message>
+        <source>a step is cut short</source>
+        <translation>une étape est tronquée</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>La fin doit venir après le début.</translation>
+    </message>
+    <message>
+        <source>it holds no pictures in that part.</source>
+        <translation>il ne contient aucune image dans cette partie.</translation>
+    </message>
+    <message>
+        <source>it holds no pictures.</source>
+        <translation>il ne contient aucune image.</translation>
+    </message>
+    <message>
+        <source>The movie does not fit in %1 bytes: at the lowest quality its animation takes %2 bytes. Take a shorter part of it, or allow more.</source>
+        <translation>Le film ne tient pas dans %1 octets : à la qualité la plus basse, son animation occupe %2 octets. Prenez-en une partie plus courte, ou autorisez davantage.</translation>
+    </message>
+    <message>
+        <source>it is not a movie FFmpeg can read.</source>
+        <translation>ce n’est pas un film que FFmpeg sait lire.</translation>
+    </message>
+    <message>
+        <source>it holds no sound in that part.</source>
+        <translation>il ne contient aucun son dans cette partie.</translation>
+    </message>
+    <message>
+        <source>it holds no sound that FFmpeg can decode.</source>
+        <translation>il ne contient aucun son que FFmpeg sache décoder.</translation>
+    </message>
+    <message>
+        <source>its sound cannot be decoded.</source>
+        <translation>son son ne peut pas être décodé.</translation>
+    </message>
+    <message>
+        <source>it is not a movie FFmpeg can read (%1).</source>
+        <translation>ce n’est pas un film que FFmpeg sait lire (%1).</translation>
+    </message>
+    <message>
+        <source>it holds no video that FFmpeg can decode.</source>
+        <translation>il ne contient aucune vidéo que FFmpeg sache décoder.</translation>
+    </message>
+    <message>
+        <source>its video cannot be decoded (%1).</source>
+        <translation>sa vidéo ne peut pas être décodée (%1).</translation>
+    </message>
+    <message>
+        <source>reading it failed (%1).</source>
+        <translation>la lecture a échoué (%1).</translation>
+    </message>
+    <message>
+        <source>decoding it failed (%1).</source>
+        <translation>le décodage a échoué (%1).</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: %2</source>
+        <translation>Impossible de convertir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the folder holds no files with numbered names.</source>
+        <translation>le dossier ne contient aucun fichier aux noms numérotés.</translation>
+    </message>
+    <message>
+        <source>no file matches the pattern (numbered from 0 to 4 on).</source>
+        <translation>aucun fichier ne correspond au modèle (numérotés à partir de 0 à 4).</translation>
+    </message>
+    <message>
+        <source>there is no such file or folder.</source>
+        <translation>ce fichier ou dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>movie files need FFmpeg, which this build was made without. Give a folder of numbered pictures or a pattern such as shots/f_%04d.png instead.</source>
+        <translation>les fichiers vidéo nécessitent FFmpeg, absent de cette version. Indiquez plutôt un dossier d’images numérotées ou un modèle tel que shots/f_%04d.png.</translation>
+    </message>
+    <message>
+        <source>reading a movie&apos;s sound needs FFmpeg, which this build was made without.</source>
+        <translation>lire le son d’un film nécessite FFmpeg, absent de cette version.</translation>
+    </message>
+    <message>
+        <source>the script ran longer than its limit of %1 instructions</source>
+        <translation>le script a tourné plus longtemps que sa limite de %1 instructions</translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 GB of memory</source>
+        <translation>le script a utilisé plus que sa limite de %1 Go de mémoire</translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 MB of memory</source>
+        <translation>le script a utilisé plus que sa limite de %1 Mo de mémoire</translation>
+    </message>
+    <message>
+        <source>the script used more than its limit of %1 bytes of memory</source>
+        <translation>le script a utilisé plus que sa limite de %1 octets de mémoire</translation>
+    </message>
 </context>
 <context>
     <name>tessa::OnionSkinFeature</name>
@@ -985,6 +1201,10 @@ Emplacement&#xa0;: %3</translation>
     <message>
         <source>Pr&amp;eferences...</source>
         <translation>&amp;Préférences...</translation>
+    </message>
+    <message>
+        <source>The language given on the command line (--language %1) is kept until the editor is started again; your choice is saved for then.</source>
+        <translation>La langue donnée sur la ligne de commande (--language %1) reste jusqu’au prochain démarrage de l’éditeur ; votre choix est enregistré pour celui-ci.</translation>
     </message>
 </context>
 <context>

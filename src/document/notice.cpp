@@ -45,4 +45,18 @@ Notice Notice::failure(std::string title, std::string text)
     return makeNotice(Icon::Critical, std::move(title), std::move(text));
 }
 
+Notice Notice::info(Phrase message)
+{
+    Notice notice = makeNotice(Icon::Information, kProgramTitle, message.english());
+    notice.said = std::move(message);
+    return notice;
+}
+
+Notice Notice::failure(std::string title, Phrase message)
+{
+    Notice notice = makeNotice(Icon::Critical, std::move(title), message.english());
+    notice.said = std::move(message);
+    return notice;
+}
+
 } // namespace tessa

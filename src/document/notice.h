@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "phrase.h"
+
 #include <cstdint>
 #include <string>
 
@@ -9,15 +11,18 @@ namespace tessa {
 
 inline constexpr const char *kProgramTitle = "Tessarine Animation Studio";
 
-// A message for the user, as data: the window shows it as a modal box, the command-line tool
-// prints its text. The core never shows anything itself.
+// A message for the user, as data: the window shows it as a modal box in the user's language,
+// the command-line tool prints its English text. The core never shows anything itself.
 struct Notice
 {
     enum class Icon { None, Information, Critical };
 
     Icon icon = Icon::None;
     std::string title;
-    std::string text;
+    std::string text; // in English
+    // The message in its parts, when it was made of them: the window makes its sentence in the
+    // user's language from these. (Messages made of English text alone are looked up whole.)
+    Phrase said;
 
     // Set for the numbered file-format errors only; 0 otherwise.
     std::int32_t number = 0;
@@ -32,6 +37,9 @@ struct Notice
     static Notice plain(std::string text);
     // A failure of the system (a file that cannot be written, ...), critical icon.
     static Notice failure(std::string title, std::string text);
+    // The same, made of the program's words and their parts.
+    static Notice info(Phrase message);
+    static Notice failure(std::string title, Phrase message);
 
     bool operator==(const Notice &) const = default;
 };

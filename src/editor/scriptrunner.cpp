@@ -4,6 +4,7 @@
 
 #include "commandregistry.h"
 #include "commands.h"
+#include "language/shownnotice.h"
 #include "scriptfileaccess.h"
 #include "scripting/scriptengine.h"
 
@@ -91,14 +92,17 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
     m_progress.emplace(m_dialogs, m_owner, tr("Running %1...").arg(m_stepName), tr("Run Script"), 0,
                        kQuietMilliseconds);
     std::optional<std::string> failure;
+    Phrase failureSaid;
     if (m_owner)
         m_owner->installEventFilter(this);
     {
         ScriptEngine engine(std::move(settings));
-        if (!engine.setDocument(m_animation))
+        if (!engine.setDocument(m_animation)) {
             failure = tr("There was not enough memory to start the script.").toStdString();
-        else
+        } else {
             failure = engine.runFile(scriptPath.toStdString(), {});
+            failureSaid = engine.failureSaid();
+        }
     }
     if (m_owner)
         m_owner->removeEventFilter(this);
@@ -124,7 +128,11 @@ ScriptRunner::Result ScriptRunner::run(const QString &scriptPath)
         // Only the commands the script ran made steps.
         if (m_commandRan)
             dropStepsOfTheRun();
-        return {m_stopped ? Outcome::Stopped : Outcome::Failed, QString::fromStdString(*failure)};
+        // A limit's refusal in the user's language; the script's own errors as it raised them.
+        const QString said = failureSaid.kind == Phrase::Kind::Said
+                                     ? shownPhrase(failureSaid)
+                                     : QString::fromStdString(*failure);
+        return {m_stopped ? Outcome::Stopped : Outcome::Failed, said};
     }
     if (m_commandRan) {
         // The commands made steps of their own, each shown as it happened; they go, and what

@@ -28,15 +28,6 @@ EncodeProgress partOf(const EncodeProgress &progress, int pass, int passes)
     };
 }
 
-// 1234567 as "1,234,567", as the editor shows sizes.
-std::string groupedNumber(std::size_t value)
-{
-    std::string digits = std::to_string(value);
-    for (auto at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits;
-}
-
 } // namespace
 
 std::optional<Notice> checkMovieInput(const MovieInput &input)
@@ -50,7 +41,8 @@ std::optional<Notice> checkMovieInput(const MovieInput &input)
         if (const auto refusal = rangeRefusal("The end", kMovieSecondsRange, input.to))
             return Notice::info(*refusal + " seconds.");
         if (input.to <= input.from)
-            return Notice::info("The end must come after the start.");
+            return Notice::info(
+                    Phrase(TESSA_WORDS("tessa::Notice", "The end must come after the start.")));
     }
     return std::nullopt;
 }
@@ -115,8 +107,10 @@ Expected<ItemList, Notice> encodeMovieFile(const std::string &path, const MovieI
     }
     if (!added) {
         const bool part = input.from > 0 || input.to >= 0;
-        return Unexpected{movieSourceRefusal(path, part ? "it holds no pictures in that part."
-                                                        : "it holds no pictures.")};
+        return Unexpected{movieSourceRefusal(
+                path,
+                part ? Phrase(TESSA_WORDS("tessa::Notice", "it holds no pictures in that part."))
+                     : Phrase(TESSA_WORDS("tessa::Notice", "it holds no pictures.")))};
     }
     if (progress && !progress(1.0))
         return Unexpected{movieStoppedNotice()};
@@ -173,10 +167,11 @@ Expected<ItemList, Notice> encodeMovieWithin(const std::string &path, const Movi
     if (!best)
         return Unexpected{best.error()};
     if (best->second > maxBytes)
-        return Unexpected{Notice::info("The movie does not fit in " + groupedNumber(maxBytes)
-                                       + " bytes: at the lowest quality its animation takes "
-                                       + groupedNumber(best->second)
-                                       + " bytes. Take a shorter part of it, or allow more.")};
+        return Unexpected{Notice::info(Phrase(
+                TESSA_WORDS("tessa::Notice",
+                            "The movie does not fit in %1 bytes: at the lowest quality its "
+                            "animation takes %2 bytes. Take a shorter part of it, or allow more."),
+                {Phrase::number(maxBytes), Phrase::number(best->second)}))};
     while (tooLarge - fits > kQualityTolerance) {
         const int middle = (fits + tooLarge) / 2;
         auto tried = encodeAt(middle);

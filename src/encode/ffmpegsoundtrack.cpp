@@ -19,14 +19,18 @@ Expected<std::vector<std::uint8_t>, Notice> movieSoundTrack(const std::string &p
     if (!audio) {
         switch (audio.error()) {
         case AudioFailure::NotAudio:
-            return Unexpected{movieSourceRefusal(path, "it is not a movie FFmpeg can read.")};
+            return Unexpected{movieSourceRefusal(
+                    path, TESSA_WORDS("tessa::Notice", "it is not a movie FFmpeg can read."))};
         case AudioFailure::NothingThere:
-            return Unexpected{movieSourceRefusal(path, "it holds no sound in that part.")};
+            return Unexpected{movieSourceRefusal(
+                    path, TESSA_WORDS("tessa::Notice", "it holds no sound in that part."))};
         case AudioFailure::NoSound:
-            return Unexpected{
-                    movieSourceRefusal(path, "it holds no sound that FFmpeg can decode.")};
+            return Unexpected{movieSourceRefusal(
+                    path,
+                    TESSA_WORDS("tessa::Notice", "it holds no sound that FFmpeg can decode."))};
         default:
-            return Unexpected{movieSourceRefusal(path, "its sound cannot be decoded.")};
+            return Unexpected{movieSourceRefusal(
+                    path, TESSA_WORDS("tessa::Notice", "its sound cannot be decoded."))};
         }
     }
     // At the level the movie has, as its pictures keep theirs.

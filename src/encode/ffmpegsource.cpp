@@ -43,9 +43,9 @@ public:
     double durationSeconds() const override { return m_duration; }
 
 private:
-    Unexpected<Notice> refuse(const std::string &why) const
+    Unexpected<Notice> refuse(Phrase why) const
     {
-        return Unexpected{movieSourceRefusal(m_path, why)};
+        return Unexpected{movieSourceRefusal(m_path, std::move(why))};
     }
     // Sends the decoder the next packet of the video stream, or the end of the stream.
     Expected<Done, Notice> feed();
@@ -71,21 +71,24 @@ Expected<Done, Notice> FfmpegSource::open()
         throw std::bad_alloc();
     AVFormatContext *input = nullptr;
     if (const int code = avformat_open_input(&input, m_path.c_str(), nullptr, nullptr); code < 0)
-        return refuse("it is not a movie FFmpeg can read (" + ffmpegReason(code) + ").");
+        return refuse({TESSA_WORDS("tessa::Notice", "it is not a movie FFmpeg can read (%1)."),
+                       {ffmpegReason(code)}});
     m_input.reset(input);
     if (const int code = avformat_find_stream_info(input, nullptr); code < 0)
-        return refuse("it is not a movie FFmpeg can read (" + ffmpegReason(code) + ").");
+        return refuse({TESSA_WORDS("tessa::Notice", "it is not a movie FFmpeg can read (%1)."),
+                       {ffmpegReason(code)}});
     const AVCodec *decoder = nullptr;
     m_stream = av_find_best_stream(input, AVMEDIA_TYPE_VIDEO, -1, -1, &decoder, 0);
     if (m_stream < 0 || !decoder)
-        return refuse("it holds no video that FFmpeg can decode.");
+        return refuse(TESSA_WORDS("tessa::Notice", "it holds no video that FFmpeg can decode."));
     const AVStream *stream = input->streams[m_stream];
     m_codec.reset(avcodec_alloc_context3(decoder));
     if (!m_codec)
         throw std::bad_alloc();
     if (int code = avcodec_parameters_to_context(m_codec.get(), stream->codecpar);
         code < 0 || (code = avcodec_open2(m_codec.get(), decoder, nullptr)) < 0)
-        return refuse("its video cannot be decoded (" + ffmpegReason(code) + ").");
+        return refuse({TESSA_WORDS("tessa::Notice", "its video cannot be decoded (%1)."),
+                       {ffmpegReason(code)}});
     if (stream->start_time != AV_NOPTS_VALUE)
         m_start = double(stream->start_time) * av_q2d(stream->time_base);
     const AVRational rate =
@@ -109,13 +112,15 @@ Expected<Done, Notice> FfmpegSource::feed()
             return Done{};
         }
         if (code < 0)
-            return refuse("reading it failed (" + ffmpegReason(code) + ").");
+            return refuse({TESSA_WORDS("tessa::Notice", "reading it failed (%1)."),
+                           {ffmpegReason(code)}});
         const bool video = m_packet->stream_index == m_stream;
         const int sent = video ? avcodec_send_packet(m_codec.get(), m_packet.get()) : 0;
         av_packet_unref(m_packet.get());
         // A damaged packet loses a picture, as a player would; the rest still decode.
         if (video && sent != AVERROR_INVALIDDATA && sent < 0)
-            return refuse("decoding it failed (" + ffmpegReason(sent) + ").");
+            return refuse({TESSA_WORDS("tessa::Notice", "decoding it failed (%1)."),
+                           {ffmpegReason(sent)}});
         if (video)
             return Done{};
     }
@@ -155,7 +160,8 @@ Expected<std::optional<SourcePicture>, Notice> FfmpegSource::next()
         if (code == AVERROR_EOF)
             return std::optional<SourcePicture>{};
         if (code != AVERROR(EAGAIN))
-            return refuse("decoding it failed (" + ffmpegReason(code) + ").");
+            return refuse({TESSA_WORDS("tessa::Notice", "decoding it failed (%1)."),
+                           {ffmpegReason(code)}});
         if (m_flushed)
             return std::optional<SourcePicture>{};
         if (auto fed = feed(); !fed)

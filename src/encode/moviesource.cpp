@@ -11,9 +11,10 @@ namespace fs = std::filesystem;
 
 namespace tessa {
 
-Notice movieSourceRefusal(const std::string &path, const std::string &why)
+Notice movieSourceRefusal(const std::string &path, Phrase why)
 {
-    return Notice::failure("Error", "Cannot encode \"" + path + "\": " + why);
+    return Notice::failure("Error", Phrase(TESSA_WORDS("tessa::Notice", "Cannot encode \"%1\": %2"),
+                                           {path, std::move(why)}));
 }
 
 bool isPictureSequence(const std::string &path)
@@ -43,17 +44,20 @@ Expected<std::unique_ptr<MovieSource>, Notice> openMovieSource(const std::string
     if (fs::is_directory(native, error)) {
         files = numberedPictures(path);
         if (files.empty())
-            return Unexpected{
-                    movieSourceRefusal(path, "the folder holds no files with numbered names.")};
+            return Unexpected{movieSourceRefusal(
+                    path, TESSA_WORDS("tessa::Notice",
+                                      "the folder holds no files with numbered names."))};
     } else if (fs::exists(native, error)) {
         return openMovieFile(path);
     } else if (auto named = patternPictures(path)) {
         if (named->empty())
             return Unexpected{movieSourceRefusal(
-                    path, "no file matches the pattern (numbered from 0 to 4 on).")};
+                    path, TESSA_WORDS("tessa::Notice",
+                                      "no file matches the pattern (numbered from 0 to 4 on)."))};
         files = std::move(*named);
     } else {
-        return Unexpected{movieSourceRefusal(path, "there is no such file or folder.")};
+        return Unexpected{movieSourceRefusal(
+                path, TESSA_WORDS("tessa::Notice", "there is no such file or folder."))};
     }
     return std::unique_ptr<MovieSource>(std::make_unique<PictureSequence>(std::move(files), fps));
 }

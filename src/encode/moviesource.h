@@ -53,6 +53,6 @@ std::vector<std::string> movieInputFiles(const std::string &path);
 Expected<std::unique_ptr<MovieSource>, Notice> openMovieFile(const std::string &path);
 
 // Why a movie or picture could not be used: "Cannot encode "a.mp4": it holds no video."
-Notice movieSourceRefusal(const std::string &path, const std::string &why);
+Notice movieSourceRefusal(const std::string &path, Phrase why);
 
 } // namespace tessa

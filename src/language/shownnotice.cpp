@@ -3,8 +3,12 @@
 #include "shownnotice.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QStringList>
 
+#include <optional>
+#include <set>
 #include <vector>
 
 namespace tessa {
@@ -57,8 +61,22 @@ const ComposedText kComposedTexts[] = {
          QT_TRANSLATE_NOOP("tessa::Notice", "The BMP file is damaged: %1.")},
 };
 
+// A fixed text of the core's, in the user's language; nothing when it is not one.
+std::optional<QString> fixedText(const std::string &text)
+{
+    static const std::set<std::string> fixed(std::begin(kFixedTexts), std::end(kFixedTexts));
+    if (!fixed.contains(text))
+        return std::nullopt;
+    return QCoreApplication::translate(kContext, text.c_str());
+}
+
+// A message of English text alone: a fixed text, or one with names and numbers read back from
+// its English; any other is shown as it came (the editor's own are translated already), and
+// the made-up language's check finds it left in English.
 QString translated(const std::string &text)
 {
+    if (const auto fixed = fixedText(text))
+        return *fixed;
     // Compiled once: messages are shown one at a time, but each is tried on every pattern.
     static const std::vector<QRegularExpression> patterns = [] {
         std::vector<QRegularExpression> compiled;
@@ -77,10 +95,43 @@ QString translated(const std::string &text)
         return match.lastCapturedIndex() == 1 ? shown.arg(match.captured(1))
                                               : shown.arg(match.captured(1), match.captured(2));
     }
-    return QCoreApplication::translate(kContext, text.c_str());
+    return english;
+}
+
+// `words` with each %n replaced by parts[n - 1], all at once.
+QString filledIn(const QString &words, const QStringList &parts)
+{
+    QString sentence;
+    for (qsizetype at = 0; at < words.size(); ++at) {
+        const QChar next = at + 1 < words.size() ? words[at + 1] : QChar();
+        const int place = next.digitValue();
+        if (words[at] == QLatin1Char('%') && place >= 1 && place <= parts.size()) {
+            sentence += parts[place - 1];
+            ++at;
+        } else {
+            sentence += words[at];
+        }
+    }
+    return sentence;
 }
 
 } // namespace
+
+QString shownPhrase(const Phrase &phrase)
+{
+    switch (phrase.kind) {
+    case Phrase::Kind::AsIs:
+        return QString::fromStdString(phrase.text);
+    case Phrase::Kind::Count:
+        return QLocale().toString(qulonglong(phrase.count));
+    case Phrase::Kind::Said:
+        break;
+    }
+    QStringList parts;
+    for (const Phrase &part : phrase.parts)
+        parts << shownPhrase(part);
+    return filledIn(QCoreApplication::translate(kContext, phrase.text.c_str()), parts);
+}
 
 QString shownRefusal(const std::string &why)
 {
@@ -96,6 +147,8 @@ QString shownTitle(const Notice &notice)
 
 QString shownText(const Notice &notice)
 {
+    if (notice.said.kind != Phrase::Kind::AsIs || !notice.said.text.empty())
+        return shownPhrase(notice.said);
     if (notice.number == 0)
         return translated(notice.text);
     return QCoreApplication::translate("tessa::Notice",

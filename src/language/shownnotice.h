@@ -8,11 +8,14 @@
 
 namespace tessa {
 
-// A message of the core as the user's language shows it. The core words its messages in
-// English, shared with tessanim; the numbered file errors and the fixed messages are translated
-// here, and a message with a file name or a system's reason in it stays as the core wrote it.
+// A message of the core as the user's language shows it. A message made of the program's words
+// and its parts is put together here in the user's language; one of English text alone is looked
+// up whole (the numbered file errors, the fixed messages, a few with names and numbers read back
+// from their English), and any other stays as it came.
 QString shownTitle(const Notice &notice);
 QString shownText(const Notice &notice);
+// A phrase of the core in the user's language: its words translated, its parts put in.
+QString shownPhrase(const Phrase &phrase);
 // Why the item rules refuse a deletion or a move, likewise.
 QString shownRefusal(const std::string &why);
 

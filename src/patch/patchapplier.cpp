@@ -59,11 +59,12 @@ private:
     std::uint64_t m_items = 0;
 };
 
-using Assembled = Expected<std::vector<std::uint8_t>, std::string>;
+using Assembled = Expected<std::vector<std::uint8_t>, Phrase>;
 
-Unexpected<std::string> tooLong()
+Unexpected<Phrase> tooLong()
 {
-    return Unexpected{std::string("its steps make more bytes than the file it was made from")};
+    return Unexpected{Phrase(TESSA_WORDS(
+            "tessa::Notice", "its steps make more bytes than the file it was made from"))};
 }
 
 // The carried bytes of `file`, every segment unpacked with its base items as the dictionary.
@@ -76,11 +77,13 @@ Assembled unpackCarried(const FilePatch &file, std::span<const std::uint8_t> bas
     carried.reserve(static_cast<std::size_t>(file.carriedSize()));
     for (const CarriedSegment &segment : file.segments) {
         if (segment.pieces.size() != (segment.size + kPieceSize - 1) / kPieceSize)
-            return Unexpected{std::string("its carried bytes do not unpack")};
+            return Unexpected{
+                    Phrase(TESSA_WORDS("tessa::Notice", "its carried bytes do not unpack"))};
         std::span<const std::uint8_t> reference;
         if (segment.referenceCount > 0) {
             if (std::uint64_t(segment.referenceFirst) + segment.referenceCount > records.size())
-                return Unexpected{std::string("it refers to items the file does not have")};
+                return Unexpected{Phrase(
+                        TESSA_WORDS("tessa::Notice", "it refers to items the file does not have"))};
             const ItemRecord &first = records[segment.referenceFirst];
             const ItemRecord &last = records[segment.referenceFirst + segment.referenceCount - 1];
             reference = base.subspan(first.offset, last.offset + last.size - first.offset);
@@ -91,7 +94,8 @@ Assembled unpackCarried(const FilePatch &file, std::span<const std::uint8_t> bas
             const auto unpacked =
                     decompressBytes(segment.pieces[piece], size, pieceDictionary(reference, piece));
             if (!unpacked)
-                return Unexpected{std::string("its carried bytes do not unpack")};
+                return Unexpected{
+                        Phrase(TESSA_WORDS("tessa::Notice", "its carried bytes do not unpack"))};
             carried.insert(carried.end(), unpacked->begin(), unpacked->end());
         }
     }
@@ -112,9 +116,10 @@ Assembled assembleFile(const FilePatch &file, std::span<const std::uint8_t> base
         switch (step.kind) {
         case PatchStep::Kind::Copy:
             if (std::uint64_t(step.first) + step.count > split.records.size())
-                return Unexpected{
-                        "it takes item " + withThousands(std::uint64_t(step.first) + step.count)
-                        + " of a file of " + withThousands(split.records.size()) + " items"};
+                return Unexpected{Phrase(
+                        TESSA_WORDS("tessa::Notice", "it takes item %1 of a file of %2 items"),
+                        {Phrase::number(std::uint64_t(step.first) + step.count),
+                         Phrase::number(split.records.size())})};
             for (std::uint32_t i = 0; i < step.count; ++i) {
                 const ItemRecord &record = split.records[step.first + i];
                 const auto bytes = base.subspan(record.offset, record.size);
@@ -128,11 +133,13 @@ Assembled assembleFile(const FilePatch &file, std::span<const std::uint8_t> base
                 const auto code = carried.bytes(kRecordNumberOffset);
                 const auto size = carried.bytes(4);
                 if (!code || !size)
-                    return Unexpected{std::string("it carries fewer items than it uses")};
+                    return Unexpected{Phrase(
+                            TESSA_WORDS("tessa::Notice", "it carries fewer items than it uses"))};
                 const auto payloadSize = std::max(readInt32(*size, 0), 0);
                 const auto payload = carried.bytes(static_cast<std::uint64_t>(payloadSize));
                 if (!payload)
-                    return Unexpected{std::string("a carried item is cut short")};
+                    return Unexpected{
+                            Phrase(TESSA_WORDS("tessa::Notice", "a carried item is cut short"))};
                 // The size field and the payload lie together in the carried bytes.
                 if (!out.item(*code, std::span(size->data(), 4 + payload->size())))
                     return tooLong();
@@ -144,21 +151,25 @@ Assembled assembleFile(const FilePatch &file, std::span<const std::uint8_t> base
         case PatchStep::Kind::Tail: {
             const auto tail = carried.bytes(step.length);
             if (!tail)
-                return Unexpected{std::string("its trailing bytes are missing")};
+                return Unexpected{
+                        Phrase(TESSA_WORDS("tessa::Notice", "its trailing bytes are missing"))};
             if (!out.raw(*tail))
                 return tooLong();
             break;
         }
         default:
-            return Unexpected{std::string("it holds a step of an unknown kind")};
+            return Unexpected{
+                    Phrase(TESSA_WORDS("tessa::Notice", "it holds a step of an unknown kind"))};
         }
     }
     if (out.numberPending())
-        return Unexpected{std::string("it numbers an item that is not there")};
+        return Unexpected{
+                Phrase(TESSA_WORDS("tessa::Notice", "it numbers an item that is not there"))};
     if (!carried.atEnd())
-        return Unexpected{std::string("it carries bytes it does not use")};
+        return Unexpected{Phrase(TESSA_WORDS("tessa::Notice", "it carries bytes it does not use"))};
     if (out.bytes().size() != file.resultSize)
-        return Unexpected{std::string("its steps make fewer bytes than the file it was made from")};
+        return Unexpected{Phrase(TESSA_WORDS(
+                "tessa::Notice", "its steps make fewer bytes than the file it was made from"))};
     return std::move(out.bytes());
 }
 
@@ -184,8 +195,9 @@ Expected<std::vector<std::uint8_t>, Notice> applyFilePatch(const FilePatch &file
     if (!result)
         return Unexpected{damagedPatchNotice(patchName, result.error())};
     if (sha256(*result) != file.resultHash)
-        return Unexpected{
-                damagedPatchNotice(patchName, "the file it makes is not the one it was made from")};
+        return Unexpected{damagedPatchNotice(
+                patchName,
+                TESSA_WORDS("tessa::Notice", "the file it makes is not the one it was made from"))};
     return std::move(*result);
 }
 

@@ -35,7 +35,7 @@ Expected<std::vector<std::uint8_t>, Notice> applyPatch(const Patch &patch,
 // steps do not fit (a base item past the end, carried bytes missing, more bytes than the result
 // has). applyFilePatch is this between its checks; it is open for the fuzz target, which cannot
 // forge a digest.
-Expected<std::vector<std::uint8_t>, std::string> assembleFile(const FilePatch &file,
-                                                              std::span<const std::uint8_t> base);
+Expected<std::vector<std::uint8_t>, Phrase> assembleFile(const FilePatch &file,
+                                                         std::span<const std::uint8_t> base);
 
 } // namespace tessa

@@ -9,59 +9,59 @@ namespace {
 // Twelve hex digits tell files apart at a glance; the whole digest is in `patch --info`.
 constexpr std::size_t kShownDigits = 12;
 
-Notice refusal(std::string text)
+Notice refusal(Phrase message)
 {
-    return Notice::failure("Error", std::move(text));
+    return Notice::failure("Error", std::move(message));
 }
 
 } // namespace
 
-std::string withThousands(std::uint64_t value)
-{
-    std::string digits = std::to_string(value);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits;
-}
-
 Notice wrongBaseNotice(const FilePatch &file, const std::string &fileName, bool isResult)
 {
-    std::string text = "This patch is for a file of " + withThousands(file.baseSize)
-                       + " bytes (SHA-256 " + hexDigest(file.baseHash).substr(0, kShownDigits)
-                       + "...); " + fileName + " is not that file.";
+    const std::string digest = hexDigest(file.baseHash).substr(0, kShownDigits);
+    const std::vector<Phrase> parts{Phrase::number(file.baseSize), digest, fileName};
     if (isResult)
-        text += " It is the patched file already.";
-    return refusal(std::move(text));
+        return refusal({TESSA_WORDS("tessa::Notice",
+                                    "This patch is for a file of %1 bytes (SHA-256 %2...); %3 is "
+                                    "not that file. It is the patched file already."),
+                        parts});
+    return refusal({TESSA_WORDS("tessa::Notice",
+                                "This patch is for a file of %1 bytes (SHA-256 %2...); %3 is not "
+                                "that file."),
+                    parts});
 }
 
 Notice notAPatchNotice(const std::string &patchName)
 {
-    return refusal(patchName + " is not an animation patch.");
+    return refusal({TESSA_WORDS("tessa::Notice", "%1 is not an animation patch."), {patchName}});
 }
 
 Notice otherVersionNotice(const std::string &patchName, unsigned version)
 {
-    return refusal(patchName + " is a patch of format version " + std::to_string(version)
-                   + "; this program applies version " + std::to_string(kPatchVersion) + " only.");
+    return refusal({TESSA_WORDS("tessa::Notice", "%1 is a patch of format version %2; this "
+                                                 "program applies version %3 only."),
+                    {patchName, std::to_string(version), std::to_string(kPatchVersion)}});
 }
 
-Notice damagedPatchNotice(const std::string &patchName, const std::string &detail)
+Notice damagedPatchNotice(const std::string &patchName, Phrase detail)
 {
-    return refusal("The patch " + patchName + " is damaged or incomplete: " + detail + ".");
+    return refusal({TESSA_WORDS("tessa::Notice", "The patch %1 is damaged or incomplete: %2."),
+                    {patchName, std::move(detail)}});
 }
 
 Notice tooLargeNotice(const std::string &fileName)
 {
-    return refusal(fileName + " is larger than a patch can hold ("
-                   + withThousands(kMaxPatchedFileSize) + " bytes at most).");
+    return refusal(
+            {TESSA_WORDS("tessa::Notice", "%1 is larger than a patch can hold (%2 bytes at most)."),
+             {fileName, Phrase::number(kMaxPatchedFileSize)}});
 }
 
 Notice folderPatchNotice(const std::string &patchName)
 {
-    return Notice::failure("Error", patchName
-                                            + " is a patch of a folder: apply it to the original "
-                                              "folder with tessanim patch ORIGINAL_DIR PATCH "
-                                              "OUT_DIR.");
+    return refusal({TESSA_WORDS("tessa::Notice",
+                                "%1 is a patch of a folder: apply it to the original folder with "
+                                "tessanim patch ORIGINAL_DIR PATCH OUT_DIR."),
+                    {patchName}});
 }
 
 } // namespace tessa

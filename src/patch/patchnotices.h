@@ -12,9 +12,6 @@ namespace tessa {
 
 // The messages of making and applying patches, the same in the editor's box and on the terminal.
 
-// 1234567 as "1,234,567".
-std::string withThousands(std::uint64_t value);
-
 // "This patch is for a file of 1,234,567 bytes (SHA-256 3f2a9c01be47...); EANIM.QLM is not that
 // file." When the file is already the one the patch makes, a sentence says so.
 Notice wrongBaseNotice(const FilePatch &file, const std::string &fileName, bool isResult);
@@ -23,7 +20,7 @@ Notice wrongBaseNotice(const FilePatch &file, const std::string &fileName, bool 
 // version, or damaged (cut short, changed, or inconsistent: `detail` says how).
 Notice notAPatchNotice(const std::string &patchName);
 Notice otherVersionNotice(const std::string &patchName, unsigned version);
-Notice damagedPatchNotice(const std::string &patchName, const std::string &detail);
+Notice damagedPatchNotice(const std::string &patchName, Phrase detail);
 
 // `patchName` was made from two folders and so cannot be applied to one file; says how to apply it.
 Notice folderPatchNotice(const std::string &patchName);

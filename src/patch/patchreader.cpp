@@ -43,14 +43,17 @@ public:
     Expected<Patch, Notice> read();
 
 private:
-    Unexpected<Notice> damaged(const std::string &detail) const
+    Unexpected<Notice> damaged(Phrase detail) const
     {
-        return Unexpected{damagedPatchNotice(m_name, detail)};
+        return Unexpected{damagedPatchNotice(m_name, std::move(detail))};
     }
-    Unexpected<Notice> cutShort() const { return damaged("it ends too soon"); }
+    Unexpected<Notice> cutShort() const
+    {
+        return damaged(TESSA_WORDS("tessa::Notice", "it ends too soon"));
+    }
 
     std::optional<Notice> readFile(FilePatch &file, bool forFolder);
-    std::optional<std::string> readSteps(std::span<const std::uint8_t> bytes, FilePatch &file);
+    std::optional<Phrase> readSteps(std::span<const std::uint8_t> bytes, FilePatch &file);
 
     std::span<const std::uint8_t> m_bytes;
     ByteReader m_in;
@@ -78,8 +81,10 @@ Expected<Patch, Notice> Reader::read()
         const uLong computed = crc32_z(crc32(0, nullptr, 0), m_bytes.data(), checked);
         ByteReader trailer(m_bytes.subspan(checked));
         if (trailer.u32() != static_cast<std::uint32_t>(computed))
-            return damaged("its checksum does not match its contents (it was cut short or "
-                           "changed)");
+            return damaged(
+                    TESSA_WORDS("tessa::Notice",
+                                "its checksum does not match its contents (it was cut short or "
+                                "changed)"));
     }
 
     const auto kind = m_in.u16();
@@ -87,11 +92,12 @@ Expected<Patch, Notice> Reader::read()
     if (!kind || !count)
         return cutShort();
     if (*kind > 1)
-        return damaged("it is of an unknown kind");
+        return damaged(TESSA_WORDS("tessa::Notice", "it is of an unknown kind"));
     Patch patch;
     patch.forFolder = *kind == 1;
     if (!patch.forFolder && *count != 1)
-        return damaged("a patch of one file holds " + withThousands(*count) + " files");
+        return damaged({TESSA_WORDS("tessa::Notice", "a patch of one file holds %1 files"),
+                        {Phrase::number(*count)}});
     std::set<std::string> names;
     for (std::uint32_t i = 0; i < *count; ++i) {
         if (m_in.remaining() <= kChecksumSize)
@@ -100,11 +106,11 @@ Expected<Patch, Notice> Reader::read()
         if (auto failure = readFile(file, patch.forFolder))
             return Unexpected{*failure};
         if (!names.insert(file.name).second)
-            return damaged("it names " + file.name + " twice");
+            return damaged({TESSA_WORDS("tessa::Notice", "it names %1 twice"), {file.name}});
         patch.files.push_back(std::move(file));
     }
     if (m_in.remaining() != kChecksumSize)
-        return damaged("bytes follow its last file");
+        return damaged(TESSA_WORDS("tessa::Notice", "bytes follow its last file"));
     return patch;
 }
 
@@ -130,14 +136,17 @@ std::optional<Notice> Reader::readFile(FilePatch &file, bool forFolder)
 
     file.name.assign(name.begin(), name.end());
     if (forFolder ? !isSafeRelativeName(file.name) : !file.name.empty())
-        return damaged("it names a file outside the folder it is applied to").error;
+        return damaged(TESSA_WORDS("tessa::Notice",
+                                   "it names a file outside the folder it is applied to"))
+                .error;
     if (isNew > 1 || (isNew == 1 && !forFolder))
-        return damaged("it has a file of an unknown kind").error;
+        return damaged(TESSA_WORDS("tessa::Notice", "it has a file of an unknown kind")).error;
     file.isNew = isNew == 1;
     std::copy(baseHash.begin(), baseHash.end(), file.baseHash.begin());
     std::copy(resultHash.begin(), resultHash.end(), file.resultHash.begin());
     if (file.resultSize > m_options.sizeLimit)
-        return damaged("it would make a file of " + withThousands(file.resultSize) + " bytes")
+        return damaged({TESSA_WORDS("tessa::Notice", "it would make a file of %1 bytes"),
+                        {Phrase::number(file.resultSize)}})
                 .error;
     if (auto failure = readSteps(steps, file))
         return damaged(*failure).error;
@@ -152,7 +161,9 @@ std::optional<Notice> Reader::readFile(FilePatch &file, bool forFolder)
             return cutShort().error;
         if (segment.size > file.resultSize - carried
             || segment.size > m_options.sizeLimit - m_carriedTotal)
-            return damaged("it says it carries more bytes than the files it makes").error;
+            return damaged(TESSA_WORDS("tessa::Notice",
+                                       "it says it carries more bytes than the files it makes"))
+                    .error;
         carried += segment.size;
         m_carriedTotal += segment.size;
         // As many pieces as the size needs; each takes at least its length's 8 bytes, so a
@@ -169,12 +180,12 @@ std::optional<Notice> Reader::readFile(FilePatch &file, bool forFolder)
     return std::nullopt;
 }
 
-std::optional<std::string> Reader::readSteps(std::span<const std::uint8_t> bytes, FilePatch &file)
+std::optional<Phrase> Reader::readSteps(std::span<const std::uint8_t> bytes, FilePatch &file)
 {
     ByteReader in(bytes);
     while (!in.atEnd()) {
         if (!file.steps.empty() && file.steps.back().kind == PatchStep::Kind::Tail)
-            return "a step follows the trailing bytes";
+            return Phrase(TESSA_WORDS("tessa::Notice", "a step follows the trailing bytes"));
         const auto kind = in.u8();
         PatchStep step;
         step.kind = static_cast<PatchStep::Kind>(*kind);
@@ -207,10 +218,10 @@ std::optional<std::string> Reader::readSteps(std::span<const std::uint8_t> bytes
             break;
         }
         default:
-            return "it holds a step of an unknown kind";
+            return Phrase(TESSA_WORDS("tessa::Notice", "it holds a step of an unknown kind"));
         }
         if (!complete)
-            return "a step is cut short";
+            return Phrase(TESSA_WORDS("tessa::Notice", "a step is cut short"));
         file.steps.push_back(step);
     }
     return std::nullopt;

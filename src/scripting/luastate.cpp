@@ -72,8 +72,11 @@ void watch(lua_State *state, lua_Debug *)
             if (memory.instructionsLeft > kHookInterval) {
                 memory.instructionsLeft -= kHookInterval;
             } else {
-                memory.stopped = "the script ran longer than its limit of "
-                                 + std::to_string(memory.instructionLimit) + " instructions";
+                memory.stoppedSaid = Phrase(
+                        TESSA_WORDS("tessa::Notice",
+                                    "the script ran longer than its limit of %1 instructions"),
+                        {std::to_string(memory.instructionLimit)});
+                memory.stopped = memory.stoppedSaid.english();
             }
         }
         if (--memory.hooksUntilAsking <= 0) {
@@ -117,14 +120,26 @@ void countFramesHeld(lua_State *state)
                              : 0;
 }
 
-std::string memoryLimitMessage(std::size_t limit)
+Phrase memoryLimitPhrase(std::size_t limit)
 {
     constexpr std::size_t kMegabyte = std::size_t(1) << 20;
     constexpr std::size_t kGigabyte = std::size_t(1) << 30;
-    const std::string amount = limit % kGigabyte == 0   ? std::to_string(limit / kGigabyte) + " GB"
-                               : limit % kMegabyte == 0 ? std::to_string(limit / kMegabyte) + " MB"
-                                                        : std::to_string(limit) + " bytes";
-    return "the script used more than its limit of " + amount + " of memory";
+    if (limit % kGigabyte == 0)
+        return {TESSA_WORDS("tessa::Notice",
+                            "the script used more than its limit of %1 GB of memory"),
+                {std::to_string(limit / kGigabyte)}};
+    if (limit % kMegabyte == 0)
+        return {TESSA_WORDS("tessa::Notice",
+                            "the script used more than its limit of %1 MB of memory"),
+                {std::to_string(limit / kMegabyte)}};
+    return {TESSA_WORDS("tessa::Notice",
+                        "the script used more than its limit of %1 bytes of memory"),
+            {std::to_string(limit)}};
+}
+
+std::string memoryLimitMessage(std::size_t limit)
+{
+    return memoryLimitPhrase(limit).english();
 }
 
 const std::string &stopReasonOf(lua_State *state)

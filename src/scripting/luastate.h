@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/phrase.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -46,6 +48,8 @@ struct LuaMemory
     int hooksUntilAsking = 0;
     // Set once the script must stop: why. It is never let go on again after that.
     std::string stopped;
+    // The same in the program's words, when a limit stopped it.
+    Phrase stoppedSaid;
     // The thread the script's chunk runs in, while it runs.
     lua_State *scriptThread = nullptr;
 };
@@ -68,6 +72,7 @@ LuaMemory &memoryOf(lua_State *state);
 void countFramesHeld(lua_State *state);
 
 // "the script used more than its limit of 1 GB of memory", for `limit` bytes.
+Phrase memoryLimitPhrase(std::size_t limit);
 std::string memoryLimitMessage(std::size_t limit);
 
 // Why the script must stop, "" while it may go on, asking `limits.stopReason` now: for work that

@@ -165,9 +165,13 @@ bool ScriptEngine::setDocument(std::shared_ptr<ScriptAnimation> animation)
 
 std::optional<std::string> ScriptEngine::runLoaded(int status, int argumentCount)
 {
+    m_failureSaid = {};
     lua_State *state = m_state.get();
-    if (status != LUA_OK)
-        return errorText(state, status);
+    if (status != LUA_OK) {
+        std::string failure = errorText(state, status);
+        m_failureSaid = limitPhrase(failure);
+        return failure;
+    }
     // The chunk and its arguments lie on top: they move to a thread of their own.
     const int base = lua_gettop(state) - argumentCount;
     lua_State *thread = lua_newthread(state);
@@ -190,7 +194,25 @@ std::optional<std::string> ScriptEngine::runLoaded(int status, int argumentCount
         lua_resetthread(thread);
     }
     lua_settop(state, base - 1);
+    if (failure)
+        m_failureSaid = limitPhrase(*failure);
     return failure;
+}
+
+Phrase ScriptEngine::limitPhrase(const std::string &failure) const
+{
+    if (m_memory->stoppedSaid.kind == Phrase::Kind::Said && failure == m_memory->stopped)
+        return m_memory->stoppedSaid;
+    if (m_memory->limit == 0)
+        return {};
+    // Where the script was when its memory ran out stays as Lua wrote it.
+    const Phrase limit = memoryLimitPhrase(m_memory->limit);
+    const std::string english = limit.english();
+    if (!failure.ends_with(english))
+        return {};
+    const std::string where = failure.substr(0, failure.size() - english.size());
+    // Two parts side by side: no words to translate.
+    return where.empty() ? limit : Phrase(Words{"%1%2"}, {where, limit});
 }
 
 std::string ScriptEngine::errorText(lua_State *thread, int status)

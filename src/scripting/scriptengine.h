@@ -52,6 +52,10 @@ public:
                                        const std::vector<std::string> &arguments);
     // Runs `text` as a chunk named `chunkName` (in messages: chunkName:line:).
     std::optional<std::string> runText(std::string_view text, const std::string &chunkName);
+    // The last run's failure in the program's words, when a limit of the script's ended it (its
+    // time or its memory; where the script was then stays as it is), so that the editor can say
+    // it in the user's language; an empty phrase when the failure was the script's own.
+    const Phrase &failureSaid() const { return m_failureSaid; }
 
     // Makes `animation` the script's `tessa.document`: the editor's open document, which the
     // script changes in place and the editor takes back once it has run. False when there was
@@ -65,9 +69,12 @@ private:
     // The text of the error on top of `thread`'s stack, popped.
     std::string errorText(lua_State *thread, int status);
     const char *loadMode() const;
+    // The failure's phrase, if it is one of the limits'.
+    Phrase limitPhrase(const std::string &failure) const;
 
     // The context and the allocator's account live as long as the state, which they outlive.
     std::unique_ptr<ScriptContext> m_context;
+    Phrase m_failureSaid;
     std::unique_ptr<LuaMemory> m_memory;
     LuaLibraries m_libraries;
     LuaStatePtr m_state;

@@ -11,6 +11,7 @@
 #include "language/pseudotranslator.h"
 #include "language/shownnotice.h"
 #include "language/uilanguage.h"
+#include "patch/patchnotices.h"
 #include "platform/importimagedialog.h"
 #include "platform/importmoviedialog.h"
 #include "platform/importsounddialog.h"
@@ -192,6 +193,17 @@ TEST_F(LanguageTest, TheCoresMessagesAreShownInTheLanguageWithTheirNamesAndNumbe
     EXPECT_TRUE(shownText(numbered).contains("33")) << shownText(numbered).toStdString();
     EXPECT_TRUE(shownText(numbered).contains("OpenAnim")) << "the place in the program stays";
     EXPECT_EQ(shownTitle(Notice::info("x")), "Tessarine Animation Studio");
+
+    // A message made of parts: its words and those of its parts translated, the counts written
+    // as German writes them, a name holding "%2" left as it is.
+    const Notice damaged = damagedPatchNotice(
+            "50%2 off.tpatch",
+            {TESSA_WORDS("tessa::Notice", "it takes item %1 of a file of %2 items"),
+             {Phrase::number(1234), Phrase::number(5)}});
+    EXPECT_EQ(damaged.text, "The patch 50%2 off.tpatch is damaged or incomplete: it takes item "
+                            "1,234 of a file of 5 items.");
+    EXPECT_EQ(shownText(damaged), "Der Patch 50%2 off.tpatch ist beschädigt oder unvollständig: "
+                                  "er nimmt Element 1.234 einer Datei mit 5 Elementen.");
 }
 
 // ---- The made-up language: every window at its default size -----------------------------------
@@ -373,6 +385,29 @@ QStringList keysOf(const QMenuBar &bar)
     return keys;
 }
 
+// A WAV file of a tenth of a second of silence: 8-bit mono at 8,000 a second.
+Bytes wavFile()
+{
+    const auto little = [](Bytes &bytes, std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.push_back(std::uint8_t(value >> (8 * i)));
+    };
+    Bytes wav{'R', 'I', 'F', 'F'};
+    little(wav, 36 + 800, 4);
+    wav.insert(wav.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    little(wav, 16, 4);
+    little(wav, 1, 2); // PCM
+    little(wav, 1, 2); // mono
+    little(wav, 8000, 4);
+    little(wav, 8000, 4);
+    little(wav, 1, 2);
+    little(wav, 8, 2);
+    wav.insert(wav.end(), {'d', 'a', 't', 'a'});
+    little(wav, 800, 4);
+    wav.insert(wav.end(), 800, 128);
+    return wav;
+}
+
 // An Import Sound dialog of three seconds whose number's file exists, so that every text it
 // can show is shown.
 ImportSoundRequest soundRequest()
@@ -470,6 +505,27 @@ TEST_F(LanguageTest, EveryWindowShowsThePseudoLanguageWholeWithItsKeys)
     ImportSoundDialog importSound(soundRequest(), &w);
     showAndSettle(importSound);
     EXPECT_EQ(faultsIn(importSound, names + QStringList{"voice.wav", "SND2.VOC"}), QStringList());
+
+    // The core's refusals, each once: the movie encoder's, the patch tools', a script's limit.
+    // Only the names in them stay as they are.
+    const auto refusal = [this](const QStringList &kept) {
+        const QString shown = dialogs.messages().value(dialogs.messages().size() - 1);
+        EXPECT_FALSE(shown.isEmpty());
+        EXPECT_FALSE(hasEnglish(shown, kept)) << shown.toStdString();
+    };
+    test::writeBytes(folder.file("voice.mp4"), wavFile()); // a sound, with no pictures
+    w.dropFiles({path("voice.mp4")});
+    refusal(names + QStringList{path("voice.mp4")});
+    test::writeText(folder.file("notes.tpatch"), "not a patch at all");
+    dialogs.answerOpen(path("notes.tpatch"));
+    w.mnuFileApplyPatch->trigger();
+    refusal(names + QStringList{"notes.tpatch"});
+    test::writeText(folder.file("greedy.lua"), "local s = string.rep('x', 1 << 30)\n");
+    dialogs.answerOpen(path("greedy.lua"));
+    w.mnuToolsRunScript->trigger();
+    refusal(names
+            + QStringList{path("greedy.lua"), QDir::fromNativeSeparators(path("greedy.lua")),
+                          "greedy.lua"});
 }
 
 TEST_F(LanguageTest, GermanAndFrenchFitEveryWindowAtItsDefaultSize)
