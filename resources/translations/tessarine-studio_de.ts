@@ -1425,6 +1425,41 @@ Ort: %3</translation>
     </message>
 </context>
 <context>
+    <name>tessa::ReferenceFeature</name>
+    <message>
+        <source>Pictures and Movies (%1)|%1|All Files (*.*)|*.*</source>
+        <translation>Bilder und Filme (%1)|%1|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>&amp;Reference...</source>
+        <translation>&amp;Referenz...</translation>
+    </message>
+    <message>
+        <source>Show R&amp;eference</source>
+        <translation>Referenz &amp;einblenden</translation>
+    </message>
+    <message>
+        <source>Refere&amp;nce Opacity...</source>
+        <translation>Referenz-Deckkra&amp;ft...</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>How strongly the reference shows, in percent (%1 to %2):</source>
+        <translation>Wie stark die Referenz durchscheint, in Prozent (%1 bis %2):</translation>
+    </message>
+    <message>
+        <source>Reference Opacity</source>
+        <translation>Referenz-Deckkraft</translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation>Die Deckkraft ist eine Zahl von %1 bis %2.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::ScriptFileAccess</name>
     <message>
         <source>Run Script</source>

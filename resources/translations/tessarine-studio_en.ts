@@ -1416,6 +1416,41 @@ Location: %3</source>
     </message>
 </context>
 <context>
+    <name>tessa::ReferenceFeature</name>
+    <message>
+        <source>Pictures and Movies (%1)|%1|All Files (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reference...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show R&amp;eference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refere&amp;nce Opacity...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How strongly the reference shows, in percent (%1 to %2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessa::ScriptFileAccess</name>
     <message>
         <source>Run Script</source>

@@ -1425,6 +1425,41 @@ Emplacement&#xa0;: %3</translation>
     </message>
 </context>
 <context>
+    <name>tessa::ReferenceFeature</name>
+    <message>
+        <source>Pictures and Movies (%1)|%1|All Files (*.*)|*.*</source>
+        <translation>Images et films (%1)|%1|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>&amp;Reference...</source>
+        <translation>&amp;Référence...</translation>
+    </message>
+    <message>
+        <source>Show R&amp;eference</source>
+        <translation>A&amp;fficher la référence</translation>
+    </message>
+    <message>
+        <source>Refere&amp;nce Opacity...</source>
+        <translation>Opacité de la référe&amp;nce...</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>How strongly the reference shows, in percent (%1 to %2):</source>
+        <translation>Intensité de la référence, en pour cent (%1 à %2) :</translation>
+    </message>
+    <message>
+        <source>Reference Opacity</source>
+        <translation>Opacité de la référence</translation>
+    </message>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation>L&apos;opacité est un nombre de %1 à %2.</translation>
+    </message>
+</context>
+<context>
     <name>tessa::ScriptFileAccess</name>
     <message>
         <source>Run Script</source>

@@ -12,6 +12,7 @@
 #include "features/movieexportfeature.h"
 #include "features/movieimportfeature.h"
 #include "features/onionskinfeature.h"
+#include "features/referencefeature.h"
 #include "features/patchfeature.h"
 #include "features/playfeature.h"
 #include "features/preferencesfeature.h"
@@ -203,6 +204,7 @@ void frm::addFeatures()
     m_details = add<DetailsFeature>(m_features, context);
     add<TimelineFeature>(m_features, context);
     add<OnionSkinFeature>(m_features, context);
+    add<ReferenceFeature>(m_features, context);
     add<ImageImportFeature>(m_features, context);
     add<MovieImportFeature>(m_features, context);
     add<SoundImportFeature>(m_features, context);

@@ -151,6 +151,11 @@ MovieImportFeature::MovieImportFeature(EditorContext &context)
     });
 }
 
+QStringList MovieImportFeature::movieKinds()
+{
+    return kMovieKinds;
+}
+
 bool MovieImportFeature::isMovieFile(const QString &path)
 {
     return kMovieKinds.contains(QFileInfo(path).suffix().toLower());

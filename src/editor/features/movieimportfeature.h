@@ -34,6 +34,9 @@ public:
     // unsaved changes; false when it did not.
     bool beginWithMovie(const QString &path);
 
+    // The suffixes of the kinds of movie files offered, lower case, without dots.
+    static QStringList movieKinds();
+
 private:
     // A movie made into items, with the sound it cues.
     struct Taken

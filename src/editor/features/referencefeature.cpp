@@ -1,0 +1,151 @@
+// SPDX-FileCopyrightText: 2026 Tessarine Animation Studio developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "referencefeature.h"
+
+#include "document/numbertext.h"
+#include "document/paths.h"
+#include "editor/animdocument.h"
+#include "editor/commandregistry.h"
+#include "editor/editorcontext.h"
+#include "editor/features/movieimportfeature.h"
+#include "editor/rememberedfolders.h"
+#include "platform/dialogs.h"
+#include "settings/clsini.h"
+#include "settings/playbacksettings.h"
+#include "timing/timeline.h"
+
+#include <QAction>
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tessa {
+
+namespace {
+
+constexpr const char *kViewSection = "View";
+constexpr const char *kOpacityKey = "ReferenceOpacity";
+
+QString referenceFilter()
+{
+    const QStringList pictures = {QStringLiteral("png"),  QStringLiteral("jpg"),
+                                  QStringLiteral("jpeg"), QStringLiteral("bmp"),
+                                  QStringLiteral("gif"),  QStringLiteral("tif"),
+                                  QStringLiteral("tiff"), QStringLiteral("webp")};
+    const QString patterns =
+            QStringLiteral("*.")
+            + (pictures + MovieImportFeature::movieKinds()).join(QStringLiteral(" *."));
+    return ReferenceFeature::tr("Pictures and Movies (%1)|%1|All Files (*.*)|*.*").arg(patterns);
+}
+
+} // namespace
+
+ReferenceFeature::ReferenceFeature(EditorContext &context)
+    : m_context(context)
+{
+    CommandRegistry &commands = context.commands();
+    commands.add({.name = QStringLiteral("Reference"),
+                  .menu = QStringLiteral("View"),
+                  .place = 170,
+                  .text = [] { return tr("&Reference..."); },
+                  .run = [this] { chooseReference(); }});
+    m_shown = commands.add({.name = QStringLiteral("ShowReference"),
+                            .menu = QStringLiteral("View"),
+                            .place = 180,
+                            .text = [] { return tr("Show R&eference"); },
+                            .run = [this] { m_context.showPictureAgain(); },
+                            .checkable = true});
+    m_shown->setEnabled(false);
+    commands.add({.name = QStringLiteral("ReferenceOpacity"),
+                  .menu = QStringLiteral("View"),
+                  .place = 190,
+                  .text = [] { return tr("Refere&nce Opacity..."); },
+                  .run = [this] { chooseOpacity(); }});
+    context.addPictureLayer([this](QImage &picture, int index) { drawOver(picture, index); });
+}
+
+ReferenceFeature::~ReferenceFeature() = default;
+
+int ReferenceFeature::opacity() const
+{
+    const auto value = parseNumber(m_context.settings().ReadString(kViewSection, kOpacityKey, ""));
+    if (!value || !std::isfinite(*value))
+        return kDefaultOpacity;
+    return std::clamp(int(std::lround(*value)), kLeastOpacity, kMostOpacity);
+}
+
+void ReferenceFeature::chooseReference()
+{
+    int filterIndex = 0;
+    RememberedFolders &folders = m_context.folders();
+    const QString path = m_context.dialogs().ShowOpenDialog(
+            m_context.owner(), referenceFilter(), tr("Reference"),
+            folders.forAddition(RememberedFolders::Folder::Import, m_context.document().fileName()),
+            QString(), filterIndex);
+    if (path.isEmpty())
+        return;
+    folders.remember(RememberedFolders::Folder::Import,
+                     QString::fromStdString(GetFolder(path.toStdString())));
+    auto reference = ReferencePicture::open(path);
+    if (!reference) {
+        m_context.showNotice(reference.error());
+        return;
+    }
+    m_reference = std::move(*reference);
+    m_shown->setEnabled(true);
+    m_shown->setChecked(true);
+    m_context.showPictureAgain();
+}
+
+void ReferenceFeature::chooseOpacity()
+{
+    const auto typed = m_context.dialogs().inputBox(
+            m_context.owner(),
+            tr("How strongly the reference shows, in percent (%1 to %2):")
+                    .arg(kLeastOpacity)
+                    .arg(kMostOpacity),
+            tr("Reference Opacity"), QString::number(opacity()));
+    if (!typed)
+        return;
+    const auto value = parseNumber(typed->toStdString());
+    if (!value || *value < kLeastOpacity || *value > kMostOpacity) {
+        m_context.showNote(
+                tr("The opacity is a number from %1 to %2.").arg(kLeastOpacity).arg(kMostOpacity));
+        return;
+    }
+    m_context.settings().WriteValue(kViewSection, kOpacityKey,
+                                    std::to_string(int(std::lround(*value))));
+    m_context.showPictureAgain();
+}
+
+void ReferenceFeature::drawOver(QImage &picture, int index)
+{
+    // The Changes view shows what the file stores, and nothing else.
+    const QAction *changes = m_context.commands().action(QStringLiteral("Changes"));
+    if (!m_reference || !m_shown->isChecked() || (changes && changes->isChecked()))
+        return;
+    const ItemList &items = m_context.document().items();
+    if (index < 0 || index >= int(items.size()))
+        return;
+    const Timeline timeline = buildTimeline(items, PlaybackSettings(m_context.settings()).timing());
+    const std::optional<Tick> start = timeline.startTick(index);
+    const QImage reference = m_reference->at(start ? timeline.seconds(*start) : 0.0);
+    if (reference.isNull() || reference.size() != picture.size())
+        return;
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    const int weight = opacity() * 256 / 100;
+    const auto mix = [weight](int shown, int seen) {
+        return (shown * (256 - weight) + seen * weight) >> 8;
+    };
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        const auto *seen = reinterpret_cast<const QRgb *>(reference.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            row[x] = qRgb(mix(qRed(row[x]), qRed(seen[x])), mix(qGreen(row[x]), qGreen(seen[x])),
+                          mix(qBlue(row[x]), qBlue(seen[x])));
+    }
+}
+
+} // namespace tessa
