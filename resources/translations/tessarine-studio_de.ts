@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>OpacitySetting</name>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation>Die Deckkraft ist eine Zahl von %1 bis %2.</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>%1
@@ -1098,10 +1105,6 @@ Ort: %3</translation>
         <source>Onion Skin Opacity</source>
         <translation>Zwiebelschicht-Deckkraft</translation>
     </message>
-    <message>
-        <source>The opacity is a number from %1 to %2.</source>
-        <translation>Die Deckkraft ist eine Zahl von %1 bis %2.</translation>
-    </message>
 </context>
 <context>
     <name>tessa::PatchFeature</name>
@@ -1453,10 +1456,6 @@ Ort: %3</translation>
     <message>
         <source>Reference Opacity</source>
         <translation>Referenz-Deckkraft</translation>
-    </message>
-    <message>
-        <source>The opacity is a number from %1 to %2.</source>
-        <translation>Die Deckkraft ist eine Zahl von %1 bis %2.</translation>
     </message>
 </context>
 <context>

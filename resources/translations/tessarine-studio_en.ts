@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>OpacitySetting</name>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>%1
@@ -1089,10 +1096,6 @@ Location: %3</source>
         <source>Onion Skin Opacity</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The opacity is a number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>tessa::PatchFeature</name>
@@ -1443,10 +1446,6 @@ Location: %3</source>
     </message>
     <message>
         <source>Reference Opacity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The opacity is a number from %1 to %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>OpacitySetting</name>
+    <message>
+        <source>The opacity is a number from %1 to %2.</source>
+        <translation>L&apos;opacité est un nombre de %1 à %2.</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>%1
@@ -1098,10 +1105,6 @@ Emplacement&#xa0;: %3</translation>
         <source>Onion Skin Opacity</source>
         <translation>Opacité de la pelure d&apos;oignon</translation>
     </message>
-    <message>
-        <source>The opacity is a number from %1 to %2.</source>
-        <translation>L&apos;opacité est un nombre de %1 à %2.</translation>
-    </message>
 </context>
 <context>
     <name>tessa::PatchFeature</name>
@@ -1453,10 +1456,6 @@ Emplacement&#xa0;: %3</translation>
     <message>
         <source>Reference Opacity</source>
         <translation>Opacité de la référence</translation>
-    </message>
-    <message>
-        <source>The opacity is a number from %1 to %2.</source>
-        <translation>L&apos;opacité est un nombre de %1 à %2.</translation>
     </message>
 </context>
 <context>

@@ -2,19 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "onionskinfeature.h"
 
-#include "document/numbertext.h"
 #include "editor/animdocument.h"
 #include "editor/commandregistry.h"
 #include "editor/editorcontext.h"
 #include "editor/onionskin.h"
-#include "platform/dialogs.h"
 #include "settings/clsini.h"
 
 #include <QAction>
 #include <QImage>
-
-#include <algorithm>
-#include <cmath>
 
 namespace tessa {
 
@@ -37,6 +32,7 @@ int nextImage(const ItemList &items, int index)
 
 OnionSkinFeature::OnionSkinFeature(EditorContext &context)
     : m_context(context)
+    , m_opacity(context, kOpacityKey, kLeastOpacity, kMostOpacity, kDefaultOpacity)
 {
     CommandRegistry &commands = context.commands();
     m_shown = commands.add({.name = QStringLiteral("OnionSkin"),
@@ -62,10 +58,7 @@ void OnionSkinFeature::restoreViewChoices()
 
 int OnionSkinFeature::opacity() const
 {
-    const auto value = parseNumber(m_context.settings().ReadString(kViewSection, kOpacityKey, ""));
-    if (!value || !std::isfinite(*value))
-        return kDefaultOpacity;
-    return std::clamp(int(std::lround(*value)), kLeastOpacity, kMostOpacity);
+    return m_opacity.percent();
 }
 
 void OnionSkinFeature::onionSkinChosen()
@@ -76,22 +69,11 @@ void OnionSkinFeature::onionSkinChosen()
 
 void OnionSkinFeature::chooseOpacity()
 {
-    const auto typed = m_context.dialogs().inputBox(
-            m_context.owner(),
-            tr("How strongly the images before and after show, in percent (%1 to %2):")
-                    .arg(kLeastOpacity)
-                    .arg(kMostOpacity),
-            tr("Onion Skin Opacity"), QString::number(opacity()));
-    if (!typed)
+    if (!m_opacity.ask(tr("How strongly the images before and after show, in percent (%1 to %2):")
+                               .arg(kLeastOpacity)
+                               .arg(kMostOpacity),
+                       tr("Onion Skin Opacity")))
         return;
-    const auto value = parseNumber(typed->toStdString());
-    if (!value || *value < kLeastOpacity || *value > kMostOpacity) {
-        m_context.showNote(
-                tr("The opacity is a number from %1 to %2.").arg(kLeastOpacity).arg(kMostOpacity));
-        return;
-    }
-    m_context.settings().WriteValue(kViewSection, kOpacityKey,
-                                    std::to_string(int(std::lround(*value))));
     // Choosing how strongly it shows means wanting to see it.
     if (!m_shown->isChecked()) {
         m_shown->setChecked(true);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "opacitysetting.h"
+
 #include <QObject>
 
 class QAction;
@@ -37,6 +39,7 @@ private:
     void drawOver(QImage &picture, int index) const;
 
     EditorContext &m_context;
+    OpacitySetting m_opacity;
     QAction *m_shown = nullptr;
 };
 

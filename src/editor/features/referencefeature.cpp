@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "referencefeature.h"
 
-#include "document/numbertext.h"
 #include "document/paths.h"
 #include "editor/animdocument.h"
 #include "editor/commandregistry.h"
@@ -10,21 +9,16 @@
 #include "editor/features/movieimportfeature.h"
 #include "editor/rememberedfolders.h"
 #include "platform/dialogs.h"
-#include "settings/clsini.h"
 #include "settings/playbacksettings.h"
 #include "timing/timeline.h"
 
 #include <QAction>
 #include <QImage>
 
-#include <algorithm>
-#include <cmath>
-
 namespace tessa {
 
 namespace {
 
-constexpr const char *kViewSection = "View";
 constexpr const char *kOpacityKey = "ReferenceOpacity";
 
 QString referenceFilter()
@@ -43,6 +37,7 @@ QString referenceFilter()
 
 ReferenceFeature::ReferenceFeature(EditorContext &context)
     : m_context(context)
+    , m_opacity(context, kOpacityKey, kLeastOpacity, kMostOpacity, kDefaultOpacity)
 {
     CommandRegistry &commands = context.commands();
     commands.add({.name = QStringLiteral("Reference"),
@@ -69,10 +64,7 @@ ReferenceFeature::~ReferenceFeature() = default;
 
 int ReferenceFeature::opacity() const
 {
-    const auto value = parseNumber(m_context.settings().ReadString(kViewSection, kOpacityKey, ""));
-    if (!value || !std::isfinite(*value))
-        return kDefaultOpacity;
-    return std::clamp(int(std::lround(*value)), kLeastOpacity, kMostOpacity);
+    return m_opacity.percent();
 }
 
 void ReferenceFeature::chooseReference()
@@ -100,23 +92,11 @@ void ReferenceFeature::chooseReference()
 
 void ReferenceFeature::chooseOpacity()
 {
-    const auto typed = m_context.dialogs().inputBox(
-            m_context.owner(),
-            tr("How strongly the reference shows, in percent (%1 to %2):")
-                    .arg(kLeastOpacity)
-                    .arg(kMostOpacity),
-            tr("Reference Opacity"), QString::number(opacity()));
-    if (!typed)
-        return;
-    const auto value = parseNumber(typed->toStdString());
-    if (!value || *value < kLeastOpacity || *value > kMostOpacity) {
-        m_context.showNote(
-                tr("The opacity is a number from %1 to %2.").arg(kLeastOpacity).arg(kMostOpacity));
-        return;
-    }
-    m_context.settings().WriteValue(kViewSection, kOpacityKey,
-                                    std::to_string(int(std::lround(*value))));
-    m_context.showPictureAgain();
+    if (m_opacity.ask(tr("How strongly the reference shows, in percent (%1 to %2):")
+                              .arg(kLeastOpacity)
+                              .arg(kMostOpacity),
+                      tr("Reference Opacity")))
+        m_context.showPictureAgain();
 }
 
 void ReferenceFeature::drawOver(QImage &picture, int index)

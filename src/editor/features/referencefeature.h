@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/referencepicture.h"
+#include "opacitysetting.h"
 
 #include <QObject>
 
@@ -41,6 +42,7 @@ private:
     void drawOver(QImage &picture, int index);
 
     EditorContext &m_context;
+    OpacitySetting m_opacity;
     QAction *m_shown = nullptr;
     std::optional<ReferencePicture> m_reference;
 };
