@@ -208,6 +208,21 @@ Das Vorhandene importieren?</translation>
         <source>Open or begin an animation to add images to it.</source>
         <translation>Für Bilder erst eine Animation öffnen oder beginnen.</translation>
     </message>
+    <message>
+        <source>New Animation from P&amp;icture...</source>
+        <translation>Neue Animation aus B&amp;ild...</translation>
+    </message>
+    <message>
+        <source>New Animation</source>
+        <translation>Neue Animation</translation>
+    </message>
+    <message numerus="yes">
+        <source>Began a new animation with %n picture(s).</source>
+        <translation>
+            <numerusform>Neue Animation mit %n Bild begonnen.</numerusform>
+            <numerusform>Neue Animation mit %n Bildern begonnen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessa::ImportImageDialog</name>

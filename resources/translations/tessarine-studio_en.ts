@@ -203,6 +203,21 @@ Import what is there?</source>
         <source>Open or begin an animation to add images to it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>New Animation from P&amp;icture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Began a new animation with %n picture(s).</source>
+        <translation>
+            <numerusform>Began a new animation with %n picture.</numerusform>
+            <numerusform>Began a new animation with %n pictures.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessa::ImportImageDialog</name>

@@ -208,6 +208,21 @@ Importer ce qui a pu être lu&#xa0;?</translation>
         <source>Open or begin an animation to add images to it.</source>
         <translation>Ouvrez ou créez une animation pour y ajouter des images.</translation>
     </message>
+    <message>
+        <source>New Animation from P&amp;icture...</source>
+        <translation>Nouvelle animation depuis une &amp;image...</translation>
+    </message>
+    <message>
+        <source>New Animation</source>
+        <translation>Nouvelle animation</translation>
+    </message>
+    <message numerus="yes">
+        <source>Began a new animation with %n picture(s).</source>
+        <translation>
+            <numerusform>Nouvelle animation commencée avec %n image.</numerusform>
+            <numerusform>Nouvelle animation commencée avec %n images.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tessa::ImportImageDialog</name>

@@ -182,6 +182,37 @@ TEST_F(ImportTest, SeveralFilesGoInOrderAsOneUndoStep)
     EXPECT_EQ(pixelsAt(3).size(), std::size_t(kFrameSize));
 }
 
+// A photograph begins an animation, dropped on a window with nothing open or from File > New
+// Animation from Picture, where New takes a 320 x 200 8-bit BMP only.
+TEST_F(ImportTest, APhotographBeginsANewAnimationDroppedOrFromItsEntry)
+{
+    start();
+    dialogs.answerMatch(MatchOptions{});
+    dialogs.answerMatch(MatchOptions{});
+    window->dropFiles({writePhoto("one.png"), writePhoto("two.png")});
+    EXPECT_EQ(lines(), QStringList({"Image", "Image", "End"}));
+    EXPECT_TRUE(saveEnabled()) << "begun, not saved";
+    ASSERT_EQ(dialogs.matchRequests.size(), 2u);
+    EXPECT_TRUE(dialogs.matchRequests[0].previous.empty()) << "nothing to match the first with";
+    EXPECT_EQ(dialogs.matchRequests[1].previous, pixelsAt(0)) << "the second with the first";
+
+    QAction *entry = window->commands().action("NewFromPicture");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), "New Animation from P&icture...");
+    dialogs.answerOpenFiles({writePhoto("gate.png")});
+    dialogs.answerMessage(Dialogs::Answer::No); // the unsaved animation is not kept
+    dialogs.answerMatch(std::nullopt);
+    entry->trigger();
+    EXPECT_EQ(lines(), QStringList({"Image", "Image", "End"})) << "cancelled: it stays";
+
+    dialogs.answerOpenFiles({writePhoto("gate.png")});
+    dialogs.answerMessage(Dialogs::Answer::No);
+    dialogs.answerMatch(MatchOptions{});
+    entry->trigger();
+    EXPECT_EQ(lines(), QStringList({"Image", "End"}));
+    EXPECT_TRUE(dialogs.allAnswered());
+}
+
 TEST_F(ImportTest, CancelInThePreviewOfAnyFileChangesNothing)
 {
     start();

@@ -48,25 +48,44 @@ ImageImportFeature::ImageImportFeature(EditorContext &context)
                                                          context.selectedLine())
                                                 .add[0];
                                     }});
+    // Beside New, which begins with a 320 x 200 8-bit BMP only: a photograph, any picture.
+    context.commands().add({.name = QStringLiteral("NewFromPicture"),
+                            .menu = QStringLiteral("File"),
+                            .place = 112,
+                            .text = [] { return tr("New Animation from P&icture..."); },
+                            .run =
+                                    [this] {
+                                        const QStringList paths =
+                                                choosePictures(tr("New Animation"));
+                                        if (!paths.isEmpty())
+                                            beginWithImages(paths);
+                                    },
+                            .notFromScripts = &CommandRegistry::replacesTheDocument});
     context.addFileDrop(
             [this](const QStringList &paths, int line) { return takeDrop(paths, line); });
     connect(&context, &EditorContext::imageFilesDropped, this,
             [this](const QStringList &paths, int line) { importImages(paths, line); });
 }
 
-void ImageImportFeature::importImage()
+QStringList ImageImportFeature::choosePictures(const QString &title)
 {
     int filterIndex = 0;
     RememberedFolders &folders = m_context.folders();
     const QStringList paths = m_context.dialogs().ShowOpenFilesDialog(
-            m_context.owner(), imageFilter(), tr("Import Image"),
+            m_context.owner(), imageFilter(), title,
             folders.forAddition(RememberedFolders::Folder::Import, m_context.document().fileName()),
             filterIndex);
-    if (paths.isEmpty())
-        return;
-    folders.remember(RememberedFolders::Folder::Import,
-                     QString::fromStdString(GetFolder(paths.first().toStdString())));
-    importImages(paths, m_context.selectedLine());
+    if (!paths.isEmpty())
+        folders.remember(RememberedFolders::Folder::Import,
+                         QString::fromStdString(GetFolder(paths.first().toStdString())));
+    return paths;
+}
+
+void ImageImportFeature::importImage()
+{
+    const QStringList paths = choosePictures(tr("Import Image"));
+    if (!paths.isEmpty())
+        importImages(paths, m_context.selectedLine());
 }
 
 bool ImageImportFeature::takeDrop(const QStringList &paths, int line)
@@ -75,7 +94,9 @@ bool ImageImportFeature::takeDrop(const QStringList &paths, int line)
     if (images.isEmpty())
         return false;
     const AnimDocument &document = m_context.document();
-    if (!document.isOpen() || !offeredAt(document.items(), line).add[0])
+    if (!document.isOpen())
+        beginWithImages(images);
+    else if (!offeredAt(document.items(), line).add[0])
         m_context.showNote(tr("Open or begin an animation to add images to it."));
     else
         importImages(images, line);
@@ -103,6 +124,26 @@ bool ImageImportFeature::importImages(const QStringList &paths, int line)
     }
     m_context.changeDocument(
             [&] { document.insertItems(line, std::move(items), tr("Import Image")); });
+    return true;
+}
+
+bool ImageImportFeature::beginWithImages(const QStringList &paths)
+{
+    if (paths.isEmpty() || !m_context.mayDiscardChanges())
+        return false;
+    // Each picture is matched against the one before it, the first against nothing.
+    std::vector<std::uint8_t> previous;
+    ItemList items;
+    for (const QString &path : paths) {
+        auto pixels = FrameImport::importFrame(m_context, path, previous);
+        if (!pixels)
+            return false;
+        previous = *pixels;
+        items.push_back(makeImageItem(std::move(*pixels)));
+    }
+    items.push_back(makeEndItem());
+    m_context.openDocument(std::move(items), QString(), EditorContext::Opened::AsUnsaved);
+    m_context.showNote(tr("Began a new animation with %n picture(s).", nullptr, int(paths.size())));
     return true;
 }
 

@@ -21,8 +21,13 @@ public:
     // Imports `paths` before `line`, each image matched against the one before it, as one step;
     // false when nothing was inserted.
     bool importImages(const QStringList &paths, int line);
+    // Begins a new animation, unsaved, with the pictures at `paths` made into images, after the
+    // question about unsaved changes; false when it did not.
+    bool beginWithImages(const QStringList &paths);
 
 private:
+    // The open dialog for pictures, titled `title`; none when cancelled.
+    QStringList choosePictures(const QString &title);
     void importImage();
     // Image files among dropped files, taken before the selected line; false when there are
     // none.
