@@ -178,16 +178,20 @@ void TimelineView::setPlayhead(Tick tick)
         return;
     m_playhead = tick;
     update();
+    emit playheadMoved();
 }
 
 void TimelineView::showLine(int line)
 {
     m_selected = line;
     const auto start = m_timeline.startTick(line);
-    if (start && !(m_playhead >= *start && m_playhead < endOf(line)))
+    const bool moves = start && !(m_playhead >= *start && m_playhead < endOf(line));
+    if (moves)
         m_playhead = *start;
     ensureVisible(m_playhead);
     update();
+    if (moves)
+        emit playheadMoved();
 }
 
 void TimelineView::setPixelsPerTick(double pixelsPerTick, int anchorX)

@@ -96,6 +96,8 @@ public:
 signals:
     // The playhead was put at `tick` by the user; `dragging` while the button is held.
     void scrubbed(tessa::Tick tick, bool dragging);
+    // The playhead moved, by the user or to show a line.
+    void playheadMoved();
     // The user picked the item of `line`.
     void lineClicked(int line);
     // A drag ended in `edit`, named `name` (as an undo step).

@@ -11,6 +11,7 @@
 #include "sound/vocfile.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 
 #include <fstream>
@@ -54,10 +55,13 @@ TEST_F(TimelineTest, EveryLineIsWhereThePreviewPlaysIt)
             EXPECT_NEAR(drawn.left(), view.xAtTick(double(*expected.startTick(line))), 1.0) << line;
         }
     }
-    // The selection follows the list.
+    // The selection follows the list, and the position shown follows the playhead.
     select(2);
     EXPECT_EQ(view.selectedLine(), 2);
     EXPECT_EQ(view.playhead(), *expected.startTick(2));
+    const QString position = window->findChild<TimelineWindow *>()->positionLabel()->text();
+    EXPECT_TRUE(position.contains(QStringLiteral("tick %1 ").arg(*expected.startTick(2))))
+            << position.toStdString();
 }
 
 TEST_F(TimelineTest, APausesEndDraggedIsOneStepStoringWhatTheListShows)
