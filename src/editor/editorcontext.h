@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -68,6 +69,12 @@ public:
     virtual void addPictureLayer(std::function<void(QImage &picture, int index)> layer) = 0;
     // Shows the picture of the selected line again, after the way it is drawn changed.
     virtual void showPictureAgain() = 0;
+    // Shows the picture at `seconds` into the animation, within the selected line (where the
+    // timeline's playhead was put): the picture layers are told this moment until another line
+    // is shown.
+    virtual void showMoment(double seconds) = 0;
+    // That moment, when one was shown for the line shown.
+    virtual std::optional<double> momentShown() const = 0;
 
     // A passing note over the foot of the picture.
     virtual void showNote(const QString &text) = 0;

@@ -12,11 +12,11 @@
 #include "features/movieexportfeature.h"
 #include "features/movieimportfeature.h"
 #include "features/onionskinfeature.h"
-#include "features/referencefeature.h"
 #include "features/patchfeature.h"
 #include "features/playfeature.h"
 #include "features/preferencesfeature.h"
 #include "features/recoveryfeature.h"
+#include "features/referencefeature.h"
 #include "features/scriptsfeature.h"
 #include "features/soundimportfeature.h"
 #include "features/timelinefeature.h"
@@ -71,6 +71,8 @@ public:
     explicit Context(frm &window)
         : m_window(window)
     {
+        // A line shown from the list is shown from its start.
+        connect(this, &EditorContext::lineShown, this, [this] { m_moment.reset(); });
     }
 
     AnimDocument &document() override { return m_window.m_document; }
@@ -187,9 +189,17 @@ public:
         m_window.m_fileDrops.push_back(std::move(take));
     }
 
+    void showMoment(double seconds) override
+    {
+        m_moment = seconds;
+        showPictureAgain();
+    }
+    std::optional<double> momentShown() const override { return m_moment; }
+
 private:
     frm &m_window;
     std::vector<std::function<void(QImage &, int)>> m_layers;
+    std::optional<double> m_moment;
 };
 
 void frm::addFeatures()

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // View > Reference: a picture or a movie shown with the picture at the same moment, never saved.
 #include "editor/referencepicture.h"
+#include "editor/timelineview.h"
+#include "editor/timelinewindow.h"
 #include "editorfixture.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QTest>
 
 namespace tessa::test {
 namespace {
@@ -71,6 +74,37 @@ TEST_F(ReferenceTest, APictureShowsAtItsOpacityAndIsNeverSaved)
     action("Reference")->trigger();
     EXPECT_TRUE(dialogs.messages().back().contains("notes.mp4"));
     EXPECT_NEAR(qRed(shown(160, 100)), 50, 2);
+}
+
+// A movie as reference shows its picture of the moment: where the image shown starts, and where
+// the timeline's playhead is put within a line.
+TEST_F(ReferenceTest, AMoviesPictureIsTheOneOfThePlayheadsTick)
+{
+    // Numbered pictures at 25 a second: a second of red, then a second of green.
+    std::filesystem::create_directories(folder.path() / "clip");
+    for (int i = 0; i < 50; ++i)
+        ASSERT_TRUE(filled(i < 25 ? qRgb(250, 0, 0) : qRgb(0, 250, 0))
+                            .save(path("clip/f_" + std::to_string(1000 + i).substr(1) + ".png")));
+    start();
+    open(writeAnimation("REF.ANIM", {makeImageItem(Bytes(kFrameSize, 0)), makePauseItem(140),
+                                     makeEndItem()})); // two seconds at 70 ticks a second
+    dialogs.answerOpen(path("clip"));
+    action("Reference")->trigger();
+    EXPECT_GT(qRed(shown(160, 100)), 100) << "the image starts at 0 s: red";
+
+    window->commands().action("Timeline")->trigger();
+    auto *timeline = window->findChild<TimelineWindow *>();
+    ASSERT_NE(timeline, nullptr);
+    TimelineView &view = timeline->view();
+    view.setPixelsPerTick(2.0);
+    view.setFirstTick(0);
+    const QPoint at105(int(view.xAtTick(105.0)) + 1, view.rulerRow().center().y());
+    QTest::mouseClick(&view, Qt::LeftButton, {}, at105);
+    EXPECT_GT(qGreen(shown(160, 100)), 100) << "1.5 s in: green";
+    EXPECT_LT(qRed(shown(160, 100)), 20);
+
+    select(0);
+    EXPECT_GT(qRed(shown(160, 100)), 100) << "a line picked in the list: from its start again";
 }
 
 // A movie's picture is the one shown at the moment asked for, forwards and back again, and none

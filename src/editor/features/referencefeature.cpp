@@ -110,7 +110,9 @@ void ReferenceFeature::drawOver(QImage &picture, int index)
         return;
     const Timeline timeline = buildTimeline(items, PlaybackSettings(m_context.settings()).timing());
     const std::optional<Tick> start = timeline.startTick(index);
-    const QImage reference = m_reference->at(start ? timeline.seconds(*start) : 0.0);
+    // The moment the timeline's playhead was put at, else where the image shown starts.
+    const QImage reference = m_reference->at(
+            m_context.momentShown().value_or(start ? timeline.seconds(*start) : 0.0));
     if (reference.isNull() || reference.size() != picture.size())
         return;
     if (picture.format() != QImage::Format_RGB32)

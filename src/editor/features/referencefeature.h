@@ -17,7 +17,8 @@ namespace tessa {
 class EditorContext;
 
 // View > Reference...: a picture or a movie shown with the picture, at the same moment (a movie's
-// picture at the time the shown line starts, at the preview's timing), for tracing and for
+// picture at the tick the timeline's playhead was put at, else where the image shown starts, at
+// the preview's timing), for tracing and for
 // comparing an imported movie with its source. View > Show Reference hides and shows it again,
 // View > Reference Opacity... sets how strongly it shows (remembered in the settings' View
 // section). Only the view shows it: nothing of it is saved, and the Changes view shows none of it.

@@ -202,6 +202,7 @@ void TimelineFeature::scrub(Tick tick, bool dragging)
     const int line = timeline.lineAt(tick);
     if (line >= 0)
         select(line);
+    m_context.showMoment(timeline.seconds(tick));
     if (!dragging) {
         if (m_player)
             m_player->stop();
