@@ -25,7 +25,6 @@ public:
     // refusal names the file.
     static Expected<ReferencePicture, Notice> open(const QString &path);
 
-    QString path() const { return m_path; }
     // The picture shown `seconds` after the start (a still picture's at every moment), 320 x 200
     // in Format_RGB32; a null image past a movie's end or where it cannot be read.
     QImage at(double seconds);

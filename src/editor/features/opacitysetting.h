@@ -19,8 +19,6 @@ class OpacitySetting
 public:
     OpacitySetting(EditorContext &context, const char *key, int least, int most, int fallback);
 
-    int least() const { return m_least; }
-    int most() const { return m_most; }
     int percent() const;
     // Asks for a new value with `prompt` (which names the range) under `title`; true when one
     // in range was typed and written.
