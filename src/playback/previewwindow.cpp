@@ -20,6 +20,7 @@
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -102,18 +103,21 @@ PreviewWindow::PreviewWindow(std::function<const ItemList &()> items, clsINI &se
     // Without a note, no line is kept for one.
     m_noteLabel->hide();
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_scroll, 1);
-    layout->addWidget(buildRulerRow());
-    layout->addWidget(buildTransport());
-    layout->addWidget(m_noteLabel);
-    // The choices scroll only where the screen has no room for them beside the whole picture.
+    // One grid for all, so that each line's height for the window's width is measured at once:
+    // the picture and the lines under it in the first column, the choices below them, or beside.
+    m_arrangement = new QGridLayout(this);
+    m_arrangement->addWidget(m_scroll, 0, 0);
+    m_arrangement->addWidget(buildRulerRow(), 1, 0);
+    m_arrangement->addWidget(buildTransport(), 2, 0);
+    m_arrangement->addWidget(m_noteLabel, 3, 0);
+    m_arrangement->setRowStretch(0, 1);
+    m_arrangement->setColumnStretch(0, 1);
     m_settingsScroll = new WholeScrollArea;
     m_settingsScroll->setWidgetResizable(true);
     m_settingsScroll->setFrameShape(QFrame::NoFrame);
     m_settingsScroll->setWidget(buildSettings());
     m_settingsScroll->viewport()->installEventFilter(this);
-    layout->addWidget(m_settingsScroll);
+    m_arrangement->addWidget(m_settingsScroll, kChoicesRow, 0);
 
     m_cueTimer = new QTimer(this);
     m_cueTimer->setSingleShot(true);
@@ -197,6 +201,8 @@ bool PreviewWindow::wholeWindowFits(const QSize &room, bool choicesScrolled, boo
     ensurePolished();
     refreshLayouts(*this);
     m_scroll->setMinimumSize(pictureArea());
+    if (m_choicesBeside)
+        reserveRoomBeside(room);
     const int least = minimumSizeHint().width();
     if (least > room.width())
         return false;
@@ -225,6 +231,7 @@ void PreviewWindow::fitToScreen()
         return;
     m_fitting = true;
     const QSize room = roomFor(*this);
+    placeChoicesBeside(false);
     // The main window's menus stay in reach where a smaller zoom keeps them clear; a screen too
     // small for that gets the picture as large as it has room for.
     int fitting = 0;
@@ -232,12 +239,21 @@ void PreviewWindow::fitToScreen()
         fitting = largestZoomThatFits(room, false, true);
     if (fitting == 0)
         fitting = room.isValid() ? largestZoomThatFits(room, false) : FrameWidget::kMaxZoom;
-    // Choices the user opened where even the smallest zoom leaves no room for them scroll
-    // within the room there is; the picture scrolls only where not even that is enough.
+    // Choices the user opened where even the smallest zoom leaves no room for them below go
+    // beside the picture, else scroll within the room there is; the picture scrolls only where
+    // not even that is enough.
     m_choicesScrolled = false;
-    if (fitting == 0 && !m_settingsScroll->isHidden()) {
-        fitting = largestZoomThatFits(room, true);
-        m_choicesScrolled = fitting > 0;
+    if (fitting == 0 && room.isValid() && !m_settingsScroll->isHidden()) {
+        placeChoicesBeside(true);
+        if (m_clearOfMenus)
+            fitting = largestZoomThatFits(room, false, true);
+        if (fitting == 0)
+            fitting = largestZoomThatFits(room, false);
+        if (fitting == 0) {
+            placeChoicesBeside(false);
+            fitting = largestZoomThatFits(room, true);
+            m_choicesScrolled = fitting > 0;
+        }
     }
     m_pictureWhole = fitting > 0;
     const int largest = std::max(fitting, FrameWidget::kMinZoom);
@@ -248,9 +264,46 @@ void PreviewWindow::fitToScreen()
     m_zoomBox->setCurrentIndex(m_frame->zoom() - FrameWidget::kMinZoom);
     // The picture keeps its size whatever the lines below it do.
     m_scroll->setMinimumSize(m_pictureWhole ? pictureArea() : QSize(0, 0));
+    if (m_choicesBeside)
+        reserveRoomBeside(room);
     if (!isMaximized() && !isFullScreen())
         tessa::fitToScreen(*this);
     m_fitting = false;
+}
+
+void PreviewWindow::placeChoicesBeside(bool beside)
+{
+    if (beside == m_choicesBeside)
+        return;
+    m_choicesBeside = beside;
+    m_arrangement->removeWidget(m_settingsScroll);
+    if (beside) {
+        m_arrangement->addWidget(m_settingsScroll, 0, 1, kChoicesRow, 1);
+    } else {
+        m_arrangement->addWidget(m_settingsScroll, kChoicesRow, 0);
+        m_settingsScroll->setMinimumSize(0, 0);
+    }
+    // Beside the picture the choices are narrow: the custom rate goes under the presets.
+    m_rateRow->setDirection(beside ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+}
+
+void PreviewWindow::reserveRoomBeside(const QSize &room)
+{
+    // The choices take the width the picture's column leaves, and the height their lines need
+    // at that width: the window's layout then measures them whole.
+    const QMargins margins = m_arrangement->contentsMargins();
+    int column = 0;
+    for (int row = 0; row < kChoicesRow; ++row)
+        column = std::max(column, m_arrangement->itemAtPosition(row, 0)->minimumSize().width());
+    const int left = room.width() - margins.left() - margins.right()
+                     - m_arrangement->horizontalSpacing() - column;
+    QWidget *choices = m_settingsScroll->widget();
+    const int frame = 2 * m_settingsScroll->frameWidth();
+    const int width = std::max(choices->minimumSizeHint().width() + frame, left);
+    const int inner = width - frame;
+    const int height = choices->hasHeightForWidth() ? choices->heightForWidth(inner)
+                                                    : choices->sizeHint().height();
+    m_settingsScroll->setMinimumSize(width, height + frame);
 }
 
 void PreviewWindow::growToContents()
@@ -516,10 +569,10 @@ QWidget *PreviewWindow::buildSettings()
     connect(m_rateBox, &QComboBox::activated, this, &PreviewWindow::applyTickRateChoice);
     connect(m_customRate, &QDoubleSpinBox::editingFinished, this,
             &PreviewWindow::applyTickRateChoice);
-    auto *rateRow = new QHBoxLayout;
-    rateRow->addWidget(m_rateBox);
-    rateRow->addWidget(m_customRate);
-    form->addRow(m_texts->set(new QLabel, [] { return tr("Tick rate:"); }), rateRow);
+    m_rateRow = new QHBoxLayout;
+    m_rateRow->addWidget(m_rateBox);
+    m_rateRow->addWidget(m_customRate);
+    form->addRow(m_texts->set(new QLabel, [] { return tr("Tick rate:"); }), m_rateRow);
 
     m_multiplier = new QDoubleSpinBox;
     m_multiplier->setDecimals(3);

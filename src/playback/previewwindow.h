@@ -11,9 +11,11 @@
 #include <functional>
 #include <memory>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -119,6 +121,10 @@ private:
     void fitToScreen();
     // Lets the window grow, within the screen, where a line below the picture needs more room.
     void growToContents();
+    // The timing and sound choices below the picture, or beside it.
+    void placeChoicesBeside(bool beside);
+    // Beside the picture, the choices keep the width `room` leaves them and their whole height.
+    void reserveRoomBeside(const QSize &room);
     void showSettings(bool shown);
     void showScreen(const ScreenState &screen);
     void showCue(const SoundCue &cue);
@@ -154,8 +160,12 @@ private:
     int m_chosenZoom = 0; // the user's, which the screen may not have room for
     bool m_fitting = false;
     std::function<bool(const QSize &)> m_clearOfMenus;
-    bool m_pictureWhole = true;     // false where not even the smallest zoom fits the screen
-    bool m_choicesScrolled = false; // the choices scroll to leave the picture whole
+    bool m_pictureWhole = true;           // false where not even the smallest zoom fits the screen
+    bool m_choicesScrolled = false;       // the choices scroll to leave the picture whole
+    bool m_choicesBeside = false;         // beside the picture, where below it they would scroll
+    static constexpr int kChoicesRow = 4; // below the picture and its lines
+    QGridLayout *m_arrangement = nullptr;
+    QBoxLayout *m_rateRow = nullptr;
     QCheckBox *m_aspectBox = nullptr;
     QLabel *m_timeLabel = nullptr;
     QLabel *m_cueLabel = nullptr;

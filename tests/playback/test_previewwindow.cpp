@@ -437,11 +437,49 @@ TEST_F(PreviewWindowTest, TheWindowShowsTheWholePictureAtStart)
     if (!choices->isChecked()) {
         choices->click();
         QCoreApplication::processEvents();
-        // Shown, they take a zoom step, or they scroll, or else the picture does.
+        // Shown, they take a zoom step, or they scroll, or else the picture does; or they go
+        // beside it, where the window then covers the main window's menus.
         const QWidget *group = m_window->findChild<QGroupBox *>();
         const bool scrolled = group->height() > group->parentWidget()->height();
-        EXPECT_TRUE(m_window->frameWidget().zoom() < zoom || scrolled
+        const bool beside = group->mapTo(m_window.get(), QPoint(0, 0)).x()
+                            > m_window->frameWidget().mapTo(m_window.get(), QPoint(0, 0)).x()
+                                      + m_window->frameWidget().width();
+        EXPECT_TRUE(m_window->frameWidget().zoom() < zoom || scrolled || beside
                     || (whole && !wholePictureShown()));
+    }
+}
+
+TEST_F(PreviewWindowTest, TheWindowPutsTheChoicesBesideThePictureWhereBelowItTheyWouldScroll)
+{
+    showActive();
+    auto *choices = child<QToolButton>("timingAndSound");
+    const QWidget *group = m_window->findChild<QGroupBox *>();
+    const QSize screen = m_window->screen()->availableGeometry().size();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round == 0 ? "shown" : "folded and shown again");
+        if (choices->isChecked())
+            choices->click();
+        choices->click();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(group->isVisible());
+        EXPECT_TRUE(test::fitsItsScreen(*m_window));
+        const QRect picture(m_window->frameWidget().mapTo(m_window.get(), QPoint(0, 0)),
+                            m_window->frameWidget().size());
+        const QRect shown(group->mapTo(m_window.get(), QPoint(0, 0)), group->size());
+        const bool beside = shown.left() > picture.right();
+        const bool scrolled = group->height() > group->parentWidget()->height()
+                              || group->width() > group->parentWidget()->width();
+        if (screen.height() >= 600) {
+            EXPECT_FALSE(beside) << "below the picture, where there is room for them";
+            EXPECT_FALSE(scrolled);
+        }
+        // 1280 x 900 scaled twice: no room below the smallest picture, room beside it.
+        if (screen == QSize(640, 450)) {
+            EXPECT_TRUE(beside);
+            EXPECT_FALSE(scrolled) << group->height() << " in " << group->parentWidget()->height();
+            EXPECT_TRUE(wholePictureShown());
+            EXPECT_TRUE(test::noTextCut(*m_window));
+        }
     }
 }
 
