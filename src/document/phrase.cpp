@@ -27,10 +27,15 @@ std::string Phrase::english() const
 
 std::string withThousands(std::uint64_t value)
 {
-    std::string digits = std::to_string(value);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits;
+    // Appended rather than inserted: GCC 12 warns falsely about inserting into a string.
+    const std::string digits = std::to_string(value);
+    std::string grouped;
+    for (std::size_t at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0)
+            grouped += ',';
+        grouped += digits[at];
+    }
+    return grouped;
 }
 
 } // namespace tessa

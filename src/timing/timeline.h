@@ -99,7 +99,7 @@ private:
     Tick m_duration = 0;
     int m_firstLine = 0;
     std::vector<Tick> m_lineStarts;
-    std::vector<ScreenStep> m_steps{ScreenStep{}};
+    std::vector<ScreenStep> m_steps = std::vector<ScreenStep>(1); // no image yet from tick 0
     std::vector<SoundCue> m_soundCues;
 };
 
