@@ -3,14 +3,12 @@
 #include "imageimportfeature.h"
 
 #include "document/itemrules.h"
-#include "document/paths.h"
 #include "editor/animdocument.h"
 #include "editor/commandregistry.h"
 #include "editor/editorcontext.h"
 #include "editor/itemlistview.h"
-#include "editor/rememberedfolders.h"
 #include "frameimport.h"
-#include "platform/dialogs.h"
+#include "importfilechooser.h"
 
 #include <QImageReader>
 
@@ -69,16 +67,7 @@ ImageImportFeature::ImageImportFeature(EditorContext &context)
 
 QStringList ImageImportFeature::choosePictures(const QString &title)
 {
-    int filterIndex = 0;
-    RememberedFolders &folders = m_context.folders();
-    const QStringList paths = m_context.dialogs().ShowOpenFilesDialog(
-            m_context.owner(), imageFilter(), title,
-            folders.forAddition(RememberedFolders::Folder::Import, m_context.document().fileName()),
-            filterIndex);
-    if (!paths.isEmpty())
-        folders.remember(RememberedFolders::Folder::Import,
-                         QString::fromStdString(GetFolder(paths.first().toStdString())));
-    return paths;
+    return chooseFilesToImport(m_context, imageFilter(), title);
 }
 
 void ImageImportFeature::importImage()

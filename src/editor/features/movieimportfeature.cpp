@@ -6,19 +6,18 @@
 #include "document/fileio.h"
 #include "document/itemcost.h"
 #include "document/itemrules.h"
-#include "document/paths.h"
 #include "document/soundname.h"
 #include "editor/animdocument.h"
 #include "editor/cancellableprogress.h"
 #include "editor/commandregistry.h"
 #include "editor/editorcontext.h"
 #include "editor/picture.h"
-#include "editor/rememberedfolders.h"
 #include "encode/encodemoviefile.h"
 #include "encode/movieestimate.h"
 #include "encode/moviesoundtrack.h"
 #include "encode/moviesource.h"
 #include "encode/picturesequence.h"
+#include "importfilechooser.h"
 #include "language/shownnotice.h"
 #include "platform/dialogs.h"
 #include "settings/playbacksettings.h"
@@ -163,17 +162,7 @@ bool MovieImportFeature::isMovieFile(const QString &path)
 
 QString MovieImportFeature::chooseMovieFile()
 {
-    int filterIndex = 0;
-    RememberedFolders &folders = m_context.folders();
-    const QString path = m_context.dialogs().ShowOpenDialog(
-            m_context.owner(), movieFilter(), tr("Import Movie"),
-            folders.forAddition(RememberedFolders::Folder::Import, m_context.document().fileName()),
-            QString(), filterIndex);
-    if (!path.isEmpty()) {
-        folders.remember(RememberedFolders::Folder::Import,
-                         QString::fromStdString(GetFolder(path.toStdString())));
-    }
-    return path;
+    return chooseFileToImport(m_context, movieFilter(), tr("Import Movie"));
 }
 
 bool MovieImportFeature::importMovie(const QString &chosen, int line)

@@ -2,13 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "referencefeature.h"
 
-#include "document/paths.h"
 #include "editor/animdocument.h"
 #include "editor/commandregistry.h"
 #include "editor/editorcontext.h"
 #include "editor/features/movieimportfeature.h"
-#include "editor/rememberedfolders.h"
-#include "platform/dialogs.h"
+#include "importfilechooser.h"
 #include "settings/playbacksettings.h"
 #include "timing/timeline.h"
 
@@ -69,16 +67,9 @@ int ReferenceFeature::opacity() const
 
 void ReferenceFeature::chooseReference()
 {
-    int filterIndex = 0;
-    RememberedFolders &folders = m_context.folders();
-    const QString path = m_context.dialogs().ShowOpenDialog(
-            m_context.owner(), referenceFilter(), tr("Reference"),
-            folders.forAddition(RememberedFolders::Folder::Import, m_context.document().fileName()),
-            QString(), filterIndex);
+    const QString path = chooseFileToImport(m_context, referenceFilter(), tr("Reference"));
     if (path.isEmpty())
         return;
-    folders.remember(RememberedFolders::Folder::Import,
-                     QString::fromStdString(GetFolder(path.toStdString())));
     auto reference = ReferencePicture::open(path);
     if (!reference) {
         m_context.showNotice(reference.error());

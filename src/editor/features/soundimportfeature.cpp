@@ -3,14 +3,13 @@
 #include "soundimportfeature.h"
 
 #include "document/itemrules.h"
-#include "document/paths.h"
 #include "document/soundname.h"
 #include "document/soundtarget.h"
 #include "editor/animdocument.h"
 #include "editor/busycursor.h"
 #include "editor/commandregistry.h"
 #include "editor/editorcontext.h"
-#include "editor/rememberedfolders.h"
+#include "importfilechooser.h"
 #include "language/shownnotice.h"
 #include "platform/dialogs.h"
 #include "playback/soundcueplayer.h"
@@ -135,16 +134,9 @@ SoundCuePlayer &SoundImportFeature::player()
 
 void SoundImportFeature::chooseSound()
 {
-    int filterIndex = 0;
-    RememberedFolders &folders = m_context.folders();
-    const QString path = m_context.dialogs().ShowOpenDialog(
-            m_context.owner(), soundFilter(), tr("Import Sound"),
-            folders.forAddition(RememberedFolders::Folder::Import, m_context.document().fileName()),
-            QString(), filterIndex);
+    const QString path = chooseFileToImport(m_context, soundFilter(), tr("Import Sound"));
     if (path.isEmpty())
         return;
-    folders.remember(RememberedFolders::Folder::Import,
-                     QString::fromStdString(GetFolder(path.toStdString())));
     importSound(path, m_context.selectedLine());
 }
 
