@@ -19,6 +19,10 @@ constexpr double kSampleSeconds = 2.0;
 // part encoded from its start has no stale pixels yet to catch up with, and would cost less a
 // second than the same seconds amid the movie.
 constexpr double kLeadSeconds = 1.0;
+// How far a sampled size may lie above what the part takes: a scene cut within a sample stands
+// for more of the movie than its own moment. A limit within this of the lowest quality's sampled
+// size is tried by the import rather than refused.
+constexpr double kSampledMargin = 0.25;
 
 struct Sized
 {
@@ -127,7 +131,8 @@ Expected<MovieSizeEstimate, Notice> estimateMovieSize(const std::string &path,
         return Unexpected{lowest.error()};
     estimate.encodedSeconds += lowest->encodedSeconds;
     estimate.importSeconds = length * qualitySearchPasses(options.quality);
-    if (lowest->bytes > maxBytes)
+    const double refusedAbove = double(maxBytes) * (lowest->exact ? 1.0 : 1.0 + kSampledMargin);
+    if (double(lowest->bytes) > refusedAbove)
         estimate.lowestQualityBytes = lowest->bytes;
     estimate.bytes = std::min(maxBytes, estimate.bytes);
     return estimate;

@@ -16,7 +16,8 @@ struct MovieSizeEstimate
 {
     std::size_t bytes = 0; // as encodeMovieWithin counts them; with a limit kept, at most that
     bool exact = false;    // the whole part was encoded, not samples of it
-    // Set when not even the lowest quality keeps the limit: about what that quality takes.
+    // Set when not even the lowest quality keeps the limit: about what that quality takes. Of a
+    // sampled part, only where it is clearly beyond the limit: the import tries the rest.
     std::optional<std::size_t> lowestQualityBytes;
     double encodedSeconds = 0; // seconds of the movie the estimate encoded
     double importSeconds = 0;  // seconds of the movie encodeMovieWithin will encode, every pass

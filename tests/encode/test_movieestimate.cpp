@@ -60,6 +60,10 @@ TEST(MovieEstimate, TellsTheSizeTheImportMakesAndWhetherALimitCanBeKept)
     const std::size_t shortBytes = actual(shortPart, 0);
     const std::size_t slowBytes = actual(slowly, 0);
     ASSERT_GT(shortBytes, 0u);
+    const auto slowLowest = encodeMovieFile(slides, slowly, mainPalette(), {0, {}});
+    ASSERT_TRUE(slowLowest);
+    // Kept at the lowest quality, though the samples overstate what it takes.
+    const std::size_t justKept = movieFileBytes(*slowLowest) * 21 / 20;
 
     const struct
     {
@@ -77,6 +81,7 @@ TEST(MovieEstimate, TellsTheSizeTheImportMakesAndWhetherALimitCanBeKept)
             {"a limit kept lower", shortPart, 6.0, shortBytes * 3 / 4, true, true},
             {"a limit nothing keeps", shortPart, 6.0, 2000, true, false},
             {"a limit nothing keeps, sampled", slowly, 15.0, 2000, false, false},
+            {"a limit only the lowest keeps, sampled", slowly, 15.0, justKept, false, true},
     };
     for (const auto &row : rows) {
         const auto estimate = estimateMovieSize(slides, row.input, row.length, mainPalette(),
