@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bytewisecodec.h"
 
+#include "animbytes.h"
+
 #include <algorithm>
 
 namespace tessa::test {
 
 namespace {
-
-void appendWord(std::vector<std::uint8_t> &out, std::size_t value)
-{
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-}
 
 std::size_t wordAt(std::span<const std::uint8_t> bytes, std::size_t at)
 {
@@ -35,8 +31,8 @@ void bytewiseEncode(std::span<const std::uint8_t> frame, std::span<const std::ui
         while (i < size && frame[i] != reference[i])
             ++i;
         appendWord(out, 1);
-        appendWord(out, start);
-        appendWord(out, i - start);
+        appendWord(out, static_cast<std::uint16_t>(start));
+        appendWord(out, static_cast<std::uint16_t>(i - start));
         for (std::size_t p = start; p < i; ++p)
             out.push_back(frame[p]);
     }

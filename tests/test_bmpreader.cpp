@@ -17,10 +17,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-const Notice kNotAFrameBmp = Notice::info("The file was not an 320x200 8-bit BMP.");
+const Notice kNotA320x200Bmp = Notice::info("The file was not an 320x200 8-bit BMP.");
 
 // Few colours in long runs and a noisy band, so that RLE8 needs both of its run kinds.
-Bytes testFrame()
+Bytes runsAndNoiseFrame()
 {
     Bytes frame(kFrameSize);
     for (int y = 0; y < kFrameHeight; ++y)
@@ -157,7 +157,7 @@ TEST(ReadFrameBmp, ReadsEveryHeaderSizeTableLengthAndCompression)
             {"RLE8, 251 colours", {40, 251, true}},
             {"RLE8, version 5 header", {124, 0, true}},
     };
-    const Bytes frame = testFrame();
+    const Bytes frame = runsAndNoiseFrame();
     for (const Case &c : cases) {
         const auto read = readFrameBmp(makeFile(c.layout, frame));
         ASSERT_TRUE(read) << c.name << ": " << read.error().text;
@@ -174,16 +174,16 @@ TEST(ReadFrameBmp, ReadsEveryHeaderSizeTableLengthAndCompression)
 TEST(ReadFrameBmp, ReadsWhatAddBMPHeaderWroteWithItsColors)
 {
     const PaletteColors colors = paletteColorsFromData(builtInPalette(1));
-    const auto read = readFrameBmp(AddBMPHeader(320, 200, testFrame(), colors));
+    const auto read = readFrameBmp(AddBMPHeader(320, 200, runsAndNoiseFrame(), colors));
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->pixels, testFrame());
+    EXPECT_EQ(read->pixels, runsAndNoiseFrame());
     EXPECT_EQ(read->colorCount, 256);
     EXPECT_EQ(read->colors, colors);
 }
 
 TEST(ReadFrameBmp, RefusesDamagedCompressedPixels)
 {
-    const Bytes frame = testFrame();
+    const Bytes frame = runsAndNoiseFrame();
     const Bytes good = makeFile({40, 0, true}, frame);
     const std::size_t start = 14 + 40 + 1024;
     struct Case
@@ -226,7 +226,7 @@ TEST(ReadFrameBmp, RefusesDamagedCompressedPixels)
 TEST(ReadFrameBmp, LeavesSkippedPixelsAtZero)
 {
     const Bytes stream = {3, 9, 0, 2, 2, 1, 2, 7, 0, 1};
-    Bytes file = makeFile({40, 0, true}, testFrame());
+    Bytes file = makeFile({40, 0, true}, runsAndNoiseFrame());
     file.resize(14 + 40 + 1024);
     file.insert(file.end(), stream.begin(), stream.end());
     const auto read = readFrameBmp(file);
@@ -257,11 +257,11 @@ TEST(ReadFrameBmp, RefusesOtherFilesAsNotAFrame)
             {"top-down", 22, 4, 0xFFFFFF38}, {"OS/2 core header of 40 fields", 14, 4, 12},
     };
     for (const Case &c : cases) {
-        Bytes file = makeFile({}, testFrame());
+        Bytes file = makeFile({}, runsAndNoiseFrame());
         put(file, c.offset, c.size, c.value);
         const auto read = readFrameBmp(file);
         ASSERT_FALSE(read) << c.name;
-        EXPECT_EQ(read.error(), kNotAFrameBmp) << c.name;
+        EXPECT_EQ(read.error(), kNotA320x200Bmp) << c.name;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "imaging/palette.h"
 
 #include "tempfolder.h"
+#include "testpalettes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,7 @@
 #include <tuple>
 
 using namespace tessa;
-
-namespace {
-
-using Rgb = std::tuple<int, int, int>;
-
-Rgb entry(const PaletteData &data, std::size_t i)
-{
-    return {data[4 * i + 2], data[4 * i + 1], data[4 * i]};
-}
-
-} // namespace
+using namespace tessa::test;
 
 TEST(BuiltInPalette, HoldsOnlySixBitColorsWithZeroReservedBytes)
 {
@@ -41,14 +32,15 @@ TEST(BuiltInPalette, BothStartWithTheSameGreyRamp)
     const int greys[12] = {0, 4, 12, 20, 28, 36, 44, 52, 60, 68, 76, 84};
     for (int index = 0; index < kBuiltInPaletteCount; ++index)
         for (std::size_t i = 0; i < 12; ++i)
-            EXPECT_EQ(entry(builtInPalette(index), i), Rgb(greys[i], greys[i], greys[i]))
+            EXPECT_EQ(paletteEntry(builtInPalette(index), i), Rgb(greys[i], greys[i], greys[i]))
                     << "palette " << index << " entry " << i;
 }
 
 TEST(BuiltInPalette, DifferInEveryEntryFrom12On)
 {
     for (std::size_t i = 12; i < 256; ++i)
-        EXPECT_NE(entry(builtInPalette(0), i), entry(builtInPalette(1), i)) << "entry " << i;
+        EXPECT_NE(paletteEntry(builtInPalette(0), i), paletteEntry(builtInPalette(1), i))
+                << "entry " << i;
 }
 
 TEST(BuiltInPalette, IsTheCommittedPaletteFile)

@@ -3,6 +3,7 @@
 #include "imaging/paletteloader.h"
 
 #include "tempfolder.h"
+#include "testpalettes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,11 @@
 #include <vector>
 
 using namespace tessa;
+using namespace tessa::test;
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using Rgb = std::tuple<int, int, int>;
 
 const Notice kUnknownFormat = Notice::plain("Unknown palette file format!");
 const Notice kNotRiff = Notice::error(9003, "Unknown file format", "LoadPaletteDataFromFile");
@@ -38,11 +39,6 @@ PaletteData expectedData()
         data[4 * i + 2] = static_cast<std::uint8_t>(red & ~3);
     }
     return data;
-}
-
-Rgb entry(const PaletteData &data, std::size_t i)
-{
-    return {data[4 * i + 2], data[4 * i + 1], data[4 * i]};
 }
 
 // `stride`-byte entries red, green, blue (then `fill`) between `before` and `after` bytes of fill.
@@ -125,7 +121,7 @@ TEST(PaletteLoader, ScalesGamePalSixBitColors)
     const auto data = readPaletteData(bytes);
     ASSERT_TRUE(data) << data.error().text;
     for (std::size_t i = 0; i < 256; ++i) {
-        ASSERT_EQ(entry(*data, i), expected[i % 3]) << "entry " << i;
+        ASSERT_EQ(paletteEntry(*data, i), expected[i % 3]) << "entry " << i;
         ASSERT_EQ((*data)[4 * i + 3], 0) << "entry " << i;
     }
 }
@@ -137,12 +133,12 @@ TEST(PaletteLoader, DecidesByLengthBeforeContent)
         std::string raw = tag + std::string(768 - tag.size(), 'w');
         const auto data = readPaletteData(bytesOf(raw));
         ASSERT_TRUE(data) << tag;
-        EXPECT_EQ(entry(*data, 0), Rgb(raw[0] & ~3, raw[1] & ~3, raw[2] & ~3)) << tag;
+        EXPECT_EQ(paletteEntry(*data, 0), Rgb(raw[0] & ~3, raw[1] & ~3, raw[2] & ~3)) << tag;
 
         std::string gamePal = tag + std::string(893 - tag.size(), 'w'); // 'w' is 119
         const auto scaled = readPaletteData(bytesOf(gamePal));
         ASSERT_TRUE(scaled) << tag;
-        EXPECT_EQ(entry(*scaled, 0), Rgb(220, 220, 220)) << tag; // (119 mod 64) * 4
+        EXPECT_EQ(paletteEntry(*scaled, 0), Rgb(220, 220, 220)) << tag; // (119 mod 64) * 4
     }
 }
 
@@ -193,7 +189,7 @@ TEST(PaletteLoader, ConvertsJascNumbers)
         lines[100] = c.line;
         const auto data = readPaletteData(bytesOf(jasc(lines)));
         ASSERT_TRUE(data) << c.line << ": " << data.error().text;
-        EXPECT_EQ(entry(*data, 100), c.color) << c.line;
+        EXPECT_EQ(paletteEntry(*data, 100), c.color) << c.line;
     }
 }
 

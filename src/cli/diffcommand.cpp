@@ -10,6 +10,7 @@
 #include "patch/patchmaker.h"
 #include "patch/patchreader.h"
 #include "patch/patchwriter.h"
+#include "refusal.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -22,11 +23,6 @@ namespace tessa {
 namespace {
 
 namespace fs = std::filesystem;
-
-Unexpected<Notice> refusal(std::string text)
-{
-    return Unexpected{Notice::failure("Error", std::move(text))};
-}
 
 bool isFolder(const std::string &path)
 {

@@ -9,6 +9,7 @@
 #include "encode/moviesoundtrack.h"
 #include "encode/moviesource.h"
 #include "imageformats.h"
+#include "refusal.h"
 #include "sound/vocfile.h"
 #include "terminal.h"
 
@@ -25,11 +26,6 @@
 namespace tessa {
 
 namespace {
-
-Unexpected<Notice> refused(const std::string &text)
-{
-    return Unexpected{Notice::failure("Error", text)};
-}
 
 // Qt scales large pictures on the threads of its pool. They are ended before a command returns,
 // so that no thread of the media module is left running while tessanim exits.
@@ -48,7 +44,7 @@ Expected<EncodeSettings, Notice> settingsOf(const EncodeChoices &choices)
 {
     const auto fit = movieFitNamed(choices.fit);
     if (!fit)
-        return refused("--fit takes crop, pad or stretch, not \"" + choices.fit + "\".");
+        return refusal("--fit takes crop, pad or stretch, not \"" + choices.fit + "\".");
     EncodeSettings settings;
     settings.options = {choices.quality, {choices.tickRate, choices.pauseMultiplier}};
     settings.input = {choices.fps, choices.from, choices.to, *fit};
@@ -97,16 +93,16 @@ private:
 Expected<std::string, Notice> soundTarget(const EncodeChoices &choices)
 {
     if (choices.soundFolder.empty() || choices.soundPattern.empty())
-        return refused("--sound needs the game's sound folder and the name of its files: "
+        return refusal("--sound needs the game's sound folder and the name of its files: "
                        "--sounds DIR --sound-pattern PATTERN (such as SOUND%02d.VOC).");
     auto path = soundFilePath(choices.soundFolder, choices.soundPattern, choices.sound);
     if (!path)
         return path;
     std::error_code error;
     if (!std::filesystem::is_directory(pathFromText(choices.soundFolder), error))
-        return refused("The sound folder \"" + choices.soundFolder + "\" does not exist.");
+        return refusal("The sound folder \"" + choices.soundFolder + "\" does not exist.");
     if (std::filesystem::exists(pathFromText(*path), error) && !choices.force)
-        return refused("The sound file \"" + *path
+        return refusal("The sound file \"" + *path
                        + "\" exists already. Give --force to replace it, or another --sound "
                          "number.");
     return path;
@@ -149,14 +145,14 @@ CommandResult encodeCommand(const std::string &moviePath, const std::string &out
     std::string soundPath;
     if (choices.sound >= 0) {
         if (isPictureSequence(moviePath))
-            return refused("--sound takes the sound of a movie file; numbered pictures have "
+            return refusal("--sound takes the sound of a movie file; numbered pictures have "
                            "none.");
         auto target = soundTarget(choices);
         if (!target)
             return Unexpected{target.error()};
         soundPath = std::move(*target);
         if (isSameFile(soundPath, outPath))
-            return refused("The sound file \"" + soundPath + "\" and OUT are the same file.");
+            return refusal("The sound file \"" + soundPath + "\" and OUT are the same file.");
         if (const auto refusal = outputRefusal(soundPath, "The sound file", inputs))
             return Unexpected{*refusal};
     }

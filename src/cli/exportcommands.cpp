@@ -9,6 +9,7 @@
 #include "imageformats.h"
 #include "imaging/bmp.h"
 #include "manifest.h"
+#include "refusal.h"
 
 #include <filesystem>
 #include <system_error>
@@ -16,11 +17,6 @@
 namespace tessa {
 
 namespace {
-
-Unexpected<Notice> refusal(std::string text)
-{
-    return Unexpected{Notice::failure("Error", std::move(text))};
-}
 
 CommandResult makeFolder(const std::string &folder)
 {

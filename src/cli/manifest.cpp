@@ -9,6 +9,7 @@
 #include "document/paths.h"
 #include "imageformats.h"
 #include "imaging/bmp.h"
+#include "refusal.h"
 
 #include <algorithm>
 #include <charconv>
@@ -371,11 +372,6 @@ std::string exportBaseName(std::string_view animationPath)
 bool holdsLineBreak(std::string_view text)
 {
     return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
-Unexpected<Notice> refusal(std::string text)
-{
-    return Unexpected{Notice::failure("Error", std::move(text))};
 }
 
 } // namespace

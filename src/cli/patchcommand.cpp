@@ -10,6 +10,7 @@
 #include "patch/patchapplier.h"
 #include "patch/patchnotices.h"
 #include "patch/patchreader.h"
+#include "refusal.h"
 
 #include <filesystem>
 #include <system_error>
@@ -19,11 +20,6 @@ namespace tessa {
 namespace {
 
 namespace fs = std::filesystem;
-
-Unexpected<Notice> refusal(std::string text)
-{
-    return Unexpected{Notice::failure("Error", std::move(text))};
-}
 
 Expected<Patch, Notice> loadPatch(const std::string &patchPath)
 {

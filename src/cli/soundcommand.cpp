@@ -6,6 +6,7 @@
 #include "document/soundname.h"
 #include "document/soundtarget.h"
 #include "imageformats.h"
+#include "refusal.h"
 #include "soundimport/soundimport.h"
 
 #include <cmath>
@@ -14,38 +15,33 @@ namespace tessa {
 
 namespace {
 
-Unexpected<Notice> refused(const std::string &text)
-{
-    return Unexpected{Notice::failure("Error", text)};
-}
-
-Unexpected<Notice> targetRefused(const SoundTargetRefusal &refusal)
+Unexpected<Notice> targetRefused(const SoundTargetRefusal &why)
 {
     using Kind = SoundTargetRefusal::Kind;
-    switch (refusal.kind) {
+    switch (why.kind) {
     case Kind::NoPlace:
         break;
     case Kind::BadNumber:
-        return refused("The sound number must be from " + std::to_string(kLowestSound) + " to "
-                       + std::to_string(kHighestSound) + ", not " + std::to_string(refusal.number)
+        return refusal("The sound number must be from " + std::to_string(kLowestSound) + " to "
+                       + std::to_string(kHighestSound) + ", not " + std::to_string(why.number)
                        + ".");
     case Kind::BadPattern:
-        return Unexpected{refusal.patternNotice};
+        return Unexpected{why.patternNotice};
     case Kind::NoFolder:
-        return refused("The sound folder \"" + refusal.folder + "\" does not exist.");
+        return refusal("The sound folder \"" + why.folder + "\" does not exist.");
     case Kind::Exists:
-        return refused("The sound file \"" + refusal.path
+        return refusal("The sound file \"" + why.path
                        + "\" exists already. Give --force to replace it (the old one is kept "
                          "as .bak), or another number.");
     }
-    return refused("The game's sound folder and the name of its files are needed: --sounds DIR "
+    return refusal("The game's sound folder and the name of its files are needed: --sounds DIR "
                    "--sound-pattern PATTERN (such as SOUND%02d.VOC).");
 }
 
 Expected<Done, Notice> checkSoundPart(double from, double to)
 {
     if (!std::isfinite(from) || from < 0 || !std::isfinite(to) || (to >= 0 && to <= from))
-        return refused("--from must be 0 or more, and --to after it.");
+        return refusal("--from must be 0 or more, and --to after it.");
     return Done{};
 }
 

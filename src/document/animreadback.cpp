@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "animreadback.h"
 
+#include "animfile.h" // kItemHeaderSize
 #include "expected.h"
 #include "framecodec.h"
 #include "nativefile.h"
@@ -16,7 +17,6 @@ namespace tessa {
 
 namespace {
 
-constexpr std::size_t kItemHeaderSize = 10;
 // Enough for the longest image record writeAnimation can write (a chunk for every other pixel:
 // about 224 KB) twice over, so that each image is decoded straight from the block, which
 // stays small enough to share the processor's cache with the frames.

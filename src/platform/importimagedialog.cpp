@@ -28,7 +28,7 @@ namespace {
 // The order of the entries in the two lists follows the enums.
 const MatchMethod kMethods[] = {MatchMethod::Nearest, MatchMethod::FloydSteinberg,
                                 MatchMethod::Ordered};
-const FrameFit kFits[] = {FrameFit::Refuse, FrameFit::Centre, FrameFit::Crop, FrameFit::Scale};
+const FrameFit kFrameFits[] = {FrameFit::Refuse, FrameFit::Centre, FrameFit::Crop, FrameFit::Scale};
 
 template<typename T, std::size_t N>
 int positionOf(const T (&values)[N], T value)
@@ -214,7 +214,7 @@ MatchOptions ImportImageDialog::options() const
     options.method = kMethods[std::max(0, c.method->currentIndex())];
     options.keepClose = c.keepClose->isChecked();
     options.closeThreshold = c.threshold->value();
-    options.fit = kFits[std::max(0, c.fit->currentIndex())];
+    options.fit = kFrameFits[std::max(0, c.fit->currentIndex())];
     options.heatMap = true; // cheap, and the toggle then needs no new match
     if (const auto locked = parseIndexRanges(c.locked->text().toStdString()))
         options.locked = *locked;
@@ -229,7 +229,7 @@ void ImportImageDialog::setOptions(const MatchOptions &options)
     c.keepClose->setChecked(options.keepClose);
     c.threshold->setValue(options.closeThreshold);
     c.locked->setText(QString::fromStdString(indexRangesText(options.locked)));
-    c.fit->setCurrentIndex(positionOf(kFits, options.fit));
+    c.fit->setCurrentIndex(positionOf(kFrameFits, options.fit));
     c.heatMap->setChecked(options.heatMap);
     m_settingOptions = false;
     rematch();

@@ -40,7 +40,7 @@ constexpr QSize kPictureSizes[] = {{320, 240}, {240, 180}, {160, 120}};
 // Where the length of a movie is not known before it is read, the slider reaches this far.
 constexpr double kUnknownLengthSeconds = 60.0;
 
-const MovieFit kFits[] = {MovieFit::Crop, MovieFit::Pad, MovieFit::Stretch};
+const MovieFit kMovieFits[] = {MovieFit::Crop, MovieFit::Pad, MovieFit::Stretch};
 
 QString secondsText(double seconds)
 {
@@ -219,9 +219,9 @@ void ImportMovieDialog::showInitialChoice()
         c.to->setValue(initial.to);
     else
         c.to->setValue(m_request.durationSeconds > 0 ? m_request.durationSeconds : 0);
-    c.fit->setCurrentIndex(
-            int(std::find(std::begin(kFits), std::end(kFits), initial.fit) - std::begin(kFits))
-            % 3);
+    c.fit->setCurrentIndex(int(std::find(std::begin(kMovieFits), std::end(kMovieFits), initial.fit)
+                               - std::begin(kMovieFits))
+                           % 3);
     c.quality->setValue(initial.quality);
     if (initial.maxBytes > 0) {
         c.kilobytes->setValue(int(std::min<std::uint64_t>(initial.maxBytes / 1000,
@@ -285,7 +285,7 @@ MovieImportChoice ImportMovieDialog::choice() const
     if (m_request.durationSeconds > 0 && chosen.to >= m_request.durationSeconds)
         chosen.to = -1.0;
     chosen.fps = c.fps->value();
-    chosen.fit = kFits[std::clamp(c.fit->currentIndex(), 0, 2)];
+    chosen.fit = kMovieFits[std::clamp(c.fit->currentIndex(), 0, 2)];
     chosen.quality = c.quality->value();
     chosen.maxBytes = c.bySize->isChecked() ? std::uint64_t(c.kilobytes->value()) * 1000 : 0;
     chosen.sound = c.writeSound->isChecked() ? c.soundNumber->value() : -1;

@@ -19,7 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Bytes frameOf(std::uint8_t index, std::size_t mark = 0)
+// A frame of `index` with one pixel of 200 at `mark`, so that frames of one colour differ.
+Bytes markedFrame(std::uint8_t index, std::size_t mark = 0)
 {
     Bytes frame(kFrameSize, index);
     frame[mark] = 200;
@@ -33,14 +34,15 @@ Bytes animationOf(const ItemList &items)
     return bytes ? *bytes : Bytes{};
 }
 
-const ItemList kOriginal = {makeImageItem(frameOf(1)), makePauseItem(30), makeImageItem(frameOf(2)),
-                            makeImageItem(frameOf(3)), makeEndItem()};
+const ItemList kOriginal = {makeImageItem(markedFrame(1)), makePauseItem(30),
+                            makeImageItem(markedFrame(2)), makeImageItem(markedFrame(3)),
+                            makeEndItem()};
 
 // The original with its second image repainted.
 Bytes changedAnimation()
 {
     ItemList items = kOriginal;
-    items[2] = makeImageItem(frameOf(2, 500));
+    items[2] = makeImageItem(markedFrame(2, 500));
     return animationOf(items);
 }
 
@@ -174,7 +176,7 @@ TEST(TessanimPatch, FolderPatchCarriesChangedAndNewFilesOnly)
     const fs::path work = scene.folder.path() / "work";
     for (const char *name : {"original/sub", "changed/sub"})
         fs::create_directories(work / name);
-    const Bytes unchanged = animationOf({makeImageItem(frameOf(9)), makeEndItem()});
+    const Bytes unchanged = animationOf({makeImageItem(markedFrame(9)), makeEndItem()});
     for (const char *side : {"original", "changed"})
         writeBytes(scene.path(std::string(side) + "/INTRO.QLM"), unchanged);
     writeBytes(scene.path("original/sub/EANIM.QLM"), animationOf(kOriginal));

@@ -6,6 +6,7 @@
 #include "editorfixture.h"
 #include "imageio/imagefile.h"
 #include "imageio/palettematch.h"
+#include "testpalettes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,11 +20,6 @@ namespace tessa::test {
 namespace {
 
 using Format = ToolPreferences::ImageFormat;
-
-PaletteColors mainPalette()
-{
-    return paletteColorsFromData(builtInPalette(0));
-}
 
 Bytes pattern(std::uint8_t seed)
 {

@@ -6,6 +6,7 @@
 #include "editorfixture.h"
 #include "imageio/imagefile.h"
 #include "plainpng.h"
+#include "testpalettes.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -16,11 +17,6 @@
 
 namespace tessa::test {
 namespace {
-
-PaletteColors mainPalette()
-{
-    return paletteColorsFromData(builtInPalette(0));
-}
 
 QRgb qtColor(std::uint32_t color)
 {

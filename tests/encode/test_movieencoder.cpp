@@ -5,6 +5,7 @@
 #include "imageio/palettematch.h"
 #include "imageio/patterndither.h"
 #include "settings/numberranges.h"
+#include "testpalettes.h"
 #include "timing/timeline.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +14,11 @@
 #include <random>
 
 using namespace tessa;
+using tessa::test::mainPalette;
 
 namespace {
 
 using Rgb = std::vector<std::uint32_t>;
-
-PaletteColors mainPalette()
-{
-    return paletteColorsFromData(builtInPalette(0));
-}
 
 // A smooth picture, as photographs mostly are, with a little noise from `seed` as a camera or
 // a video codec adds to every frame.

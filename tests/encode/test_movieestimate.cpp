@@ -4,6 +4,7 @@
 #include "encode/movieestimate.h"
 #include "imaging/palette.h"
 #include "tempfolder.h"
+#include "testpalettes.h"
 
 #include <QImage>
 
@@ -35,12 +36,6 @@ std::string writeSlides(const TempFolder &folder, int count)
                 folder.file("slides/s_" + std::to_string(1000 + i) + ".png")));
     }
     return folder.file("slides");
-}
-
-const PaletteColors &mainPalette()
-{
-    static const PaletteColors colors = paletteColorsFromData(builtInPalette(0));
-    return colors;
 }
 
 } // namespace

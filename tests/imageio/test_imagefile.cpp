@@ -19,7 +19,7 @@ using namespace tessa;
 
 namespace {
 
-std::vector<std::uint8_t> pattern()
+std::vector<std::uint8_t> everyIndexFrame()
 {
     std::vector<std::uint8_t> frame(kFrameSize);
     for (int i = 0; i < kFrameSize; ++i)
@@ -89,7 +89,7 @@ TEST(IndexedGif, KeepsItsIndicesAndColours)
     // Indices 0 and 1 share a colour, so only the file's own index tells them apart.
     PaletteColors colors = paletteColorsFromData(builtInPalette(0));
     colors[1] = colors[0];
-    const auto frame = pattern();
+    const auto frame = everyIndexFrame();
     for (const bool interlaced : {false, true}) {
         GifPicture picture;
         picture.interlaced = interlaced;
@@ -128,7 +128,7 @@ TEST(IndexedGif, SmallPictureLiesOnTheBackgroundAndTransparencyIsKept)
 TEST(IndexedGif, DamagedGifIsRefusedNamingTheFile)
 {
     const PaletteColors colors = paletteColorsFromData(builtInPalette(0));
-    QByteArray bytes = gifBytes(pattern(), colors, 320, 200, {});
+    QByteArray bytes = gifBytes(everyIndexFrame(), colors, 320, 200, {});
     bytes.truncate(bytes.size() / 2);
     // Qt's reader would still show the rows it got: the file is refused as cut short.
     const auto image = loadImageBytes(bytes, "cut.gif");
@@ -143,7 +143,7 @@ TEST(IndexedPng, ReadsBackTheSameIndicesAndColours)
 {
     test::TempFolder folder;
     const PaletteColors palette = paletteColorsFromData(builtInPalette(1));
-    ASSERT_TRUE(writeIndexedPng(folder.file("f.png"), pattern(), palette));
+    ASSERT_TRUE(writeIndexedPng(folder.file("f.png"), everyIndexFrame(), palette));
     QImageReader reader(QString::fromStdString(folder.file("f.png")));
     EXPECT_EQ(reader.format(), "png");
     const auto image = loadImageFile(QString::fromStdString(folder.file("f.png")));
@@ -153,7 +153,7 @@ TEST(IndexedPng, ReadsBackTheSameIndicesAndColours)
     EXPECT_EQ(classifyImage(*image, palette), ImportKind::PassThrough);
     const auto pixels = importIndexedFile(QString::fromStdString(folder.file("f.png")), palette);
     ASSERT_TRUE(pixels);
-    EXPECT_EQ(*pixels, pattern());
+    EXPECT_EQ(*pixels, everyIndexFrame());
 }
 
 TEST(ImportIndexedFile, KeepsBmpIndicesAndRefusesWhatNeedsMatching)
@@ -161,10 +161,11 @@ TEST(ImportIndexedFile, KeepsBmpIndicesAndRefusesWhatNeedsMatching)
     test::TempFolder folder;
     const PaletteColors main = paletteColorsFromData(builtInPalette(0));
     const PaletteColors extra = paletteColorsFromData(builtInPalette(1));
-    test::writeBytes(folder.file("f.bmp"), AddBMPHeader(320, 200, pattern(), extra));
+    test::writeBytes(folder.file("f.bmp"), AddBMPHeader(320, 200, everyIndexFrame(), extra));
     // A BMP keeps its indices whatever its colours, as Add Image takes it.
-    EXPECT_EQ(*importIndexedFile(QString::fromStdString(folder.file("f.bmp")), main), pattern());
-    ASSERT_TRUE(writeIndexedPng(folder.file("f.png"), pattern(), extra));
+    EXPECT_EQ(*importIndexedFile(QString::fromStdString(folder.file("f.bmp")), main),
+              everyIndexFrame());
+    ASSERT_TRUE(writeIndexedPng(folder.file("f.png"), everyIndexFrame(), extra));
     const auto png = importIndexedFile(QString::fromStdString(folder.file("f.png")), main);
     ASSERT_FALSE(png);
     EXPECT_EQ(png.error().text,

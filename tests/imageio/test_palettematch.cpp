@@ -3,28 +3,25 @@
 #include "document/animitem.h"
 #include "imageio/imagefile.h"
 #include "imageio/palettematch.h"
+#include "testpalettes.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using namespace tessa;
+using tessa::test::mainPalette;
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-PaletteColors mainPalette()
-{
-    return paletteColorsFromData(builtInPalette(0));
-}
 
 QRgb rgbOf(std::uint32_t color)
 {
     return qRgb(redOf(color), greenOf(color), blueOf(color));
 }
 
-Bytes pattern()
+Bytes stripedFrame()
 {
     Bytes frame(kFrameSize);
     for (int i = 0; i < kFrameSize; ++i)
@@ -67,7 +64,7 @@ TEST(IndexRanges, ReadsListsAndRangesAndRefusesTheRest)
 TEST(ClassifyImage, TellsPassThroughRenumberingAndMatching)
 {
     const PaletteColors palette = mainPalette();
-    const Bytes frame = pattern();
+    const Bytes frame = stripedFrame();
     QImage same = frameImage(frame, palette);
     // Low bits below the palette's precision still pass.
     QList<QRgb> table = same.colorTable();
@@ -100,7 +97,7 @@ TEST(ClassifyImage, TellsPassThroughRenumberingAndMatching)
 TEST(MatchImage, EveryMethodGivesExactColoursBackExactly)
 {
     const PaletteColors palette = mainPalette();
-    const QImage image = truecolour(pattern(), palette);
+    const QImage image = truecolour(stripedFrame(), palette);
     for (const MatchMethod method :
          {MatchMethod::Nearest, MatchMethod::FloydSteinberg, MatchMethod::Ordered}) {
         MatchOptions options;
@@ -109,7 +106,7 @@ TEST(MatchImage, EveryMethodGivesExactColoursBackExactly)
         ASSERT_TRUE(result);
         if (method == MatchMethod::Ordered)
             continue; // ordered dithering moves even exact colours, by design
-        EXPECT_EQ(colorsOf(result->pixels, palette), colorsOf(pattern(), palette));
+        EXPECT_EQ(colorsOf(result->pixels, palette), colorsOf(stripedFrame(), palette));
         EXPECT_EQ(result->figures.notExact, 0) << int(method);
         EXPECT_EQ(result->figures.largestError, 0) << int(method);
     }
@@ -121,18 +118,18 @@ TEST(MatchImage, LockedIndicesAreNeverChosen)
     MatchOptions options;
     for (int i = 0; i < 128; ++i)
         options.locked[std::size_t(i)] = true;
-    const auto result = matchImage(truecolour(pattern(), palette, 3), palette, {}, options);
+    const auto result = matchImage(truecolour(stripedFrame(), palette, 3), palette, {}, options);
     ASSERT_TRUE(result);
     for (const std::uint8_t index : result->pixels)
         ASSERT_GE(index, 128);
     options.locked.fill(true);
-    EXPECT_FALSE(matchImage(truecolour(pattern(), palette), palette, {}, options));
+    EXPECT_FALSE(matchImage(truecolour(stripedFrame(), palette), palette, {}, options));
 }
 
 TEST(MatchImage, KeepsPixelsCloseToThePreviousImage)
 {
     const PaletteColors palette = mainPalette();
-    const Bytes previous = pattern();
+    const Bytes previous = stripedFrame();
     // Six steps of red off everywhere: close enough at 8, not at 4.
     const QImage image = truecolour(previous, palette, 6);
     MatchOptions options;

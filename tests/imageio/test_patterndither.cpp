@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imageio/ordereddither.h"
 #include "imageio/patterndither.h"
+#include "testpalettes.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +10,9 @@
 #include <random>
 
 using namespace tessa;
+using tessa::test::mainPalette;
 
 namespace {
-
-PaletteColors mainPalette()
-{
-    return paletteColorsFromData(builtInPalette(0));
-}
 
 // How far the mean colour of an 8 x 8 patch of `color`, dithered by `indexAt`, is from it.
 template<typename IndexAt>

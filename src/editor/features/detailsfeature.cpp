@@ -14,6 +14,7 @@
 #include "platform/toolwindowplace.h"
 #include "settings/clsini.h"
 #include "settings/playbacksettings.h"
+#include "viewsection.h"
 
 #include <QAction>
 
@@ -21,7 +22,6 @@ namespace tessa {
 
 namespace {
 
-constexpr const char *kViewSection = "View";
 constexpr const char *kChangesKey = "Changes";
 constexpr const char *kDetailsKey = "ItemDetails";
 constexpr const char *kPlaceSection = "ItemDetailsWindow";

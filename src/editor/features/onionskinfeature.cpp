@@ -7,6 +7,7 @@
 #include "editor/editorcontext.h"
 #include "editor/onionskin.h"
 #include "settings/clsini.h"
+#include "viewsection.h"
 
 #include <QAction>
 #include <QImage>
@@ -15,9 +16,8 @@ namespace tessa {
 
 namespace {
 
-constexpr const char *kViewSection = "View";
 constexpr const char *kOnionSkinKey = "OnionSkin";
-constexpr const char *kOpacityKey = "OnionSkinOpacity";
+constexpr const char *kOnionSkinOpacityKey = "OnionSkinOpacity";
 
 // The first image after `index`, or -1.
 int nextImage(const ItemList &items, int index)
@@ -32,7 +32,7 @@ int nextImage(const ItemList &items, int index)
 
 OnionSkinFeature::OnionSkinFeature(EditorContext &context)
     : m_context(context)
-    , m_opacity(context, kOpacityKey, kLeastOpacity, kMostOpacity, kDefaultOpacity)
+    , m_opacity(context, kOnionSkinOpacityKey, kLeastOpacity, kMostOpacity, kDefaultOpacity)
 {
     CommandRegistry &commands = context.commands();
     m_shown = commands.add({.name = QStringLiteral("OnionSkin"),

@@ -6,6 +6,7 @@
 #include "editor/editorcontext.h"
 #include "platform/dialogs.h"
 #include "settings/clsini.h"
+#include "viewsection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +14,6 @@
 namespace tessa {
 
 namespace {
-
-constexpr const char *kViewSection = "View";
 
 } // namespace
 

@@ -17,7 +17,7 @@ namespace tessa {
 
 namespace {
 
-constexpr const char *kOpacityKey = "ReferenceOpacity";
+constexpr const char *kReferenceOpacityKey = "ReferenceOpacity";
 
 QString referenceFilter()
 {
@@ -35,7 +35,7 @@ QString referenceFilter()
 
 ReferenceFeature::ReferenceFeature(EditorContext &context)
     : m_context(context)
-    , m_opacity(context, kOpacityKey, kLeastOpacity, kMostOpacity, kDefaultOpacity)
+    , m_opacity(context, kReferenceOpacityKey, kLeastOpacity, kMostOpacity, kDefaultOpacity)
 {
     CommandRegistry &commands = context.commands();
     commands.add({.name = QStringLiteral("Reference"),

@@ -11,6 +11,7 @@
 #include "playback/soundcueplayer.h"
 #include "settings/clsini.h"
 #include "settings/playbacksettings.h"
+#include "viewsection.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,7 +24,6 @@ namespace tessa {
 
 namespace {
 
-constexpr const char *kViewSection = "View";
 constexpr const char *kTimelineKey = "Timeline";
 constexpr const char *kPlaceKey = "TimelinePlace";
 // How often the preview's timing and the sound files are looked at while the timeline shows.
