@@ -13,14 +13,14 @@ using namespace tessa::test;
 
 namespace {
 
-const ItemList kItems{makeImageItem(frameOf(4)), makeEndItem()};
+const ItemList kOneImage{makeImageItem(frameOf(4)), makeEndItem()};
 
 } // namespace
 
 // Qt's file dialog gives C:/Games/EANIM.QLM; the user reads C:\Games\EANIM.QLM everywhere.
 TEST_F(EditorTest, PathsAreWrittenAndShownWithDriveLettersAndBackslashes)
 {
-    const QString file = writeAnimation("EANIM.QLM", kItems);
+    const QString file = writeAnimation("EANIM.QLM", kOneImage);
     start();
     open(QString(file).replace(QLatin1Char('\\'), QLatin1Char('/')));
 
@@ -34,7 +34,7 @@ TEST_F(EditorTest, PathsAreWrittenAndShownWithDriveLettersAndBackslashes)
 
 TEST_F(EditorTest, SavingOverAFileAnotherProgramHoldsOpenIsRefusedAndLosesNothing)
 {
-    const QString file = writeAnimation("EANIM.QLM", kItems);
+    const QString file = writeAnimation("EANIM.QLM", kOneImage);
     const Bytes before = readBytes(file.toStdString());
     start();
     open(file);
