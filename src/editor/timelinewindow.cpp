@@ -61,7 +61,6 @@ TimelineWindow::TimelineWindow(const AnimDocument &document, SoundFileStore &sou
     connect(m_scroll, &QScrollBar::valueChanged, m_view,
             [this](int value) { m_view->setFirstTick(value); });
     connect(m_view, &TimelineView::viewChanged, this, &TimelineWindow::followView);
-    connect(m_view, &TimelineView::scrubbed, this, &TimelineWindow::showPosition);
     connect(m_view, &TimelineView::playheadMoved, this, &TimelineWindow::showPosition);
     connect(m_view, &TimelineView::dragChanged, this, &TimelineWindow::showPosition);
     texts->onChange([this] { showPosition(); });

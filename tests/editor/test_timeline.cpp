@@ -194,6 +194,9 @@ TEST_F(TimelineTest, ScrubbingPlaysTheSoundUnderThePlayhead)
     ASSERT_EQ(log->played.size(), 1u);
     const Tick heardAt = view.playhead();
     EXPECT_GE(heardAt, 24);
+    const QString position = window->findChild<TimelineWindow *>()->positionLabel()->text();
+    EXPECT_TRUE(position.contains(QStringLiteral("tick %1 ").arg(heardAt)))
+            << position.toStdString();
     const auto from = std::size_t(std::lround(view.timeline().seconds(heardAt - 10) * 8000));
     const std::vector<std::int16_t> &heard = log->played[0];
     ASSERT_GE(heard.size(), 400u) << "a moment long enough to be heard";
