@@ -4,8 +4,8 @@
 
 namespace tessa {
 
-// The settings file's section for how the editor's views look (onion skin, reference, details,
-// timeline), apart from the sections the original program's settings use.
+// The settings file's section of its own for how the editor's views look (onion skin,
+// reference, details, timeline).
 inline constexpr const char *kViewSection = "View";
 
 } // namespace tessa
